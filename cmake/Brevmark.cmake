@@ -1,0 +1,28 @@
+# brevmark_library(<name> [LIBS ...]): a static library of every .cpp/.h in the calling folder.
+function(brevmark_library name)
+  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS
+       ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  add_library(${name} STATIC ${sources})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(${name} PUBLIC ${ARG_LIBS})
+  target_compile_options(${name} PRIVATE -Wall -Wextra)
+endfunction()
+
+# brevmark_test(<name> [LIBS ...]): one GoogleTest executable of every .cpp in the calling folder,
+# each test registered with CTest and run under the offscreen platform.
+function(brevmark_test name)
+  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS
+       ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  add_executable(${name} ${sources})
+  target_link_libraries(${name} PRIVATE brevmark_testsupport ${ARG_LIBS})
+  target_compile_definitions(${name} PRIVATE
+      BREVMARK_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/data"
+      BREVMARK_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+      BREVMARK_BINARY_DIR="${PROJECT_BINARY_DIR}")
+  gtest_discover_tests(${name}
+      DISCOVERY_MODE PRE_TEST
+      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+      TEST_PREFIX "${name}.")
+endfunction()

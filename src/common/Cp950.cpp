@@ -1,0 +1,32 @@
+#include "common/Cp950.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace brevmark::cp950 {
+
+namespace {
+constexpr const char* codecName = "windows-950";
+}
+
+QString decode(const QByteArray& bytes) {
+    QStringDecoder decoder(codecName);
+    if (!decoder.isValid())
+        return QString::fromLatin1(bytes);
+    return decoder.decode(bytes);
+}
+
+QByteArray encode(const QString& text) {
+    QStringEncoder encoder(codecName);
+    if (!encoder.isValid())
+        return text.toLatin1();
+    return encoder.encode(text);
+}
+
+bool canEncode(const QString& text) {
+    QStringEncoder encoder(codecName);
+    const QByteArray bytes = encoder.encode(text);
+    return !encoder.hasError() && decode(bytes) == text;
+}
+
+} // namespace brevmark::cp950

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace brevmark::cp950 {
+
+// Text files of the program are in code page 950 (Big5, Microsoft's variant).
+// Bytes that are not valid code page 950 decode to U+FFFD; characters that code page 950 cannot
+// hold encode as "?". Neither ever fails.
+QString decode(const QByteArray& bytes);
+QByteArray encode(const QString& text);
+
+// True when every character of the text survives a round trip through code page 950.
+bool canEncode(const QString& text);
+
+} // namespace brevmark::cp950

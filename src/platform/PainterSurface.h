@@ -1,0 +1,41 @@
+#pragma once
+
+#include "platform/DrawingSurface.h"
+
+#include <QColor>
+
+class QPainter;
+
+namespace brevmark {
+
+// Draws through a QPainter on any device; twips are scaled to the device's dots per inch.
+class PainterSurface : public DrawingSurface {
+public:
+    PainterSurface(QPainter* painter, double dotsPerInch, QColor background = Qt::white);
+
+    void clear() override;
+    void drawLine(QPointF from, QPointF to, const QColor& color, double widthTwips = 0) override;
+    void fillRect(const QRectF& rect, const QColor& color) override;
+    void drawRect(const QRectF& rect, const QColor& color, LineStyle style) override;
+    void drawText(QPointF topLeft, const QString& text, const TextFont& font,
+                  const QColor& color) override;
+    double textWidth(const QString& text, const TextFont& font) const override;
+    double textHeight(const TextFont& font) const override;
+    bool drawPicture(const Picture& picture, const QRectF& target) override;
+
+    double dotsPerInch() const { return dpi_; }
+    const QColor& background() const { return background_; }
+    void setBackground(const QColor& color) { background_ = color; }
+    QPointF toDevice(QPointF twipsPoint) const;
+    QRectF toDevice(const QRectF& twipsRect) const;
+
+protected:
+    void setPainter(QPainter* painter) { painter_ = painter; }
+
+private:
+    QPainter* painter_;
+    double dpi_;
+    QColor background_;
+};
+
+} // namespace brevmark

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "platform/DrawingSurface.h"
+
+#include <QString>
+
+namespace brevmark {
+
+// The system's default printer. Positions are twips from the page's top-left corner; the first
+// drawing opens the document.
+class Printer : public DrawingSurface {
+public:
+    // False when the system has no printer at all.
+    virtual bool isAvailable() const = 0;
+    virtual QString name() const = 0;
+    virtual double dotsPerInch() const = 0;
+    virtual void newPage() = 0;
+    // Finishes the document; a document with nothing drawn is not sent.
+    virtual void endDocument() = 0;
+    // Drops the document under way without printing it.
+    virtual void abortDocument() = 0;
+
+    // Printers have no retained image to erase.
+    void clear() override {}
+};
+
+} // namespace brevmark
