@@ -1,3 +1,4 @@
+#include "common/Fixed4.h"
 #include "common/LeadingNumber.h"
 #include "common/Rounding.h"
 
@@ -53,4 +54,19 @@ TEST(NumberText, ShortestDecimalWithoutExponent) {
     EXPECT_EQ(numberText(1e20), "100000000000000000000");
     EXPECT_EQ(singleText(7.2f), "7.2");
     EXPECT_EQ(singleText(1317.6f), "1317.6");
+}
+
+TEST(Fixed4Numbers, FourDecimalsWithoutDrift) {
+    const Fixed4 r = Fixed4::fromText(QStringLiteral("7.2"));
+    EXPECT_EQ(r.raw(), 72000);
+    EXPECT_EQ((r * 64).toText(), "460.8");
+    EXPECT_EQ(Fixed4::fromDouble(6.8).toText(), "6.8");
+    EXPECT_EQ(Fixed4::fromText(QStringLiteral("7.00")).toText(), "7");
+    EXPECT_EQ(Fixed4::fromDouble(0.00005).raw(), 0); // half to even
+    EXPECT_EQ((Fixed4::fromText(QStringLiteral("1.5")) * Fixed4::fromText(QStringLiteral("0.0001"))).raw(), 2);
+    EXPECT_EQ(Fixed4::fromDouble(-2.5).toText(), "-2.5");
+    Fixed4 sum;
+    for (int i = 0; i < 10000; ++i)
+        sum = sum + r;
+    EXPECT_EQ(sum.toText(), "72000");
 }
