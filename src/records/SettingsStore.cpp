@@ -1,0 +1,187 @@
+#include "records/SettingsStore.h"
+
+#include "platform/FileSystem.h"
+#include "platform/MessageBoxes.h"
+#include "records/QuotedFieldReader.h"
+#include "records/QuotedFieldWriter.h"
+#include "records/SettingsKeys.h"
+
+#include <QRegularExpression>
+#include <QSet>
+
+namespace brevmark {
+
+namespace {
+
+const QString star = QStringLiteral("★");
+
+// When more entries must fit than the table holds, keep what the program needs: the last copy of
+// every key it reads, then the last copy of other keys, then earlier copies, each group in file
+// order. The kept entries keep their file order.
+QList<SettingsStore::Entry> keepWithin(const QList<SettingsStore::Entry>& entries, int limit) {
+    if (entries.size() <= limit)
+        return entries;
+    const qsizetype n = entries.size();
+    QList<int> rank(n);
+    QSet<QString> seen;
+    for (qsizetype i = n - 1; i >= 0; --i) {
+        const QString& key = entries.at(i).key;
+        const bool last = !seen.contains(key);
+        seen.insert(key);
+        rank[i] = last ? (settings_keys::isKnown(key) ? 0 : 1) : 2;
+    }
+    QList<bool> keep(n, false);
+    int kept = 0;
+    for (int level = 0; level <= 2 && kept < limit; ++level)
+        for (qsizetype i = 0; i < n && kept < limit; ++i)
+            if (rank[i] == level) {
+                keep[i] = true;
+                ++kept;
+            }
+    QList<SettingsStore::Entry> result;
+    for (qsizetype i = 0; i < n; ++i)
+        if (keep[i])
+            result.append(entries.at(i));
+    return result;
+}
+
+} // namespace
+
+SettingsStore::SettingsStore(FileSystem& files, MessageBoxes& messages, QString recordsFolder)
+    : files_(files), messages_(messages), recordsFolder_(std::move(recordsFolder)) {}
+
+QString SettingsStore::filePath() const { return recordsFolder_ + QLatin1Char('/') + fileName(); }
+
+SettingsStore::LoadResult SettingsStore::load() {
+    entries_.clear();
+    const QString path = filePath();
+    if (!files_.fileExists(path))
+        return LoadResult::Loaded;
+    QString text;
+    if (!files_.readText(path, &text))
+        return repair();
+    QuotedFieldReader reader(text);
+    while (!reader.atEnd()) {
+        const auto key = reader.next();
+        const auto value = key ? reader.next() : std::nullopt;
+        if (!key || !value || entries_.size() >= maxEntries)
+            return repair();
+        entries_.append({*key, *value});
+    }
+    return LoadResult::Loaded;
+}
+
+SettingsStore::LoadResult SettingsStore::repair() {
+    messages_.warn(QStringLiteral("檔案 修復提示"),
+                   QStringLiteral("讀取 功能設定 記錄檔案，發現錯誤，程式將自動修復，功能設定 "
+                                  "記錄檔案，點擊 [確定] 進行自動修復"));
+    const QString path = filePath();
+    if (!files_.fileExists(path))
+        return LoadResult::RepairVanished;
+
+    QString text;
+    QList<Entry> kept;
+    if (files_.readText(path, &text)) {
+        static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
+        const QStringList lines = text.split(lineEnd);
+        for (QString line : lines) {
+            if (line.isEmpty())
+                continue;
+            line.replace(QLatin1Char(' '), star);
+            line.remove(QLatin1Char('"'));
+            line.replace(QLatin1Char(','), QLatin1Char(' '));
+            const QStringList parts = line.split(QLatin1Char(' '));
+            if (parts.size() != 2)
+                continue;
+            kept.append({QString(parts.at(0)).replace(star, QStringLiteral(" ")),
+                         QString(parts.at(1)).replace(star, QStringLiteral(" "))});
+        }
+    }
+    // More good lines than the table holds would make the next start fail and repair again:
+    // keep what the program reads instead.
+    kept = keepWithin(kept, maxEntries);
+
+    if (!kept.isEmpty()) {
+        QString reason;
+        if (!files_.replaceText(path, serialise(kept), &reason)) {
+            reportWriteFailure(reason);
+            entries_ = kept;
+            return LoadResult::Loaded;
+        }
+        messages_.inform(QStringLiteral("完成修復提示"),
+                         QStringLiteral("完成：功能設定 記錄檔案修復，程式將自動關閉，請重新執行") +
+                             QStringLiteral("\r\n") +
+                             QStringLiteral(" 若持續出現錯誤 請手動將資料夾內的【TOP】檔案刪除"));
+        return LoadResult::RepairedEndProgram;
+    }
+    files_.removeFile(path);
+    return LoadResult::RepairedDeleted;
+}
+
+bool SettingsStore::set(const QString& key, const QString& value) {
+    bool matched = false;
+    for (Entry& e : entries_)
+        if (e.key == key) {
+            e.value = value;
+            matched = true;
+        }
+    if (matched)
+        return rewrite();
+
+    if (entries_.size() >= maxEntries) {
+        entries_ = keepWithin(entries_, maxEntries - 1);
+        entries_.append({key, value});
+        return rewrite();
+    }
+    entries_.append({key, value});
+    QString reason;
+    if (!files_.appendText(filePath(), quotedFieldLine({key, value}), &reason)) {
+        reportWriteFailure(reason);
+        return false;
+    }
+    return true;
+}
+
+bool SettingsStore::rewrite() {
+    QString reason;
+    if (!files_.replaceText(filePath(), serialise(entries_), &reason)) {
+        reportWriteFailure(reason);
+        return false;
+    }
+    return true;
+}
+
+void SettingsStore::reportWriteFailure(const QString& reason) {
+    messages_.warn(QStringLiteral("檔案 寫入錯誤"),
+                   QStringLiteral("無法寫入 功能設定 記錄檔案：") + filePath() +
+                       QStringLiteral("\r\n") + reason);
+}
+
+QString SettingsStore::serialise(const QList<Entry>& entries) {
+    QString text;
+    for (const Entry& e : entries)
+        text += quotedFieldLine({e.key, e.value});
+    return text;
+}
+
+void SettingsStore::forEach(const QString& key,
+                            const std::function<void(const QString&)>& apply) const {
+    for (const Entry& e : entries_)
+        if (e.key == key)
+            apply(e.value);
+}
+
+QString SettingsStore::value(const QString& key, const QString& fallback) const {
+    QString result = fallback;
+    forEach(key, [&](const QString& v) { result = v; });
+    return result;
+}
+
+bool SettingsStore::contains(const QString& key) const {
+    for (const Entry& e : entries_)
+        if (e.key == key)
+            return true;
+    return false;
+}
+
+} // namespace brevmark

@@ -1,0 +1,187 @@
+#include "platform/LocalFileSystem.h"
+#include "records/SettingsStore.h"
+#include "support/ScriptedMessageBoxes.h"
+#include "support/TempDataFolder.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+using namespace brevmark;
+using Entry = SettingsStore::Entry;
+using Result = SettingsStore::LoadResult;
+
+namespace {
+
+// A file system whose writes can be made to fail, as on a full disk.
+class FailingFileSystem : public LocalFileSystem {
+public:
+    bool failWrites = false;
+    bool replaceBytes(const QString& p, const QByteArray& b, QString* e) override {
+        if (failWrites) {
+            if (e)
+                *e = QStringLiteral("disk full");
+            return false;
+        }
+        return LocalFileSystem::replaceBytes(p, b, e);
+    }
+    bool appendBytes(const QString& p, const QByteArray& b, QString* e) override {
+        if (failWrites) {
+            if (e)
+                *e = QStringLiteral("disk full");
+            return false;
+        }
+        return LocalFileSystem::appendBytes(p, b, e);
+    }
+};
+
+class SettingsStoreTest : public ::testing::Test {
+protected:
+    test::TempDataFolder folder;
+    FailingFileSystem files;
+    test::ScriptedMessageBoxes messages;
+    SettingsStore store{files, messages, folder.location().recordsFolder()};
+
+    void writeTop(const QString& utf8Text) {
+        folder.writeRecordsFile(QStringLiteral("TOP.reg"), test::pythonCp950(utf8Text));
+    }
+    QByteArray top() const { return folder.readRecordsFile(QStringLiteral("TOP.reg")); }
+};
+
+const QString repairTitle = QStringLiteral("檔案 修復提示");
+const QString doneTitle = QStringLiteral("完成修復提示");
+
+} // namespace
+
+TEST_F(SettingsStoreTest, MissingFileGivesEmptyTableAndFirstSetCreatesOneLine) {
+    EXPECT_EQ(store.load(), Result::Loaded);
+    EXPECT_TRUE(store.entries().isEmpty());
+    EXPECT_TRUE(store.set(QStringLiteral("印表裝置"), QStringLiteral("1")));
+    EXPECT_EQ(top(), test::pythonCp950(QStringLiteral("\"印表裝置\",\"1\"\r\n")));
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST_F(SettingsStoreTest, ReadsPythonWrittenBytesAndWritesThemBackByteForByte) {
+    const QString text = QStringLiteral("\"標籤A\",\"條碼★種類★新細明體 ”ㄑ€★名稱★a★b★c★d★自訂★自訂★自訂★自訂★自訂\"\r\n"
+                                        "\"列印解析度\",\"7.2\"\r\n");
+    writeTop(text);
+    ASSERT_EQ(store.load(), Result::Loaded);
+    ASSERT_EQ(store.entries().size(), 2);
+    EXPECT_EQ(store.value(QStringLiteral("標籤A")),
+              QStringLiteral("條碼★種類★新細明體 ”ㄑ€★名稱★a★b★c★d★自訂★自訂★自訂★自訂★自訂"));
+    // Setting an existing key to its own value rewrites the file: the bytes must not change.
+    store.set(QStringLiteral("列印解析度"), QStringLiteral("7.2"));
+    EXPECT_EQ(top(), test::pythonCp950(text));
+}
+
+TEST_F(SettingsStoreTest, ExistingKeyRewritesInTableOrderNewKeyAppends) {
+    writeTop(QStringLiteral("\"a\",\"1\"\r\n\"b\",\"2\"\r\n"));
+    ASSERT_EQ(store.load(), Result::Loaded);
+    store.set(QStringLiteral("a"), QStringLiteral("9"));
+    EXPECT_EQ(top(), QByteArray("\"a\",\"9\"\r\n\"b\",\"2\"\r\n"));
+    store.set(QStringLiteral("c"), QStringLiteral(""));
+    EXPECT_EQ(top(), QByteArray("\"a\",\"9\"\r\n\"b\",\"2\"\r\n\"c\",\"\"\r\n"));
+    EXPECT_EQ(store.entries().last(), (Entry{"c", ""}));
+}
+
+TEST_F(SettingsStoreTest, AppendLeavesEarlierBytesUntouched) {
+    // A line with odd spacing stays exactly as it was when a new key is appended.
+    writeTop(QStringLiteral("  \"a\" , \"1\"\r\n"));
+    ASSERT_EQ(store.load(), Result::Loaded);
+    store.set(QStringLiteral("b"), QStringLiteral("2"));
+    EXPECT_EQ(top(), QByteArray("  \"a\" , \"1\"\r\n\"b\",\"2\"\r\n"));
+}
+
+TEST_F(SettingsStoreTest, DuplicateKeysAreAllUpdatedAndAllApplied) {
+    writeTop(QStringLiteral("\"k\",\"1\"\r\n\"x\",\"0\"\r\n\"k\",\"2\"\r\n"));
+    ASSERT_EQ(store.load(), Result::Loaded);
+    QStringList applied;
+    store.forEach(QStringLiteral("k"), [&](const QString& v) { applied << v; });
+    EXPECT_EQ(applied, (QStringList{"1", "2"}));
+    EXPECT_EQ(store.value(QStringLiteral("k")), QStringLiteral("2"));
+    store.set(QStringLiteral("k"), QStringLiteral("5"));
+    EXPECT_EQ(top(), QByteArray("\"k\",\"5\"\r\n\"x\",\"0\"\r\n\"k\",\"5\"\r\n"));
+}
+
+TEST_F(SettingsStoreTest, OddFieldCountRepairsRewritesAndEndsProgram) {
+    writeTop(QStringLiteral("\"a\",\"1\"\r\n\"b\",\"2\",\"extra\"\r\n\"c\",\"3\"\r\n"));
+    EXPECT_EQ(store.load(), Result::RepairedEndProgram);
+    ASSERT_EQ(messages.titles(), (QStringList{repairTitle, doneTitle}));
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(messages.shown[1].text,
+              QStringLiteral("完成：功能設定 記錄檔案修復，程式將自動關閉，請重新執行\r\n"
+                             " 若持續出現錯誤 請手動將資料夾內的【TOP】檔案刪除"));
+    // The three-field line is dropped; the others survive, empty values too.
+    EXPECT_EQ(top(), QByteArray("\"a\",\"1\"\r\n\"c\",\"3\"\r\n"));
+}
+
+TEST_F(SettingsStoreTest, RepairKeepsSpacesAndEmptyValuesDropsCommaValues) {
+    writeTop(QStringLiteral("\"主視窗大小\",\"1 0 1200 900 12090 7470\"\r\n"
+                            "\"e\",\"\"\r\n"
+                            "\"bad\",\"has,comma\"\r\n"
+                            "\"unterminated"));
+    EXPECT_EQ(store.load(), Result::RepairedEndProgram);
+    EXPECT_EQ(top(), test::pythonCp950(QStringLiteral("\"主視窗大小\",\"1 0 1200 900 12090 7470\"\r\n"
+                                                      "\"e\",\"\"\r\n")));
+    // The next start loads the rebuilt file without another repair.
+    SettingsStore again(files, messages, folder.location().recordsFolder());
+    messages.shown.clear();
+    EXPECT_EQ(again.load(), Result::Loaded);
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST_F(SettingsStoreTest, NothingToSaveDeletesFileAndGoesOnWithWhatWasLoaded) {
+    // "a","1" loads, then a lone field makes the pairing fail; no line holds exactly two parts.
+    writeTop(QStringLiteral("\"a\",\"1\",\"x\"\r\n"));
+    EXPECT_EQ(store.load(), Result::RepairedDeleted);
+    EXPECT_EQ(messages.titles(), (QStringList{repairTitle}));
+    EXPECT_FALSE(QFile::exists(folder.recordsFile(QStringLiteral("TOP.reg"))));
+    ASSERT_EQ(store.entries().size(), 1);
+    EXPECT_EQ(store.entries().first(), (Entry{"a", "1"}));
+}
+
+TEST_F(SettingsStoreTest, BadBytesAndOnlyCommasNeverCrash) {
+    folder.writeRecordsFile(QStringLiteral("TOP.reg"), QByteArray("\"k\x81\x30\",\"\0v\"\r\n", 12));
+    EXPECT_EQ(store.load(), Result::Loaded);
+    EXPECT_EQ(store.entries().size(), 1);
+
+    folder.writeRecordsFile(QStringLiteral("TOP.reg"), QByteArray(",,,,,\r\n"));
+    SettingsStore commas(files, messages, folder.location().recordsFolder());
+    EXPECT_NE(commas.load(), Result::RepairedEndProgram);
+}
+
+TEST_F(SettingsStoreTest, TwoHundredFiftySecondEntryRepairsOnceAndKeepsProgramKeys) {
+    QString text;
+    for (int i = 0; i < 600; ++i)
+        text += QStringLiteral("\"u%1\",\"v\"\r\n").arg(i);
+    text += QStringLiteral("\"列印解析度\",\"6.8\"\r\n");
+    writeTop(text);
+    EXPECT_EQ(store.load(), Result::RepairedEndProgram);
+    SettingsStore next(files, messages, folder.location().recordsFolder());
+    EXPECT_EQ(next.load(), Result::Loaded); // no repair loop
+    EXPECT_EQ(next.entries().size(), SettingsStore::maxEntries);
+    EXPECT_EQ(next.value(QStringLiteral("列印解析度")), QStringLiteral("6.8"));
+}
+
+TEST_F(SettingsStoreTest, FullTableMakesRoomForANewKey) {
+    QString text;
+    for (int i = 0; i < SettingsStore::maxEntries; ++i)
+        text += QStringLiteral("\"u%1\",\"v\"\r\n").arg(i);
+    writeTop(text);
+    ASSERT_EQ(store.load(), Result::Loaded);
+    EXPECT_TRUE(store.set(QStringLiteral("印表裝置"), QStringLiteral("1")));
+    EXPECT_EQ(store.entries().size(), SettingsStore::maxEntries);
+    SettingsStore next(files, messages, folder.location().recordsFolder());
+    EXPECT_EQ(next.load(), Result::Loaded);
+    EXPECT_EQ(next.value(QStringLiteral("印表裝置")), QStringLiteral("1"));
+}
+
+TEST_F(SettingsStoreTest, FailedWriteLeavesOldFileAndTellsTheUser) {
+    writeTop(QStringLiteral("\"a\",\"1\"\r\n"));
+    ASSERT_EQ(store.load(), Result::Loaded);
+    files.failWrites = true;
+    EXPECT_FALSE(store.set(QStringLiteral("a"), QStringLiteral("2")));
+    EXPECT_EQ(top(), QByteArray("\"a\",\"1\"\r\n"));
+    EXPECT_EQ(messages.titles(), (QStringList{QStringLiteral("檔案 寫入錯誤")}));
+    // No temporary file is left behind either.
+    EXPECT_EQ(QDir(folder.location().recordsFolder()).entryList(QDir::Files).size(), 1);
+}
