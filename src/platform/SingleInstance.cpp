@@ -12,4 +12,6 @@ SingleInstance::SingleInstance(const QString& programFolder) {
 
 bool SingleInstance::acquire() { return lock_->tryLock(0); }
 
+void SingleInstance::release() { lock_->unlock(); }
+
 } // namespace brevmark

@@ -13,6 +13,8 @@ public:
     explicit SingleInstance(const QString& programFolder);
     // True when this process is the only copy (and now holds the lock).
     bool acquire();
+    // Lets the lock go before the process ends.
+    void release();
 
 private:
     std::unique_ptr<QLockFile> lock_;

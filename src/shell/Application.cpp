@@ -1,0 +1,56 @@
+#include "shell/Application.h"
+
+#include "platform/DataLocation.h"
+#include "platform/FontMetricsTwips.h"
+#include "platform/LocalFileSystem.h"
+#include "platform/SingleInstance.h"
+#include "platform/qt/QtMessageBoxes.h"
+#include "platform/qt/QtSystemServices.h"
+#include "shell/ApplicationControl.h"
+#include "shell/MainWindow.h"
+
+#include <QApplication>
+#include <cstdlib>
+
+namespace brevmark {
+
+namespace {
+
+// Ends the process at once: nothing is saved, no window gets a say.
+class ProcessControl : public ApplicationControl {
+public:
+    void endNow(int exitCode) override {
+        if (instance)
+            instance->release();
+        std::fflush(nullptr);
+        std::_Exit(exitCode);
+    }
+    SingleInstance* instance = nullptr;
+};
+
+} // namespace
+
+int runApplication(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Brevmark"));
+    installFontSubstitutions();
+
+    const DataLocation location = DataLocation::forThisProcess();
+    SingleInstance instance(location.programFolder());
+    if (!instance.acquire())
+        return 0; // another copy runs on this program folder: end silently
+
+    LocalFileSystem files;
+    QtMessageBoxes messages;
+    QtSystemServices system;
+    ProcessControl control;
+    control.instance = &instance;
+
+    MainWindow window(ShellServices{location, files, messages, system, control});
+    if (!window.start())
+        return 0;
+    window.show();
+    return app.exec();
+}
+
+} // namespace brevmark

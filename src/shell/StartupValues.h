@@ -1,0 +1,53 @@
+#pragma once
+
+#include "common/Fixed4.h"
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <optional>
+
+namespace brevmark {
+
+class SettingsStore;
+
+// The values start-up takes from the settings store and keeps for the whole run.
+struct StartupValues {
+    // "0" simple, "1" professional; empty until a setting or the user sets it (counts as 0).
+    QString layoutMode;
+    bool maximised = false;
+    // Placement applied from the stored window size; a part is empty when it was not applied.
+    std::optional<double> left;
+    std::optional<double> top;
+    std::optional<double> width;
+    std::optional<double> height;
+
+    Fixed4 printResolution = Fixed4::fromRaw(72000); // 7.2
+    std::uint8_t printerKind = 0;                     // 0 page printer, 1 label printer
+    QString updateFlag = QStringLiteral("0");
+    QString encodedPassword;
+    // The arrangement fields (horizontal and vertical spacing, left and top start), when stored.
+    std::optional<QStringList> arrangement;
+    // Captions of record fields 1 to 6 in the record-load panel.
+    QStringList fieldCaptions{QStringLiteral("種類"), QStringLiteral("名稱"),
+                              QStringLiteral("自訂"), QStringLiteral("自訂"),
+                              QStringLiteral("自訂"), QStringLiteral("自訂")};
+    // Record fields 2 up to this number are shown in the record-load panel (fields 0 and 1 always).
+    int lastShownField = 1;
+    // Width of the simple layout's item, when the label printer changes it.
+    std::optional<double> item0Width;
+
+    int layoutModeNumber() const;
+};
+
+// Walks the settings table in order and applies every key start-up knows; the screen size decides
+// whether a stored position is used.
+StartupValues applyStartupSettings(const SettingsStore& store, double screenWidthTwips,
+                                   double screenHeightTwips);
+
+// The text stored under the main window size key when the program closes:
+// layout mode, window state (0 normal, 1 minimised, 2 maximised), left, top, width, height.
+QString windowPlacementText(const QString& layoutMode, int windowState, double left, double top,
+                            double width, double height);
+
+} // namespace brevmark

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "platform/LocalFileSystem.h"
+#include "platform/SystemServices.h"
+#include "shell/ApplicationControl.h"
+#include "shell/MainWindow.h"
+#include "support/ScriptedMessageBoxes.h"
+#include "support/TempDataFolder.h"
+
+#include <memory>
+
+namespace brevmark::test {
+
+class FakeSystemServices : public SystemServices {
+public:
+    QSizeF screen{28800, 16200}; // 1920 x 1080 pixels
+    QStringList fonts{QStringLiteral("Arial"), QStringLiteral("@新細明體"),
+                      QStringLiteral("新細明體")};
+    bool printKey = false;
+    QSizeF screenSizeTwips() const override { return screen; }
+    QStringList screenFonts() const override { return fonts; }
+    bool isPrintKeyDown() const override { return printKey; }
+    void beep() override {}
+    QDateTime now() const override { return QDateTime(QDate(2026, 12, 9), QTime(9, 0)); }
+    double random() override { return 0.5; }
+    bool openInBrowser(const QUrl&) override { return true; }
+};
+
+class RecordingControl : public ApplicationControl {
+public:
+    int endings = 0;
+    int lastCode = -1;
+    void endNow(int code) override {
+        ++endings;
+        lastCode = code;
+    }
+};
+
+// A main window on a temporary program folder with every service doubled.
+struct ShellFixture {
+    TempDataFolder folder{false};
+    LocalFileSystem files;
+    ScriptedMessageBoxes messages;
+    FakeSystemServices system;
+    RecordingControl control;
+    std::unique_ptr<MainWindow> window;
+
+    MainWindow& make() {
+        window = std::make_unique<MainWindow>(
+            ShellServices{folder.location(), files, messages, system, control});
+        return *window;
+    }
+    void writeSettings(const QString& text) {
+        QDir().mkpath(folder.location().recordsFolder());
+        folder.writeRecordsFile(QStringLiteral("TOP.reg"), pythonCp950(text));
+    }
+};
+
+} // namespace brevmark::test
