@@ -15,6 +15,13 @@ Picture Picture::fromImage(const QImage& image) {
     return p;
 }
 
+Picture Picture::fromImage(const QImage& image, QSizeF naturalTwips) {
+    Picture p;
+    p.image_ = image;
+    p.natural_ = naturalTwips;
+    return p;
+}
+
 Picture Picture::fromRecording(std::shared_ptr<const QPicture> recording, QSizeF naturalTwips) {
     Picture p;
     p.recording_ = std::move(recording);

@@ -14,6 +14,7 @@ class Picture {
 public:
     Picture() = default;
     static Picture fromImage(const QImage& image);
+    static Picture fromImage(const QImage& image, QSizeF naturalTwips);
     static Picture fromRecording(std::shared_ptr<const QPicture> recording, QSizeF naturalTwips);
 
     bool isNull() const { return image_.isNull() && !recording_; }

@@ -1,0 +1,287 @@
+#include "WmfTestWriter.h"
+
+#include "platform/PainterSurface.h"
+#include "platform/WmfPlayer.h"
+#include "support/TempDataFolder.h"
+
+#include <QFile>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+namespace brevmark {
+namespace {
+
+using test::WmfTestWriter;
+
+QByteArray fixture(const char* name) {
+    QFile file(QStringLiteral(BREVMARK_TEST_DATA_DIR "/") + QLatin1String(name));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+    return file.readAll();
+}
+
+// Draws the picture stretched over a white image of the given pixel size, as the screen does.
+QImage render(const Picture& picture, QSize pixels) {
+    QImage image(pixels, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    PainterSurface surface(&painter, 96);
+    EXPECT_TRUE(surface.drawPicture(picture, QRectF(0, 0, pixels.width() * 15.0,
+                                                    pixels.height() * 15.0)));
+    return image;
+}
+
+// How many pixels of the area are close to the colour.
+int countNear(const QImage& image, QRect area, QColor color, int tolerance = 40) {
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (std::abs(c.red() - color.red()) <= tolerance &&
+                std::abs(c.green() - color.green()) <= tolerance &&
+                std::abs(c.blue() - color.blue()) <= tolerance)
+                ++n;
+        }
+    return n;
+}
+
+Picture loadFixture(const char* name) {
+    QString error;
+    const Picture picture = WmfPlayer::load(fixture(name), &error);
+    EXPECT_FALSE(picture.isNull()) << name << ": " << error.toStdString();
+    return picture;
+}
+
+// The fixtures were drawn on a 200 x 100 canvas of 2 x 1 inches; rendering at 200 x 100 pixels
+// puts every shape at its source coordinates.
+TEST(WmfFixture, ShapesFromInkscapeLandWhereTheSourceDrewThem) {
+    const Picture picture = loadFixture("inkscape-shapes.wmf");
+    EXPECT_DOUBLE_EQ(picture.naturalSize().width(), 2399 * 1440.0 / 1200);
+    EXPECT_DOUBLE_EQ(picture.naturalSize().height(), 1199 * 1440.0 / 1200);
+    const QImage image = render(picture, {200, 100});
+    EXPECT_EQ(image.pixelColor(40, 30), QColor(255, 0, 0)) << "red rectangle";
+    EXPECT_EQ(image.pixelColor(12, 12), QColor(255, 0, 0));
+    EXPECT_EQ(image.pixelColor(75, 30), QColor(Qt::white)) << "right of the rectangle";
+    EXPECT_EQ(image.pixelColor(140, 30), QColor(0, 0, 255)) << "ellipse centre";
+    EXPECT_EQ(image.pixelColor(140, 14), QColor(0, 0, 255)) << "inside the ellipse top";
+    EXPECT_EQ(image.pixelColor(103, 12), QColor(Qt::white)) << "outside the ellipse corner";
+    EXPECT_EQ(image.pixelColor(60, 80), QColor(0, 160, 0)) << "triangle";
+    EXPECT_EQ(image.pixelColor(25, 65), QColor(Qt::white)) << "beside the triangle";
+    EXPECT_EQ(image.pixelColor(150, 70), QColor(Qt::black)) << "4-wide polyline";
+    EXPECT_EQ(image.pixelColor(190, 85), QColor(Qt::black)) << "polyline's second leg";
+    EXPECT_EQ(image.pixelColor(150, 80), QColor(Qt::white));
+}
+
+TEST(WmfFixture, ScalesToAnyTargetSize) {
+    const QImage image = render(loadFixture("inkscape-shapes.wmf"), {400, 100});
+    EXPECT_EQ(image.pixelColor(80, 30), QColor(255, 0, 0));
+    EXPECT_EQ(image.pixelColor(150, 30), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(280, 30), QColor(0, 0, 255));
+}
+
+TEST(WmfFixture, EmbeddedBitmapIsStretchedIntoItsRectangle) {
+    const QImage image = render(loadFixture("inkscape-image.wmf"), {200, 100});
+    EXPECT_EQ(image.pixelColor(60, 50), QColor(255, 0, 0));
+    EXPECT_EQ(image.pixelColor(140, 50), QColor(0, 0, 255));
+    EXPECT_EQ(image.pixelColor(22, 22), QColor(255, 0, 0));
+    EXPECT_EQ(image.pixelColor(178, 78), QColor(0, 0, 255));
+    EXPECT_EQ(image.pixelColor(10, 10), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(190, 90), QColor(Qt::white));
+}
+
+TEST(WmfFixture, TextIsDrawnInItsColourAboveTheBaseline) {
+    const QImage image = render(loadFixture("inkscape-text.wmf"), {200, 100});
+    // "HI" in navy, 50 units high, baseline at y 60 from x 10.
+    EXPECT_GT(countNear(image, QRect(10, 20, 80, 40), QColor(0, 0, 128)), 200);
+    EXPECT_EQ(countNear(image, QRect(0, 62, 100, 38), QColor(0, 0, 128)), 0);
+    EXPECT_EQ(countNear(image, QRect(0, 0, 100, 18), QColor(0, 0, 128)), 0);
+    // The second text (characters the exporter could not keep) is green, right of x 110.
+    EXPECT_GT(countNear(image, QRect(110, 30, 90, 31), QColor(0, 128, 0)), 20);
+    EXPECT_EQ(countNear(image, QRect(0, 0, 105, 100), QColor(0, 128, 0)), 0);
+}
+
+TEST(WmfFixture, PlainHeaderTakesItsSizeFromTheWindowExtent) {
+    // The same drawing without the placeable header: 96 logical units per inch.
+    const QByteArray plain = fixture("inkscape-shapes.wmf").mid(22);
+    QString error;
+    const Picture picture = WmfPlayer::load(plain, &error);
+    ASSERT_FALSE(picture.isNull()) << error.toStdString();
+    EXPECT_DOUBLE_EQ(picture.naturalSize().width(), 2399 * 15.0);
+    EXPECT_DOUBLE_EQ(picture.naturalSize().height(), 1199 * 15.0);
+    const QImage image = render(picture, {200, 100});
+    EXPECT_EQ(image.pixelColor(40, 30), QColor(255, 0, 0));
+    EXPECT_EQ(image.pixelColor(140, 30), QColor(0, 0, 255));
+}
+
+// Hand-built files for records the exporter does not write.
+TEST(WmfRecords, RectangleEllipseAndObjectSlots) {
+    WmfTestWriter w(QRect(0, 0, 100, 100), 100, 4);
+    w.windowExt(100, 100)
+        .brush(0, WmfTestWriter::rgb(255, 0, 0)) // slot 0
+        .pen(5, 0, 0)                             // slot 1, no outline
+        .brush(0, WmfTestWriter::rgb(0, 0, 255)) // slot 2
+        .select(0)
+        .select(1)
+        .rectangle(0, 0, 50, 50)
+        .record(0x01F0, {0}) // delete slot 0: the next brush reuses it
+        .brush(0, WmfTestWriter::rgb(0, 255, 0))
+        .select(0)
+        .ellipse(50, 50, 100, 100)
+        .select(2)
+        .rectangle(60, 0, 100, 40);
+    QString error;
+    const Picture picture = WmfPlayer::load(w.bytes(), &error);
+    ASSERT_FALSE(picture.isNull()) << error.toStdString();
+    EXPECT_DOUBLE_EQ(picture.naturalSize().width(), 1440);
+    const QImage image = render(picture, {100, 100});
+    EXPECT_EQ(image.pixelColor(25, 25), QColor(255, 0, 0));
+    EXPECT_EQ(image.pixelColor(75, 75), QColor(0, 255, 0));
+    EXPECT_EQ(image.pixelColor(52, 52), QColor(Qt::white)) << "ellipse corner";
+    EXPECT_EQ(image.pixelColor(80, 20), QColor(0, 0, 255));
+}
+
+TEST(WmfRecords, SaveAndRestoreStateAndClipping) {
+    WmfTestWriter w(QRect(0, 0, 100, 100), 100, 4);
+    w.windowExt(100, 100)
+        .brush(0, WmfTestWriter::rgb(0, 0, 0))
+        .pen(5, 0, 0)
+        .select(0)
+        .select(1)
+        .record(0x001E, {})                 // SAVEDC
+        .record(0x0416, {50, 50, 0, 0})     // intersect clip to (0,0)-(50,50)
+        .rectangle(0, 0, 100, 100)          // only the top-left quarter shows
+        .record(0x0127, {qint32(-1)})       // RESTOREDC lifts the clip
+        .brush(0, WmfTestWriter::rgb(255, 0, 0))
+        .select(2)
+        .rectangle(60, 60, 100, 100);
+    QString error;
+    const Picture picture = WmfPlayer::load(w.bytes(), &error);
+    ASSERT_FALSE(picture.isNull()) << error.toStdString();
+    const QImage image = render(picture, {100, 100});
+    EXPECT_EQ(image.pixelColor(25, 25), QColor(Qt::black));
+    EXPECT_EQ(image.pixelColor(75, 25), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(25, 75), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(80, 80), QColor(255, 0, 0));
+}
+
+TEST(WmfRecords, WindowOriginShiftsTheDrawing) {
+    WmfTestWriter w(QRect(0, 0, 100, 100), 100, 2);
+    w.windowOrg(100, 100)
+        .windowExt(100, 100)
+        .brush(0, WmfTestWriter::rgb(0, 0, 255))
+        .pen(5, 0, 0)
+        .select(0)
+        .select(1)
+        .rectangle(100, 100, 150, 150);
+    const QImage image = render(WmfPlayer::load(w.bytes()), {100, 100});
+    EXPECT_EQ(image.pixelColor(25, 25), QColor(0, 0, 255));
+    EXPECT_EQ(image.pixelColor(75, 75), QColor(Qt::white));
+}
+
+TEST(WmfRecords, StretchDibDrawsTheBitmapUpright) {
+    QImage source(2, 2, QImage::Format_RGB32);
+    source.setPixel(0, 0, qRgb(255, 0, 0));
+    source.setPixel(1, 0, qRgb(0, 255, 0));
+    source.setPixel(0, 1, qRgb(0, 0, 255));
+    source.setPixel(1, 1, qRgb(0, 0, 0));
+    WmfTestWriter w(QRect(0, 0, 100, 100), 100);
+    w.windowExt(100, 100).stretchDib(source, 0, 0, 100, 100);
+    QString error;
+    const Picture picture = WmfPlayer::load(w.bytes(), &error);
+    ASSERT_FALSE(picture.isNull()) << error.toStdString();
+    const QImage image = render(picture, {100, 100});
+    EXPECT_EQ(image.pixelColor(25, 25), QColor(255, 0, 0));
+    EXPECT_EQ(image.pixelColor(75, 25), QColor(0, 255, 0));
+    EXPECT_EQ(image.pixelColor(25, 75), QColor(0, 0, 255));
+    EXPECT_EQ(image.pixelColor(75, 75), QColor(0, 0, 0));
+}
+
+TEST(WmfRecords, Big5TextIsDecodedWithCodePage950) {
+    // "中" twice as large as "A": both drawn, the Chinese one only when its bytes are read as
+    // code page 950 (as Latin-1 they would be two narrow accented letters).
+    const QByteArray zhong = test::pythonCp950(QStringLiteral("中中中"));
+    ASSERT_EQ(zhong.size(), 6);
+    WmfTestWriter wide(QRect(0, 0, 400, 100), 100, 2);
+    wide.windowExt(400, 100).font(-60, 136, test::pythonCp950(QStringLiteral("新細明體"))).select(0)
+        .record(0x0102, {1})
+        .textOut(0, 10, zhong);
+    QString error;
+    const Picture picture = WmfPlayer::load(wide.bytes(), &error);
+    ASSERT_FALSE(picture.isNull()) << error.toStdString();
+    const QImage image = render(picture, {400, 100});
+    // Three ideographs of 60 units each reach well past x 150; Latin-1 letters would not.
+    EXPECT_GT(countNear(image, QRect(130, 10, 60, 60), Qt::black, 60), 20);
+}
+
+// Damaged and hostile files are refused with a reason, never drawn or allocated.
+struct Damage {
+    const char* name;
+    QByteArray bytes;
+};
+
+class WmfRefusal : public ::testing::TestWithParam<Damage> {};
+
+TEST_P(WmfRefusal, IsRefusedWithAReason) {
+    QString error;
+    const Picture picture = WmfPlayer::load(GetParam().bytes, &error);
+    EXPECT_TRUE(picture.isNull());
+    EXPECT_FALSE(error.isEmpty());
+}
+
+QByteArray withDword(QByteArray bytes, int at, quint32 value) {
+    for (int i = 0; i < 4; ++i)
+        bytes[at + i] = char((value >> (8 * i)) & 0xFF);
+    return bytes;
+}
+
+QByteArray withWord(QByteArray bytes, int at, quint16 value) {
+    bytes[at] = char(value & 0xFF);
+    bytes[at + 1] = char(value >> 8);
+    return bytes;
+}
+
+std::vector<Damage> damages() {
+    const QByteArray shapes = fixture("inkscape-shapes.wmf");
+    const QByteArray image = fixture("inkscape-image.wmf");
+    // First record after the 22-byte placeable and 18-byte standard headers.
+    constexpr int firstRecord = 40;
+    // The STRETCHDIB record of the image fixture and its BITMAPINFOHEADER.
+    const int dibRecord = int(image.indexOf(QByteArray("\x43\x0f", 2))) - 4;
+    const int dibHeader = dibRecord + 6 + 22;
+    QImage tiny(1, 1, QImage::Format_RGB32);
+    tiny.fill(Qt::red);
+    return {
+        {"Empty", QByteArray()},
+        {"PlaceableHeaderOnly", shapes.left(22)},
+        {"TruncatedHalfway", shapes.left(shapes.size() / 2)},
+        {"NoEndRecord", shapes.left(shapes.size() - 6)},
+        {"RecordSizeZero", withDword(shapes, firstRecord, 0)},
+        {"RecordSizeAbsurd", withDword(shapes, firstRecord, 0xFFFFFFF0u)},
+        {"NoUnitsPerInch", withWord(shapes, 14, 0)},
+        {"EmptyFrame", withWord(shapes, 10, 0)},
+        {"FrameOf32767Inches", withWord(withWord(shapes, 14, 1), 10, 32767)},
+        {"PolygonClaimsMorePointsThanItHolds",
+         WmfTestWriter(QRect(0, 0, 10, 10), 10).record(0x0324, {30000, 0, 0, 5, 5}).bytes()},
+        {"PolyPolygonCountsPastTheRecord",
+         WmfTestWriter(QRect(0, 0, 10, 10), 10).record(0x0538, {2, 3, 40000, 0, 0}).bytes()},
+        {"BitmapClaims100000Square",
+         withDword(withDword(image, dibHeader + 4, 100000), dibHeader + 8, 100000)},
+        {"BitmapRowsCutShort", withDword(image, dibHeader + 4, 64)},
+        {"BitmapHeaderSizeAbsurd", withDword(image, dibHeader, 0x7FFFFFFF)},
+        {"TextLongerThanItsRecord",
+         WmfTestWriter(QRect(0, 0, 10, 10), 10).record(0x0A32, {0, 0, 500, 0, 0x4241}).bytes()},
+    };
+}
+
+INSTANTIATE_TEST_SUITE_P(Damaged, WmfRefusal, ::testing::ValuesIn(damages()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(WmfReader, RecognisesBothHeaders) {
+    EXPECT_TRUE(WmfReader::looksLikeWmf(fixture("inkscape-shapes.wmf")));
+    EXPECT_TRUE(WmfReader::looksLikeWmf(fixture("inkscape-shapes.wmf").mid(22)));
+    EXPECT_FALSE(WmfReader::looksLikeWmf(QByteArray("\xFF\xD8\xFF\xE0", 4)));
+    EXPECT_FALSE(WmfReader::looksLikeWmf(QByteArray("GIF89a")));
+}
+
+} // namespace
+} // namespace brevmark
