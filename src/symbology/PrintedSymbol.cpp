@@ -26,8 +26,8 @@ std::int64_t divideHalfEven(std::int64_t a, std::int64_t b) {
 } // namespace
 
 PrintedSymbol::PrintedSymbol(Code39Symbol symbol, int barWidth, Fixed4 resolution)
-    : symbol_(std::move(symbol)), barWidth_(barWidth == 0 ? 2 : barWidth),
-      resolution_(resolution) {}
+    : symbol_(std::move(symbol)), barWidth_(barWidth == 0 ? 2 : barWidth), resolution_(resolution) {
+}
 
 Fixed4 PrintedSymbol::snapToGrid(double twips, Fixed4 resolution) {
     const Fixed4 x = Fixed4::fromDouble(twips);

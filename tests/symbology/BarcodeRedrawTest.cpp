@@ -1,6 +1,6 @@
+#include "symbology/BarcodeRedraw.h"
 #include "QStringPrinting.h"
 #include "symbology/BarcodeAppearance.h"
-#include "symbology/BarcodeRedraw.h"
 #include "symbology/Code39Symbol.h"
 
 #include "support/RecordingSurface.h"

@@ -1,6 +1,6 @@
+#include "symbology/BarcodeText.h"
 #include "QStringPrinting.h"
 #include "symbology/BarcodeEntry.h"
-#include "symbology/BarcodeText.h"
 #include "symbology/EditedBarcode.h"
 #include "symbology/EntryPanel.h"
 

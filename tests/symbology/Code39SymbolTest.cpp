@@ -1,6 +1,6 @@
+#include "symbology/Code39Symbol.h"
 #include "QStringPrinting.h"
 #include "symbology/Code39.h"
-#include "symbology/Code39Symbol.h"
 
 #include <gtest/gtest.h>
 

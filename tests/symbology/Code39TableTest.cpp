@@ -19,18 +19,18 @@ struct StandardCharacter {
 };
 
 const StandardCharacter standard[] = {
-    {u'0', 0, "nnnwwnwnn"},       {u'1', 0, "wnnwnnnnw"},       {u'2', 0, "nnwwnnnnw"},
-    {u'3', 0, "wnwwnnnnn"},       {u'4', 0, "nnnwwnnnw"},       {u'5', 0, "wnnwwnnnn"},
-    {u'6', 0, "nnwwwnnnn"},       {u'7', 0, "nnnwnnwnw"},       {u'8', 0, "wnnwnnwnn"},
-    {u'9', 0, "nnwwnnwnn"},       {u'A', u'a', "wnnnnwnnw"},    {u'B', u'b', "nnwnnwnnw"},
-    {u'C', u'c', "wnwnnwnnn"},    {u'D', u'd', "nnnnwwnnw"},    {u'E', u'e', "wnnnwwnnn"},
-    {u'F', u'f', "nnwnwwnnn"},    {u'G', u'g', "nnnnnwwnw"},    {u'H', u'h', "wnnnnwwnn"},
-    {u'I', u'i', "nnwnnwwnn"},    {u'J', u'j', "nnnnwwwnn"},    {u'K', u'k', "wnnnnnnww"},
-    {u'L', u'l', "nnwnnnnww"},    {u'M', u'm', "wnwnnnnwn"},    {u'N', u'n', "nnnnwnnww"},
-    {u'O', u'o', "wnnnwnnwn"},    {u'P', u'p', "nnwnwnnwn"},    {u'Q', u'q', "nnnnnnwww"},
-    {u'R', u'r', "wnnnnnwwn"},    {u'S', u's', "nnwnnnwwn"},    {u'T', u't', "nnnnwnwwn"},
-    {u'U', u'u', "wwnnnnnnw"},    {u'V', u'v', "nwwnnnnnw"},    {u'W', u'w', "wwwnnnnnn"},
-    {u'X', u'x', "nwnnwnnnw"},    {u'Y', u'y', "wwnnwnnnn"},    {u'Z', u'z', "nwwnwnnnn"},
+    {u'0', 0, "nnnwwnwnn"},         {u'1', 0, "wnnwnnnnw"},         {u'2', 0, "nnwwnnnnw"},
+    {u'3', 0, "wnwwnnnnn"},         {u'4', 0, "nnnwwnnnw"},         {u'5', 0, "wnnwwnnnn"},
+    {u'6', 0, "nnwwwnnnn"},         {u'7', 0, "nnnwnnwnw"},         {u'8', 0, "wnnwnnwnn"},
+    {u'9', 0, "nnwwnnwnn"},         {u'A', u'a', "wnnnnwnnw"},      {u'B', u'b', "nnwnnwnnw"},
+    {u'C', u'c', "wnwnnwnnn"},      {u'D', u'd', "nnnnwwnnw"},      {u'E', u'e', "wnnnwwnnn"},
+    {u'F', u'f', "nnwnwwnnn"},      {u'G', u'g', "nnnnnwwnw"},      {u'H', u'h', "wnnnnwwnn"},
+    {u'I', u'i', "nnwnnwwnn"},      {u'J', u'j', "nnnnwwwnn"},      {u'K', u'k', "wnnnnnnww"},
+    {u'L', u'l', "nnwnnnnww"},      {u'M', u'm', "wnwnnnnwn"},      {u'N', u'n', "nnnnwnnww"},
+    {u'O', u'o', "wnnnwnnwn"},      {u'P', u'p', "nnwnwnnwn"},      {u'Q', u'q', "nnnnnnwww"},
+    {u'R', u'r', "wnnnnnwwn"},      {u'S', u's', "nnwnnnwwn"},      {u'T', u't', "nnnnwnwwn"},
+    {u'U', u'u', "wwnnnnnnw"},      {u'V', u'v', "nwwnnnnnw"},      {u'W', u'w', "wwwnnnnnn"},
+    {u'X', u'x', "nwnnwnnnw"},      {u'Y', u'y', "wwnnwnnnn"},      {u'Z', u'z', "nwwnwnnnn"},
     {u'.', u'\uFF0E', "wwnnnnwnn"}, {u'/', u'\uFF0F', "nwnwnnnwn"}, {u'-', u'\uFF0D', "nwnnnnwnw"},
     {u'+', u'\uFF0B', "nwnnnwnwn"}, {u' ', u'\u3000', "nwwnnnwnn"}, {u'*', u'\uFF0A', "nwnnwnwnn"},
 };
@@ -113,8 +113,8 @@ TEST(Code39Table, StartPatternLengthIsTheCellOfEachRatio) {
 }
 
 TEST(Code39Lookup, RejectsCharactersOutsideTheTables) {
-    for (const char16_t* text : {u"$", u"%", u"\uFF21", u"\uFF11", u"", u"AB", u"\u00E9", u"\"",
-                                 u"\uFF0C", u"#"})
+    for (const char16_t* text :
+         {u"$", u"%", u"\uFF21", u"\uFF11", u"", u"AB", u"\u00E9", u"\"", u"\uFF0C", u"#"})
         for (int ratio = 0; ratio < 4; ++ratio)
             EXPECT_TRUE(code39::modulePattern(QString::fromUtf16(text), ratio).isEmpty())
                 << QString::fromUtf16(text).toStdString() << " ratio " << ratio;

@@ -57,14 +57,13 @@ QImage renderPrinted(const QString& text, int widthRatio, int barWidth) {
 // Decodes the images in order; one line per symbol found.
 QStringList decode(const QStringList& files) {
     QProcess zbar;
-    zbar.start(QStringLiteral("zbarimg"), QStringList{QStringLiteral("--raw"), QStringLiteral("-q"),
-                                                      QStringLiteral("-Sdisable"),
-                                                      QStringLiteral("-Scode39.enable")} +
-                                              files);
+    zbar.start(QStringLiteral("zbarimg"),
+               QStringList{QStringLiteral("--raw"), QStringLiteral("-q"),
+                           QStringLiteral("-Sdisable"), QStringLiteral("-Scode39.enable")} +
+                   files);
     if (!zbar.waitForFinished(60000))
         return {QStringLiteral("<zbarimg did not finish>")};
-    QStringList lines =
-        QString::fromUtf8(zbar.readAllStandardOutput()).split(QLatin1Char('\n'));
+    QStringList lines = QString::fromUtf8(zbar.readAllStandardOutput()).split(QLatin1Char('\n'));
     while (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
     return lines;
@@ -139,8 +138,8 @@ INSTANTIATE_TEST_SUITE_P(EveryWidthRatio, PrintedSymbolScan,
                          testing::Values(ScanCase{0, 3}, ScanCase{1, 3}, ScanCase{2, 3},
                                          ScanCase{3, 3}, ScanCase{0, 2}, ScanCase{3, 4}),
                          [](const testing::TestParamInfo<ScanCase>& info) {
-                             return "ratio" + std::to_string(info.param.widthRatio) +
-                                    "_barWidth" + std::to_string(info.param.barWidth);
+                             return "ratio" + std::to_string(info.param.widthRatio) + "_barWidth" +
+                                    std::to_string(info.param.barWidth);
                          });
 
 } // namespace

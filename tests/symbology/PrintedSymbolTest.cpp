@@ -1,6 +1,6 @@
+#include "symbology/PrintedSymbol.h"
 #include "QStringPrinting.h"
 #include "symbology/BarcodeAppearance.h"
-#include "symbology/PrintedSymbol.h"
 
 #include "support/RecordingSurface.h"
 
@@ -18,7 +18,7 @@ TEST(PrintedSymbolGrid, SnapsToTheNearestResolutionStepHalvesToEven) {
     EXPECT_EQ(PrintedSymbol::snapToGrid(720, r72), Fixed4::fromRaw(7200000));
     EXPECT_EQ(PrintedSymbol::snapToGrid(1320, r72), Fixed4::fromRaw(13176000)); // 183 × 7.2
     EXPECT_EQ(PrintedSymbol::snapToGrid(120, r72), Fixed4::fromRaw(1224000));   // 17 × 7.2
-    EXPECT_EQ(PrintedSymbol::snapToGrid(3.6, r72), Fixed4());                    // 0.5 → 0
+    EXPECT_EQ(PrintedSymbol::snapToGrid(3.6, r72), Fixed4());                   // 0.5 → 0
     EXPECT_EQ(PrintedSymbol::snapToGrid(10.8, r72), Fixed4::fromRaw(144000));   // 1.5 → 2
     EXPECT_EQ(PrintedSymbol::snapToGrid(-10.8, r72), Fixed4::fromRaw(-144000));
     EXPECT_EQ(PrintedSymbol::snapToGrid(12.5, Fixed4()), Fixed4::fromRaw(125000));
@@ -55,7 +55,8 @@ TEST(PrintedSymbolGeometry, LongSymbolsStayOnTheGrid) {
     symbol.drawBars(surface, Fixed4(), Fixed4(), Fixed4::fromRaw(10000));
     // The last bar line: the stop cell's last bar module, its last line.
     const int lastBarModule = symbol.symbol().moduleCount() - 2;
-    EXPECT_EQ(surface.lineXs().last(), Fixed4::fromRaw(68000LL * (lastBarModule * 6 + 5)).toDouble());
+    EXPECT_EQ(surface.lineXs().last(),
+              Fixed4::fromRaw(68000LL * (lastBarModule * 6 + 5)).toDouble());
     EXPECT_EQ(symbol.width(), Fixed4::fromRaw(68000LL * 302 * 16 * 6));
 }
 

@@ -1,5 +1,5 @@
-#include "QStringPrinting.h"
 #include "symbology/SerialStep.h"
+#include "QStringPrinting.h"
 
 #include <gtest/gtest.h>
 
@@ -25,23 +25,23 @@ constexpr SerialStep subtract = SerialStep::Subtract;
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SerialStepRule,
-    testing::Values(
-        StepCase{"A0099", add, "A0100"}, StepCase{"12-34", add, "12-35"},
-        StepCase{"1-9", add, "2-0"}, StepCase{"999", add, "000"}, StepCase{"ABC", add, "ABC"},
-        StepCase{"A0100", subtract, "A0099"}, StepCase{"X10", subtract, "X09"},
-        StepCase{"ABC", subtract, "ABC"}, StepCase{"", add, ""}, StepCase{"", subtract, ""},
-        StepCase{"9a9", add, "0a0"}, StepCase{"0", add, "1"},
-        // All zeros minus one wraps to all nines and keeps the length.
-        StepCase{"000", subtract, "999"}, StepCase{"A0-0", subtract, "A9-9"},
-        StepCase{"0", subtract, "9"},
-        // Twenty digits, past what a double holds exactly.
-        StepCase{"12345678901234567890", add, "12345678901234567891"},
-        StepCase{"12345678901234567890", subtract, "12345678901234567889"},
-        StepCase{"99999999999999999999", add, "00000000000000000000"},
-        StepCase{"00000000000000000000", subtract, "99999999999999999999"},
-        StepCase{"10000000000000000000", subtract, "09999999999999999999"},
-        StepCase{"A1234567890-123456789", add, "A1234567890-123456790"},
-        StepCase{"9007199254740993", add, "9007199254740994"}));
+    testing::Values(StepCase{"A0099", add, "A0100"}, StepCase{"12-34", add, "12-35"},
+                    StepCase{"1-9", add, "2-0"}, StepCase{"999", add, "000"},
+                    StepCase{"ABC", add, "ABC"}, StepCase{"A0100", subtract, "A0099"},
+                    StepCase{"X10", subtract, "X09"}, StepCase{"ABC", subtract, "ABC"},
+                    StepCase{"", add, ""}, StepCase{"", subtract, ""}, StepCase{"9a9", add, "0a0"},
+                    StepCase{"0", add, "1"},
+                    // All zeros minus one wraps to all nines and keeps the length.
+                    StepCase{"000", subtract, "999"}, StepCase{"A0-0", subtract, "A9-9"},
+                    StepCase{"0", subtract, "9"},
+                    // Twenty digits, past what a double holds exactly.
+                    StepCase{"12345678901234567890", add, "12345678901234567891"},
+                    StepCase{"12345678901234567890", subtract, "12345678901234567889"},
+                    StepCase{"99999999999999999999", add, "00000000000000000000"},
+                    StepCase{"00000000000000000000", subtract, "99999999999999999999"},
+                    StepCase{"10000000000000000000", subtract, "09999999999999999999"},
+                    StepCase{"A1234567890-123456789", add, "A1234567890-123456790"},
+                    StepCase{"9007199254740993", add, "9007199254740994"}));
 
 TEST(SerialStepHint, AsksForATextFirstThenNamesTheStep) {
     EXPECT_EQ(serialStepHint(QString(), SerialStep::Add),
