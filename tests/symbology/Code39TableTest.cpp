@@ -4,6 +4,7 @@
 #include "symbology/Code39.h"
 
 #include <QString>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -66,23 +67,14 @@ class Code39TableRow : public testing::TestWithParam<TableCase> {};
 
 TEST_P(Code39TableRow, FollowsTheStandardElementsAtItsWidthRatio) {
     const TableCase& t = GetParam();
+    const std::string elements = t.character.elements;
+    ASSERT_EQ(elements.size(), 9u);
+    ASSERT_EQ(std::count(elements.begin(), elements.end(), 'w'), 3) << "three wide elements";
     const QString expected = QString::fromStdString(expectedPattern(t.character, t.ratio));
     const QString character(QChar(t.character.character));
     EXPECT_EQ(code39::modulePattern(character, t.ratio), expected);
     if (t.character.alias != 0)
         EXPECT_EQ(code39::modulePattern(QString(QChar(t.character.alias)), t.ratio), expected);
-}
-
-TEST_P(Code39TableRow, HasFiveBarsFourSpacesAndOneTrailingSpaceModule) {
-    const TableCase& t = GetParam();
-    const QString pattern = code39::modulePattern(QString(QChar(t.character.character)), t.ratio);
-    ASSERT_FALSE(pattern.isEmpty());
-    EXPECT_TRUE(pattern.startsWith(QLatin1Char('1')));
-    EXPECT_TRUE(pattern.endsWith(QLatin1String("10")));
-    int runs = 1;
-    for (qsizetype i = 1; i < pattern.size() - 1; ++i)
-        runs += pattern.at(i) != pattern.at(i - 1);
-    EXPECT_EQ(runs, 9);
 }
 
 std::vector<TableCase> allRows() {
