@@ -1,7 +1,7 @@
 #include "platform/WmfPlayer.h"
 
-#include "common/Cp950.h"
 #include "platform/DibDecoder.h"
+#include "platform/WmfTextCodec.h"
 
 #include <QFontMetricsF>
 #include <QLineF>
@@ -9,7 +9,6 @@
 #include <QPainterPath>
 #include <QPicture>
 #include <QRegion>
-#include <QStringDecoder>
 #include <QTransform>
 
 #include <cmath>
@@ -140,67 +139,6 @@ struct DcState {
     bool clipped = false;
     QRegion clip;
 };
-
-// The code page a font's character set implies. Fonts that name no other set are read as code
-// page 950, the system code page of the machines the pictures come from.
-QByteArray codecForCharset(int charset, bool chineseFace) {
-    switch (charset) {
-    case 0: // ANSI_CHARSET: Western, unless the face itself is a Chinese one
-    case 2: // SYMBOL_CHARSET
-        return chineseFace ? "windows-950" : "windows-1252";
-    case 128:
-        return "Shift_JIS";
-    case 129:
-        return "windows-949";
-    case 134:
-        return "GBK";
-    case 161:
-        return "windows-1253";
-    case 162:
-        return "windows-1254";
-    case 177:
-        return "windows-1255";
-    case 178:
-        return "windows-1256";
-    case 186:
-        return "windows-1257";
-    case 204:
-        return "windows-1251";
-    case 222:
-        return "windows-874";
-    case 238:
-        return "windows-1250";
-    default:
-        return "windows-950";
-    }
-}
-
-bool isDoubleByteCodec(const QByteArray& codec) {
-    return codec == "windows-950" || codec == "Shift_JIS" || codec == "windows-949" ||
-           codec == "GBK";
-}
-
-bool isLeadByte(uchar byte, const QByteArray& codec) {
-    if (codec == "Shift_JIS")
-        return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-    return byte >= 0x81 && byte <= 0xFE;
-}
-
-QString decodeBytes(QByteArrayView bytes, const QByteArray& codec) {
-    if (codec == "windows-950")
-        return cp950::decode(bytes.toByteArray());
-    QStringDecoder decoder(codec.constData());
-    if (!decoder.isValid())
-        return QString::fromLatin1(bytes);
-    return decoder.decode(bytes);
-}
-
-bool hasNonAscii(QByteArrayView bytes) {
-    for (char c : bytes)
-        if (uchar(c) >= 0x80)
-            return true;
-    return false;
-}
 
 // Ray angle (degrees, counter-clockwise) to the parametric angle QPainterPath::arcTo expects on
 // an ellipse of the given size.
@@ -486,12 +424,12 @@ bool Replay::textRecord(QByteArrayView text, double x, double y, const std::vect
                         int options, std::optional<QRectF> rect) {
     applyClip();
     const FontObject& f = dc_.font;
-    const QByteArray codec = codecForCharset(f.charset, hasNonAscii(f.face));
+    const WmfTextCodec codec(f.charset, f.face);
 
     // Glyphs are built at a fixed reference size and scaled, so the text keeps its logical size
     // however small the logical units are.
     constexpr int referencePixels = 256;
-    QFont font(decodeBytes(f.face, codec));
+    QFont font(codec.faceName());
     font.setPixelSize(referencePixels);
     font.setWeight(QFont::Weight(std::clamp(f.weight == 0 ? 400 : f.weight, 1, 1000)));
     font.setItalic(f.italic);
@@ -515,14 +453,13 @@ bool Replay::textRecord(QByteArrayView text, double x, double y, const std::vect
     // Split into characters so that per-byte advances can place each one.
     QPainterPath glyphs;
     double advance = 0; // reference units
-    const bool doubleByte = isDoubleByteCodec(codec);
     qsizetype i = 0;
     QString whole;
     while (i < text.size()) {
         qsizetype unit = 1;
-        if (doubleByte && i + 1 < text.size() && isLeadByte(uchar(text[i]), codec))
+        if (i + 1 < text.size() && codec.isLeadByte(uchar(text[i])))
             unit = 2;
-        const QString piece = decodeBytes(text.sliced(i, unit), codec);
+        const QString piece = codec.decode(text.sliced(i, unit));
         whole += piece;
         if (!dx.empty()) {
             glyphs.addText(QPointF(advance, 0), font, piece);

@@ -2,6 +2,7 @@
 
 #include "platform/PainterSurface.h"
 #include "platform/WmfPlayer.h"
+#include "platform/WmfTextCodec.h"
 #include "support/TempDataFolder.h"
 
 #include <QFile>
@@ -113,7 +114,58 @@ TEST(WmfFixture, PlainHeaderTakesItsSizeFromTheWindowExtent) {
     EXPECT_EQ(image.pixelColor(140, 30), QColor(0, 0, 255));
 }
 
-// Hand-built files for records the exporter does not write.
+// LibreOffice Draw writes a different mix: 1/100 mm window units, SAVEDC/RESTOREDC around every
+// shape, a clip rectangle, POLYPOLYGON fills, and comment escapes.
+TEST(WmfFixture, ShapesFromLibreOfficeLandWhereTheSourceDrewThem) {
+    const Picture picture = loadFixture("lo-shapes.wmf");
+    EXPECT_DOUBLE_EQ(picture.naturalSize().width(), 2880);
+    EXPECT_DOUBLE_EQ(picture.naturalSize().height(), 1440);
+    const QImage image = render(picture, {200, 100});
+    EXPECT_EQ(image.pixelColor(40, 30), QColor(255, 0, 0)) << "red rectangle";
+    EXPECT_EQ(image.pixelColor(75, 30), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(140, 30), QColor(0, 0, 255)) << "ellipse";
+    EXPECT_EQ(image.pixelColor(103, 12), QColor(Qt::white)) << "outside the ellipse corner";
+    EXPECT_EQ(image.pixelColor(60, 75), QColor(0, 160, 0)) << "rounded rectangle";
+    EXPECT_EQ(image.pixelColor(21, 61), QColor(Qt::white)) << "its rounded corner";
+    EXPECT_GE(countNear(image, QRect(19, 70, 3, 10), Qt::black), 10) << "its left outline";
+    EXPECT_EQ(image.pixelColor(150, 70), QColor(Qt::black)) << "line";
+    EXPECT_EQ(image.pixelColor(150, 80), QColor(Qt::white));
+}
+
+TEST(WmfFixture, BitmapFromLibreOffice) {
+    const QImage image = render(loadFixture("lo-image.wmf"), {200, 100});
+    EXPECT_EQ(image.pixelColor(60, 50), QColor(255, 0, 0));
+    EXPECT_EQ(image.pixelColor(140, 50), QColor(0, 0, 255));
+    EXPECT_EQ(image.pixelColor(10, 10), QColor(Qt::white));
+}
+
+TEST(WmfFixture, ChineseTextFromLibreOffice) {
+    // "AB" and two ideographs in navy, 28 points, from (0.1, 0.2) inch; LibreOffice writes the
+    // ideographs with a GB2312 font, so they must be read as such and drawn after "AB".
+    const QImage image = render(loadFixture("lo-text.wmf"), {200, 100});
+    const QColor navy(0, 0, 128);
+    EXPECT_GT(countNear(image, QRect(10, 20, 40, 40), navy, 60), 100) << "AB";
+    EXPECT_GT(countNear(image, QRect(60, 20, 70, 40), navy, 60), 200) << "ideographs";
+    EXPECT_EQ(countNear(image, QRect(0, 70, 200, 30), navy, 60), 0);
+}
+
+TEST(WmfTextCodec, ReadsTextByTheFontCharacterSet) {
+    const QByteArray big5 = test::pythonCp950(QStringLiteral("中文"));
+    EXPECT_EQ(WmfTextCodec(136, "Arial").decode(big5), QStringLiteral("中文"));
+    EXPECT_EQ(WmfTextCodec(1, "Arial").decode(big5), QStringLiteral("中文")) << "default set";
+    EXPECT_EQ(WmfTextCodec(134, "Arial").decode(QByteArray("\xd6\xd0\xce\xc4")),
+              QStringLiteral("中文"))
+        << "GB2312";
+    EXPECT_EQ(WmfTextCodec(0, "Arial").decode(QByteArray("caf\xe9")), QStringLiteral("café"));
+    // A Western set on a Chinese face is how Chinese programs often write Big5 text.
+    const WmfTextCodec chineseFace(0, test::pythonCp950(QStringLiteral("新細明體")));
+    EXPECT_EQ(chineseFace.faceName(), QStringLiteral("新細明體"));
+    EXPECT_EQ(chineseFace.decode(big5), QStringLiteral("中文"));
+    EXPECT_TRUE(chineseFace.isLeadByte(uchar(big5[0])));
+    EXPECT_FALSE(WmfTextCodec(0, "Arial").isLeadByte(0xA4));
+}
+
+// Hand-built files for records the exporters do not write.
 TEST(WmfRecords, RectangleEllipseAndObjectSlots) {
     WmfTestWriter w(QRect(0, 0, 100, 100), 100, 4);
     w.windowExt(100, 100)
