@@ -8,19 +8,63 @@
 #include "platform/Timer.h"
 #include "records/SettingsKeys.h"
 #include "shell/ApplicationControl.h"
+#include "shell/FramePictures.h"
+#include "shell/LayoutParticipant.h"
+#include "shell/PictureButton.h"
+#include "shell/ToolbarBands.h"
 
 #include <QCloseEvent>
+#include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
-#include <QPushButton>
+#include <QScrollBar>
 
 namespace brevmark {
 
 namespace {
+
 constexpr double simpleWidth = 6000;
 constexpr double professionalWidth = 12090;
 constexpr double windowHeight = 7470;
+constexpr double gripMinimumWidth = 12000;
+constexpr double gripMinimumHeight = 7200;
+constexpr double dragThreshold = 60;
+constexpr double toolbarParked = -500;
 
-int toPixels(double twipsValue) { return int(roundHalfEvenToInt(twips::toPixels(twipsValue))); }
+const QString simpleName = QStringLiteral("簡易版");
+const QString professionalName = QStringLiteral("專業版");
+
+const QString hintResize = QStringLiteral("按住滑鼠左鍵，移動滑鼠，調整 視窗大小");
+const QString hintMove = QStringLiteral("按住滑鼠左鍵，移動滑鼠，調整 視窗位置");
+
+int px(double twipsValue) { return int(roundHalfEvenToInt(twips::toPixels(twipsValue))); }
+QSize pxSize(QSizeF t) { return {qMax(1, px(t.width())), qMax(1, px(t.height()))}; }
+QPointF toTwips(QPointF pixels) {
+    return {twips::fromPixels(pixels.x()), twips::fromPixels(pixels.y())};
+}
+
+// The panels that close-panels hides, and the order in which the simple layout stacks them.
+const QStringList closablePanels{
+    QStringLiteral("列印數量窗"), QStringLiteral("開啟記錄窗"), QStringLiteral("條碼儲存窗"),
+    QStringLiteral("條碼載入窗"), QStringLiteral("條碼輸入區"), QStringLiteral("標籤修改區"),
+    QStringLiteral("條碼讀取窗"), QStringLiteral("自動排列窗"), QStringLiteral("紙張設定窗"),
+    QStringLiteral("圖片讀取窗"), QStringLiteral("色彩選項")};
+const QStringList stackedPanels{QStringLiteral("條碼儲存窗"), QStringLiteral("條碼輸入區"),
+                                QStringLiteral("標籤修改區"), QStringLiteral("圖片讀取窗"),
+                                QStringLiteral("條碼讀取窗")};
+// Panels by the index of their close button 關閉窗.
+QString panelOfCloseButton(int index) {
+    switch (index) {
+    case 0: return QStringLiteral("條碼載入窗");
+    case 1: return QStringLiteral("條碼輸入區");
+    case 2: return QStringLiteral("標籤修改區");
+    case 4: return QStringLiteral("條碼讀取窗");
+    case 5: return QStringLiteral("條碼儲存窗");
+    case 6: return QStringLiteral("圖片讀取窗");
+    default: return {};
+    }
+}
+
 } // namespace
 
 MainWindow::MainWindow(ShellServices services, QWidget* parent)
@@ -29,23 +73,28 @@ MainWindow::MainWindow(ShellServices services, QWidget* parent)
       timers_(this) {
     setObjectName(QStringLiteral("主視窗"));
     setWindowTitle(QStringLiteral("Tavo Brevmark"));
-    closeButton_ = new QPushButton(QStringLiteral("✕"), this);
-    closeButton_->setObjectName(QStringLiteral("關閉功能"));
-    closeButton_->setToolTip(QStringLiteral("關閉程式"));
-    closeButton_->setFixedSize(28, 22);
-    connect(closeButton_, &QPushButton::clicked, this, &MainWindow::closeProgram);
+    setMouseTracking(true);
+    createFrame();
+
     connect(timers_.arrangeWindow, &Timer::ticked, this, &MainWindow::deferredStart);
     connect(timers_.enlargeWindow, &Timer::ticked, this, [this] {
         if (!isVisible())
             return;
         layoutFrame();
+        if (participant_)
+            participant_->paperAdjust();
         timers_.enlargeWindow->stop();
         timers_.enlargeWindow->setPeriod(0);
     });
+    connect(timers_.expandWindow, &Timer::ticked, this, &MainWindow::growStep);
+    connect(timers_.shrinkWindow, &Timer::ticked, this, &MainWindow::shrinkStep);
     resizeTwips(simpleWidth, windowHeight);
 }
 
 MainWindow::~MainWindow() = default;
+
+// ---------------------------------------------------------------------------------------------
+// Start-up and shut-down
 
 bool MainWindow::prepareDataFolders() {
     FileSystem& files = services_.files;
@@ -105,13 +154,9 @@ void MainWindow::applyPlacement() {
         setWindowState(windowState() | Qt::WindowMaximized);
         return;
     }
-    if (values_.left || values_.top) {
-        const QPoint at = pos();
-        move(values_.left ? toPixels(*values_.left) : at.x(),
-             values_.top ? toPixels(*values_.top) : at.y());
-    }
-    if (values_.width && values_.height)
-        resizeTwips(*values_.width, *values_.height);
+    const QRectF g = geometryTwips();
+    setGeometryTwips(values_.left.value_or(g.left()), values_.top.value_or(g.top()),
+                     values_.width.value_or(g.width()), values_.height.value_or(g.height()));
 }
 
 void MainWindow::fillFontList() {
@@ -123,20 +168,23 @@ void MainWindow::fillFontList() {
 }
 
 void MainWindow::deferredStart() {
-    const QString mode = values_.layoutMode;
     const int number = values_.layoutModeNumber();
-    if (mode.isEmpty() || number == 0) {
-        // The simple layout has no maximise control: a stored maximised state is let go of.
-        if (isMaximized())
-            setWindowState(windowState() & ~Qt::WindowMaximized);
-        resizeTwips(simpleWidth, windowHeight);
-    } else if (number == 1) {
+    if (number == 1) {
         if (isMaximized())
             timers_.enlargeWindow->start();
         else
             resizeTwips(professionalWidth, windowHeight);
+        switchLayout(professionalName);
+    } else if (number == 0) {
+        // The simple layout has no maximise control: a stored maximised state is let go of.
+        if (isMaximized())
+            setWindowState(windowState() & ~Qt::WindowMaximized);
+        resizeTwips(simpleWidth, windowHeight);
+        switchLayout(simpleName);
     }
     layoutFrame();
+    if (number == 1 && participant_)
+        participant_->paperAdjust();
     show();
     if (values_.updateFlag == QStringLiteral("1"))
         timers_.updateQuery->start();
@@ -161,13 +209,14 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
 }
 
+// ---------------------------------------------------------------------------------------------
+// Geometry
+
 void MainWindow::setGeometryTwips(double left, double top, double width, double height) {
-    setGeometry(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
+    setGeometry(px(left), px(top), px(width), px(height));
 }
 
-void MainWindow::resizeTwips(double width, double height) {
-    resize(toPixels(width), toPixels(height));
-}
+void MainWindow::resizeTwips(double width, double height) { resize(px(width), px(height)); }
 
 QRectF MainWindow::geometryTwips() const {
     const QRect g = (isMaximized() || isMinimized()) && !normalGeometry().isEmpty()
@@ -185,10 +234,181 @@ int MainWindow::windowStateCode() const {
     return 0;
 }
 
+void MainWindow::placeWidget(QWidget* widget, const QRectF& r) {
+    widget->setGeometry(px(r.left()), px(r.top()), qMax(0, px(r.width())), qMax(0, px(r.height())));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Frame
+
+void MainWindow::createFrame() {
+    viewport_ = new QWidget(this);
+    viewport_->setObjectName(QStringLiteral("新增載入窗"));
+    viewport_->setAutoFillBackground(true);
+    QPalette work = viewport_->palette();
+    work.setColor(QPalette::Window, QColor(203, 211, 222));
+    viewport_->setPalette(work);
+    viewport_->setMouseTracking(true);
+    viewport_->installEventFilter(this);
+    verticalBar_ = new QScrollBar(Qt::Vertical, viewport_);
+    verticalBar_->setObjectName(QStringLiteral("捲軸上下"));
+    verticalBar_->hide();
+    horizontalBar_ = new QScrollBar(Qt::Horizontal, viewport_);
+    horizontalBar_->setObjectName(QStringLiteral("捲軸左右"));
+    horizontalBar_->hide();
+
+    hintShadow_ = new QLabel(this);
+    hintShadow_->setObjectName(QStringLiteral("說明提示2"));
+    hint_ = new QLabel(this);
+    hint_->setObjectName(QStringLiteral("說明提示"));
+    for (QLabel* label : {hintShadow_, hint_}) {
+        QFont f = label->font();
+        f.setPixelSize(12);
+        label->setFont(f);
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    hint_->setStyleSheet(QStringLiteral("color: rgb(226, 236, 248);"));
+    hintShadow_->setStyleSheet(QStringLiteral("color: rgb(6, 14, 26);"));
+
+    captionGroup_ = new QWidget(this);
+    captionGroup_->setObjectName(QStringLiteral("關離功能"));
+    captionGroup_->setMouseTracking(true);
+    shortFace_ = new QLabel(captionGroup_);
+    shortFace_->setObjectName(QStringLiteral("縮關圖"));
+    longFace_ = new QLabel(captionGroup_);
+    longFace_->setObjectName(QStringLiteral("縮放關圖"));
+    for (QLabel* face : {shortFace_, longFace_})
+        face->setAttribute(Qt::WA_TransparentForMouseEvents);
+    const QSize buttonPx = pxSize({FrameLayout::captionButtonWidth, FrameLayout::captionButtonHeight});
+    shortFace_->setPixmap(QPixmap::fromImage(
+        FramePictures::captionFace(false, QSize(buttonPx.width() * 2, buttonPx.height()))));
+    longFace_->setPixmap(QPixmap::fromImage(
+        FramePictures::captionFace(true, QSize(buttonPx.width() * 3, buttonPx.height()))));
+    shortFace_->setGeometry(0, 0, buttonPx.width() * 2, buttonPx.height());
+    longFace_->setGeometry(0, 0, buttonPx.width() * 3, buttonPx.height());
+
+    captionButtons_[0] = new PictureButton(QStringLiteral("視窗按鈕"), captionGroup_, 0);
+    captionButtons_[1] = new PictureButton(QStringLiteral("視窗按鈕"), captionGroup_, 1);
+    captionButtons_[2] = new PictureButton(QStringLiteral("關閉功能"), captionGroup_);
+    const QString captionHints[3] = {QStringLiteral("視窗 最小化"), QStringLiteral("視窗 最大化"),
+                                     QStringLiteral("關閉程式")};
+    for (int i = 0; i < 3; ++i) {
+        PictureButton* b = captionButtons_[i];
+        b->resize(buttonPx);
+        const auto kind = FramePictures::CaptionButton(i);
+        connect(b, &PictureButton::moved, this, [this, i, captionHints](QPointF, Qt::MouseButtons) {
+            setHint(captionHints[i]);
+            showCaptionHover(i);
+        });
+        connect(b, &PictureButton::pressed, this, [b, kind, buttonPx](Qt::MouseButton) {
+            b->setPicture(FramePictures::captionButton(kind, FramePictures::Face::Pressed, buttonPx));
+        });
+        connect(b, &PictureButton::released, this, [this, b, i](Qt::MouseButton, bool inside) {
+            b->setPicture(QImage());
+            if (!inside)
+                return;
+            if (i == 0)
+                showMinimized();
+            else if (i == 1)
+                toggleMaximised();
+            else
+                closeProgram();
+        });
+    }
+
+    for (int i = 0; i < 6; ++i) {
+        const ToolbarButton& t = ToolbarBands::buttons()[i];
+        PictureButton* b = new PictureButton(t.name, this);
+        const QSize size = pxSize({t.right - t.left, FrameLayout::pieceSizes()[2].height()});
+        QImage picture(size, QImage::Format_ARGB32_Premultiplied);
+        picture.fill(Qt::transparent);
+        {
+            QPainter p(&picture);
+            p.drawImage(QRect(QPoint(0, px(90)), QSize(size.width(), px(400) - px(90))),
+                        FramePictures::toolbarButton(i, FramePictures::Face::Hover,
+                                                     QSize(size.width(), px(400) - px(90))));
+        }
+        b->setPicture(picture);
+        b->setGeometry(px(t.left), px(toolbarParked), size.width(), size.height());
+        b->setToolTip(QString());
+        connect(b, &PictureButton::moved, this, [this, i](QPointF, Qt::MouseButtons) {
+            setHint(ToolbarBands::buttons()[i].hint);
+        });
+        connect(b, &PictureButton::released, this, [this, i](Qt::MouseButton button, bool inside) {
+            if (button != Qt::LeftButton || !inside)
+                return;
+            parkToolbar(-1);
+            if (i == 5)
+                closePanels();
+            emit toolbarActivated(i);
+        });
+        toolbar_[i] = b;
+    }
+
+    layoutToggle_ = new PictureButton(QStringLiteral("版本按鈕"), this);
+    placeWidget(layoutToggle_, QRectF(3300, 75, 840, 330));
+    connect(layoutToggle_, &PictureButton::moved, this, [this](QPointF, Qt::MouseButtons) {
+        const bool professional = isProfessionalTag();
+        layoutToggle_->setPicture(FramePictures::layoutToggle(professional ? 1 : 0, layoutToggle_->size()));
+        setHint(professional ? QStringLiteral("切換【簡易版】") : QStringLiteral("切換【專業版】"));
+    });
+    connect(layoutToggle_, &PictureButton::pressed, this, [this](Qt::MouseButton button) {
+        if (button == Qt::LeftButton)
+            toggleLayout();
+    });
+    restoreLayoutToggle();
+}
+
 void MainWindow::layoutFrame() {
-    closeButton_->move(width() - closeButton_->width() - 6, 6);
-    closeButton_->raise();
+    const QRectF g = geometryTwips();
+    const QSizeF size = isMaximized() || isMinimized()
+                            ? QSizeF(twips::fromPixels(width()), twips::fromPixels(height()))
+                            : g.size();
+    frame_ = FrameLayout::compute(size, values_.layoutModeNumber() == 1 ? 1
+                                        : values_.layoutMode.isEmpty() || values_.layoutModeNumber() == 0
+                                            ? 0
+                                            : -1,
+                                  &frame_);
+    placeWidget(viewport_, frame_.viewport);
+    placeWidget(hint_, frame_.hint);
+    placeWidget(hintShadow_, frame_.hintShadow);
+    hintShadow_->lower();
+    placeWidget(captionGroup_, frame_.captionGroup);
+    const bool professional = frame_.maximiseButtonShown;
+    shortFace_->setVisible(!professional);
+    longFace_->setVisible(professional);
+    captionButtons_[0]->move(0, 0);
+    captionButtons_[1]->move(px(FrameLayout::captionButtonWidth), 0);
+    captionButtons_[1]->setVisible(professional);
+    captionButtons_[2]->move(px(frame_.closeButtonLeft), 0);
+    captionGroup_->raise();
     update();
+}
+
+void MainWindow::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    for (int i = 0; i < 9; ++i) {
+        const QRectF& r = frame_.pieces[i];
+        const QRect target(px(r.left()), px(r.top()), px(r.width()), px(r.height()));
+        if (target.isEmpty())
+            continue;
+        p.drawImage(target, FramePictures::piece(i, target.size()));
+    }
+    if (!isSimpleTag()) {
+        // The toolbar's buttons in their normal look lie on the title strip.
+        for (int i = 0; i < 6; ++i) {
+            const ToolbarButton& t = ToolbarBands::buttons()[i];
+            const QRect target(px(t.left), px(90), px(t.right) - px(t.left), px(400) - px(90));
+            if (target.right() < px(frame_.captionGroup.left()))
+                p.drawImage(target, FramePictures::toolbarButton(i, FramePictures::Face::Normal,
+                                                                 target.size()));
+        }
+    }
+    if (values_.layoutModeNumber() == 1 && !isMaximized()) {
+        const QRectF& r = frame_.pieces[8];
+        const QRect target(px(r.left()), px(r.top()), px(r.width()), px(r.height()));
+        p.drawImage(target, FramePictures::resizeGrip(target.size()));
+    }
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
@@ -196,11 +416,288 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
     layoutFrame();
 }
 
-void MainWindow::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.fillRect(rect(), QColor(244, 246, 250));
-    p.setPen(QColor(40, 80, 160));
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
+// ---------------------------------------------------------------------------------------------
+// Hint line, panels, child windows
+
+void MainWindow::setHint(const QString& text) {
+    hint_->setText(text);
+    hintShadow_->setText(text);
+}
+
+QString MainWindow::hint() const { return hint_->text(); }
+
+void MainWindow::registerPanel(QWidget* panel) { panels_.insert(panel->objectName(), panel); }
+
+void MainWindow::closePanels() {
+    for (const QString& name : closablePanels)
+        if (QWidget* panel = panels_.value(name))
+            panel->hide();
+}
+
+void MainWindow::stackPanels() {
+    const double pageBottom = participant_ ? participant_->pageTop() + participant_->pageHeight() : 0;
+    double y = pageBottom + frame_.viewport.top() + 120;
+    for (const QString& name : stackedPanels) {
+        QWidget* panel = panels_.value(name);
+        if (!panel || panel->isHidden())
+            continue;
+        panel->move(px(255), px(y));
+        panel->raise();
+        y = twips::fromPixels(panel->y() + panel->height()) + 120;
+    }
+    if (QWidget* quantity = panels_.value(QStringLiteral("列印數量窗"))) {
+        quantity->move(px(255), px(y));
+        quantity->show();
+        quantity->raise();
+    }
+}
+
+void MainWindow::closePanelButton(int index) {
+    if (isSimpleTag()) {
+        if (QWidget* panel = panels_.value(panelOfCloseButton(index)))
+            panel->hide();
+        stackPanels();
+    } else if (isProfessionalTag()) {
+        closePanels();
+    }
+}
+
+void MainWindow::showChildWindow(QWidget* child) {
+    child->installEventFilter(this);
+    child->show();
+    hide();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Layouts
+
+bool MainWindow::isProfessionalTag() const { return layoutTag_ == professionalName; }
+bool MainWindow::isSimpleTag() const { return layoutTag_ == simpleName; }
+
+void MainWindow::switchLayout(const QString& layoutName) {
+    if (layoutName == simpleName) {
+        if (participant_)
+            participant_->enterSimpleLayout(frame_.viewport.top());
+        layoutToggle_->setPicture(FramePictures::layoutToggle(3, layoutToggle_->size()));
+        toolbar_[0]->hide();
+    } else if (layoutName == professionalName) {
+        if (participant_)
+            participant_->enterProfessionalLayout();
+        layoutToggle_->setPicture(FramePictures::layoutToggle(2, layoutToggle_->size()));
+        toolbar_[0]->show();
+        closePanels();
+    }
+    layoutTag_ = layoutName;
+    if (participant_)
+        participant_->setLayoutTag(layoutName);
+    update();
+}
+
+void MainWindow::restoreLayoutToggle() {
+    layoutToggle_->setPicture(FramePictures::layoutToggle(isProfessionalTag() ? 2 : 3,
+                                                          layoutToggle_->size()));
+}
+
+void MainWindow::toggleLayout() {
+    values_.layoutMode = values_.layoutModeNumber() == 0 ? QStringLiteral("1") : QStringLiteral("0");
+    if (isMaximized() || isMinimized())
+        setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized));
+    closePanels();
+    if (values_.layoutMode == QStringLiteral("1"))
+        timers_.expandWindow->start();
+    else
+        timers_.shrinkWindow->start();
+}
+
+void MainWindow::growStep() {
+    QRectF g = geometryTwips();
+    if (g.height() < windowHeight)
+        g.setHeight(g.height() + 100);
+    if (g.width() < professionalWidth)
+        g.setWidth(g.width() + 600);
+    setGeometryTwips(g.left(), g.top(), g.width(), g.height());
+    layoutFrame();
+    if (g.height() >= windowHeight && g.width() >= professionalWidth) {
+        resizeTwips(professionalWidth, windowHeight);
+        layoutFrame();
+        if (participant_)
+            participant_->paperAdjust();
+        switchLayout(professionalName);
+        timers_.expandWindow->stop();
+    }
+}
+
+void MainWindow::shrinkStep() {
+    QRectF g = geometryTwips();
+    if (g.height() > windowHeight)
+        g.setHeight(g.height() - 100);
+    if (g.width() > simpleWidth)
+        g.setWidth(g.width() - 600);
+    setGeometryTwips(g.left(), g.top(), g.width(), g.height());
+    layoutFrame();
+    if (g.height() <= windowHeight && g.width() <= simpleWidth) {
+        resizeTwips(simpleWidth, windowHeight);
+        layoutFrame();
+        if (participant_)
+            participant_->hidePage();
+        switchLayout(simpleName);
+        timers_.shrinkWindow->stop();
+    }
+}
+
+void MainWindow::toggleMaximised() {
+    if (isMaximized())
+        setWindowState(windowState() & ~Qt::WindowMaximized);
+    else
+        setWindowState(windowState() | Qt::WindowMaximized);
+    layoutFrame();
+    if (participant_)
+        participant_->paperAdjust();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Pointer gestures on the window background and the viewport
+
+void MainWindow::setPointer(Pointer pointer) {
+    pointer_ = pointer;
+    switch (pointer) {
+    case Pointer::SizeNwSe: setCursor(Qt::SizeFDiagCursor); break;
+    case Pointer::Arrow: setCursor(Qt::ArrowCursor); break;
+    case Pointer::Default: unsetCursor(); break;
+    }
+}
+
+void MainWindow::clearCaptionHover() {
+    for (PictureButton* b : captionButtons_)
+        b->setPicture(QImage());
+}
+
+void MainWindow::showCaptionHover(int index) {
+    clearCaptionHover();
+    captionButtons_[index]->setPicture(FramePictures::captionButton(
+        FramePictures::CaptionButton(index), FramePictures::Face::Hover,
+        captionButtons_[index]->size()));
+}
+
+void MainWindow::parkToolbar(int shownIndex) {
+    for (int i = 0; i < 6; ++i)
+        toolbar_[i]->move(toolbar_[i]->x(), i == shownIndex ? 0 : px(toolbarParked));
+    if (shownIndex >= 0)
+        toolbar_[shownIndex]->raise();
+}
+
+void MainWindow::mousePressEvent(QMouseEvent* event) {
+    const QPointF at = toTwips(event->position());
+    pressX_ = at.x();
+    pressY_ = at.y();
+    windowDrag_ = -1;
+    if (isProfessionalTag())
+        closePanels();
+}
+
+void MainWindow::mouseReleaseEvent(QMouseEvent*) {
+    if (values_.layoutModeNumber() == 1 && participant_)
+        participant_->paperAdjust();
+    setPointer(Pointer::Arrow);
+    windowDrag_ = 0;
+}
+
+void MainWindow::mouseMoveEvent(QMouseEvent* event) {
+    backgroundMove(toTwips(event->position()), event->buttons());
+}
+
+void MainWindow::dragWindow(QPointF at) {
+    const QRectF g = geometryTwips();
+    setGeometryTwips(g.left() + at.x() - pressX_, g.top() + at.y() - pressY_, g.width(), g.height());
+}
+
+void MainWindow::backgroundMove(QPointF at, Qt::MouseButtons buttons) {
+    const double x = at.x();
+    const double y = at.y();
+    const bool normal = !isMaximized() && !isMinimized();
+    clearCaptionHover();
+    if (pointer_ == Pointer::SizeNwSe)
+        setHint(hintResize);
+    else if (normal)
+        setHint(hintMove);
+    restoreLayoutToggle();
+
+    const bool left = buttons & Qt::LeftButton;
+    if (left && pointer_ == Pointer::SizeNwSe && !isMaximized()) {
+        QRectF g = geometryTwips();
+        bool changed = false;
+        if (y > pressY_ + dragThreshold || (y < pressY_ - dragThreshold && g.height() > gripMinimumHeight)) {
+            g.setHeight(g.height() + y - pressY_);
+            pressY_ = y;
+            changed = true;
+        }
+        if (x > pressX_ + dragThreshold || (x < pressX_ - dragThreshold && g.width() > gripMinimumWidth)) {
+            g.setWidth(g.width() + x - pressX_);
+            pressX_ = x;
+            changed = true;
+        }
+        if (g.width() < gripMinimumWidth)
+            g.setWidth(gripMinimumWidth);
+        if (g.height() < gripMinimumHeight)
+            g.setHeight(gripMinimumHeight);
+        if (changed) {
+            setGeometryTwips(g.left(), g.top(), g.width(), g.height());
+            layoutFrame();
+        }
+    } else if (left && !isMaximized() && windowDrag_ == -1) {
+        dragWindow(at);
+    }
+
+    if (buttons == Qt::NoButton && normal) {
+        const QRectF g = geometryTwips();
+        const bool grip = x > g.width() - 200 && y > g.height() - 200 &&
+                          values_.layoutModeNumber() == 1;
+        setPointer(grip ? Pointer::SizeNwSe : Pointer::Arrow);
+    }
+    if (!isSimpleTag())
+        parkToolbar(ToolbarBands::at(x, y));
+}
+
+void MainWindow::viewportMove(QPointF at, Qt::MouseButtons buttons) {
+    for (QWidget* panel : std::as_const(panels_))
+        if (panel->property("entered").toInt() == 1)
+            panel->hide();
+    if (QWidget* menu = panels_.value(QStringLiteral("功能選項")))
+        menu->hide();
+    setHint(hintMove);
+    if ((buttons & Qt::LeftButton) && !isMaximized() && windowDrag_ == -1)
+        dragWindow(at);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == viewport_) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress: {
+            auto* e = static_cast<QMouseEvent*>(event);
+            const QPointF at = toTwips(e->position() + viewport_->pos());
+            pressX_ = at.x();
+            pressY_ = at.y();
+            windowDrag_ = -1;
+            return true;
+        }
+        case QEvent::MouseButtonRelease:
+            windowDrag_ = 0;
+            return true;
+        case QEvent::MouseMove: {
+            auto* e = static_cast<QMouseEvent*>(event);
+            viewportMove(toTwips(e->position() + viewport_->pos()), e->buttons());
+            return true;
+        }
+        default:
+            break;
+        }
+    } else if (event->type() == QEvent::Hide && watched->isWidgetType() &&
+               static_cast<QWidget*>(watched)->isWindow()) {
+        // A child window closed: the main window comes back.
+        watched->removeEventFilter(this);
+        show();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace brevmark

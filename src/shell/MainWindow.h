@@ -1,22 +1,32 @@
 #pragma once
 
 #include "records/SettingsStore.h"
+#include "shell/FrameLayout.h"
 #include "shell/MainWindowTimers.h"
 #include "shell/ShellServices.h"
 #include "shell/StartupValues.h"
 
+#include <QHash>
 #include <QWidget>
-#include <memory>
+#include <array>
 
-class QPushButton;
+class QLabel;
+class QScrollBar;
 
 namespace brevmark {
 
-// The main window 主視窗: its life is the program's life. Opening it runs start-up; its close
-// command stores the window placement and ends the program.
+class LayoutParticipant;
+class PictureButton;
+
+// The main window 主視窗: its life is the program's life. It draws its own frame, moves, resizes,
+// minimises and maximises itself, switches between the simple and the professional layout, and
+// hosts the page viewport and the floating panels. Opening it runs start-up; its close command
+// stores the window placement and ends the program.
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
+    enum class Pointer { Default, Arrow, SizeNwSe };
+
     explicit MainWindow(ShellServices services, QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -28,11 +38,36 @@ public:
     // The close command: stores the window placement, then ends the program.
     void closeProgram();
 
+    // `版本切換`: arranges the window for "簡易版" or "專業版" and stores the name as layout tag.
+    void switchLayout(const QString& layoutName);
+    // `視窗底圖排列`: places the frame pieces, viewport, hint line and caption buttons.
+    void layoutFrame();
+    // `關閉功能窗`: hides the floating panels.
+    void closePanels();
+    // `功能窗排列`: stacks the shown panels of the simple layout under the page.
+    void stackPanels();
+    // Press on the close button `關閉窗` of the panel with that index.
+    void closePanelButton(int index);
+    // The hint line `說明提示` and its shadow.
+    void setHint(const QString& text);
+    QString hint() const;
+
+    // The page editor joins the layouts; panels join close-panels and stacking by their names.
+    void setLayoutParticipant(LayoutParticipant* participant) { participant_ = participant; }
+    void registerPanel(QWidget* panel);
+    // Opens a child window: the main window hides until the child closes.
+    void showChildWindow(QWidget* child);
+
     const StartupValues& values() const { return values_; }
     StartupValues& values() { return values_; }
     SettingsStore& settings() { return settings_; }
     const MainWindowTimers& timers() const { return timers_; }
     const QStringList& fontList() const { return fontList_; }
+    const FrameLayout& frame() const { return frame_; }
+    const QString& layoutTag() const { return layoutTag_; }
+    QWidget* viewport() const { return viewport_; }
+    Pointer pointer() const { return pointer_; }
+    const ShellServices& services() const { return services_; }
 
     // Geometry of the window in twips.
     void setGeometryTwips(double left, double top, double width, double height);
@@ -41,24 +76,69 @@ public:
     // 0 normal, 1 minimised, 2 maximised.
     int windowStateCode() const;
 
+signals:
+    // A toolbar button was released over its hover picture: 0 records, 1 layouts, 2 paper,
+    // 3 arrangement, 4 print, 5 settings.
+    void toolbarActivated(int index);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool prepareDataFolders();
     void applyPlacement();
     void fillFontList();
-    void layoutFrame();
+    void createFrame();
+    void placeWidget(QWidget* widget, const QRectF& twipsRect);
+    void backgroundMove(QPointF at, Qt::MouseButtons buttons);
+    void viewportMove(QPointF at, Qt::MouseButtons buttons);
+    void dragWindow(QPointF at);
+    void setPointer(Pointer pointer);
+    void clearCaptionHover();
+    void showCaptionHover(int index);
+    void restoreLayoutToggle();
+    void parkToolbar(int shownIndex);
+    void toggleLayout();
+    void growStep();
+    void shrinkStep();
+    void toggleMaximised();
+    bool isProfessionalTag() const;
+    bool isSimpleTag() const;
 
     ShellServices services_;
     SettingsStore settings_;
     StartupValues values_;
     MainWindowTimers timers_;
     QStringList fontList_;
-    QPushButton* closeButton_;
     bool ending_ = false;
+
+    FrameLayout frame_;
+    QString layoutTag_;
+    LayoutParticipant* participant_ = nullptr;
+    QHash<QString, QWidget*> panels_;
+
+    QWidget* viewport_ = nullptr;
+    QScrollBar* verticalBar_ = nullptr;
+    QScrollBar* horizontalBar_ = nullptr;
+    QLabel* hint_ = nullptr;
+    QLabel* hintShadow_ = nullptr;
+    QWidget* captionGroup_ = nullptr;
+    QLabel* shortFace_ = nullptr;
+    QLabel* longFace_ = nullptr;
+    std::array<PictureButton*, 3> captionButtons_{}; // minimise, maximise, close
+    std::array<PictureButton*, 6> toolbar_{};
+    PictureButton* layoutToggle_ = nullptr;
+
+    Pointer pointer_ = Pointer::Default;
+    double pressX_ = 0;
+    double pressY_ = 0;
+    qint16 windowDrag_ = 0;
 };
 
 } // namespace brevmark
