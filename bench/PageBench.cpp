@@ -1,0 +1,109 @@
+// The page editor on a full page of 245 items: redrawing every item, and one drag step of an
+// item (the match line is checked against every other item at each step).
+#include "page/BarcodeItemWidget.h"
+#include "page/EditorHost.h"
+#include "page/PageEditor.h"
+#include "page/PageWidget.h"
+#include "platform/FontMetricsTwips.h"
+#include "platform/MessageBoxes.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+using namespace brevmark;
+
+namespace {
+
+class SilentMessages : public MessageBoxes {
+public:
+    MessageAnswer show(const QString&, const QString&, MessageIcon, MessageButtons) override {
+        return MessageAnswer::Ok;
+    }
+};
+
+class BenchHost : public EditorHost {
+public:
+    SilentMessages boxes;
+    void setHint(const QString&) override {}
+    void closePanels() override {}
+    void stackPanels() override {}
+    void closePanelButton(int) override {}
+    MessageBoxes& messages() override { return boxes; }
+    bool isLabelPrinter() const override { return false; }
+    Fixed4 printResolution() const override { return Fixed4::fromDouble(7.2); }
+    bool recordFileExists() const override { return false; }
+    bool formatRecordFileExists() const override { return false; }
+};
+
+struct FullPage {
+    QWidget window;
+    QWidget* viewport = new QWidget(&window);
+    BenchHost host;
+    std::unique_ptr<PageEditor> editor;
+
+    FullPage() {
+        window.resize(806, 498);
+        viewport->setGeometry(10, 30, 780, 440);
+        editor = std::make_unique<PageEditor>(viewport, &window, host);
+        editor->setLayoutTag(QStringLiteral("專業版"));
+        window.show();
+        editor->paperAdjust();
+        // 245 labels in 7 columns, each with a ten-character barcode and its text
+        int n = 0;
+        for (int k : ItemTable::pageIndexes()) {
+            BarcodeItem item = BarcodeItem::blank(
+                {float(120 + (n % 7) * 3660), float(120 + (n / 7) * 960)}, false);
+            item.symbol.text = QStringLiteral("A%1-XY").arg(100000 + n);
+            editor->putItem(k, item);
+            ++n;
+        }
+    }
+};
+
+void BM_RedrawAllItems(benchmark::State& state) {
+    FullPage page;
+    for (auto _ : state) {
+        for (int k : ItemTable::pageIndexes())
+            page.editor->redrawItem(k);
+    }
+    state.SetItemsProcessed(state.iterations() * ItemTable::pageCapacity);
+}
+BENCHMARK(BM_RedrawAllItems)->Unit(benchmark::kMillisecond);
+
+// Redraw plus painting the page with its 245 item widgets into an off-screen picture.
+void BM_RedrawAndPaintPage(benchmark::State& state) {
+    FullPage page;
+    for (auto _ : state) {
+        for (int k : ItemTable::pageIndexes())
+            page.editor->redrawItem(k);
+        QPixmap shot = page.editor->pageWidget()->grab();
+        benchmark::DoNotOptimize(shot);
+    }
+}
+BENCHMARK(BM_RedrawAndPaintPage)->Unit(benchmark::kMillisecond);
+
+void BM_DragStepOnFullPage(benchmark::State& state) {
+    FullPage page;
+    const int index = 125;
+    page.editor->itemPress(index, Qt::LeftButton, {1000, 400});
+    bool down = true;
+    for (auto _ : state) {
+        page.editor->itemDrag(index, Qt::LeftButton, {1000, down ? 490.0 : 310.0});
+        down = !down;
+    }
+}
+BENCHMARK(BM_DragStepOnFullPage)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    installFontSubstitutions();
+    ::benchmark::Initialize(&argc, argv);
+    ::benchmark::RunSpecifiedBenchmarks();
+    ::benchmark::Shutdown();
+    return 0;
+}
