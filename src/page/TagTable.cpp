@@ -4,10 +4,10 @@ namespace brevmark {
 
 namespace {
 template <typename Slots, typename Value>
-std::optional<int> fillFirstFree(Slots& slots, const Value& value) {
+std::optional<int> fillFirstFree(Slots& entries, const Value& value) {
     for (int j = 1; j <= TagTable::maxPerItem; ++j)
-        if (!slots[std::size_t(j)]) {
-            slots[std::size_t(j)] = value;
+        if (!entries[std::size_t(j)]) {
+            entries[std::size_t(j)] = value;
             return j;
         }
     return std::nullopt;
