@@ -1,0 +1,122 @@
+#include "page/PictureFolder.h"
+
+#include "platform/FileSystem.h"
+#include "platform/MessageBoxes.h"
+#include "platform/PictureLoader.h"
+
+namespace brevmark {
+
+namespace {
+// Widths and heights below which the panel keeps its standard size.
+constexpr double standardWidth = 4928;
+constexpr double widthLimit = 4935;
+constexpr double standardHeight = 2415;
+constexpr double margin = 120;
+} // namespace
+
+PictureFolder::PictureFolder(FileSystem& files, const PictureLoader& loader, MessageBoxes& boxes,
+                             DataLocation location)
+    : files_(files), loader_(loader), boxes_(boxes), location_(std::move(location)) {}
+
+void PictureFolder::setNoticeRequest(std::function<void(int)> requestNotice) {
+    requestNotice_ = std::move(requestNotice);
+}
+
+bool PictureFolder::isUsableName(const QString& name) {
+    const QString tail = name.right(3).toLower();
+    return tail == QLatin1String("jpg") || tail == QLatin1String("gif") ||
+           tail == QLatin1String("bmp") || tail == QLatin1String("wmf");
+}
+
+QString PictureFolder::damagedText(const QString& name) {
+    return QStringLiteral("資料夾內的【") + name + QStringLiteral("】圖形檔案錯誤，無法讀取使用");
+}
+
+QString PictureFolder::deleteQuestion(const QString& name) {
+    return QStringLiteral("確定刪除【") + name + QStringLiteral("】圖片檔案");
+}
+
+QString PictureFolder::emptyListHint() {
+    return QStringLiteral("查無圖形檔，請將 使用的圖形檔 放置在 圖形資料 資料夾內");
+}
+
+QString PictureFolder::listUsageHint() {
+    return QStringLiteral("說明：【Ａ 點選名稱 預覽 圖形】【Ｂ 點擊二下直接取用】");
+}
+
+void PictureFolder::fill() {
+    names_.clear();
+    chosen_ = -1;
+    preview_ = Picture();
+    takeVisible_ = false;
+    deleteVisible_ = false;
+    for (const QString& name : files_.listFolder(location_.picturesFolder(), QStringLiteral("*")))
+        if (isUsableName(name))
+            names_.append(name);
+}
+
+void PictureFolder::removeEntry(int row) {
+    names_.removeAt(row);
+    chosen_ = -1;
+}
+
+bool PictureFolder::preview(int row) {
+    if (row < 0 || row >= names_.size())
+        return false;
+    const QString name = names_.at(row);
+    chosen_ = row;
+    preview_ = loader_.load(location_.pictureFile(name));
+    if (preview_.isNull()) {
+        boxes_.warn(warningTitle(), damagedText(name));
+        removeEntry(row);
+        takeVisible_ = false;
+        // No entry is chosen any more, so there is nothing to delete either.
+        deleteVisible_ = false;
+        return false;
+    }
+    takeVisible_ = true;
+    deleteVisible_ = true;
+    return true;
+}
+
+std::optional<PictureFolder::TakenPicture> PictureFolder::take() const {
+    if (preview_.isNull() || chosen_ < 0)
+        return std::nullopt;
+    return TakenPicture{names_.at(chosen_), preview_.naturalSize(), preview_};
+}
+
+bool PictureFolder::deleteChosen() {
+    // With no entry chosen there is no file to name; asking about "【】" would delete nothing.
+    if (chosen_ < 0 || chosen_ >= names_.size())
+        return false;
+    const QString name = names_.at(chosen_);
+    if (!boxes_.confirm(deleteTitle(), deleteQuestion(name)))
+        return false;
+    const QString path = location_.pictureFile(name);
+    preview_ = Picture();
+    takeVisible_ = false;
+    deleteVisible_ = false;
+    if (files_.fileExists(path) && !files_.removeFile(path)) {
+        // The file is still there: keep listing it rather than pretend it went.
+        boxes_.warn(deleteTitle(), QStringLiteral("無法刪除【") + name + QStringLiteral("】圖片檔案"));
+        chosen_ = -1;
+        return false;
+    }
+    removeEntry(chosen_);
+    if (requestNotice_)
+        requestNotice_(deletedNotice);
+    return true;
+}
+
+QString PictureFolder::listHint() const {
+    return names_.isEmpty() ? emptyListHint() : listUsageHint();
+}
+
+QSizeF PictureFolder::panelSize(const QRectF& preview) {
+    const double right = preview.left() + preview.width();
+    const double bottom = preview.top() + preview.height();
+    return QSizeF(right <= widthLimit ? standardWidth : right + margin,
+                  bottom <= standardHeight ? standardHeight : bottom + margin);
+}
+
+} // namespace brevmark

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "platform/DataLocation.h"
+#include "platform/Picture.h"
+
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+namespace brevmark {
+
+class FileSystem;
+class MessageBoxes;
+class PictureLoader;
+
+// The pictures folder as the picture panel shows it: the list of usable picture files, filled
+// once at start-up, the preview of the entry last clicked, and taking or deleting that picture.
+// The program never writes into the folder; it only deletes from it on request.
+class PictureFolder {
+public:
+    // What the current image item receives from the take command.
+    struct TakenPicture {
+        QString fileName;
+        QSizeF sizeTwips;
+        Picture picture;
+    };
+
+    PictureFolder(FileSystem& files, const PictureLoader& loader, MessageBoxes& boxes,
+                  DataLocation location);
+
+    // Called with notice 2 after a picture is deleted; the prompt window shows it.
+    void setNoticeRequest(std::function<void(int)> requestNotice);
+
+    // A name ending, lower-cased, in "jpg", "gif", "bmp" or "wmf"; the dot is not checked.
+    static bool isUsableName(const QString& name);
+
+    // Start-up: every usable file of the folder, in the order the directory gives them.
+    void fill();
+    const QStringList& names() const { return names_; }
+    int indexOf(const QString& name) const { return names_.indexOf(name); }
+
+    // Click on entry `row`: loads it into the preview. A file that cannot be read is reported,
+    // leaves the list (it stays on disk) and gives false.
+    bool preview(int row);
+    int chosenRow() const { return chosen_; }
+    const Picture& previewPicture() const { return preview_; }
+    bool takeVisible() const { return takeVisible_; }
+    bool deleteVisible() const { return deleteVisible_; }
+
+    // The previewed picture with its list entry's name; nothing when no picture is previewed.
+    std::optional<TakenPicture> take() const;
+
+    // Asks, then deletes the chosen entry's file and removes the entry; false when the user said
+    // No, nothing is chosen, or the file could not be deleted.
+    bool deleteChosen();
+
+    // Hint over the list.
+    QString listHint() const;
+
+    // The panel's size in twips for a preview placed at the given rectangle in the panel.
+    static QSizeF panelSize(const QRectF& previewTwips);
+
+    static QString warningTitle() { return QStringLiteral("提示"); }
+    static QString damagedText(const QString& name);
+    static QString deleteTitle() { return QStringLiteral("刪除圖片"); }
+    static QString deleteQuestion(const QString& name);
+    static QString emptyListHint();
+    static QString listUsageHint();
+    static constexpr int deletedNotice = 2;
+
+private:
+    void removeEntry(int row);
+
+    FileSystem& files_;
+    const PictureLoader& loader_;
+    MessageBoxes& boxes_;
+    DataLocation location_;
+    std::function<void(int)> requestNotice_;
+    QStringList names_;
+    int chosen_ = -1;
+    Picture preview_;
+    bool takeVisible_ = false;
+    bool deleteVisible_ = false;
+};
+
+} // namespace brevmark
