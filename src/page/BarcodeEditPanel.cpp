@@ -128,7 +128,8 @@ BarcodeEditPanel::BarcodeEditPanel(QWidget* parent)
         ratioGroup->addButton(ratio_[i], i);
     }
 
-    swatchButton_ = new SkinButton(SkinButton::Kind::Push, QStringLiteral("選底色"), QString(), this);
+    swatchButton_ =
+        new SkinButton(SkinButton::Kind::Push, QStringLiteral("選底色"), QString(), this);
     swatchButton_->setGeometry(268, 102, 84, 24);
     swatchButton_->setIconPainter([this](QPainter& p, const QRectF& r, const QColor& ink) {
         const QRectF chip(r.left() - 22, r.top() + 1, 26, r.height() - 2);
@@ -142,8 +143,8 @@ BarcodeEditPanel::BarcodeEditPanel(QWidget* parent)
     });
 
     for (int i = 0; i < EditPanelRules::adjustButtonCount; ++i) {
-        adjust_[i] = new SkinButton(SkinButton::Kind::Push, QStringLiteral("調整位置"), QString(),
-                                    this, i);
+        adjust_[i] =
+            new SkinButton(SkinButton::Kind::Push, QStringLiteral("調整位置"), QString(), this, i);
         adjust_[i]->setGeometry(12 + i * 43, 136, 38, 32);
         adjust_[i]->setIconPainter(adjustIcon(i));
     }

@@ -11,8 +11,12 @@
 namespace brevmark {
 
 namespace {
-int px(double t) { return int(roundHalfEvenToInt(twips::toPixels(t))); }
-QPointF toTwips(QPointF p) { return p * twips::perPixel; }
+int px(double t) {
+    return int(roundHalfEvenToInt(twips::toPixels(t)));
+}
+QPointF toTwips(QPointF p) {
+    return p * twips::perPixel;
+}
 
 void paintDeleteIcon(QPainter& p, const QRectF& r, const QColor&) {
     p.setPen(Qt::NoPen);
@@ -59,7 +63,9 @@ void BarcodeItemWidget::setBorder(bool border) {
     update();
 }
 
-void BarcodeItemWidget::placeDeleteButton(double itemWidth) { delete_->move(px(itemWidth - 180), 0); }
+void BarcodeItemWidget::placeDeleteButton(double itemWidth) {
+    delete_->move(px(itemWidth - 180), 0);
+}
 
 void BarcodeItemWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);

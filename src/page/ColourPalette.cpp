@@ -11,7 +11,9 @@
 namespace brevmark {
 
 namespace {
-QRectF pixels(const QRectF& t) { return {t.topLeft() / twips::perPixel, t.size() / twips::perPixel}; }
+QRectF pixels(const QRectF& t) {
+    return {t.topLeft() / twips::perPixel, t.size() / twips::perPixel};
+}
 } // namespace
 
 ColourPalette::ColourPalette(QWidget* parent) : QWidget(parent) {

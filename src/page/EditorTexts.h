@@ -19,9 +19,7 @@ public:
                               "功能選擇，滑鼠右鍵】【Ｃ 按住滑鼠左鍵，移動條碼區域】【列印 F1】");
     }
     static QString moveHint() { return QStringLiteral("放開滑鼠，確定移動位置"); }
-    static QString symbolHandleHint() {
-        return QStringLiteral("按下滑鼠右鍵，移動調整 條碼位置");
-    }
+    static QString symbolHandleHint() { return QStringLiteral("按下滑鼠右鍵，移動調整 條碼位置"); }
     static QString clearPageHint() { return QStringLiteral("清除紙張內的所有條碼"); }
     static QString paperButtonHint() { return QStringLiteral("調整 列印紙張"); }
     static QString paperSizeHint(const QString& caption) {

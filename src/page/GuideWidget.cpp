@@ -9,7 +9,9 @@
 namespace brevmark {
 
 namespace {
-int px(double t) { return int(roundHalfEvenToInt(twips::toPixels(t))); }
+int px(double t) {
+    return int(roundHalfEvenToInt(twips::toPixels(t)));
+}
 } // namespace
 
 GuideWidget::GuideWidget(Kind kind, QWidget* page) : QWidget(page), kind_(kind) {

@@ -11,8 +11,7 @@ void HintFilter::attach(QWidget* control, HintSource source) {
     control->setMouseTracking(true);
     control->installEventFilter(this);
     sources_.insert(control, std::move(source));
-    connect(control, &QObject::destroyed, this,
-            [this](QObject* gone) { sources_.remove(gone); });
+    connect(control, &QObject::destroyed, this, [this](QObject* gone) { sources_.remove(gone); });
 }
 
 bool HintFilter::eventFilter(QObject* watched, QEvent* event) {

@@ -20,10 +20,14 @@ QLineF horizontal(float y, const BarcodeItem& a, const BarcodeItem& b) {
     return {std::min(a.left, b.left), y, std::max(a.right(), b.right()), y};
 }
 
-bool near(float value, float edge) { return edge - 60 < value && value < edge + 60; }
+bool near(float value, float edge) {
+    return edge - 60 < value && value < edge + 60;
+}
 } // namespace
 
-float ItemDrag::snap(float value) { return float(roundHalfEven(double(value) / 60.0) * 60.0); }
+float ItemDrag::snap(float value) {
+    return float(roundHalfEven(double(value) / 60.0) * 60.0);
+}
 
 ItemZone ItemDrag::zoneAt(const BarcodeItem& item, QPointF at) {
     if (at.x() > item.width - bandWidth)

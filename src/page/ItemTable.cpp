@@ -53,7 +53,9 @@ void ItemTable::put(int index, const BarcodeItem& item) {
         highest_ = std::uint8_t(index);
 }
 
-void ItemTable::remove(int index) { at(index).exists = 0; }
+void ItemTable::remove(int index) {
+    at(index).exists = 0;
+}
 
 QList<int> ItemTable::clearPage() {
     QList<int> removed;

@@ -27,6 +27,8 @@ bool LabelPage::pan(const PointerState& pointer, QPointF at) {
     return moved;
 }
 
-float LabelPage::scrolledPosition(int value) { return float(toInt16(300.0 - 360.0 * value)); }
+float LabelPage::scrolledPosition(int value) {
+    return float(toInt16(300.0 - 360.0 * value));
+}
 
 } // namespace brevmark

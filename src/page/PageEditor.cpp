@@ -29,9 +29,15 @@
 namespace brevmark {
 
 namespace {
-int px(double t) { return int(roundHalfEvenToInt(twips::toPixels(t))); }
-QPoint pixels(QPointF t) { return {px(t.x()), px(t.y())}; }
-QPointF twipsOf(QPoint p) { return QPointF(p) * twips::perPixel; }
+int px(double t) {
+    return int(roundHalfEvenToInt(twips::toPixels(t)));
+}
+QPoint pixels(QPointF t) {
+    return {px(t.x()), px(t.y())};
+}
+QPointF twipsOf(QPoint p) {
+    return QPointF(p) * twips::perPixel;
+}
 } // namespace
 
 PageEditor::PageEditor(QWidget* viewport, QWidget* panelParent, EditorHost& host, QObject* parent)
@@ -109,12 +115,14 @@ void PageEditor::syncPage() {
 }
 
 void PageEditor::hidePanel(const char* name) {
-    if (auto* panel = panelParent_->findChild<QWidget*>(QString::fromUtf8(name),
-                                                         Qt::FindDirectChildrenOnly))
+    if (auto* panel =
+            panelParent_->findChild<QWidget*>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly))
         panel->hide();
 }
 
-DrawingSurface& PageEditor::overlay() { return pageWidget_->overlay(); }
+DrawingSurface& PageEditor::overlay() {
+    return pageWidget_->overlay();
+}
 
 BarcodeItemWidget* PageEditor::itemWidget(int index) const {
     if (index < 0 || index >= int(widgets_.size()))
@@ -154,7 +162,9 @@ void PageEditor::openPaperPanel(double buttonLeftTwips) {
     paperPanel_->open(pixels(PanelPlacement::paperPanel(buttonLeftTwips)));
 }
 
-void PageEditor::setLayoutTag(const QString& tag) { model_.page.layoutTag = tag; }
+void PageEditor::setLayoutTag(const QString& tag) {
+    model_.page.layoutTag = tag;
+}
 
 void PageEditor::setPageRect(const QRectF& r) {
     model_.page.left = float(r.left());
@@ -179,8 +189,8 @@ void PageEditor::pagePress(Qt::MouseButton button, QPointF at) {
 
 void PageEditor::pageDrag(Qt::MouseButtons buttons, QPointF at) {
     for (const char* name : {"自動排列窗", "紙張設定窗", "開啟記錄窗"}) {
-        auto* panel = panelParent_->findChild<QWidget*>(QString::fromUtf8(name),
-                                                        Qt::FindDirectChildrenOnly);
+        auto* panel =
+            panelParent_->findChild<QWidget*>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly);
         if (panel && panel->property("entered").toInt() == 1)
             panel->hide();
     }
@@ -262,9 +272,8 @@ void PageEditor::removeItemWidget(int index) {
 std::optional<int> PageEditor::addBlankItem() {
     const QPointF panel = twipsOf(addPanel_->pos());
     const QPointF viewport = viewportOrigin();
-    const QPointF topLeft(
-        roundHalfEven(panel.x() - (model_.page.left + viewport.x())),
-        roundHalfEven(panel.y() - (model_.page.top + viewport.y())));
+    const QPointF topLeft(roundHalfEven(panel.x() - (model_.page.left + viewport.x())),
+                          roundHalfEven(panel.y() - (model_.page.top + viewport.y())));
     const std::optional<int> index = model_.items.addBlank(topLeft, host_.isLabelPrinter());
     if (!index) {
         addPanel_->hide();
@@ -288,8 +297,7 @@ void PageEditor::putItem(int index, const BarcodeItem& item) {
 
 BarcodeItemWidget* PageEditor::createPreviewItem(QWidget* parent) {
     removeItemWidget(ItemTable::previewItem);
-    model_.items.put(ItemTable::previewItem,
-                     BarcodeItem::blank({0, 0}, host_.isLabelPrinter()));
+    model_.items.put(ItemTable::previewItem, BarcodeItem::blank({0, 0}, host_.isLabelPrinter()));
     return createItemWidget(ItemTable::previewItem, parent);
 }
 
@@ -431,9 +439,13 @@ void PageEditor::itemRelease(int index, Qt::MouseButton button, QPointF at) {
         openItem(index);
 }
 
-void PageEditor::itemDoubleClick(int index) { openItem(index); }
+void PageEditor::itemDoubleClick(int index) {
+    openItem(index);
+}
 
-void PageEditor::symbolHandlePress(int, Qt::MouseButton, QPointF at) { model_.pointer.press(at); }
+void PageEditor::symbolHandlePress(int, Qt::MouseButton, QPointF at) {
+    model_.pointer.press(at);
+}
 
 void PageEditor::symbolHandleDrag(int index, Qt::MouseButtons buttons, QPointF at) {
     if (!model_.items.exists(index))
@@ -448,7 +460,9 @@ void PageEditor::symbolHandleDrag(int index, Qt::MouseButtons buttons, QPointF a
         redrawItem(index);
 }
 
-void PageEditor::symbolHandleRelease(int) { model_.pointer.release(); }
+void PageEditor::symbolHandleRelease(int) {
+    model_.pointer.release();
+}
 
 // ---------------------------------------------------------------- edit panel
 
@@ -494,7 +508,9 @@ void PageEditor::setSymbolHandleVisible(bool visible) {
         w->symbolHandle()->setVisible(visible);
 }
 
-void PageEditor::redrawBarcode() { redrawItem(model_.editedItem); }
+void PageEditor::redrawBarcode() {
+    redrawItem(model_.editedItem);
+}
 
 void PageEditor::clearBarcodeDrawing() {
     if (BarcodeItemWidget* w = itemWidget(model_.editedItem)) {
@@ -544,7 +560,8 @@ void PageEditor::connectEditPanel() {
         const QPoint below = swatch->mapTo(editPanel_, QPoint(0, swatch->height() + 2));
         palette_->open(editPanel_->pos() + below, [this](const QColor& colour) {
             editPanel_->setSwatchColour(colour);
-            editAndRedraw([colour](BarcodeItem& item) { item.backColour = colour.rgb() & 0xFFFFFF; });
+            editAndRedraw(
+                [colour](BarcodeItem& item) { item.backColour = colour.rgb() & 0xFFFFFF; });
         });
     });
     for (int i = 0; i < EditPanelRules::adjustButtonCount; ++i) {
@@ -570,9 +587,8 @@ void PageEditor::attachHints() {
     hints_->attach(panel->alignmentBox(), [panel] {
         return EditPanelRules::alignmentHint(panel->alignmentBox()->isChecked());
     });
-    hints_->attach(panel->boldBox(), [panel] {
-        return EditPanelRules::boldHint(panel->boldBox()->isChecked());
-    });
+    hints_->attach(panel->boldBox(),
+                   [panel] { return EditPanelRules::boldHint(panel->boldBox()->isChecked()); });
     hints_->attach(panel->borderBox(), [this, panel] {
         return EditPanelRules::borderHint(panel->borderBox()->isChecked(), host_.isLabelPrinter());
     });

@@ -8,7 +8,9 @@
 namespace brevmark {
 
 namespace {
-QPointF toTwips(QPointF p) { return p * twips::perPixel; }
+QPointF toTwips(QPointF p) {
+    return p * twips::perPixel;
+}
 } // namespace
 
 PageWidget::PageWidget(QWidget* viewport) : QWidget(viewport), surface_(QSizeF(12000, 16700)) {

@@ -26,7 +26,8 @@ PaperPanel::PaperPanel(QWidget* parent) : QWidget(parent), picture_(new PaperPic
         sizes_[i]->setGeometry(140 + i * 38, 50, 35, 24);
         sizes_[i]->installEventFilter(this);
         sizeGroup->addButton(sizes_[i], i);
-        connect(sizes_[i], &SkinButton::clicked, this, [this, i] { emit paperChosen(PaperSize(i)); });
+        connect(sizes_[i], &SkinButton::clicked, this,
+                [this, i] { emit paperChosen(PaperSize(i)); });
     }
     auto* orientationGroup = new QButtonGroup(this);
     const QString captions[2] = {QStringLiteral("直印"), QStringLiteral("橫印")};

@@ -148,7 +148,7 @@ void SkinButton::paintClose(QPainter& p, const QRectF& r) {
         p.setBrush(isDown() ? QColor(176, 32, 40) : QColor(226, 60, 66));
         p.drawRoundedRect(r, 4, 4);
     }
-    const QColor ink = hovered_ || isDown() ? QColor(Qt::white) : QColor(96, 104, 120);
+    const QColor ink = hovered_ || isDown() ? QColor(Qt::white) : QColor(255, 255, 255, 215);
     const double s = qMin(r.width(), r.height()) * 0.28;
     p.setPen(QPen(ink, 1.6, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(r.center() + QPointF(-s, -s), r.center() + QPointF(s, s));

@@ -10,8 +10,12 @@
 namespace brevmark {
 
 namespace {
-int px(double t) { return int(roundHalfEvenToInt(twips::toPixels(t))); }
-QPointF toTwips(QPointF p) { return p * twips::perPixel; }
+int px(double t) {
+    return int(roundHalfEvenToInt(twips::toPixels(t)));
+}
+QPointF toTwips(QPointF p) {
+    return p * twips::perPixel;
+}
 } // namespace
 
 SymbolHandleWidget::SymbolHandleWidget(int itemIndex, QWidget* item)
@@ -28,7 +32,9 @@ void SymbolHandleWidget::setCaption(const QString& barHeight) {
     update();
 }
 
-void SymbolHandleWidget::moveToTwips(QPointF topLeft) { move(px(topLeft.x()), px(topLeft.y())); }
+void SymbolHandleWidget::moveToTwips(QPointF topLeft) {
+    move(px(topLeft.x()), px(topLeft.y()));
+}
 
 void SymbolHandleWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);

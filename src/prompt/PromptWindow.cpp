@@ -11,12 +11,14 @@
 namespace brevmark {
 
 namespace {
-int pixels(double twipsValue) { return int(roundHalfEvenToInt(twips::toPixels(twipsValue))); }
+int pixels(double twipsValue) {
+    return int(roundHalfEvenToInt(twips::toPixels(twipsValue)));
+}
 } // namespace
 
 PromptWindow::PromptWindow(SystemServices& services, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
-                          Qt::Tool | Qt::WindowDoesNotAcceptFocus),
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool |
+                          Qt::WindowDoesNotAcceptFocus),
       services_(services), background_(new NoticeBackground(this)),
       start_(new Timer(QStringLiteral("展開提示"), 50, this)),
       grow_(new Timer(QStringLiteral("視窗展開"), 10, this)),
@@ -38,14 +40,18 @@ void PromptWindow::requestNotice(int notice) {
     start_->start();
 }
 
-void PromptWindow::requestPendingNotice(int notice) { tag_ = QString::number(notice); }
+void PromptWindow::requestPendingNotice(int notice) {
+    tag_ = QString::number(notice);
+}
 
 void PromptWindow::startPendingNotice() {
     if (leadingNumber(tag_) > 0)
         start_->start();
 }
 
-bool PromptWindow::isFramed() const { return background_->framed(); }
+bool PromptWindow::isFramed() const {
+    return background_->framed();
+}
 
 void PromptWindow::place() {
     const QPointF topLeft = animation_.centredOn(services_.screenSizeTwips());

@@ -26,9 +26,9 @@ public:
         ++closePanelsCalls;
         if (!panelParent)
             return;
-        for (const char* name : {"列印數量窗", "開啟記錄窗", "條碼儲存窗", "條碼載入窗",
-                                 "條碼輸入區", "標籤修改區", "條碼讀取窗", "自動排列窗",
-                                 "紙張設定窗", "圖片讀取窗", "色彩選項"})
+        for (const char* name :
+             {"列印數量窗", "開啟記錄窗", "條碼儲存窗", "條碼載入窗", "條碼輸入區", "標籤修改區",
+              "條碼讀取窗", "自動排列窗", "紙張設定窗", "圖片讀取窗", "色彩選項"})
             if (auto* w = panelParent->findChild<QWidget*>(QString::fromUtf8(name)))
                 w->hide();
     }

@@ -21,7 +21,9 @@ using namespace brevmark;
 namespace {
 
 // Twips to the pixels the widgets use.
-QPoint px(double x, double y) { return QPoint(int(x / 15), int(y / 15)); }
+QPoint px(double x, double y) {
+    return QPoint(int(x / 15), int(y / 15));
+}
 
 class PageEditorGuiTest : public ::testing::Test {
 protected:
@@ -42,15 +44,16 @@ protected:
         editor->paperAdjust();
     }
 
-    template <typename T = QWidget>
-    T* control(const char* name, int index = -1) const {
+    template <typename T = QWidget> T* control(const char* name, int index = -1) const {
         for (T* w : window->findChildren<T*>(QString::fromUtf8(name)))
             if (index < 0 || w->property("index").toInt() == index)
                 return w;
         return nullptr;
     }
     PageWidget* page() const { return control<PageWidget>("列印範圍"); }
-    BarcodeItemWidget* item(int index) const { return control<BarcodeItemWidget>("條碼項目", index); }
+    BarcodeItemWidget* item(int index) const {
+        return control<BarcodeItemWidget>("條碼項目", index);
+    }
 
     // Right click on the empty page at a page position (twips), then the add-blank button.
     int addItemAt(double x, double y) {

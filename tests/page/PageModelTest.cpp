@@ -201,11 +201,11 @@ TEST_P(ItemMoveTest, MovesBeyondThresholdSnapsAndStaysAt60OrMore) {
 
 INSTANTIATE_TEST_SUITE_P(
     Moves, ItemMoveTest,
-    ::testing::Values(MoveCase{{1000, 460}, {300, 300}},  // exactly 60: no move
-                      MoveCase{{1000, 461}, {300, 360}},  // 61 down: snap(361)
-                      MoveCase{{1000, 490}, {300, 360}},  // 90 down: snap(390) = 6 × 60
-                      MoveCase{{1000, -200}, {300, 60}},  // up past the page edge
-                      MoveCase{{-500, 400}, {60, 300}},   // left past the page edge
+    ::testing::Values(MoveCase{{1000, 460}, {300, 300}},   // exactly 60: no move
+                      MoveCase{{1000, 461}, {300, 360}},   // 61 down: snap(361)
+                      MoveCase{{1000, 490}, {300, 360}},   // 90 down: snap(390) = 6 × 60
+                      MoveCase{{1000, -200}, {300, 60}},   // up past the page edge
+                      MoveCase{{-500, 400}, {60, 300}},    // left past the page edge
                       MoveCase{{1121, 521}, {420, 420}})); // both
 
 TEST(ItemDragTest, RightBandResizesInStepsOf60AndMovesThePressPoint) {
@@ -324,20 +324,19 @@ TEST_P(NudgeTest, AdjustButtonBounds) {
     EXPECT_EQ(s.barWidth, c.barWidthAfter);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Buttons, NudgeTest,
-    ::testing::Values(NudgeCase{0, 120, 120, "480", 2, 60, 120, "480", 2},
-                      NudgeCase{0, 30, 120, "480", 2, 0, 120, "480", 2},
-                      NudgeCase{1, 120, 120, "480", 2, 180, 120, "480", 2},
-                      NudgeCase{2, 120, 40, "480", 2, 120, 0, "480", 2},
-                      NudgeCase{3, 120, 120, "480", 2, 120, 180, "480", 2},
-                      NudgeCase{4, 0, 0, "180", 2, 0, 0, "120", 2},
-                      NudgeCase{4, 0, 0, "120", 2, 0, 0, "120", 2},
-                      NudgeCase{5, 0, 0, "480", 2, 0, 0, "600", 2},
-                      NudgeCase{6, 0, 0, "480", 2, 0, 0, "480", 1},
-                      NudgeCase{6, 0, 0, "480", 1, 0, 0, "480", 1},
-                      NudgeCase{7, 0, 0, "480", 5, 0, 0, "480", 6},
-                      NudgeCase{7, 0, 0, "480", 6, 0, 0, "480", 6}));
+INSTANTIATE_TEST_SUITE_P(Buttons, NudgeTest,
+                         ::testing::Values(NudgeCase{0, 120, 120, "480", 2, 60, 120, "480", 2},
+                                           NudgeCase{0, 30, 120, "480", 2, 0, 120, "480", 2},
+                                           NudgeCase{1, 120, 120, "480", 2, 180, 120, "480", 2},
+                                           NudgeCase{2, 120, 40, "480", 2, 120, 0, "480", 2},
+                                           NudgeCase{3, 120, 120, "480", 2, 120, 180, "480", 2},
+                                           NudgeCase{4, 0, 0, "180", 2, 0, 0, "120", 2},
+                                           NudgeCase{4, 0, 0, "120", 2, 0, 0, "120", 2},
+                                           NudgeCase{5, 0, 0, "480", 2, 0, 0, "600", 2},
+                                           NudgeCase{6, 0, 0, "480", 2, 0, 0, "480", 1},
+                                           NudgeCase{6, 0, 0, "480", 1, 0, 0, "480", 1},
+                                           NudgeCase{7, 0, 0, "480", 5, 0, 0, "480", 6},
+                                           NudgeCase{7, 0, 0, "480", 6, 0, 0, "480", 6}));
 
 TEST(EditPanelRulesTest, HintsFollowTheControlState) {
     EXPECT_EQ(EditPanelRules::showTextHint(true), QStringLiteral("隱藏 條碼識別字符"));
@@ -357,8 +356,7 @@ TEST(PanelPlacementTest, OpensBeforeThePointerOrAgainstTheFarEdge) {
     EXPECT_EQ(PanelPlacement::atPointer(1000, 4000, 12000), 940);
     EXPECT_EQ(PanelPlacement::atPointer(8000, 4000, 12000), 7940);
     EXPECT_EQ(PanelPlacement::atPointer(9000, 4000, 12000), 7940);
-    EXPECT_EQ(PanelPlacement::belowItem({300, 600, 3600, 900}, {500, 700}),
-              QPointF(800, 2320));
+    EXPECT_EQ(PanelPlacement::belowItem({300, 600, 3600, 900}, {500, 700}), QPointF(800, 2320));
 }
 
 } // namespace

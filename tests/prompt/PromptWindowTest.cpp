@@ -1,8 +1,8 @@
+#include "prompt/PromptWindow.h"
 #include "FakeSystemServices.h"
 #include "platform/Timer.h"
 #include "prompt/NoticePicture.h"
 #include "prompt/PromptAnimation.h"
-#include "prompt/PromptWindow.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
