@@ -193,6 +193,7 @@ private:
     std::optional<QRectF> frame_;
     bool clipDirty_ = false;
     qint64 bitmapPixels_ = 0;
+    qint64 characters_ = 0;
 };
 
 bool Replay::fail(const QString& reason) {
@@ -422,6 +423,10 @@ bool Replay::arcRecord(const WmfRecord& r, int kind) {
 
 bool Replay::textRecord(QByteArrayView text, double x, double y, const std::vector<int>& dx,
                         int options, std::optional<QRectF> rect) {
+    // Each character becomes an outline; past this many a file only costs time.
+    characters_ += text.size();
+    if (characters_ > WmfPlayer::maxCharacters)
+        return true;
     applyClip();
     const FontObject& f = dc_.font;
     const WmfTextCodec codec(f.charset, f.face);

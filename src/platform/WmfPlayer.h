@@ -21,6 +21,8 @@ public:
     static constexpr qint64 maxTotalBitmapPixels = 64LL * 1024 * 1024;
     // A picture may be at most 400 inches on a side.
     static constexpr double maxNaturalTwips = 400 * 1440.0;
+    // Text beyond this many bytes in one picture is not drawn.
+    static constexpr qint64 maxCharacters = 100000;
     // Saved drawing states beyond this depth are not kept.
     static constexpr int maxSavedStates = 256;
 

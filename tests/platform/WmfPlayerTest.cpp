@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QPainter>
 
+#include <random>
+
 #include <gtest/gtest.h>
 
 namespace brevmark {
@@ -248,21 +250,26 @@ TEST(WmfRecords, StretchDibDrawsTheBitmapUpright) {
     EXPECT_EQ(image.pixelColor(75, 75), QColor(0, 0, 0));
 }
 
-TEST(WmfRecords, Big5TextIsDecodedWithCodePage950) {
-    // "中" twice as large as "A": both drawn, the Chinese one only when its bytes are read as
-    // code page 950 (as Latin-1 they would be two narrow accented letters).
-    const QByteArray zhong = test::pythonCp950(QStringLiteral("中中中"));
-    ASSERT_EQ(zhong.size(), 6);
-    WmfTestWriter wide(QRect(0, 0, 400, 100), 100, 2);
-    wide.windowExt(400, 100).font(-60, 136, test::pythonCp950(QStringLiteral("新細明體"))).select(0)
-        .record(0x0102, {1})
-        .textOut(0, 10, zhong);
+QImage renderText(int charset, const QByteArray& face, const QByteArray& text) {
+    WmfTestWriter w(QRect(0, 0, 400, 100), 100, 2);
+    w.windowExt(400, 100).font(-60, charset, face).select(0).record(0x0102, {1}).textOut(10, 10,
+                                                                                       text);
     QString error;
-    const Picture picture = WmfPlayer::load(wide.bytes(), &error);
-    ASSERT_FALSE(picture.isNull()) << error.toStdString();
-    const QImage image = render(picture, {400, 100});
-    // Three ideographs of 60 units each reach well past x 150; Latin-1 letters would not.
-    EXPECT_GT(countNear(image, QRect(130, 10, 60, 60), Qt::black, 60), 20);
+    const Picture picture = WmfPlayer::load(w.bytes(), &error);
+    EXPECT_FALSE(picture.isNull()) << error.toStdString();
+    return render(picture, {400, 100});
+}
+
+TEST(WmfRecords, TextBytesAreReadInTheFontsCodePage) {
+    // The same ideographs in Big5 under the Chinese character set and in GBK under GB2312 draw
+    // the same pixels; the Big5 bytes read as Western text draw something else.
+    const QByteArray big5 = test::pythonCp950(QStringLiteral("中文"));
+    const QByteArray face = "Arial";
+    const QImage asBig5 = renderText(136, face, big5);
+    EXPECT_GT(countNear(asBig5, QRect(0, 0, 400, 100), Qt::black, 60), 100);
+    EXPECT_EQ(renderText(134, face, QByteArray("\xd6\xd0\xce\xc4")), asBig5);
+    EXPECT_EQ(renderText(1, face, big5), asBig5) << "default set is code page 950";
+    EXPECT_NE(renderText(0, face, big5), asBig5);
 }
 
 // Damaged and hostile files are refused with a reason, never drawn or allocated.
@@ -333,6 +340,35 @@ TEST(WmfReader, RecognisesBothHeaders) {
     EXPECT_TRUE(WmfReader::looksLikeWmf(fixture("inkscape-shapes.wmf").mid(22)));
     EXPECT_FALSE(WmfReader::looksLikeWmf(QByteArray("\xFF\xD8\xFF\xE0", 4)));
     EXPECT_FALSE(WmfReader::looksLikeWmf(QByteArray("GIF89a")));
+}
+
+} // namespace
+} // namespace brevmark
+
+namespace brevmark {
+namespace {
+
+// Damage in random places: every mutated file either plays or is refused, and nothing reads
+// outside the bytes (the sanitizer builds catch that).
+TEST(WmfMutation, RandomlyDamagedFixturesPlayOrAreRefused) {
+    std::mt19937 random(20260601);
+    for (const char* name : {"inkscape-shapes.wmf", "inkscape-image.wmf", "inkscape-text.wmf",
+                             "lo-shapes.wmf", "lo-text.wmf", "lo-image.wmf"}) {
+        const QByteArray original = fixture(name);
+        for (int round = 0; round < 150; ++round) {
+            QByteArray bytes = original;
+            const int changes = 1 + int(random() % 8);
+            for (int c = 0; c < changes; ++c)
+                bytes[qsizetype(random() % quint32(bytes.size()))] = char(random() & 0xFF);
+            if (round % 5 == 0)
+                bytes.truncate(qsizetype(random() % quint32(bytes.size())));
+            QString error;
+            const Picture picture = WmfPlayer::load(bytes, &error);
+            EXPECT_EQ(picture.isNull(), !error.isEmpty()) << name << " round " << round;
+            if (!picture.isNull())
+                render(picture, {50, 25});
+        }
+    }
 }
 
 } // namespace
