@@ -41,8 +41,14 @@ bool QtSystemServices::openInBrowser(const QUrl& url) { return QDesktopServices:
 bool QtSystemServices::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_F1 && !key->isAutoRepeat())
-            printKeyDown_ = event->type() == QEvent::KeyPress;
+        if (key->key() == Qt::Key_F1 && !key->isAutoRepeat()) {
+            const bool down = event->type() == QEvent::KeyPress;
+            // A key event reaches this filter once per widget it propagates through; count the
+            // press only when the key was up.
+            if (down && !printKeyDown_ && QApplication::activeWindow())
+                ++printKeyPresses_;
+            printKeyDown_ = down;
+        }
     } else if (event->type() == QEvent::ApplicationDeactivate) {
         printKeyDown_ = false;
     }

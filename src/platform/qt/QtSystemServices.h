@@ -16,6 +16,7 @@ public:
     QSizeF screenSizeTwips() const override;
     QStringList screenFonts() const override;
     bool isPrintKeyDown() const override;
+    int printKeyPresses() const override { return printKeyPresses_; }
     void beep() override;
     QDateTime now() const override;
     double random() override;
@@ -26,6 +27,7 @@ protected:
 
 private:
     bool printKeyDown_ = false;
+    int printKeyPresses_ = 0;
 };
 
 } // namespace brevmark

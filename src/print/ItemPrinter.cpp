@@ -1,0 +1,76 @@
+#include "print/ItemPrinter.h"
+
+#include "common/Rounding.h"
+#include "page/ItemTable.h"
+#include "page/TagTable.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Printer.h"
+#include "print/PrintPictures.h"
+#include "print/PrintTexts.h"
+#include "symbology/PrintedSymbol.h"
+
+namespace brevmark {
+
+namespace {
+TextFont labelFont(const TextLabelItem& label) {
+    TextFont font;
+    font.family = label.fontName;
+    font.pointSize = label.fontSize;
+    font.bold = label.bold;
+    font.italic = label.italic;
+    font.underline = label.underline;
+    return font;
+}
+} // namespace
+
+ItemPrinter::ItemPrinter(ItemTable& items, const TagTable& tags, PrintPictures& pictures,
+                         MessageBoxes& messages)
+    : items_(items), tags_(tags), pictures_(pictures), messages_(messages) {}
+
+QPointF ItemPrinter::printOrigin(const BarcodeItem& item, int printerKind) {
+    if (printerKind == 0)
+        return {item.left, item.top};
+    return {0, 0};
+}
+
+bool ItemPrinter::drawTags(int index, QPointF origin, Printer& printer) {
+    const TagTable::ItemTags* tags = tags_.find(index);
+    if (!tags)
+        return true;
+    for (const auto& label : tags->labels) {
+        if (!label)
+            continue;
+        printer.drawText(origin + QPointF(label->left, label->top), label->caption,
+                         labelFont(*label), QColor::fromRgb(label->foreColour));
+    }
+    for (const auto& image : tags->images) {
+        // An image without a file only shows a placeholder on screen; there is nothing to print.
+        if (!image || image->file.isEmpty())
+            continue;
+        const Picture& picture = pictures_.picture(image->file);
+        const QRectF target(roundHalfEven(origin.x() + image->left),
+                            roundHalfEven(origin.y() + image->top), image->width, image->height);
+        if (picture.isNull() || !printer.drawPicture(picture, target))
+            return false;
+    }
+    return true;
+}
+
+bool ItemPrinter::print(int index, Printer& printer, int printerKind, Fixed4 resolution) {
+    BarcodeItem& item = items_.at(index);
+    if (item.symbol.barWidth == 0)
+        item.symbol.barWidth = 2;
+    const QPointF origin = printOrigin(item, printerKind);
+    const QRectF frame(origin, QSizeF(item.width, item.height));
+    printer.fillRect(frame, QColor::fromRgb(item.backColour));
+    if (item.border == 1)
+        printer.drawRect(frame, Qt::black, LineStyle::Solid);
+    if (!drawTags(index, origin, printer)) {
+        messages_.warn(print_texts::noticeTitle(), print_texts::itemFailure(index));
+        return false;
+    }
+    printBarcodeSymbol(item.symbol, origin, resolution, printer);
+    return true;
+}
+
+} // namespace brevmark

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "common/Fixed4.h"
+
+#include <QPointF>
+
+namespace brevmark {
+
+class ItemTable;
+class MessageBoxes;
+class Printer;
+class PrintPictures;
+class TagTable;
+struct BarcodeItem;
+
+// `噴墨列印`: draws one barcode item into the open print document, in this order: background,
+// border, text labels, images, then the symbol (centred text, and per cell the spread character
+// and the bar lines one print resolution apart, starting on the resolution grid). It neither
+// starts pages nor ends the document.
+class ItemPrinter {
+public:
+    ItemPrinter(ItemTable& items, const TagTable& tags, PrintPictures& pictures,
+                MessageBoxes& messages);
+
+    // Where the item's top-left corner goes on paper: its place on the label page for a page
+    // printer (kind 0), the page's corner for a label printer and any other kind.
+    static QPointF printOrigin(const BarcodeItem& item, int printerKind);
+
+    // False when the item could not be printed completely; the user has then been warned with
+    // the item's index, and the caller goes on with the next item.
+    bool print(int index, Printer& printer, int printerKind, Fixed4 resolution);
+
+private:
+    bool drawTags(int index, QPointF origin, Printer& printer);
+
+    ItemTable& items_;
+    const TagTable& tags_;
+    PrintPictures& pictures_;
+    MessageBoxes& messages_;
+};
+
+} // namespace brevmark

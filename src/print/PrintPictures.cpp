@@ -1,0 +1,17 @@
+#include "print/PrintPictures.h"
+
+#include "platform/PictureLoader.h"
+
+namespace brevmark {
+
+PrintPictures::PrintPictures(const PictureLoader& loader, DataLocation location)
+    : loader_(loader), location_(std::move(location)) {}
+
+const Picture& PrintPictures::picture(const QString& fileName) {
+    auto it = loaded_.find(fileName);
+    if (it == loaded_.end())
+        it = loaded_.insert(fileName, loader_.load(location_.pictureFile(fileName)));
+    return it.value();
+}
+
+} // namespace brevmark
