@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QPainter>
 
+#include <functional>
 #include <random>
 
 #include <gtest/gtest.h>
@@ -270,6 +271,147 @@ TEST(WmfRecords, TextBytesAreReadInTheFontsCodePage) {
     EXPECT_EQ(renderText(134, face, QByteArray("\xd6\xd0\xce\xc4")), asBig5);
     EXPECT_EQ(renderText(1, face, big5), asBig5) << "default set is code page 950";
     EXPECT_NE(renderText(0, face, big5), asBig5);
+}
+
+// Small files of one or two records each, drawn on a 100 x 100 frame at 100 units per inch and
+// rendered at 100 x 100 pixels, with pixels that must and must not be painted.
+struct RecordCase {
+    const char* name;
+    std::function<void(WmfTestWriter&)> build;
+    std::vector<std::pair<QPoint, QColor>> pixels;
+};
+
+class RecordDrawing : public ::testing::TestWithParam<RecordCase> {};
+
+TEST_P(RecordDrawing, PaintsWhereGdiWould) {
+    WmfTestWriter w(QRect(0, 0, 100, 100), 100, 4);
+    w.windowExt(100, 100);
+    GetParam().build(w);
+    QString error;
+    const Picture picture = WmfPlayer::load(w.bytes(), &error);
+    ASSERT_FALSE(picture.isNull()) << error.toStdString();
+    const QImage image = render(picture, {100, 100});
+    for (const auto& [point, color] : GetParam().pixels)
+        EXPECT_EQ(image.pixelColor(point), color) << "at " << point.x() << "," << point.y();
+}
+
+// A packed bitmap of the given depth, palette and raw rows (as stored, bottom row first for a
+// positive height).
+QByteArray dib(int width, int height, int bits, const QList<QRgb>& palette, const QByteArray& rows) {
+    QByteArray d;
+    WmfTestWriter::appendDword(d, 40);
+    WmfTestWriter::appendDword(d, quint32(width));
+    WmfTestWriter::appendDword(d, quint32(height));
+    WmfTestWriter::appendWord(d, 1);
+    WmfTestWriter::appendWord(d, quint16(bits));
+    for (int i = 0; i < 6; ++i)
+        WmfTestWriter::appendDword(d, i == 4 ? quint32(palette.size()) : 0);
+    for (QRgb c : palette) {
+        d += char(qBlue(c));
+        d += char(qGreen(c));
+        d += char(qRed(c));
+        d += '\0';
+    }
+    return d + rows;
+}
+
+const QColor red(255, 0, 0), green(0, 255, 0), blue(0, 0, 255), white(Qt::white),
+    black(Qt::black);
+
+std::vector<RecordCase> recordCases() {
+    const auto solid = [](WmfTestWriter& w, quint32 color) {
+        w.brush(0, color).pen(5, 0, 0).select(0).select(1);
+    };
+    return {
+        {"MoveToLineTo",
+         [](WmfTestWriter& w) {
+             w.pen(0, 10, WmfTestWriter::rgb(255, 0, 0)).select(0);
+             w.record(0x0214, {50, 0}).record(0x0213, {50, 100});
+         },
+         {{{50, 50}, red}, {{50, 48}, red}, {{50, 40}, white}}},
+        {"PolylineIsNotFilled",
+         [](WmfTestWriter& w) {
+             w.pen(0, 4, 0).select(0).brush(0, WmfTestWriter::rgb(255, 0, 0)).select(1);
+             w.record(0x0325, {3, 10, 10, 90, 10, 90, 90});
+         },
+         {{{50, 10}, black}, {{90, 50}, black}, {{70, 30}, white}}},
+        {"YAxisPointingUp",
+         [solid](WmfTestWriter& w) {
+             w.windowOrg(0, 100).windowExt(100, -100);
+             solid(w, WmfTestWriter::rgb(0, 0, 255));
+             w.rectangle(0, 0, 50, 50);
+         },
+         {{{25, 75}, blue}, {{25, 25}, white}, {{75, 75}, white}}},
+        {"PieFromThreeOClockToTwelve",
+         [solid](WmfTestWriter& w) {
+             solid(w, WmfTestWriter::rgb(0, 255, 0));
+             w.record(0x081A, {0, 50, 50, 100, 100, 100, 0, 0});
+         },
+         {{{70, 30}, green}, {{30, 30}, white}, {{70, 70}, white}, {{30, 70}, white}}},
+        {"RoundRectLeavesItsCornersOut",
+         [solid](WmfTestWriter& w) {
+             solid(w, WmfTestWriter::rgb(255, 0, 0));
+             w.record(0x061C, {40, 40, 100, 100, 0, 0});
+         },
+         {{{50, 50}, red}, {{2, 2}, white}, {{97, 97}, white}, {{50, 2}, red}}},
+        {"PatBltFillsWithTheBrush",
+         [solid](WmfTestWriter& w) {
+             solid(w, WmfTestWriter::rgb(0, 0, 255));
+             w.record(0x061D, {0x0021, 0x00F0, 50, 50, 0, 0});
+         },
+         {{{25, 25}, blue}, {{75, 75}, white}}},
+        {"ExtTextOutOpaqueRectangle",
+         [](WmfTestWriter& w) {
+             w.record(0x0201, {0, 0xFF}); // background blue
+             w.record(0x0A32, {0, 0, 0, 2, 0, 0, 50, 50});
+         },
+         {{{25, 25}, blue}, {{75, 75}, white}}},
+        {"EightBitPaletteBitmapByDibStretchBlt",
+         [](WmfTestWriter& w) {
+             QByteArray p;
+             WmfTestWriter::appendDword(p, 0x00CC0020);
+             for (int v : {1, 2, 0, 0, 100, 100, 0, 0})
+                 WmfTestWriter::appendWord(p, quint16(v));
+             p += dib(2, 1, 8, {qRgb(255, 0, 0), qRgb(0, 0, 255)}, QByteArray("\0\1\0\0", 4));
+             w.raw(0x0B41, p);
+         },
+         {{{25, 50}, red}, {{75, 50}, blue}}},
+        {"OneBitTopDownBitmapByStretchDib",
+         [](WmfTestWriter& w) {
+             QByteArray p;
+             WmfTestWriter::appendDword(p, 0x00CC0020);
+             for (int v : {0, 2, 2, 0, 0, 100, 100, 0, 0})
+                 WmfTestWriter::appendWord(p, quint16(v));
+             // Top row: black, white; bottom row: white, black.
+             p += dib(2, -2, 1, {qRgb(0, 0, 0), qRgb(255, 255, 255)},
+                      QByteArray("\x40\0\0\0\x80\0\0\0", 8));
+             w.raw(0x0F43, p);
+         },
+         {{{25, 25}, black}, {{75, 25}, white}, {{25, 75}, white}, {{75, 75}, black}}},
+        {"DeletedObjectSelectionIsIgnored",
+         [solid](WmfTestWriter& w) {
+             solid(w, WmfTestWriter::rgb(255, 0, 0));
+             w.record(0x01F0, {0}).select(0).select(7).rectangle(0, 0, 50, 50);
+         },
+         {{{25, 25}, red}}},
+    };
+}
+
+INSTANTIATE_TEST_SUITE_P(Records, RecordDrawing, ::testing::ValuesIn(recordCases()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(WmfRecords, OpaqueHatchMixesHatchAndBackground) {
+    WmfTestWriter w(QRect(0, 0, 100, 100), 100, 4);
+    w.windowExt(100, 100).record(0x0201, {0xFF00, 0}).record(0x0102, {2});
+    w.brush(2, WmfTestWriter::rgb(255, 0, 0), 0).pen(5, 0, 0).select(0).select(1);
+    w.rectangle(0, 0, 100, 100);
+    const QImage image = render(WmfPlayer::load(w.bytes()), {100, 100});
+    const QRect inside(5, 5, 90, 90);
+    const int greens = countNear(image, inside, QColor(0, 255, 0), 10);
+    const int reds = countNear(image, inside, QColor(255, 0, 0), 10);
+    EXPECT_GT(greens, 1000);
+    EXPECT_GT(reds, 100);
+    EXPECT_EQ(greens + reds, inside.width() * inside.height());
 }
 
 // Damaged and hostile files are refused with a reason, never drawn or allocated.
