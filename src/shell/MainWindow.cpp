@@ -8,6 +8,8 @@
 #include "platform/Timer.h"
 #include "records/SettingsKeys.h"
 #include "shell/ApplicationControl.h"
+#include "shell/EditorBridge.h"
+#include "page/PageEditor.h"
 #include "shell/FramePictures.h"
 #include "shell/LayoutParticipant.h"
 #include "shell/PictureButton.h"
@@ -17,7 +19,6 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScrollBar>
 
 namespace brevmark {
 
@@ -75,6 +76,11 @@ MainWindow::MainWindow(ShellServices services, QWidget* parent)
     setWindowTitle(QStringLiteral("Tavo Brevmark"));
     setMouseTracking(true);
     createFrame();
+    bridge_ = new EditorBridge(*this);
+    connect(this, &MainWindow::toolbarActivated, this, [this](int index) {
+        if (index == 2) // paper settings
+            pageEditor().openPaperPanel(ToolbarBands::buttons()[2].left);
+    });
 
     connect(timers_.arrangeWindow, &Timer::ticked, this, &MainWindow::deferredStart);
     connect(timers_.enlargeWindow, &Timer::ticked, this, [this] {
@@ -140,6 +146,11 @@ bool MainWindow::start() {
     }
     const QSizeF screen = services_.system.screenSizeTwips();
     values_ = applyStartupSettings(settings_, screen.width(), screen.height());
+    if (values_.item0Width) {
+        BarcodeItem item0 = pageEditor().model().items.at(ItemTable::simpleItem);
+        item0.width = float(*values_.item0Width);
+        pageEditor().model().items.at(ItemTable::simpleItem) = item0;
+    }
     applyPlacement();
     if (values_.maximised)
         timers_.enlargeWindow->start();
@@ -250,12 +261,6 @@ void MainWindow::createFrame() {
     viewport_->setPalette(work);
     viewport_->setMouseTracking(true);
     viewport_->installEventFilter(this);
-    verticalBar_ = new QScrollBar(Qt::Vertical, viewport_);
-    verticalBar_->setObjectName(QStringLiteral("捲軸上下"));
-    verticalBar_->hide();
-    horizontalBar_ = new QScrollBar(Qt::Horizontal, viewport_);
-    horizontalBar_->setObjectName(QStringLiteral("捲軸左右"));
-    horizontalBar_->hide();
 
     hintShadow_ = new QLabel(this);
     hintShadow_->setObjectName(QStringLiteral("說明提示2"));
@@ -426,26 +431,30 @@ void MainWindow::setHint(const QString& text) {
 
 QString MainWindow::hint() const { return hint_->text(); }
 
-void MainWindow::registerPanel(QWidget* panel) { panels_.insert(panel->objectName(), panel); }
+PageEditor& MainWindow::pageEditor() { return bridge_->editor(); }
+
+QWidget* MainWindow::panel(const QString& name) const {
+    return findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
+}
 
 void MainWindow::closePanels() {
     for (const QString& name : closablePanels)
-        if (QWidget* panel = panels_.value(name))
-            panel->hide();
+        if (QWidget* p = panel(name))
+            p->hide();
 }
 
 void MainWindow::stackPanels() {
     const double pageBottom = participant_ ? participant_->pageTop() + participant_->pageHeight() : 0;
     double y = pageBottom + frame_.viewport.top() + 120;
     for (const QString& name : stackedPanels) {
-        QWidget* panel = panels_.value(name);
-        if (!panel || panel->isHidden())
+        QWidget* p = panel(name);
+        if (!p || p->isHidden())
             continue;
-        panel->move(px(255), px(y));
-        panel->raise();
-        y = twips::fromPixels(panel->y() + panel->height()) + 120;
+        p->move(px(255), px(y));
+        p->raise();
+        y = twips::fromPixels(p->y() + p->height()) + 120;
     }
-    if (QWidget* quantity = panels_.value(QStringLiteral("列印數量窗"))) {
+    if (QWidget* quantity = panel(QStringLiteral("列印數量窗"))) {
         quantity->move(px(255), px(y));
         quantity->show();
         quantity->raise();
@@ -454,8 +463,8 @@ void MainWindow::stackPanels() {
 
 void MainWindow::closePanelButton(int index) {
     if (isSimpleTag()) {
-        if (QWidget* panel = panels_.value(panelOfCloseButton(index)))
-            panel->hide();
+        if (QWidget* p = panel(panelOfCloseButton(index)))
+            p->hide();
         stackPanels();
     } else if (isProfessionalTag()) {
         closePanels();
@@ -659,10 +668,10 @@ void MainWindow::backgroundMove(QPointF at, Qt::MouseButtons buttons) {
 }
 
 void MainWindow::viewportMove(QPointF at, Qt::MouseButtons buttons) {
-    for (QWidget* panel : std::as_const(panels_))
-        if (panel->property("entered").toInt() == 1)
-            panel->hide();
-    if (QWidget* menu = panels_.value(QStringLiteral("功能選項")))
+    for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (child->property("entered").toInt() == 1)
+            child->hide();
+    if (QWidget* menu = panel(QStringLiteral("功能選項")))
         menu->hide();
     setHint(hintMove);
     if ((buttons & Qt::LeftButton) && !isMaximized() && windowDrag_ == -1)

@@ -6,16 +6,16 @@
 #include "shell/ShellServices.h"
 #include "shell/StartupValues.h"
 
-#include <QHash>
 #include <QWidget>
 #include <array>
 
 class QLabel;
-class QScrollBar;
 
 namespace brevmark {
 
+class EditorBridge;
 class LayoutParticipant;
+class PageEditor;
 class PictureButton;
 
 // The main window 主視窗: its life is the program's life. It draws its own frame, moves, resizes,
@@ -52,9 +52,11 @@ public:
     void setHint(const QString& text);
     QString hint() const;
 
-    // The page editor joins the layouts; panels join close-panels and stacking by their names.
+    // The page editor joins the layouts (the main window makes its own; tests may replace it).
     void setLayoutParticipant(LayoutParticipant* participant) { participant_ = participant; }
-    void registerPanel(QWidget* panel);
+    PageEditor& pageEditor();
+    // A floating panel of the client area by its name, or null.
+    QWidget* panel(const QString& name) const;
     // Opens a child window: the main window hides until the child closes.
     void showChildWindow(QWidget* child);
 
@@ -121,11 +123,9 @@ private:
     FrameLayout frame_;
     QString layoutTag_;
     LayoutParticipant* participant_ = nullptr;
-    QHash<QString, QWidget*> panels_;
+    EditorBridge* bridge_ = nullptr;
 
     QWidget* viewport_ = nullptr;
-    QScrollBar* verticalBar_ = nullptr;
-    QScrollBar* horizontalBar_ = nullptr;
     QLabel* hint_ = nullptr;
     QLabel* hintShadow_ = nullptr;
     QWidget* captionGroup_ = nullptr;

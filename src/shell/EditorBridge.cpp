@@ -1,0 +1,83 @@
+#include "shell/EditorBridge.h"
+
+#include "common/Rounding.h"
+#include "common/Twips.h"
+#include "page/BarcodeEditPanel.h"
+#include "page/BarcodeItemWidget.h"
+#include "page/PageEditor.h"
+#include "page/PageWidget.h"
+#include "platform/FileSystem.h"
+#include "shell/MainWindow.h"
+
+namespace brevmark {
+
+namespace {
+int px(double twipsValue) { return int(roundHalfEvenToInt(twips::toPixels(twipsValue))); }
+} // namespace
+
+EditorBridge::EditorBridge(MainWindow& window)
+    : QObject(&window), window_(window),
+      editor_(new PageEditor(window.viewport(), &window, *this, this)) {
+    window.setLayoutParticipant(this);
+}
+
+EditorBridge::~EditorBridge() { window_.setLayoutParticipant(nullptr); }
+
+void EditorBridge::setHint(const QString& text) { window_.setHint(text); }
+void EditorBridge::closePanels() { window_.closePanels(); }
+void EditorBridge::stackPanels() { window_.stackPanels(); }
+void EditorBridge::closePanelButton(int index) { window_.closePanelButton(index); }
+MessageBoxes& EditorBridge::messages() { return window_.services().messages; }
+bool EditorBridge::isLabelPrinter() const { return window_.values().printerKind == 1; }
+Fixed4 EditorBridge::printResolution() const { return window_.values().printResolution; }
+
+bool EditorBridge::recordFileExists() const {
+    return window_.services().files.fileExists(
+        window_.services().location.recordsFile(QStringLiteral("條碼檔.zip")));
+}
+
+bool EditorBridge::formatRecordFileExists() const {
+    return window_.services().files.fileExists(
+        window_.services().location.recordsFile(QStringLiteral("排版記錄.zip")));
+}
+
+void EditorBridge::enterSimpleLayout(double viewportTop) {
+    PageEditor& e = *editor_;
+    e.openItem(ItemTable::simpleItem);
+    BarcodeItem item0 = e.model().items.at(ItemTable::simpleItem);
+    item0.left = 0;
+    item0.top = 0;
+    e.putItem(ItemTable::simpleItem, item0);
+    if (BarcodeItemWidget* w = e.itemWidget(ItemTable::simpleItem)) {
+        w->show();
+        w->raise();
+    }
+    e.pageWidget()->setBorder(false);
+    e.setPageRect(QRectF(120, 120, item0.width, item0.height));
+    e.pageWidget()->show();
+    e.pageWidget()->raise();
+    QWidget* panel = e.editPanel();
+    panel->move(px(255), px(viewportTop + item0.height + 240));
+    panel->show();
+    panel->raise();
+    if (QWidget* quantity = window_.findChild<QWidget*>(QStringLiteral("列印數量窗"),
+                                                        Qt::FindDirectChildrenOnly)) {
+        quantity->move(px(255), panel->y() + panel->height() + px(120));
+        quantity->show();
+        quantity->raise();
+    }
+}
+
+void EditorBridge::enterProfessionalLayout() {
+    if (BarcodeItemWidget* w = editor_->itemWidget(ItemTable::simpleItem))
+        w->hide();
+    editor_->pageWidget()->setBorder(true);
+}
+
+void EditorBridge::setLayoutTag(const QString& tag) { editor_->setLayoutTag(tag); }
+void EditorBridge::paperAdjust() { editor_->paperAdjust(); }
+void EditorBridge::hidePage() { editor_->pageWidget()->hide(); }
+double EditorBridge::pageTop() const { return editor_->model().page.top; }
+double EditorBridge::pageHeight() const { return editor_->model().page.height; }
+
+} // namespace brevmark

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "page/EditorHost.h"
+#include "shell/LayoutParticipant.h"
+
+#include <QObject>
+
+namespace brevmark {
+
+class MainWindow;
+class PageEditor;
+
+// Joins the page editor to the main window: the editor asks the window for hints, panels and
+// settings through EditorHost; the window's layouts move the page, item 0 and the panels through
+// LayoutParticipant.
+class EditorBridge : public QObject, public EditorHost, public LayoutParticipant {
+    Q_OBJECT
+public:
+    explicit EditorBridge(MainWindow& window);
+    ~EditorBridge() override;
+
+    PageEditor& editor() { return *editor_; }
+
+    // EditorHost
+    void setHint(const QString& text) override;
+    void closePanels() override;
+    void stackPanels() override;
+    void closePanelButton(int index) override;
+    MessageBoxes& messages() override;
+    bool isLabelPrinter() const override;
+    Fixed4 printResolution() const override;
+    bool recordFileExists() const override;
+    bool formatRecordFileExists() const override;
+
+    // LayoutParticipant
+    void enterSimpleLayout(double viewportTop) override;
+    void enterProfessionalLayout() override;
+    void setLayoutTag(const QString& tag) override;
+    void paperAdjust() override;
+    void hidePage() override;
+    double pageTop() const override;
+    double pageHeight() const override;
+
+private:
+    MainWindow& window_;
+    PageEditor* editor_;
+};
+
+} // namespace brevmark
