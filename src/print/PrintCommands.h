@@ -27,6 +27,8 @@ public:
     PrintCommands(PageModel& model, const TagTable& tags, const PictureLoader& pictures,
                   DataLocation location, PrinterFactory printers, MessageBoxes& messages,
                   const std::uint8_t& printerKind, const Fixed4& resolution, PrintHost& host);
+    PrintCommands(const PrintCommands&) = delete;
+    PrintCommands& operator=(const PrintCommands&) = delete;
 
     // `噴墨列印`: one item into the open document of `printer`; false when it failed (reported).
     bool printItem(int index, Printer& printer);

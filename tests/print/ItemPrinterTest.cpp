@@ -1,0 +1,175 @@
+#include "PrintDoubles.h"
+
+#include "platform/MessageBoxes.h"
+#include "print/ItemPrinter.h"
+#include "print/PrintPictures.h"
+#include "support/ScriptedMessageBoxes.h"
+#include "symbology/Code39Symbol.h"
+
+#include <gtest/gtest.h>
+
+namespace brevmark::test {
+namespace {
+
+constexpr Fixed4 r72 = Fixed4::fromRaw(72000);
+
+class ItemPrinterTest : public ::testing::Test {
+protected:
+    ItemPrinterTest() : pictures(loader, DataLocation(QStringLiteral("/nowhere"))) {}
+
+    bool print(int index, int kind = 0, Fixed4 r = r72) {
+        ItemPrinter printer(model.items, tags, pictures, boxes);
+        return printer.print(index, surface, kind, r);
+    }
+    // The x of every bar line of the symbol that starts at `left` (the module rule itself).
+    static QList<double> expectedLines(const QString& text, int ratio, int barWidth, double left,
+                                       double r) {
+        const Code39Symbol symbol = Code39Symbol::assemble(text, ratio);
+        QList<double> xs;
+        for (int m = 0; m < symbol.moduleCount(); ++m)
+            for (int k = 0; k < barWidth; ++k)
+                if (symbol.isBar(m))
+                    xs.append(left + (m * barWidth + k) * r);
+        return xs;
+    }
+
+    PageModel model;
+    TagTable tags;
+    FakePictureLoader loader;
+    PrintPictures pictures;
+    ScriptedMessageBoxes boxes;
+    RecordingSurface surface;
+};
+
+TEST_F(ItemPrinterTest, PagePrinterSnapsTheSymbolOriginToTheResolutionGrid) {
+    model.items.put(1, pageItem(600, 1200, QStringLiteral("1")));
+    ASSERT_TRUE(print(1, 0));
+    const QList<DrawCall> lines = surface.ofKind(DrawCall::Line);
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_DOUBLE_EQ(lines.first().from.x(), 720);
+    EXPECT_NEAR(lines.first().from.y(), 1317.6, 1e-9);
+    EXPECT_NEAR(lines.first().to.y(), 1317.6 + 480, 1e-9);
+    EXPECT_EQ(surface.ofKind(DrawCall::FillRect).first().rect, QRectF(600, 1200, 3600, 900));
+}
+
+TEST_F(ItemPrinterTest, LabelPrinterPutsTheItemAtThePageCorner) {
+    model.items.put(1, pageItem(600, 1200, QStringLiteral("1")));
+    model.items.at(1).border = 1;
+    ASSERT_TRUE(print(1, 1));
+    EXPECT_NEAR(surface.lineXs().first(), 122.4, 1e-9);
+    EXPECT_NEAR(surface.ofKind(DrawCall::Line).first().from.y(), 122.4, 1e-9);
+    EXPECT_EQ(surface.ofKind(DrawCall::FillRect).first().rect, QRectF(0, 0, 3600, 900));
+    EXPECT_EQ(surface.ofKind(DrawCall::Rect).first().rect, QRectF(0, 0, 3600, 900));
+}
+
+TEST_F(ItemPrinterTest, BarWidthThreeDrawsEachModuleAsThreeLinesOneResolutionApart) {
+    BarcodeItem item = pageItem(0, 0, QStringLiteral("A"));
+    item.symbol.barWidth = 3;
+    model.items.put(1, item);
+    ASSERT_TRUE(print(1, 1));
+    const QList<double> xs = surface.lineXs();
+    const QList<double> expected = expectedLines(QStringLiteral("A"), 0, 3, 122.4, 7.2);
+    ASSERT_EQ(xs.size(), expected.size());
+    for (int i = 0; i < xs.size(); ++i)
+        EXPECT_NEAR(xs[i], expected[i], 1e-9) << "line " << i;
+    // Three cells of 16 modules × 3 lines × 7.2 twips: 345.6 each, 1036.8 in all; the stop
+XX
+    EXPECT_NEAR(xs.last(), 122.4 + 2 * 345.6 + (12 * 3 + 2) * 7.2, 1e-9);
+    EXPECT_LT(xs.last(), 122.4 + 1036.8);
+}
+
+TEST_F(ItemPrinterTest, SpreadCharactersSitAtTheirCellsLeftEdges) {
+    BarcodeItem item = pageItem(0, 0, QStringLiteral("A1-"));
+    item.symbol.barWidth = 3;
+    model.items.put(1, item);
+    ASSERT_TRUE(print(1, 1));
+    const QList<DrawCall> texts = surface.ofKind(DrawCall::Text);
+    ASSERT_EQ(texts.size(), 3);
+    for (int j = 1; j <= 3; ++j) {
+        EXPECT_EQ(texts[j - 1].text, QStringLiteral("A1-").mid(j - 1, 1));
+        EXPECT_NEAR(texts[j - 1].from.x(), 122.4 + j * 345.6, 1e-9);
+        EXPECT_NEAR(texts[j - 1].from.y(), 122.4 + 480 + 45, 1e-9);
+        EXPECT_EQ(texts[j - 1].font.family, QStringLiteral("新細明體"));
+    }
+}
+
+TEST_F(ItemPrinterTest, DrawsBackgroundBorderLabelsImagesCentredTextThenBars) {
+    BarcodeItem item = pageItem(1000, 2000, QStringLiteral("12"));
+    item.border = 1;
+    item.backColour = 0x00FF00;
+    item.symbol.textAlignment = 1;
+    model.items.put(4, item);
+    TextLabelItem label;
+    label.caption = QStringLiteral("價格");
+    label.left = 30;
+    label.top = 40;
+    label.foreColour = 0x0000FF;
+    label.bold = true;
+    tags.addLabel(4, label);
+    ImageItem image;
+    image.file = QStringLiteral("good.bmp");
+    image.left = 10.5;
+    image.top = 11.5;
+    tags.addImage(4, image);
+
+    ASSERT_TRUE(print(4, 0));
+    QList<DrawCall::Kind> head;
+    for (int i = 0; i < 6 && i < surface.calls.size(); ++i)
+        head.append(surface.calls[i].kind);
+    EXPECT_EQ(head, (QList<DrawCall::Kind>{DrawCall::FillRect, DrawCall::Rect, DrawCall::Text,
+                                            DrawCall::Picture, DrawCall::Text, DrawCall::Line}));
+    EXPECT_EQ(surface.calls[0].color, QColor(0, 255, 0));
+    EXPECT_EQ(surface.calls[1].color, QColor(Qt::black));
+    EXPECT_EQ(surface.calls[2].from, QPointF(1030, 2040));
+    EXPECT_EQ(surface.calls[2].color, QColor(0, 0, 255));
+    EXPECT_TRUE(surface.calls[2].font.bold);
+    // Image corners rounded to whole twips, halves to even.
+    EXPECT_EQ(surface.calls[3].rect, QRectF(1010, 2012, 375, 375));
+    // Centred: X + W / 2 − text width / 2 − 30 with W = 4 × 16 × 7.2 × 2 = 921.6.
+    const double x = 1123.2; // snap(1120)
+    EXPECT_NEAR(surface.calls[4].from.x(), x + 921.6 / 2 - 200.0 / 2 - 30, 1e-9);
+    EXPECT_EQ(surface.count(DrawCall::Text), 2);
+}
+
+TEST_F(ItemPrinterTest, PictureThatCannotBeDrawnStopsTheItemWithAWarningNamingIt) {
+    model.items.put(3, pageItem(0, 0, QStringLiteral("X")));
+    ImageItem image;
+    image.file = QStringLiteral("broken.bmp");
+    tags.addImage(3, image);
+    surface.failingPictureSize = QSizeF(13, 13);
+    EXPECT_FALSE(print(3, 0));
+    ASSERT_EQ(boxes.shown.size(), 1);
+    EXPECT_EQ(boxes.shown[0].title, QStringLiteral("提示"));
+    EXPECT_EQ(boxes.shown[0].text, QStringLiteral("列印格式 3 出現故障，無法完整列印"));
+    EXPECT_EQ(boxes.shown[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(surface.count(DrawCall::Line), 0);
+}
+
+TEST_F(ItemPrinterTest, MissingPictureFileFailsTheSameWay) {
+    model.items.put(5, pageItem(0, 0, QStringLiteral("X")));
+    ImageItem image;
+    image.file = QStringLiteral("gone.jpg");
+    tags.addImage(5, image);
+    EXPECT_FALSE(print(5, 0));
+    EXPECT_EQ(boxes.shown.value(0).text, QStringLiteral("列印格式 5 出現故障，無法完整列印"));
+}
+
+TEST_F(ItemPrinterTest, EmptyTextPrintsOnlyTheItemAndZeroBarWidthBecomesTwo) {
+    BarcodeItem item = pageItem(0, 0, QString());
+    item.symbol.barWidth = 0;
+    model.items.put(1, item);
+    ASSERT_TRUE(print(1, 0));
+    EXPECT_EQ(surface.calls.size(), 1);
+    EXPECT_EQ(model.items.at(1).symbol.barWidth, 2);
+}
+
+TEST_F(ItemPrinterTest, ImageWithoutFileIsNotPrinted) {
+    model.items.put(1, pageItem(0, 0, QStringLiteral("X")));
+    tags.addImage(1, ImageItem{});
+    EXPECT_TRUE(print(1, 0));
+    EXPECT_EQ(surface.count(DrawCall::Picture), 0);
+    EXPECT_EQ(loader.loads, 0);
+}
+
+} // namespace
+} // namespace brevmark::test

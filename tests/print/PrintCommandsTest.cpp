@@ -1,0 +1,274 @@
+#include "PrintDoubles.h"
+
+#include "platform/Timer.h"
+#include "print/F1Poller.h"
+#include "print/PrintCommands.h"
+#include "support/ScriptedMessageBoxes.h"
+
+#include <gtest/gtest.h>
+
+namespace brevmark::test {
+namespace {
+
+class PrintCommandsTest : public ::testing::Test {
+protected:
+    PrintCommandsTest() {
+        model.items.put(0, pageItem(0, 0, QStringLiteral("A1")));
+    }
+    PrintCommands commands() {
+        return PrintCommands(model, tags, loader, DataLocation(QStringLiteral("/nowhere")),
+                             recordingFactory(surface, &opened), boxes, kind, resolution, host);
+    }
+    QList<QPointF> itemCorners() const {
+        QList<QPointF> corners;
+        for (const DrawCall& c : surface.ofKind(DrawCall::FillRect))
+            corners.append(c.rect.topLeft());
+        return corners;
+    }
+    QList<DrawCall::Kind> pageAndItemCalls() const {
+        QList<DrawCall::Kind> kinds;
+        for (const DrawCall& c : surface.calls)
+            if (c.kind == DrawCall::FillRect || c.kind == DrawCall::NewPage ||
+                c.kind == DrawCall::EndDocument)
+                kinds.append(c.kind);
+        return kinds;
+    }
+
+    PageModel model;
+    TagTable tags;
+    FakePictureLoader loader;
+    ScriptedMessageBoxes boxes;
+    RecordingSurface surface;
+    FakePrintHost host;
+    std::uint8_t kind = 0;
+    Fixed4 resolution = Fixed4::fromRaw(72000);
+    int opened = 0;
+};
+
+TEST_F(PrintCommandsTest, SimpleCommandFillsRowsFromTheStartPoint) {
+    host.quantity = QStringLiteral("10");
+    commands().printSimple();
+    const QList<QPointF> corners = itemCorners();
+    ASSERT_EQ(corners.size(), 10);
+    EXPECT_EQ(corners.mid(0, 4), (QList<QPointF>{{300, 300}, {3920, 300}, {7540, 300},
+                                                 {300, 1220}}));
+    EXPECT_EQ(corners[9], QPointF(300, 3060));
+    EXPECT_EQ(surface.count(DrawCall::NewPage), 0);
+    EXPECT_EQ(surface.calls.last().kind, DrawCall::EndDocument);
+    EXPECT_EQ(surface.count(DrawCall::EndDocument), 1);
+}
+
+TEST_F(PrintCommandsTest, SimpleCommandHidesItemZeroAndRestoresItAfterwards) {
+    host.quantity = QStringLiteral("3");
+    commands().printSimple();
+    EXPECT_EQ(host.visibility, (QList<bool>{false, true}));
+    EXPECT_EQ(model.items.at(0).left, 0);
+    EXPECT_EQ(model.items.at(0).top, 0);
+    EXPECT_EQ(host.refocused, 1);
+}
+
+TEST_F(PrintCommandsTest, SimpleCommandStartsANewPageOnlyBeforeACopyThatNeedsOne) {
+    // 900 high rows every 920 twips from 300: sixteen rows of three fit above 16700.
+    host.quantity = QStringLiteral("48");
+    commands().printSimple();
+    EXPECT_EQ(surface.count(DrawCall::NewPage), 0);
+    surface.calls.clear();
+    host.quantity = QStringLiteral("49");
+    commands().printSimple();
+    ASSERT_EQ(surface.count(DrawCall::NewPage), 1);
+    const QList<DrawCall::Kind> kinds = pageAndItemCalls();
+    EXPECT_EQ(kinds[48], DrawCall::NewPage);
+    EXPECT_EQ(itemCorners().last(), QPointF(300, 300));
+    EXPECT_EQ(itemCorners()[47], QPointF(7540, 300 + 15 * 920));
+}
+
+TEST_F(PrintCommandsTest, SimpleCommandOnALabelPrinterPrintsOneCopyPerPage) {
+    kind = 1;
+    host.quantity = QStringLiteral("3");
+    commands().printSimple();
+    EXPECT_EQ(pageAndItemCalls(),
+              (QList<DrawCall::Kind>{DrawCall::FillRect, DrawCall::NewPage, DrawCall::FillRect,
+                                     DrawCall::NewPage, DrawCall::FillRect,
+                                     DrawCall::EndDocument}));
+    for (const QPointF& corner : itemCorners())
+        EXPECT_EQ(corner, QPointF(0, 0));
+}
+
+TEST_F(PrintCommandsTest, QuantityRoundsHalfToEven) {
+    host.quantity = QStringLiteral("2.5");
+    commands().printSimple();
+    EXPECT_EQ(itemCorners().size(), 2);
+}
+
+class PrintNothingTest : public PrintCommandsTest,
+                         public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(PrintNothingTest, QuantityBelowOneOrNotANumberSendsNoDocument) {
+    host.quantity = QString::fromUtf8(GetParam());
+    commands().printSimple();
+    EXPECT_TRUE(surface.calls.isEmpty());
+    EXPECT_EQ(opened, 0);
+    EXPECT_TRUE(boxes.shown.isEmpty());
+    EXPECT_EQ(host.visibility, (QList<bool>{false, true}));
+    EXPECT_EQ(host.refocused, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Quantities, PrintNothingTest,
+                         ::testing::Values("", "abc", "0", "-3", "0.9", "   "));
+
+TEST_F(PrintCommandsTest, NoPrinterTellsTheUserAndPrintsNothing) {
+    surface.available = false;
+    host.quantity = QStringLiteral("5");
+    commands().printSimple();
+    EXPECT_TRUE(surface.calls.isEmpty());
+    ASSERT_EQ(boxes.shown.size(), 1);
+    EXPECT_EQ(boxes.shown[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(host.visibility, (QList<bool>{false, true}));
+
+    boxes.shown.clear();
+    model.items.put(1, pageItem(10, 10, QStringLiteral("B")));
+    commands().printPage();
+    EXPECT_TRUE(surface.calls.isEmpty());
+    EXPECT_EQ(boxes.shown.size(), 1);
+}
+
+TEST_F(PrintCommandsTest, PageCommandOnALabelPrinterGivesEachItemItsOwnPage) {
+    kind = 1;
+    BarcodeItem seven = pageItem(5000, 6000, QStringLiteral("7"));
+    seven.backColour = 0x070707;
+    BarcodeItem three = pageItem(100, 200, QStringLiteral("3"));
+    three.backColour = 0x030303;
+    model.items.put(7, seven);
+    model.items.put(3, three);
+    commands().printPage();
+    EXPECT_EQ(host.panelsClosed, 1);
+    EXPECT_EQ(pageAndItemCalls(),
+              (QList<DrawCall::Kind>{DrawCall::FillRect, DrawCall::NewPage, DrawCall::FillRect,
+                                     DrawCall::EndDocument}));
+    const QList<DrawCall> fills = surface.ofKind(DrawCall::FillRect);
+    EXPECT_EQ(fills[0].color, QColor(3, 3, 3));
+    EXPECT_EQ(fills[1].color, QColor(7, 7, 7));
+    EXPECT_EQ(fills[0].rect.topLeft(), QPointF(0, 0));
+    EXPECT_EQ(fills[1].rect.topLeft(), QPointF(0, 0));
+}
+
+TEST_F(PrintCommandsTest, PageCommandOnAPagePrinterPutsEveryItemWhereItLies) {
+    model.items.put(2, pageItem(300, 300, QStringLiteral("2")));
+    model.items.put(12, pageItem(4000, 300, QStringLiteral("12")));
+    commands().printPage();
+    EXPECT_EQ(itemCorners(), (QList<QPointF>{{300, 300}, {4000, 300}}));
+    EXPECT_EQ(surface.count(DrawCall::NewPage), 0);
+    EXPECT_EQ(surface.count(DrawCall::EndDocument), 1);
+    // Item 0 of the simple layout takes no part.
+    EXPECT_EQ(surface.count(DrawCall::FillRect), 2);
+}
+
+TEST_F(PrintCommandsTest, FailingItemIsReportedAndTheNextItemStillPrints) {
+    model.items.put(2, pageItem(300, 300, QStringLiteral("2")));
+    model.items.put(3, pageItem(300, 1300, QStringLiteral("3")));
+    ImageItem image;
+    image.file = QStringLiteral("missing.gif");
+    tags.addImage(2, image);
+    PrintCommands printing = commands();
+    printing.printPage();
+    ASSERT_EQ(boxes.shown.size(), 1);
+    EXPECT_EQ(boxes.shown[0].text, QStringLiteral("列印格式 2 出現故障，無法完整列印"));
+    EXPECT_EQ(printing.failedItems(), 1);
+    EXPECT_EQ(itemCorners(), (QList<QPointF>{{300, 300}, {300, 1300}}));
+    EXPECT_TRUE(surface.texts().contains(QStringLiteral("3")));
+    EXPECT_FALSE(surface.texts().contains(QStringLiteral("2")));
+    EXPECT_EQ(surface.calls.last().kind, DrawCall::EndDocument);
+}
+
+TEST_F(PrintCommandsTest, PicturesAreReadOncePerCommand) {
+    ImageItem image;
+    image.file = QStringLiteral("good.bmp");
+    for (int index : {1, 2, 3}) {
+        model.items.put(index, pageItem(0, 1000.0 * index, QStringLiteral("X")));
+        tags.addImage(index, image);
+    }
+    commands().printPage();
+    EXPECT_EQ(surface.count(DrawCall::Picture), 3);
+    EXPECT_EQ(loader.loads, 1);
+}
+
+TEST_F(PrintCommandsTest, UnknownPrinterKindPrintsNothing) {
+    kind = 2;
+    model.items.put(1, pageItem(0, 0, QStringLiteral("X")));
+    host.quantity = QStringLiteral("4");
+    commands().printSimple();
+    commands().printPage();
+    EXPECT_TRUE(surface.calls.isEmpty());
+}
+
+TEST_F(PrintCommandsTest, CurrentLayoutChoosesTheCommand) {
+    model.items.put(1, pageItem(900, 900, QStringLiteral("X")));
+    host.mode = 1;
+    commands().printForCurrentLayout();
+    EXPECT_EQ(itemCorners(), (QList<QPointF>{{900, 900}}));
+    surface.calls.clear();
+    host.mode = 0;
+    commands().printForCurrentLayout();
+    EXPECT_EQ(itemCorners(), (QList<QPointF>{{300, 300}}));
+    surface.calls.clear();
+    host.mode = 2;
+    commands().printForCurrentLayout();
+    EXPECT_TRUE(surface.calls.isEmpty());
+}
+
+// The hot key: one job per press, whatever the number of ticks the key stays down.
+TEST(F1PollerTest, StartsOneJobPerPress) {
+    FakeKeyServices keys;
+    Timer timer(QStringLiteral("列印熱鍵"), 300);
+    int jobs = 0;
+    F1Poller poller(keys, timer, [&] { ++jobs; });
+    timer.fire();
+    EXPECT_EQ(jobs, 0);
+    keys.press();
+    timer.fire();
+    timer.fire();
+    timer.fire();
+    EXPECT_EQ(jobs, 1) << "a held key prints once";
+    keys.release();
+    timer.fire();
+    EXPECT_EQ(jobs, 1);
+    // A tap that goes down and up between two ticks.
+    keys.press();
+    keys.release();
+    timer.fire();
+    EXPECT_EQ(jobs, 2);
+    keys.press();
+    timer.fire();
+    EXPECT_EQ(jobs, 3);
+}
+
+TEST(F1PollerTest, KeyAlreadyDownWhenPollingStartsDoesNotPrint) {
+    FakeKeyServices keys;
+    keys.press();
+    Timer timer(QStringLiteral("列印熱鍵"), 300);
+    int jobs = 0;
+    F1Poller poller(keys, timer, [&] { ++jobs; });
+    timer.fire();
+    EXPECT_EQ(jobs, 0);
+}
+
+TEST(F1PollerTest, TickDuringAJobDoesNotStartAnother) {
+    FakeKeyServices keys;
+    Timer timer(QStringLiteral("列印熱鍵"), 300);
+    int jobs = 0;
+    F1Poller* self = nullptr;
+    F1Poller poller(keys, timer, [&] {
+        ++jobs;
+        // A message box's event loop lets the timer tick inside the job.
+        keys.release();
+        keys.press();
+        self->poll();
+    });
+    self = &poller;
+    keys.press();
+    timer.fire();
+    EXPECT_EQ(jobs, 1);
+}
+
+} // namespace
+} // namespace brevmark::test
