@@ -4,6 +4,7 @@
 
 #include <QFontMetricsF>
 #include <QStringList>
+#include <optional>
 
 namespace brevmark {
 
@@ -25,12 +26,31 @@ QFont atScreenScale(const TextFont& font) {
 }
 } // namespace
 
+namespace {
+// Metrics of the last font measured: callers measure many texts in one font in a row.
+// Kept for the whole process and never destroyed: font objects must not outlive the application
+// object at exit.
+struct MetricsCache {
+    TextFont last;
+    std::optional<QFontMetricsF> metrics;
+};
+
+const QFontMetricsF& metricsFor(const TextFont& font) {
+    static MetricsCache* cache = new MetricsCache;
+    if (!cache->metrics || !(cache->last == font)) {
+        cache->metrics.emplace(atScreenScale(font));
+        cache->last = font;
+    }
+    return *cache->metrics;
+}
+} // namespace
+
 double measureTextWidth(const QString& text, const TextFont& font) {
-    return twips::fromPixels(QFontMetricsF(atScreenScale(font)).horizontalAdvance(text));
+    return twips::fromPixels(metricsFor(font).horizontalAdvance(text));
 }
 
 double measureTextHeight(const TextFont& font) {
-    return twips::fromPixels(QFontMetricsF(atScreenScale(font)).height());
+    return twips::fromPixels(metricsFor(font).height());
 }
 
 void installFontSubstitutions() {

@@ -4,6 +4,7 @@
 #include "platform/FontMetricsTwips.h"
 
 #include <QPainter>
+#include <QFontMetricsF>
 #include <QPicture>
 
 namespace brevmark {
@@ -27,9 +28,13 @@ void PainterSurface::clear() {
     painter_->restore();
 }
 
-void PainterSurface::drawLine(QPointF from, QPointF to, const QColor& color, double widthTwips) {
+void PainterSurface::usePen(const QColor& color, double widthTwips, Qt::PenStyle style) {
+    if (penPainter_ == painter_ && penColor_ == color && penWidth_ == widthTwips &&
+        penStyle_ == style && painter_->pen().style() == style)
+        return;
     QPen pen(color);
     pen.setCapStyle(Qt::FlatCap);
+    pen.setStyle(style);
     if (widthTwips <= 0) {
         pen.setWidth(1);
         pen.setCosmetic(true);
@@ -37,6 +42,14 @@ void PainterSurface::drawLine(QPointF from, QPointF to, const QColor& color, dou
         pen.setWidthF(twips::toDots(widthTwips, dpi_));
     }
     painter_->setPen(pen);
+    penPainter_ = painter_;
+    penColor_ = color;
+    penWidth_ = widthTwips;
+    penStyle_ = style;
+}
+
+void PainterSurface::drawLine(QPointF from, QPointF to, const QColor& color, double widthTwips) {
+    usePen(color, widthTwips, Qt::SolidLine);
     painter_->drawLine(toDevice(from), toDevice(to));
 }
 
@@ -45,24 +58,30 @@ void PainterSurface::fillRect(const QRectF& rect, const QColor& color) {
 }
 
 void PainterSurface::drawRect(const QRectF& rect, const QColor& color, LineStyle style) {
-    QPen pen(color);
-    pen.setCosmetic(true);
-    pen.setStyle(style == LineStyle::Dotted ? Qt::DotLine : Qt::SolidLine);
-    painter_->setPen(pen);
+    usePen(color, 0, style == LineStyle::Dotted ? Qt::DotLine : Qt::SolidLine);
     painter_->setBrush(Qt::NoBrush);
     painter_->drawRect(toDevice(rect));
 }
 
+const QFont& PainterSurface::fontFor(const TextFont& font, double* ascent) {
+    if (!fontValid_ || !(lastFont_ == font)) {
+        qfont_ = toQFont(font);
+        ascent_ = QFontMetricsF(qfont_, painter_->device()).ascent();
+        lastFont_ = font;
+        fontValid_ = true;
+    }
+    *ascent = ascent_;
+    return qfont_;
+}
+
 void PainterSurface::drawText(QPointF topLeft, const QString& text, const TextFont& font,
                               const QColor& color) {
-    QFont f = toQFont(font);
-    painter_->save();
+    double ascent = 0;
+    const QFont& f = fontFor(font, &ascent);
     painter_->setFont(f);
-    painter_->setPen(color);
+    usePen(color, 0, Qt::SolidLine);
     const QPointF at = toDevice(topLeft);
-    const QFontMetricsF metrics(f, painter_->device());
-    painter_->drawText(QPointF(at.x(), at.y() + metrics.ascent()), text);
-    painter_->restore();
+    painter_->drawText(QPointF(at.x(), at.y() + ascent), text);
 }
 
 double PainterSurface::textWidth(const QString& text, const TextFont& font) const {

@@ -3,6 +3,7 @@
 #include "platform/DrawingSurface.h"
 
 #include <QColor>
+#include <QFont>
 
 class QPainter;
 
@@ -33,9 +34,21 @@ protected:
     void setPainter(QPainter* painter) { painter_ = painter; }
 
 private:
+    void usePen(const QColor& color, double widthTwips, Qt::PenStyle style);
+    const QFont& fontFor(const TextFont& font, double* ascent);
+
     QPainter* painter_;
     double dpi_;
     QColor background_;
+    // The last pen and font used: redraws set the same ones thousands of times.
+    QColor penColor_;
+    double penWidth_ = -1;
+    Qt::PenStyle penStyle_ = Qt::NoPen;
+    QPainter* penPainter_ = nullptr;
+    TextFont lastFont_;
+    QFont qfont_;
+    double ascent_ = 0;
+    bool fontValid_ = false;
 };
 
 } // namespace brevmark
