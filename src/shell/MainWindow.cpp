@@ -10,6 +10,7 @@
 #include "shell/ApplicationControl.h"
 #include "shell/EditorBridge.h"
 #include "page/PageEditor.h"
+#include "prompt/PromptWindow.h"
 #include "shell/FramePictures.h"
 #include "shell/LayoutParticipant.h"
 #include "shell/PictureButton.h"
@@ -77,6 +78,7 @@ MainWindow::MainWindow(ShellServices services, QWidget* parent)
     setMouseTracking(true);
     createFrame();
     bridge_ = new EditorBridge(*this);
+    prompt_ = std::make_unique<PromptWindow>(services_.system);
     connect(this, &MainWindow::toolbarActivated, this, [this](int index) {
         if (index == 2) // paper settings
             pageEditor().openPaperPanel(ToolbarBands::buttons()[2].left);

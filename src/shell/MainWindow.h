@@ -8,6 +8,7 @@
 
 #include <QWidget>
 #include <array>
+#include <memory>
 
 class QLabel;
 
@@ -17,6 +18,7 @@ class EditorBridge;
 class LayoutParticipant;
 class PageEditor;
 class PictureButton;
+class PromptWindow;
 
 // The main window 主視窗: its life is the program's life. It draws its own frame, moves, resizes,
 // minimises and maximises itself, switches between the simple and the professional layout, and
@@ -55,6 +57,8 @@ public:
     // The page editor joins the layouts (the main window makes its own; tests may replace it).
     void setLayoutParticipant(LayoutParticipant* participant) { participant_ = participant; }
     PageEditor& pageEditor();
+    // The prompt window 提示視窗 for the notices after a change.
+    PromptWindow& prompt() { return *prompt_; }
     // A floating panel of the client area by its name, or null.
     QWidget* panel(const QString& name) const;
     // Opens a child window: the main window hides until the child closes.
@@ -124,6 +128,8 @@ private:
     QString layoutTag_;
     LayoutParticipant* participant_ = nullptr;
     EditorBridge* bridge_ = nullptr;
+    // A window of its own, not a child: its timers share names with the main window's.
+    std::unique_ptr<PromptWindow> prompt_;
 
     QWidget* viewport_ = nullptr;
     QLabel* hint_ = nullptr;
