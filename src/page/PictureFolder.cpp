@@ -60,6 +60,12 @@ void PictureFolder::removeEntry(int row) {
     chosen_ = -1;
 }
 
+Picture PictureFolder::loadFile(const QString& name) const {
+    if (name.isEmpty() || !files_.fileExists(location_.pictureFile(name)))
+        return Picture();
+    return loader_.load(location_.pictureFile(name));
+}
+
 bool PictureFolder::preview(int row) {
     if (row < 0 || row >= names_.size())
         return false;
@@ -98,7 +104,8 @@ bool PictureFolder::deleteChosen() {
     deleteVisible_ = false;
     if (files_.fileExists(path) && !files_.removeFile(path)) {
         // The file is still there: keep listing it rather than pretend it went.
-        boxes_.warn(deleteTitle(), QStringLiteral("無法刪除【") + name + QStringLiteral("】圖片檔案"));
+        boxes_.warn(deleteTitle(),
+                    QStringLiteral("無法刪除【") + name + QStringLiteral("】圖片檔案"));
         chosen_ = -1;
         return false;
     }

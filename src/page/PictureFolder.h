@@ -58,6 +58,10 @@ public:
     // No, nothing is chosen, or the file could not be deleted.
     bool deleteChosen();
 
+    // A picture of the folder by file name, for image items filled from stored formats: null when
+    // the file is missing or cannot be read (nothing is reported).
+    Picture loadFile(const QString& name) const;
+
     // Hint over the list.
     QString listHint() const;
 

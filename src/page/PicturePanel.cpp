@@ -80,8 +80,8 @@ void PicturePanel::open(QPoint topLeftPixels, const QString& fileName) {
 }
 
 QRectF PicturePanel::previewRectTwips() const {
-    const QSizeF natural = folder_.previewPicture().isNull() ? QSizeF()
-                                                             : folder_.previewPicture().naturalSize();
+    const QSizeF natural =
+        folder_.previewPicture().isNull() ? QSizeF() : folder_.previewPicture().naturalSize();
     return QRectF(twips::fromPixels(previewLeft), twips::fromPixels(previewTop), natural.width(),
                   natural.height());
 }

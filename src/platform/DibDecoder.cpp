@@ -57,7 +57,8 @@ DibDecoder::Result DibDecoder::decode(QByteArrayView dib, qint64 maxPixels, QIma
     const quint32 headerSize = le(dib, 0, 4);
     const bool core = headerSize == 12;
     if (!core && headerSize < 40)
-        return refuse(Result::Damaged, reason, QStringLiteral("bitmap header of %1 bytes").arg(headerSize));
+        return refuse(Result::Damaged, reason,
+                      QStringLiteral("bitmap header of %1 bytes").arg(headerSize));
     if (headerSize > quint32(dib.size()))
         return refuse(Result::Damaged, reason, QStringLiteral("bitmap header truncated"));
 
@@ -81,8 +82,9 @@ DibDecoder::Result DibDecoder::decode(QByteArrayView dib, qint64 maxPixels, QIma
     if (width <= 0 || height <= 0)
         return refuse(Result::Damaged, reason, QStringLiteral("bitmap without pixels"));
     if (width * height > maxPixels)
-        return refuse(Result::Damaged, reason,
-                      QStringLiteral("bitmap of %1 x %2 pixels is too large").arg(width).arg(height));
+        return refuse(
+            Result::Damaged, reason,
+            QStringLiteral("bitmap of %1 x %2 pixels is too large").arg(width).arg(height));
     if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 16 && bitCount != 24 &&
         bitCount != 32)
         return refuse(Result::Damaged, reason, QStringLiteral("%1 bits per pixel").arg(bitCount));
@@ -112,13 +114,15 @@ DibDecoder::Result DibDecoder::decode(QByteArrayView dib, qint64 maxPixels, QIma
         const quint32 maxColors = 1u << bitCount;
         const quint32 colors = colorsUsed == 0 ? maxColors : colorsUsed;
         if (colors > maxColors)
-            return refuse(Result::Damaged, reason, QStringLiteral("%1 palette colours").arg(colors));
+            return refuse(Result::Damaged, reason,
+                          QStringLiteral("%1 palette colours").arg(colors));
         const int entryBytes = core ? 3 : 4;
         if (offset + qsizetype(colors) * entryBytes > dib.size())
             return refuse(Result::Damaged, reason, QStringLiteral("palette truncated"));
         for (quint32 i = 0; i < colors; ++i) {
             const qsizetype at = offset + qsizetype(i) * entryBytes;
-            palette[i] = qRgb(int(le(dib, at + 2, 1)), int(le(dib, at + 1, 1)), int(le(dib, at, 1)));
+            palette[i] =
+                qRgb(int(le(dib, at + 2, 1)), int(le(dib, at + 1, 1)), int(le(dib, at, 1)));
         }
         offset += qsizetype(colors) * entryBytes;
     }

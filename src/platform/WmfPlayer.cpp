@@ -176,8 +176,8 @@ private:
     bool arcRecord(const WmfRecord& r, int kind);
     bool textRecord(QByteArrayView text, double x, double y, const std::vector<int>& dx,
                     int options, std::optional<QRectF> rect);
-    bool bitmap(QByteArrayView dib, quint32 rop, QRectF source, bool sourceFromBottom,
-                double x, double y, double width, double height);
+    bool bitmap(QByteArrayView dib, quint32 rop, QRectF source, bool sourceFromBottom, double x,
+                double y, double width, double height);
     bool decodeBitmap(QByteArrayView dib, QImage* image, bool* bottomUp, bool* drawable);
     void fillWithRop(quint32 rop, double x, double y, double width, double height);
     void createObject(GdiObject object);
@@ -450,8 +450,8 @@ bool Replay::textRecord(QByteArrayView text, double x, double y, const std::vect
     else
         em = 240; // 12 points
     const double sy = em / referencePixels;
-    const double sx = f.width > 0 ? f.width * scaleX() / std::max(metrics.averageCharWidth(), 1.0)
-                                  : sy;
+    const double sx =
+        f.width > 0 ? f.width * scaleX() / std::max(metrics.averageCharWidth(), 1.0) : sy;
     if (em <= 0 || sx <= 0)
         return true;
 
@@ -513,10 +513,10 @@ bool Replay::textRecord(QByteArrayView text, double x, double y, const std::vect
     if (dc_.opaque) {
         const QRectF cell(0, -metrics.ascent(), advance, metrics.ascent() + metrics.descent());
         painter_.fillPath(place.map([&] {
-                              QPainterPath p;
-                              p.addRect(cell);
-                              return p;
-                          }()),
+            QPainterPath p;
+            p.addRect(cell);
+            return p;
+        }()),
                           dc_.bkColor);
     }
     painter_.fillPath(place.map(glyphs), dc_.textColor);
@@ -543,8 +543,8 @@ bool Replay::decodeBitmap(QByteArrayView dib, QImage* image, bool* bottomUp, boo
     return true;
 }
 
-bool Replay::bitmap(QByteArrayView dib, quint32 rop, QRectF source, bool sourceFromBottom,
-                    double x, double y, double width, double height) {
+bool Replay::bitmap(QByteArrayView dib, quint32 rop, QRectF source, bool sourceFromBottom, double x,
+                    double y, double width, double height) {
     QImage image;
     bool bottomUp = false, drawable = false;
     if (!decodeBitmap(dib, &image, &bottomUp, &drawable))
@@ -665,8 +665,8 @@ bool Replay::playRecord(const WmfRecord& r) {
         const int yDen = r.signedWord(0), yNum = r.signedWord(1);
         const int xDen = r.signedWord(2), xNum = r.signedWord(3);
         if (xDen != 0 && yDen != 0 && xNum != 0 && yNum != 0)
-            dc_.windowExt = QSizeF(dc_.windowExt.width() * xNum / xDen,
-                                   dc_.windowExt.height() * yNum / yDen);
+            dc_.windowExt =
+                QSizeF(dc_.windowExt.width() * xNum / xDen, dc_.windowExt.height() * yNum / yDen);
         return true;
     }
     case MoveTo:
@@ -688,9 +688,8 @@ bool Replay::playRecord(const WmfRecord& r) {
     case IntersectClipRect: {
         if (!r.hasWords(4))
             return tooShort();
-        const QRect area = mapRect(r.signedWord(3), r.signedWord(2), r.signedWord(1),
-                                   r.signedWord(0))
-                               .toRect();
+        const QRect area =
+            mapRect(r.signedWord(3), r.signedWord(2), r.signedWord(1), r.signedWord(0)).toRect();
         const QRegion current =
             dc_.clipped ? dc_.clip : QRegion(QRect(-(1 << 26), -(1 << 26), 1 << 27, 1 << 27));
         dc_.clip = r.function() == IntersectClipRect ? current.intersected(area)
@@ -723,8 +722,8 @@ bool Replay::playRecord(const WmfRecord& r) {
     case Rectangle: {
         if (!r.hasWords(4))
             return tooShort();
-        const QRectF box = mapRect(r.signedWord(3), r.signedWord(2), r.signedWord(1),
-                                   r.signedWord(0));
+        const QRectF box =
+            mapRect(r.signedWord(3), r.signedWord(2), r.signedWord(1), r.signedWord(0));
         QPainterPath path;
         if (r.function() == Ellipse)
             path.addEllipse(box);
@@ -736,8 +735,8 @@ bool Replay::playRecord(const WmfRecord& r) {
     case RoundRect: {
         if (!r.hasWords(6))
             return tooShort();
-        const QRectF box = mapRect(r.signedWord(5), r.signedWord(4), r.signedWord(3),
-                                   r.signedWord(2));
+        const QRectF box =
+            mapRect(r.signedWord(5), r.signedWord(4), r.signedWord(3), r.signedWord(2));
         QPainterPath path;
         path.addRoundedRect(box, std::abs(r.signedWord(1)) * scaleX() / 2,
                             std::abs(r.signedWord(0)) * scaleY() / 2);
@@ -804,8 +803,7 @@ bool Replay::playRecord(const WmfRecord& r) {
     case PatBlt:
         if (!r.hasWords(6))
             return tooShort();
-        fillWithRop(r.dword(0), r.signedWord(5), r.signedWord(4), r.signedWord(3),
-                    r.signedWord(2));
+        fillWithRop(r.dword(0), r.signedWord(5), r.signedWord(4), r.signedWord(3), r.signedWord(2));
         return true;
     case SaveDc:
         if (int(saved_.size()) < WmfPlayer::maxSavedStates)
@@ -832,8 +830,8 @@ bool Replay::playRecord(const WmfRecord& r) {
         if (!r.hasWords(1 + stringWords + 2))
             return tooShort();
         const QByteArrayView text = r.bytes(2, count);
-        return textRecord(text, r.signedWord(2 + stringWords), r.signedWord(1 + stringWords), {},
-                          0, std::nullopt);
+        return textRecord(text, r.signedWord(2 + stringWords), r.signedWord(1 + stringWords), {}, 0,
+                          std::nullopt);
     }
     case ExtTextOut: {
         if (!r.hasWords(4))
@@ -947,8 +945,8 @@ bool Replay::playRecord(const WmfRecord& r) {
         font.underline = flags[1] != 0;
         font.strikeOut = flags[2] != 0;
         font.charset = uchar(flags[3]);
-        const QByteArrayView face = r.params().sliced(18).first(
-            std::min<qsizetype>(32, r.params().size() - 18));
+        const QByteArrayView face =
+            r.params().sliced(18).first(std::min<qsizetype>(32, r.params().size() - 18));
         const qsizetype end = face.indexOf('\0');
         font.face = (end < 0 ? face : face.first(end)).toByteArray();
         createObject(font);

@@ -83,15 +83,17 @@ bool WmfReader::parse(const QByteArray& bytes, QString* error) {
         const quint32 words = u32At(data, offset);
         const quint16 function = u16At(data, offset + 4);
         if (words < 3)
-            return fail(error, QStringLiteral("record of %1 words at byte %2").arg(words).arg(offset));
+            return fail(error,
+                        QStringLiteral("record of %1 words at byte %2").arg(words).arg(offset));
         if (quint64(words) * 2 > quint64(data.size() - offset))
-            return fail(error, QStringLiteral("record at byte %1 runs past the end of the file")
-                                   .arg(offset));
+            return fail(
+                error,
+                QStringLiteral("record at byte %1 runs past the end of the file").arg(offset));
         if (function == 0x0000)
             return true;
         const qsizetype length = qsizetype(words) * 2;
-        records_.emplace_back(function, data.sliced(offset + recordHeaderBytes,
-                                                    length - recordHeaderBytes));
+        records_.emplace_back(function,
+                              data.sliced(offset + recordHeaderBytes, length - recordHeaderBytes));
         offset += length;
     }
 }

@@ -65,7 +65,9 @@ WmfTextCodec::WmfTextCodec(int charset, QByteArrayView faceBytes)
       // Face names are in the system code page unless the set names another.
       face_(decodeWith(codec_ == "windows-1252" ? QByteArray(cp950Name) : codec_, faceBytes)) {}
 
-QString WmfTextCodec::decode(QByteArrayView bytes) const { return decodeWith(codec_, bytes); }
+QString WmfTextCodec::decode(QByteArrayView bytes) const {
+    return decodeWith(codec_, bytes);
+}
 
 bool WmfTextCodec::isLeadByte(uchar byte) const {
     if (codec_ == "Shift_JIS")

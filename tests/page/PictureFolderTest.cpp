@@ -29,14 +29,15 @@ TEST_P(UsableName, ByTheLastThreeCharactersLowerCased) {
         << GetParam().name;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Names, UsableName,
-    ::testing::Values(NameCase{"photo.JPG", true}, NameCase{"notes.txt", false},
-                      NameCase{"b.gif", true}, NameCase{"scan.Bmp", true},
-                      NameCase{"logo.WMF", true}, NameCase{"商標.jpg", true},
-                      NameCase{"logojpg", true}, // the dot is not checked
-                      NameCase{"a.jpeg", false}, NameCase{"a.png", false},
-                      NameCase{"a.jpg.txt", false}, NameCase{"gif", true}, NameCase{"", false}));
+INSTANTIATE_TEST_SUITE_P(Names, UsableName,
+                         ::testing::Values(NameCase{"photo.JPG", true},
+                                           NameCase{"notes.txt", false}, NameCase{"b.gif", true},
+                                           NameCase{"scan.Bmp", true}, NameCase{"logo.WMF", true},
+                                           NameCase{"商標.jpg", true},
+                                           NameCase{"logojpg", true}, // the dot is not checked
+                                           NameCase{"a.jpeg", false}, NameCase{"a.png", false},
+                                           NameCase{"a.jpg.txt", false}, NameCase{"gif", true},
+                                           NameCase{"", false}));
 
 class PictureFolderTest : public ::testing::Test {
 protected:

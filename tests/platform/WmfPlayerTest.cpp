@@ -30,8 +30,8 @@ QImage render(const Picture& picture, QSize pixels) {
     image.fill(Qt::white);
     QPainter painter(&image);
     PainterSurface surface(&painter, 96);
-    EXPECT_TRUE(surface.drawPicture(picture, QRectF(0, 0, pixels.width() * 15.0,
-                                                    pixels.height() * 15.0)));
+    EXPECT_TRUE(
+        surface.drawPicture(picture, QRectF(0, 0, pixels.width() * 15.0, pixels.height() * 15.0)));
     return image;
 }
 
@@ -173,7 +173,7 @@ TEST(WmfRecords, RectangleEllipseAndObjectSlots) {
     WmfTestWriter w(QRect(0, 0, 100, 100), 100, 4);
     w.windowExt(100, 100)
         .brush(0, WmfTestWriter::rgb(255, 0, 0)) // slot 0
-        .pen(5, 0, 0)                             // slot 1, no outline
+        .pen(5, 0, 0)                            // slot 1, no outline
         .brush(0, WmfTestWriter::rgb(0, 0, 255)) // slot 2
         .select(0)
         .select(1)
@@ -202,10 +202,10 @@ TEST(WmfRecords, SaveAndRestoreStateAndClipping) {
         .pen(5, 0, 0)
         .select(0)
         .select(1)
-        .record(0x001E, {})                 // SAVEDC
-        .record(0x0416, {50, 50, 0, 0})     // intersect clip to (0,0)-(50,50)
-        .rectangle(0, 0, 100, 100)          // only the top-left quarter shows
-        .record(0x0127, {qint32(-1)})       // RESTOREDC lifts the clip
+        .record(0x001E, {})             // SAVEDC
+        .record(0x0416, {50, 50, 0, 0}) // intersect clip to (0,0)-(50,50)
+        .rectangle(0, 0, 100, 100)      // only the top-left quarter shows
+        .record(0x0127, {qint32(-1)})   // RESTOREDC lifts the clip
         .brush(0, WmfTestWriter::rgb(255, 0, 0))
         .select(2)
         .rectangle(60, 60, 100, 100);
@@ -253,8 +253,11 @@ TEST(WmfRecords, StretchDibDrawsTheBitmapUpright) {
 
 QImage renderText(int charset, const QByteArray& face, const QByteArray& text) {
     WmfTestWriter w(QRect(0, 0, 400, 100), 100, 2);
-    w.windowExt(400, 100).font(-60, charset, face).select(0).record(0x0102, {1}).textOut(10, 10,
-                                                                                       text);
+    w.windowExt(400, 100)
+        .font(-60, charset, face)
+        .select(0)
+        .record(0x0102, {1})
+        .textOut(10, 10, text);
     QString error;
     const Picture picture = WmfPlayer::load(w.bytes(), &error);
     EXPECT_FALSE(picture.isNull()) << error.toStdString();
@@ -297,7 +300,8 @@ TEST_P(RecordDrawing, PaintsWhereGdiWould) {
 
 // A packed bitmap of the given depth, palette and raw rows (as stored, bottom row first for a
 // positive height).
-QByteArray dib(int width, int height, int bits, const QList<QRgb>& palette, const QByteArray& rows) {
+QByteArray dib(int width, int height, int bits, const QList<QRgb>& palette,
+               const QByteArray& rows) {
     QByteArray d;
     WmfTestWriter::appendDword(d, 40);
     WmfTestWriter::appendDword(d, quint32(width));
@@ -315,8 +319,7 @@ QByteArray dib(int width, int height, int bits, const QList<QRgb>& palette, cons
     return d + rows;
 }
 
-const QColor red(255, 0, 0), green(0, 255, 0), blue(0, 0, 255), white(Qt::white),
-    black(Qt::black);
+const QColor red(255, 0, 0), green(0, 255, 0), blue(0, 0, 255), white(Qt::white), black(Qt::black);
 
 std::vector<RecordCase> recordCases() {
     const auto solid = [](WmfTestWriter& w, quint32 color) {

@@ -110,15 +110,16 @@ Picture QtPictureLoader::loadBytes(const QByteArray& bytes, QString* error) cons
     if (!size.isValid() || size.isEmpty())
         return refuse(error, QStringLiteral("picture header gives no size"));
     if (qint64(size.width()) * size.height() > maxPixels)
-        return refuse(error,
-                      QStringLiteral("picture too large: %1 x %2").arg(size.width()).arg(size.height()));
+        return refuse(
+            error,
+            QStringLiteral("picture too large: %1 x %2").arg(size.width()).arg(size.height()));
     QImage image;
     if (!reader.read(&image))
         return refuse(error, reader.errorString());
     // The screen shows pictures pixel for pixel (15 twips a pixel), whatever resolution the
     // file states.
-    return Picture::fromImage(image, QSizeF(twips::fromPixels(image.width()),
-                                            twips::fromPixels(image.height())));
+    return Picture::fromImage(
+        image, QSizeF(twips::fromPixels(image.width()), twips::fromPixels(image.height())));
 }
 
 } // namespace brevmark
