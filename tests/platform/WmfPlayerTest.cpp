@@ -417,6 +417,33 @@ TEST(WmfRecords, OpaqueHatchMixesHatchAndBackground) {
     EXPECT_EQ(greens + reds, inside.width() * inside.height());
 }
 
+TEST(WmfRecords, PlainFileWithoutExtentIsSizedByWhatItDraws) {
+    // Neither header nor window gives a size: one unit is one screen pixel (15 twips) and the
+    // frame is the drawing's extent.
+    WmfTestWriter w(2);
+    w.brush(0, WmfTestWriter::rgb(255, 0, 0)).pen(5, 0, 0).select(0).select(1);
+    w.rectangle(10, 10, 60, 40);
+    QString error;
+    const Picture picture = WmfPlayer::load(w.bytes(), &error);
+    ASSERT_FALSE(picture.isNull()) << error.toStdString();
+    EXPECT_EQ(picture.naturalSize(), QSizeF(750, 450));
+    const QImage image = render(picture, {50, 30});
+    EXPECT_EQ(image.pixelColor(1, 1), QColor(255, 0, 0));
+    EXPECT_EQ(image.pixelColor(48, 28), QColor(255, 0, 0));
+}
+
+TEST(WmfRecords, TwipsMapModeCountsYUpwards) {
+    // MM_TWIPS: a 1 x 0.5 inch rectangle drawn below the origin (negative y).
+    WmfTestWriter w(2);
+    w.record(0x0103, {6});
+    w.brush(0, WmfTestWriter::rgb(0, 0, 255)).pen(5, 0, 0).select(0).select(1);
+    w.rectangle(0, 0, 1440, -720);
+    QString error;
+    const Picture picture = WmfPlayer::load(w.bytes(), &error);
+    ASSERT_FALSE(picture.isNull()) << error.toStdString();
+    EXPECT_EQ(picture.naturalSize(), QSizeF(1440, 720));
+}
+
 // Damaged and hostile files are refused with a reason, never drawn or allocated.
 struct Damage {
     const char* name;
