@@ -32,8 +32,10 @@ void paintDeleteIcon(QPainter& p, const QRectF& r, const QColor&) {
 BarcodeItemWidget::BarcodeItemWidget(int index, QWidget* page)
     : QWidget(page), index_(index), surface_(QSizeF(3600, 900)),
       handle_(new SymbolHandleWidget(index, this)),
-      delete_(new SkinButton(SkinButton::Kind::Push, QStringLiteral("刪除碼"), QString(), this,
-                             index)) {
+      delete_(
+          new SkinButton(SkinButton::Kind::Push, QStringLiteral("刪除碼"), QString(), this, index)),
+      deleteTag_(new SkinButton(SkinButton::Kind::Push, QStringLiteral("刪除籤"), QString(), this,
+                                index)) {
     setObjectName(QStringLiteral("條碼項目"));
     setProperty("index", index);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -42,6 +44,9 @@ BarcodeItemWidget::BarcodeItemWidget(int index, QWidget* page)
     delete_->resize(12, 12);
     delete_->setIconPainter(paintDeleteIcon);
     delete_->hide();
+    deleteTag_->resize(12, 12);
+    deleteTag_->setIconPainter(paintDeleteIcon);
+    deleteTag_->hide();
 }
 
 void BarcodeItemWidget::setRectTwips(const QRectF& r) {

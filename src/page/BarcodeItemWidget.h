@@ -11,8 +11,9 @@ class SkinButton;
 class SymbolHandleWidget;
 
 // A barcode item on the page (`條碼項目`, its index in the dynamic property "index"): the item's
-// retained surface, on which its symbol is drawn, with its border, its symbol handle and its
-// delete button `刪除碼`. Pointer events are passed on in item twips.
+// retained surface, on which its symbol is drawn, with its border, its symbol handle, its
+// delete button `刪除碼` and its delete-tag button `刪除籤`; its text labels and images are child
+// widgets too. Pointer events are passed on in item twips.
 class BarcodeItemWidget : public QWidget {
     Q_OBJECT
 public:
@@ -27,6 +28,8 @@ public:
     void setBorder(bool border);
     SymbolHandleWidget* symbolHandle() const { return handle_; }
     SkinButton* deleteButton() const { return delete_; }
+    // The delete-tag button `刪除籤`, shown next to the text label or image under the pointer.
+    SkinButton* deleteTagButton() const { return deleteTag_; }
     void placeDeleteButton(double itemWidth);
 
 signals:
@@ -48,6 +51,7 @@ private:
     bool border_ = false;
     SymbolHandleWidget* handle_;
     SkinButton* delete_;
+    SkinButton* deleteTag_;
 };
 
 } // namespace brevmark

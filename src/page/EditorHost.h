@@ -30,15 +30,25 @@ public:
     // The barcode record file 條碼檔.zip and the format record file 排版記錄.zip exist.
     virtual bool recordFileExists() const = 0;
     virtual bool formatRecordFileExists() const = 0;
-    // Records held by the format memory (0 hides the add-copies button).
+    // No longer asked: the page editor keeps the format memory itself (PageEditor::formatMemory).
     virtual int formatMemoryCount() const { return 0; }
+    // The system beep (replace all ends with one).
+    virtual void beep() {}
+    // Writes one key of the settings store at once (`列印排列` on every key release in the
+    // arrangement boxes).
+    virtual void storeSetting(const QString& /*key*/, const QString& /*value*/) {}
+    // Context menu entries 3 and 4: the format record panel `條碼讀取窗` at the menu's top-left
+    // corner, and the save-format panel `條碼儲存窗`.
+    virtual void openFormatRecordPanel(QPointF /*topLeft*/) {}
+    virtual void openSaveFormatPanel() {}
 
-    // Gestures handled elsewhere; the default does nothing.
+    // Gestures handled elsewhere; the default does nothing. addCopies and openItemMenu are no
+    // longer called: the page editor adds copies and opens the context menu `功能選項` itself.
     virtual void addCopies(int /*count*/) {}
     virtual void addFromFormatRecord(QPointF /*panelTopLeft*/) {}
     virtual void openItemMenu(int /*index*/, QPointF /*topLeft*/) {}
     virtual void openRecordLoadPanel(QPointF /*topLeft*/) {}
-    // The text label and image items registered under an item index are to be deleted.
+    // Told after the page editor has deleted the text labels and images of an item index.
     virtual void deleteItemLabels(int /*index*/) {}
     // The alignment-guide handle is hidden by every paper adjust.
     virtual void hideAlignmentHandle() {}

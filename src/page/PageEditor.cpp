@@ -4,18 +4,26 @@
 #include "common/Rounding.h"
 #include "common/Twips.h"
 #include "page/AddBarcodePanel.h"
+#include "page/Arrangement.h"
+#include "page/ArrangementPanel.h"
 #include "page/BarcodeEditPanel.h"
 #include "page/BarcodeItemWidget.h"
 #include "page/ColourPalette.h"
+#include "page/CopyPlacement.h"
 #include "page/EditPanelRules.h"
 #include "page/EditorTexts.h"
 #include "page/GuideWidget.h"
 #include "page/HintFilter.h"
+#include "page/ItemMenu.h"
+#include "page/NumberBox.h"
 #include "page/PageWidget.h"
 #include "page/PanelPlacement.h"
 #include "page/PaperPanel.h"
+#include "page/PrintQuantityPanel.h"
 #include "page/SkinButton.h"
 #include "page/SymbolHandleWidget.h"
+#include "page/TagEditor.h"
+#include "page/TagTexts.h"
 #include "platform/MessageBoxes.h"
 #include "symbology/BarcodeEntry.h"
 #include "symbology/BarcodeRedraw.h"
@@ -50,7 +58,9 @@ PageEditor::PageEditor(QWidget* viewport, QWidget* panelParent, EditorHost& host
       editPanel_(new BarcodeEditPanel(panelParent)), paperPanel_(new PaperPanel(panelParent)),
       addPanel_(new AddBarcodePanel(panelParent)), palette_(new ColourPalette(panelParent)),
       hints_(new HintFilter([this](const QString& text) { host_.setHint(text); }, this)),
-      widgets_(1000) {
+      menu_(new ItemMenu(panelParent)), arrangementPanel_(new ArrangementPanel(panelParent)),
+      quantityPanel_(new PrintQuantityPanel(panelParent)), widgets_(1000) {
+    tags_ = new TagEditor(*this, model_, host_, panelParent, palette_, hints_);
     setObjectName(QStringLiteral("頁面編輯"));
     // The page is reached by panning; the scroll bars only matter until the first paper adjust.
     verticalBar_->setObjectName(QStringLiteral("捲軸上下"));
@@ -81,10 +91,10 @@ PageEditor::PageEditor(QWidget* viewport, QWidget* panelParent, EditorHost& host
     connectEditPanel();
     connectPaperPanel();
     connect(addPanel_, &AddBarcodePanel::addBlankRequested, this, [this] { addBlankItem(); });
-    connect(addPanel_, &AddBarcodePanel::addCopiesRequested, this, [this](int count) {
-        addPanel_->hide();
-        host_.addCopies(count);
-    });
+    connect(addPanel_, &AddBarcodePanel::addCopiesRequested, this, [this] { addCopies(); });
+    connect(menu_, &ItemMenu::chosen, this, &PageEditor::menuChosen);
+    connect(menu_, &ItemMenu::hintRequested, this, [this](const QString& t) { host_.setHint(t); });
+    connectLayoutPanels();
     connect(addPanel_, &AddBarcodePanel::addFromRecordRequested, this, [this] {
         const QPointF at = twipsOf(addPanel_->pos());
         addPanel_->hide();
@@ -205,6 +215,7 @@ void PageEditor::pageDrag(Qt::MouseButtons buttons, QPointF at) {
     for (int k = 1; k <= model_.items.highestInUse(); ++k)
         if (BarcodeItemWidget* w = itemWidget(k))
             w->deleteButton()->hide();
+    tags_->hideDeleteTagButtons();
     selectionFrame_->hide();
 }
 
@@ -220,7 +231,7 @@ void PageEditor::openAddBarcodePanel(QPointF pointer) {
     const QPointF topLeft =
         PanelPlacement::atPointer(pointer, QSizeF(addPanel_->size()) * twips::perPixel,
                                   QSizeF(panelParent_->size()) * twips::perPixel);
-    addPanel_->open(pixels(topLeft), host_.formatMemoryCount(), host_.formatRecordFileExists());
+    addPanel_->open(pixels(topLeft), memory_.count(), host_.formatRecordFileExists());
 }
 
 // ---------------------------------------------------------------- items
@@ -239,6 +250,7 @@ BarcodeItemWidget* PageEditor::createItemWidget(int index, QWidget* parent) {
             [this](int p, Qt::MouseButton, QPointF) { symbolHandleRelease(p); });
     connect(w->deleteButton(), &SkinButton::clicked, this, [this, index] { deleteItem(index); });
     hints_->attach(w->deleteButton(), [] { return EditPanelRules::deleteButtonHint(); });
+    tags_->attachItem(w);
     syncItemWidget(index);
     return w;
 }
@@ -281,6 +293,7 @@ std::optional<int> PageEditor::addBlankItem() {
         return std::nullopt;
     }
     createItemWidget(*index, pageWidget_)->show();
+    tags_->deleteAllTags(*index);
     host_.deleteItemLabels(*index);
     model_.currentItem = std::int16_t(*index);
     addPanel_->hide();
@@ -297,6 +310,7 @@ void PageEditor::putItem(int index, const BarcodeItem& item) {
 
 BarcodeItemWidget* PageEditor::createPreviewItem(QWidget* parent) {
     removeItemWidget(ItemTable::previewItem);
+    tags_->deleteAllTags(ItemTable::previewItem);
     model_.items.put(ItemTable::previewItem, BarcodeItem::blank({0, 0}, host_.isLabelPrinter()));
     return createItemWidget(ItemTable::previewItem, parent);
 }
@@ -304,6 +318,7 @@ BarcodeItemWidget* PageEditor::createPreviewItem(QWidget* parent) {
 void PageEditor::deleteItem(int index) {
     if (!ItemTable::isPageIndex(index) || !model_.items.exists(index))
         return;
+    tags_->deleteAllTags(index);
     host_.deleteItemLabels(index);
     removeItemWidget(index);
     model_.items.remove(index);
@@ -315,6 +330,7 @@ void PageEditor::deleteItem(int index) {
 
 void PageEditor::clearPage() {
     for (int k : model_.items.clearPage()) {
+        tags_->deleteAllTags(k);
         host_.deleteItemLabels(k);
         removeItemWidget(k);
     }
@@ -431,7 +447,7 @@ void PageEditor::itemDrag(int index, Qt::MouseButtons buttons, QPointF at) {
 void PageEditor::itemRelease(int index, Qt::MouseButton button, QPointF at) {
     if (button == Qt::RightButton && model_.items.exists(index)) {
         const BarcodeItem& item = model_.items.at(index);
-        host_.openItemMenu(index, pageOrigin() + QPointF(item.left, item.top) + at);
+        openItemMenu(index, pageOrigin() + QPointF(item.left, item.top) + at);
     }
     model_.pointer.release();
     redrawItem(index);
@@ -606,6 +622,173 @@ void PageEditor::attachHints() {
         hints_->attach(paperPanel_->sizeOption(i), [i] {
             return EditorTexts::paperSizeHint(PaperTable::caption(PaperSize(i)));
         });
+}
+
+// ---------------------------------------------------------------- context menu, tags, memory
+
+void PageEditor::openItemMenu(int index, QPointF pointer) {
+    if (!model_.items.exists(index))
+        return;
+    menuTopLeft_ = PanelPlacement::atPointer(pointer, ItemMenu::sizeTwips(),
+                                             QSizeF(panelParent_->size()) * twips::perPixel);
+    menu_->open(index, pixels(menuTopLeft_), !model_.page.isSimpleLayout(),
+                host_.formatRecordFileExists());
+}
+
+QPointF PageEditor::menuPointInItem() const {
+    const int index = menu_->itemIndex();
+    const BarcodeItem& item = model_.items.at(index);
+    const QPointF origin = pageOrigin();
+    return {roundHalfEven(menuTopLeft_.x() - (origin.x() + item.left)),
+            roundHalfEven(menuTopLeft_.y() - (origin.y() + item.top))};
+}
+
+void PageEditor::menuChosen(int entry, int index) {
+    menu_->hide();
+    if (!model_.items.exists(index))
+        return;
+    switch (entry) {
+    case 0:
+        tags_->addLabel(index, menuPointInItem());
+        break;
+    case 1:
+        tags_->addImage(index, menuPointInItem());
+        break;
+    case 2:
+        captureFormat(index);
+        break;
+    case 3:
+        host_.openFormatRecordPanel(menuTopLeft_);
+        break;
+    case 4:
+        host_.openSaveFormatPanel();
+        break;
+    default:
+        break;
+    }
+}
+
+void PageEditor::setPictureFolder(PictureFolder& folder) {
+    tags_->setPictureFolder(folder);
+}
+
+void PageEditor::setFonts(const QStringList& screenFonts) {
+    tags_->setFonts(screenFonts);
+}
+
+void PageEditor::deleteAllTags(int index) {
+    tags_->deleteAllTags(index);
+}
+
+void PageEditor::captureFormat(int index) {
+    if (!model_.items.exists(index))
+        return;
+    memory_.capture(model_.items.at(index), &model_.tags.of(index));
+    tags_->syncTags(index);
+}
+
+void PageEditor::applyFormat(int index) {
+    if (!model_.items.exists(index))
+        return;
+    memory_.apply(model_.items.at(index), index, model_.tags,
+                  [this](const QString& file) { return tags_->pictureUsable(file); });
+    syncItemWidget(index);
+    if (index == ItemTable::previewItem)
+        if (BarcodeItemWidget* w = itemWidget(index))
+            w->symbolHandle()->hide();
+    tags_->syncTags(index);
+}
+
+int PageEditor::addCopies() {
+    const QPointF panel = twipsOf(addPanel_->pos());
+    const QPointF origin = pageOrigin();
+    const QPointF start(roundHalfEven(panel.x() - origin.x()),
+                        roundHalfEven(panel.y() - origin.y()));
+    int last = -1;
+    const auto makeCopy = [this, &last](QPointF at) -> std::optional<QSizeF> {
+        const std::optional<int> index = model_.items.addBlank(at, host_.isLabelPrinter());
+        if (!index)
+            return std::nullopt;
+        createItemWidget(*index, pageWidget_)->show();
+        tags_->deleteAllTags(*index);
+        host_.deleteItemLabels(*index);
+        applyFormat(*index);
+        redrawItem(*index);
+        last = *index;
+        const BarcodeItem& item = model_.items.at(*index);
+        return QSizeF(item.width, item.height);
+    };
+    const CopyPlacement::Result result = CopyPlacement::run(
+        start, [this] { return addPanel_->copyCount(); }, makeCopy, model_.page.width,
+        model_.page.height);
+    if (last >= 0)
+        model_.currentItem = std::int16_t(last);
+    addPanel_->hide();
+    if (result.stop == CopyPlacement::Stop::Overflow)
+        host_.messages().inform(CopyPlacement::overflowTitle(), CopyPlacement::overflowText());
+    else if (result.stop == CopyPlacement::Stop::NoFreeIndex)
+        host_.messages().warn(EditorTexts::pageFullTitle(), EditorTexts::pageFullText());
+    return result.made;
+}
+
+// ---------------------------------------------------------------- arrangement and quantities
+
+void PageEditor::openArrangementPanel(double buttonLeftTwips) {
+    host_.closePanels();
+    arrangementPanel_->open(pixels(QPointF(buttonLeftTwips - 360, 600)));
+}
+
+bool PageEditor::arrange(int mode) {
+    arrangementPanel_->rememberMode(mode);
+    // Arranging clears the lines drawn on the page (alignment guides).
+    pageWidget_->paintPaper(QSizeF(model_.page.width, model_.page.height));
+    const Arrangement::Outcome outcome = Arrangement::arrange(
+        mode, model_.items, arrangementPanel_->settings(), model_.page.width, model_.page.height);
+    for (int k : ItemTable::pageIndexes())
+        if (model_.items.exists(k))
+            syncItemWidget(k);
+    selectionFrame_->hide();
+    if (outcome == Arrangement::Outcome::Overflow) {
+        host_.messages().inform(Arrangement::overflowTitle(), Arrangement::overflowText());
+        return false;
+    }
+    return true;
+}
+
+void PageEditor::saveArrangementSettings() {
+    host_.storeSetting(QStringLiteral("列印排列"), arrangementPanel_->settings().settingText());
+    if (arrangementPanel_->mode() >= 0)
+        arrange(arrangementPanel_->mode());
+}
+
+void PageEditor::restoreArrangement(const QStringList& parts) {
+    ArrangementSettings settings;
+    if (settings.restore(parts))
+        arrangementPanel_->setSettings(settings);
+}
+
+void PageEditor::connectLayoutPanels() {
+    ArrangementPanel* arrangement = arrangementPanel_;
+    connect(arrangement, &ArrangementPanel::modeChosen, this, [this](int mode) { arrange(mode); });
+    connect(arrangement, &ArrangementPanel::settingsEdited, this,
+            &PageEditor::saveArrangementSettings);
+    const std::function<QString()> boxHints[4] = {
+        [] { return TagTexts::horizontalGapHint(); }, [] { return TagTexts::verticalGapHint(); },
+        [] { return TagTexts::startLeftHint(); }, [] { return TagTexts::startTopHint(); }};
+    for (int i = 0; i < 4; ++i)
+        hints_->attach(arrangement->box(i), boxHints[i]);
+    for (int m = 0; m < 3; ++m)
+        hints_->attach(arrangement->modeButton(m), [m] { return TagTexts::modeHint(m); });
+
+    PrintQuantityPanel* quantity = quantityPanel_;
+    hints_->attach(quantity->quantityBox(), [] { return TagTexts::quantityBoxHint(); });
+    for (int i = 0; i < 2; ++i)
+        hints_->attach(quantity->stepButton(i), [i] { return TagTexts::quantityStepHint(i); });
+
+    hints_->attach(addPanel_->button(1), [this] {
+        return EditorTexts::addCopiesCaption(int(addPanel_->copyCountBox()->value()));
+    });
+    hints_->attach(addPanel_->copyCountBox(), [] { return TagTexts::copyCountHint(); });
 }
 
 } // namespace brevmark

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "page/EditorHost.h"
+#include "page/FormatMemory.h"
 #include "page/ItemDrag.h"
 #include "page/PageModel.h"
 #include "symbology/EditedBarcode.h"
@@ -16,19 +17,25 @@ class QWidget;
 namespace brevmark {
 
 class AddBarcodePanel;
+class ArrangementPanel;
 class BarcodeEditPanel;
 class BarcodeItemWidget;
 class ColourPalette;
 class DrawingSurface;
 class GuideWidget;
 class HintFilter;
+class ItemMenu;
 class PageWidget;
 class PaperPanel;
+class PictureFolder;
+class PrintQuantityPanel;
+class TagEditor;
 
 // The label page editor: the page `列印範圍` inside the page viewport `新增載入窗`, its barcode
-// items, and the panels that edit them (`紙張設定窗`, `增加條碼窗`, `條碼輸入區`, `色彩選項`),
-// which live in the main window's client area. The rules are in the model classes; this class
-// turns pointer and control events into them and keeps the widgets in step.
+// items with their text labels and images, and the panels that edit them (`紙張設定窗`,
+// `增加條碼窗`, `條碼輸入區`, `色彩選項`, `功能選項`, `標籤修改區`, `圖片讀取窗`, `自動排列窗`,
+// `列印數量窗`), which live in the main window's client area. The rules are in the model classes;
+// this class turns pointer and control events into them and keeps the widgets in step.
 class PageEditor : public QObject, private EditedBarcode {
     Q_OBJECT
 public:
@@ -66,6 +73,37 @@ public:
     // Creates the format panel's preview item 999 inside a widget of that panel.
     BarcodeItemWidget* createPreviewItem(QWidget* parent);
 
+    // --- text labels, images and the format memory ---
+    // Start-up: the pictures folder behind the picture panel and the image items, and the screen
+    // fonts for the text label panel's font list ("@" names are left out).
+    void setPictureFolder(PictureFolder& folder);
+    void setFonts(const QStringList& screenFonts);
+    // `刪除所有標籤`: removes every text label and image of an item.
+    void deleteAllTags(int index);
+    // `寫入貼上記憶`: replaces the format memory with item `index` (cleaning its captions).
+    void captureFormat(int index);
+    // `貼上條碼格式`: applies the whole memory to an existing item and shows its new labels and
+    // images; the caller redraws the item (redrawItem).
+    void applyFormat(int index);
+    FormatMemory& formatMemory() { return memory_; }
+    // Add copies: as many items as the copy count says, each filled from the memory, starting at
+    // the add-barcode panel's corner. Returns the number made.
+    int addCopies();
+    // Opens the context menu of an item at a pointer position (twips of the panels' parent).
+    void openItemMenu(int index, QPointF pointer);
+    // The point of the item where a label or image added from the open menu goes (item twips).
+    QPointF menuPointInItem() const;
+
+    // --- arrangement and quantities ---
+    // The arrangement button `條碼排列鈕`: closes the panels, opens the arrangement panel.
+    void openArrangementPanel(double buttonLeftTwips);
+    // Arranges with mode 0, 1 or 2 and remembers the mode; false when the page overflowed.
+    bool arrange(int mode);
+    // Writes `列印排列` and re-arranges with the remembered mode (none before the first press).
+    void saveArrangementSettings();
+    // Start-up: the stored `列印排列` parts into the four boxes (only when there are four).
+    void restoreArrangement(const QStringList& parts);
+
     // --- pointer operations, positions in twips of the element ---
     void pagePress(Qt::MouseButton button, QPointF at);
     void pageDrag(Qt::MouseButtons buttons, QPointF at);
@@ -85,6 +123,12 @@ public:
     PaperPanel* paperPanel() const { return paperPanel_; }
     AddBarcodePanel* addPanel() const { return addPanel_; }
     ColourPalette* palette() const { return palette_; }
+    ItemMenu* itemMenu() const { return menu_; }
+    TagEditor* tags() const { return tags_; }
+    ArrangementPanel* arrangementPanel() const { return arrangementPanel_; }
+    PrintQuantityPanel* quantityPanel() const { return quantityPanel_; }
+    // The page's top-left corner in twips of the panels' parent.
+    QPointF pageOrigin() const;
     GuideWidget* selectionFrame() const { return selectionFrame_; }
     GuideWidget* matchLine() const { return matchLine_; }
     // Lines drawn on the page itself (alignment guides).
@@ -111,7 +155,8 @@ private:
     void hidePanel(const char* name);
     void showSelectionFrame(int index);
     QPointF viewportOrigin() const;
-    QPointF pageOrigin() const;
+    void menuChosen(int entry, int index);
+    void connectLayoutPanels();
 
     QWidget* viewport_;
     QWidget* panelParent_;
@@ -127,6 +172,12 @@ private:
     AddBarcodePanel* addPanel_;
     ColourPalette* palette_;
     HintFilter* hints_;
+    ItemMenu* menu_;
+    ArrangementPanel* arrangementPanel_;
+    PrintQuantityPanel* quantityPanel_;
+    TagEditor* tags_ = nullptr;
+    FormatMemory memory_;
+    QPointF menuTopLeft_; // twips of the panels' parent
     std::vector<QPointer<BarcodeItemWidget>> widgets_;
 };
 

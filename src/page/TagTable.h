@@ -9,6 +9,9 @@
 
 namespace brevmark {
 
+// The two kinds of tag inside a barcode item.
+enum class TagKind { Label = 0, Image = 1 };
+
 // The text labels and images of every barcode item: up to 50 of each kind per item, numbered 1 to
 // 50 (slot 0 exists for loops that run from 0 and is never filled by adding).
 class TagTable {
@@ -30,6 +33,18 @@ public:
     // First free number 1 to 50, or nothing when all are used.
     std::optional<int> addLabel(int itemIndex, const TextLabelItem& label);
     std::optional<int> addImage(int itemIndex, const ImageItem& image);
+    // Fills one number; false (and nothing changes) when it is out of range or already in use.
+    bool putLabel(int itemIndex, int number, const TextLabelItem& label);
+    bool putImage(int itemIndex, int number, const ImageItem& image);
+
+    TextLabelItem* label(int itemIndex, int number);
+    ImageItem* image(int itemIndex, int number);
+    const TextLabelItem* label(int itemIndex, int number) const;
+    const ImageItem* image(int itemIndex, int number) const;
+    bool exists(TagKind kind, int itemIndex, int number) const;
+
+    // Removes one tag; false when it did not exist.
+    bool remove(TagKind kind, int itemIndex, int number);
     // Removes every label and image of the item.
     void removeAll(int itemIndex) { tags_.erase(itemIndex); }
 

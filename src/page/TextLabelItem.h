@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/TextFont.h"
+
 #include <QRgb>
 #include <QString>
 
@@ -19,6 +21,12 @@ struct TextLabelItem {
     bool bold = false;
     bool italic = false;
     bool underline = false;
+
+    TextFont font() const;
+    // Width and height from the caption in the label's font (as a 96-dpi screen measures it).
+    void fitToCaption();
+    // A new label with the defaults at a point of its barcode item, already fitted.
+    static TextLabelItem added(float left, float top);
 };
 
 } // namespace brevmark

@@ -1,0 +1,48 @@
+#include "page/TagWidget.h"
+
+#include "common/Rounding.h"
+#include "common/Twips.h"
+
+#include <QMouseEvent>
+
+namespace brevmark {
+
+namespace {
+int px(double t) {
+    return int(roundHalfEvenToInt(twips::toPixels(t)));
+}
+QPointF toTwips(QPointF p) {
+    return p * twips::perPixel;
+}
+} // namespace
+
+TagWidget::TagWidget(TagKind kind, int itemIndex, int number, QWidget* item)
+    : QWidget(item), kind_(kind), itemIndex_(itemIndex), number_(number) {
+    setObjectName(kind == TagKind::Label ? QStringLiteral("文字籤") : QStringLiteral("圖形籤"));
+    setProperty("item", itemIndex);
+    setProperty("index", number);
+    setMouseTracking(true);
+}
+
+void TagWidget::setRectTwips(const QRectF& r) {
+    setGeometry(px(r.left()), px(r.top()), qMax(1, px(r.width())), qMax(1, px(r.height())));
+    update();
+}
+
+void TagWidget::mousePressEvent(QMouseEvent* e) {
+    emit pressed(kind_, itemIndex_, number_, e->button(), toTwips(e->position()));
+}
+
+void TagWidget::mouseMoveEvent(QMouseEvent* e) {
+    emit moved(kind_, itemIndex_, number_, e->buttons(), toTwips(e->position()));
+}
+
+void TagWidget::mouseReleaseEvent(QMouseEvent* e) {
+    emit released(kind_, itemIndex_, number_, e->button(), toTwips(e->position()));
+}
+
+void TagWidget::mouseDoubleClickEvent(QMouseEvent*) {
+    emit doubleClicked(kind_, itemIndex_, number_);
+}
+
+} // namespace brevmark
