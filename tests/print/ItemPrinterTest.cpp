@@ -73,8 +73,8 @@ TEST_F(ItemPrinterTest, BarWidthThreeDrawsEachModuleAsThreeLinesOneResolutionApa
     for (int i = 0; i < xs.size(); ++i)
         EXPECT_NEAR(xs[i], expected[i], 1e-9) << "line " << i;
     // Three cells of 16 modules × 3 lines × 7.2 twips: 345.6 each, 1036.8 in all; the stop
-XX
-    EXPECT_NEAR(xs.last(), 122.4 + 2 * 345.6 + (12 * 3 + 2) * 7.2, 1e-9);
+    // cell's last bar is its 15th module, before the separating space.
+    EXPECT_NEAR(xs.last(), 122.4 + 2 * 345.6 + (14 * 3 + 2) * 7.2, 1e-9);
     EXPECT_LT(xs.last(), 122.4 + 1036.8);
 }
 

@@ -1,5 +1,6 @@
 #include "platform/qt/QtPrinter.h"
 
+#include "common/Twips.h"
 #include "platform/FontMetricsTwips.h"
 #include "platform/PainterSurface.h"
 
@@ -7,16 +8,37 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include <algorithm>
+
 namespace brevmark {
 
 QtPrinter::QtPrinter() {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     available_ = !info.isNull();
     printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    if (available_)
+    if (available_) {
         printer_->setPrinterName(info.printerName());
+        printer_->setResolution(dotResolution(info.supportedResolutions()));
+    }
     printer_->setFullPage(true);
     printer_->setDocName(QStringLiteral("Brevmark"));
+}
+
+int QtPrinter::dotResolution(const QList<int>& supported) {
+    // Qt hands the printer a vector document, so the dot is the unit of that document: the thinnest
+    // line is one dot wide and bars are lines one print resolution apart. The calibration scales
+    // span 3 to 15 twips (96 to 480 dpi), so the dot is 300 dpi when the printer offers it, else the
+    // nearest offered resolution above, else the highest one.
+    constexpr int preferred = 300;
+    if (supported.isEmpty())
+        return preferred;
+    int best = 0;
+    for (int dpi : supported)
+        if (dpi >= preferred && (best == 0 || dpi < best))
+            best = dpi;
+    if (best == 0)
+        best = *std::max_element(supported.begin(), supported.end());
+    return best;
 }
 
 QtPrinter::QtPrinter(const QString& pdfOutputPath, double dotsPerInch) {
@@ -73,6 +95,19 @@ void QtPrinter::abortDocument() {
 }
 
 void QtPrinter::drawLine(QPointF from, QPointF to, const QColor& color, double widthTwips) {
+    // The thinnest line is one printer dot: an upright or level one is filled as a rectangle one
+    // dot wide from its coordinate, so that it covers exactly the dot there instead of straddling
+    // two dots (a stroke is centred on its coordinate).
+    if (widthTwips <= 0 && (from.x() == to.x() || from.y() == to.y())) {
+        const double dot = twips::fromDots(1, printer_->resolution());
+        const QRectF rect = from.x() == to.x()
+                                ? QRectF(QPointF(from.x(), qMin(from.y(), to.y())),
+                                         QSizeF(dot, qAbs(to.y() - from.y())))
+                                : QRectF(QPointF(qMin(from.x(), to.x()), from.y()),
+                                         QSizeF(qAbs(to.x() - from.x()), dot));
+        surface().fillRect(rect, color);
+        return;
+    }
     surface().drawLine(from, to, color, widthTwips);
 }
 void QtPrinter::fillRect(const QRectF& rect, const QColor& color) {

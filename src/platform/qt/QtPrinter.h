@@ -2,6 +2,8 @@
 
 #include "platform/Printer.h"
 
+#include <QList>
+
 #include <memory>
 
 class QPainter;
@@ -18,6 +20,9 @@ public:
     QtPrinter();
     explicit QtPrinter(const QString& pdfOutputPath, double dotsPerInch = 600);
     ~QtPrinter() override;
+
+    // The resolution that makes one printer dot, among those the printer offers.
+    static int dotResolution(const QList<int>& supported);
 
     bool isAvailable() const override;
     QString name() const override;
