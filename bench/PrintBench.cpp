@@ -1,0 +1,135 @@
+// Printing a full label page: 245 items, each a 10-character Code 39 symbol with two text labels,
+// into a PDF file through Qt's print support, and into a printer that only counts.
+
+#include "page/PageModel.h"
+#include "page/TagTable.h"
+#include "platform/FontMetricsTwips.h"
+#include "platform/MessageBoxes.h"
+#include "platform/PictureLoader.h"
+#include "platform/qt/QtPrinter.h"
+#include "print/PrintCommands.h"
+#include "print/PrintHost.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace brevmark {
+namespace {
+
+class SilentBoxes : public MessageBoxes {
+public:
+    MessageAnswer show(const QString&, const QString&, MessageIcon, MessageButtons) override {
+        return MessageAnswer::Ok;
+    }
+};
+
+class NoPictures : public PictureLoader {
+public:
+    Picture load(const QString&, QString*) const override { return {}; }
+};
+
+class BenchHost : public PrintHost {
+public:
+    QString printQuantityText() const override { return QStringLiteral("1"); }
+    QString startLeftText() const override { return QStringLiteral("20"); }
+    QString startTopText() const override { return QStringLiteral("20"); }
+    void setSimpleItemVisible(bool) override {}
+    void refocusBarcodeEntry() override {}
+    void closePanels() override {}
+    int layoutMode() const override { return 1; }
+};
+
+// A printer that draws nothing: the cost of the print job's own work.
+class CountingPrinter : public Printer {
+public:
+    long long calls = 0;
+    bool isAvailable() const override { return true; }
+    QString name() const override { return QStringLiteral("counting"); }
+    double dotsPerInch() const override { return 300; }
+    void newPage() override { ++calls; }
+    void endDocument() override { ++calls; }
+    void abortDocument() override {}
+    void drawLine(QPointF, QPointF, const QColor&, double) override { ++calls; }
+    void fillRect(const QRectF&, const QColor&) override { ++calls; }
+    void drawRect(const QRectF&, const QColor&, LineStyle) override { ++calls; }
+    void drawText(QPointF, const QString&, const TextFont&, const QColor&) override { ++calls; }
+    double textWidth(const QString& t, const TextFont&) const override { return t.size() * 100.0; }
+    double textHeight(const TextFont&) const override { return 240; }
+    bool drawPicture(const Picture&, const QRectF&) override { return true; }
+};
+
+// 245 items in 7 columns of 35 rows, texts LBL0001 to LBL0245 padded to ten characters.
+void fillFullPage(PageModel& model, TagTable& tags) {
+    int n = 0;
+    for (int index : ItemTable::pageIndexes()) {
+        const int column = n % 7;
+        const int row = n / 7;
+        BarcodeItem item = BarcodeItem::blank(QPointF(300 + column * 1640, 300 + row * 460), false);
+        item.width = 1620;
+        item.height = 440;
+        item.symbol.text = QStringLiteral("BM-%1-XYZ").arg(n + 1, 3, 10, QLatin1Char('0'));
+        item.symbol.barHeight = QStringLiteral("200");
+        item.symbol.symbolLeft = 60;
+        item.symbol.symbolTop = 30;
+        item.symbol.textSize = 6;
+        model.items.put(index, item);
+        TextLabelItem name;
+        name.caption = QStringLiteral("品名 %1").arg(n + 1);
+        name.left = 1000;
+        name.top = 20;
+        name.fontSize = 7;
+        tags.addLabel(index, name);
+        TextLabelItem price;
+        price.caption = QStringLiteral("NT$ %1").arg(100 + n);
+        price.left = 1000;
+        price.top = 220;
+        price.fontSize = 7;
+        tags.addLabel(index, price);
+        ++n;
+    }
+}
+
+void runPage(benchmark::State& state, const PrinterFactory& factory) {
+    PageModel model;
+    TagTable tags;
+    fillFullPage(model, tags);
+    NoPictures pictures;
+    SilentBoxes boxes;
+    BenchHost host;
+    std::uint8_t kind = 0;
+    Fixed4 resolution = Fixed4::fromRaw(48000);
+    PrintCommands commands(model, tags, pictures, DataLocation(QStringLiteral("/nowhere")), factory,
+                           boxes, kind, resolution, host);
+    for (auto _ : state)
+        commands.printPage();
+    state.counters["items"] = double(model.items.count());
+}
+
+void BM_FullPageToPdf(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("page.pdf"));
+    runPage(state, [&] { return std::make_unique<QtPrinter>(pdf, 300); });
+    state.counters["pdf_kB"] = double(QFileInfo(pdf).size()) / 1024.0;
+}
+BENCHMARK(BM_FullPageToPdf)->Unit(benchmark::kMillisecond);
+
+void BM_FullPageJobOnly(benchmark::State& state) {
+    runPage(state, [] { return std::make_unique<CountingPrinter>(); });
+}
+BENCHMARK(BM_FullPageJobOnly)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace brevmark
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    brevmark::installFontSubstitutions();
+    ::benchmark::Initialize(&argc, argv);
+    ::benchmark::RunSpecifiedBenchmarks();
+    ::benchmark::Shutdown();
+    return 0;
+}
