@@ -47,11 +47,13 @@ double PrintQuantityPanel::quantity() const {
 
 void PrintQuantityPanel::step(int button) {
     const double value = quantity();
-    // The box holds four digits; a fifth would be cut off to a much smaller number.
-    if (button == 0 && value + 1 <= 9999)
-        quantity_->setText(numberText(value + 1));
-    else if (value > 1)
+    if (button == 0) {
+        // The box holds four digits; a fifth would be cut off to a much smaller number.
+        if (value + 1 <= 9999)
+            quantity_->setText(numberText(value + 1));
+    } else if (value > 1) {
         quantity_->setText(numberText(value - 1));
+    }
 }
 
 void PrintQuantityPanel::setPrintButton(QWidget* button) {

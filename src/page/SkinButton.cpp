@@ -2,6 +2,7 @@
 
 #include "page/PanelSkin.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -45,6 +46,13 @@ void SkinButton::leaveEvent(QEvent* event) {
     hovered_ = false;
     update();
     QAbstractButton::leaveEvent(event);
+}
+
+void SkinButton::mouseMoveEvent(QMouseEvent* event) {
+    QAbstractButton::mouseMoveEvent(event);
+    // A move over a button is the button's: the item or panel below must not take it over (and
+    // replace the button's hint with its own).
+    event->accept();
 }
 
 void SkinButton::paintEvent(QPaintEvent*) {

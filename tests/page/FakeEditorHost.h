@@ -3,6 +3,7 @@
 #include "page/EditorHost.h"
 #include "support/ScriptedMessageBoxes.h"
 
+#include <QMap>
 #include <QStringList>
 #include <QWidget>
 
@@ -18,7 +19,12 @@ public:
     int stackPanelsCalls = 0;
     bool labelPrinter = false;
     bool recordFile = false;
+    bool formatFile = false;
     QList<int> labelsDeleted;
+    int beeps = 0;
+    QMap<QString, QString> settings;
+    QList<QPointF> formatPanelOpenedAt;
+    int saveFormatPanelOpened = 0;
     ScriptedMessageBoxes boxes;
 
     void setHint(const QString& text) override { hint = text; }
@@ -38,7 +44,11 @@ public:
     bool isLabelPrinter() const override { return labelPrinter; }
     Fixed4 printResolution() const override { return Fixed4::fromDouble(7.2); }
     bool recordFileExists() const override { return recordFile; }
-    bool formatRecordFileExists() const override { return false; }
+    bool formatRecordFileExists() const override { return formatFile; }
+    void beep() override { ++beeps; }
+    void storeSetting(const QString& key, const QString& value) override { settings[key] = value; }
+    void openFormatRecordPanel(QPointF topLeft) override { formatPanelOpenedAt.append(topLeft); }
+    void openSaveFormatPanel() override { ++saveFormatPanelOpened; }
     void deleteItemLabels(int index) override { labelsDeleted.append(index); }
 };
 
