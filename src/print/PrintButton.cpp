@@ -44,6 +44,8 @@ void PrintButton::mouseReleaseEvent(QMouseEvent* event) {
         emit printRequested();
 }
 
-void PrintButton::leaveEvent(QEvent*) { setFace(PrintButtonPictures::Face::Raised); }
+void PrintButton::leaveEvent(QEvent*) {
+    setFace(PrintButtonPictures::Face::Raised);
+}
 
 } // namespace brevmark

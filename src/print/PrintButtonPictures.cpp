@@ -84,8 +84,7 @@ QImage PrintButtonPictures::face(Face face, QSize pixels, qreal devicePixelRatio
     font.setBold(true);
     p.setFont(font);
     p.setPen(Qt::white);
-    const QRectF textBox(icon.right() + 2, key.top(), key.right() - icon.right() - 4,
-                         key.height());
+    const QRectF textBox(icon.right() + 2, key.top(), key.right() - icon.right() - 4, key.height());
     p.drawText(textBox, Qt::AlignCenter, QStringLiteral("列印"));
     return image;
 }

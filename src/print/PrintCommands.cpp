@@ -11,9 +11,9 @@
 namespace brevmark {
 
 PrintCommands::PrintCommands(PageModel& model, const TagTable& tags, const PictureLoader& pictures,
-                             DataLocation location, PrinterFactory printers,
-                             MessageBoxes& messages, const std::uint8_t& printerKind,
-                             const Fixed4& resolution, PrintHost& host)
+                             DataLocation location, PrinterFactory printers, MessageBoxes& messages,
+                             const std::uint8_t& printerKind, const Fixed4& resolution,
+                             PrintHost& host)
     : model_(model), pictures_(pictures, std::move(location)), printers_(std::move(printers)),
       messages_(messages), printerKind_(printerKind), resolution_(resolution), host_(host),
       itemPrinter_(model.items, tags, pictures_, messages) {}

@@ -5,7 +5,9 @@
 // The texts the print commands and the calibration show.
 namespace brevmark::print_texts {
 
-inline QString noticeTitle() { return QStringLiteral("提示"); }
+inline QString noticeTitle() {
+    return QStringLiteral("提示");
+}
 inline QString itemFailure(int itemIndex) {
     return QStringLiteral("列印格式 ") + QString::number(itemIndex) +
            QStringLiteral(" 出現故障，無法完整列印");
@@ -15,7 +17,9 @@ inline QString noPrinter() {
                           "請先安裝印表機並把它設為預設印表機。");
 }
 
-inline QString printNoticeTitle() { return QStringLiteral("打印通知"); }
+inline QString printNoticeTitle() {
+    return QStringLiteral("打印通知");
+}
 inline QString standardSheetQuestion() {
     return QStringLiteral("程式將打印出【校正條碼】進行比對，是否進行打印");
 }
@@ -24,7 +28,11 @@ inline QString advancedSheetQuestion() {
            QStringLiteral("程式將打印出【進階 校正條碼】進行比對，是否進行打印");
 }
 
-inline QString simpleButtonHint() { return QStringLiteral("確定列印"); }
-inline QString pageButtonHint() { return QStringLiteral("確定列印條碼"); }
+inline QString simpleButtonHint() {
+    return QStringLiteral("確定列印");
+}
+inline QString pageButtonHint() {
+    return QStringLiteral("確定列印條碼");
+}
 
 } // namespace brevmark::print_texts

@@ -4,9 +4,13 @@
 
 namespace brevmark::resolution_levels {
 
-Fixed4 standardValue(int k) { return Fixed4::fromRaw(68000 + 1000 * std::int64_t(k - 1)); }
+Fixed4 standardValue(int k) {
+    return Fixed4::fromRaw(68000 + 1000 * std::int64_t(k - 1));
+}
 
-QString standardName(int k) { return QStringLiteral("A") + QString::number(k); }
+QString standardName(int k) {
+    return QStringLiteral("A") + QString::number(k);
+}
 
 std::optional<int> standardLevelOf(Fixed4 resolution) {
     for (int k = 1; k <= standardCount; ++k)
@@ -22,9 +26,13 @@ std::optional<int> standardLevelNamed(const QString& name) {
     return std::nullopt;
 }
 
-Fixed4 advancedValue(int k) { return Fixed4::fromDouble(15.0 - k * 0.1); }
+Fixed4 advancedValue(int k) {
+    return Fixed4::fromDouble(15.0 - k * 0.1);
+}
 
-QString advancedName(int k) { return QStringLiteral("B") + QString::number(k); }
+QString advancedName(int k) {
+    return QStringLiteral("B") + QString::number(k);
+}
 
 QString advancedNameFor(Fixed4 resolution) {
     return QStringLiteral("B") + QString::number(toUInt8((15.0 - resolution.toDouble()) * 10.0));

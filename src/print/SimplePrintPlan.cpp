@@ -5,7 +5,7 @@
 namespace brevmark {
 
 QList<SimplePrintPlan::Copy> SimplePrintPlan::plan(double quantity, QPointF start, double width,
-                                                    double height, int printerKind) {
+                                                   double height, int printerKind) {
     QList<Copy> copies;
     if (!(quantity > 1)) {
         if (quantity == 1)

@@ -15,7 +15,7 @@ public:
     static constexpr double pageLimit = 16700;
 
     struct Copy {
-        QPointF topLeft;          // the item's place on the page for this copy
+        QPointF topLeft; // the item's place on the page for this copy
         bool newPageBefore = false;
     };
 

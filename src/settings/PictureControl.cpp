@@ -50,6 +50,8 @@ void PictureControl::mouseMoveEvent(QMouseEvent* event) {
     emit moved(toTwips(event->position()), event->buttons());
 }
 
-void PictureControl::leaveEvent(QEvent*) { emit left(); }
+void PictureControl::leaveEvent(QEvent*) {
+    emit left();
+}
 
 } // namespace brevmark

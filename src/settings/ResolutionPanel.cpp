@@ -28,7 +28,9 @@ constexpr double statusHeight = 390;
 constexpr double arrowLeft = 300;
 constexpr double arrowWidth = 480;
 
-int px(double twipsValue) { return int(twips::toPixels(twipsValue) + 0.5); }
+int px(double twipsValue) {
+    return int(twips::toPixels(twipsValue) + 0.5);
+}
 void place(QWidget* w, double left, double top, double width, double height) {
     w->setGeometry(px(left), px(top), px(width), px(height));
 }
@@ -67,7 +69,8 @@ ResolutionPanel::ResolutionPanel(ResolutionCalibration& calibration, Calibration
 
     calibrationPrint_ = new PictureControl(QStringLiteral("校正列印"), this);
     place(calibrationPrint_, 1500, 450, 1560, 420);
-    calibrationPrint_->setPicture(SettingsPictures::calibrationButton(0, calibrationPrint_->size()));
+    calibrationPrint_->setPicture(
+        SettingsPictures::calibrationButton(0, calibrationPrint_->size()));
     calibrationPrint_->setCursor(Qt::PointingHandCursor);
 
     advancedPrint_ = new QPushButton(QStringLiteral("進階設定"), this);
@@ -146,7 +149,8 @@ ResolutionPanel::ResolutionPanel(ResolutionCalibration& calibration, Calibration
                 SettingsPictures::calibrationButton(1, calibrationPrint_->size()));
     });
     connect(calibrationPrint_, &PictureControl::left, this, [this] {
-        calibrationPrint_->setPicture(SettingsPictures::calibrationButton(0, calibrationPrint_->size()));
+        calibrationPrint_->setPicture(
+            SettingsPictures::calibrationButton(0, calibrationPrint_->size()));
     });
     connect(calibrationPrint_, &PictureControl::released, this,
             [this](QPointF, Qt::MouseButton button, bool inside) {
@@ -162,9 +166,13 @@ ResolutionPanel::ResolutionPanel(ResolutionCalibration& calibration, Calibration
 
 ResolutionPanel::~ResolutionPanel() = default;
 
-double ResolutionPanel::statusTop(int k) { return statusFirstTop + (k - 1) * statusPitch; }
+double ResolutionPanel::statusTop(int k) {
+    return statusFirstTop + (k - 1) * statusPitch;
+}
 
-double ResolutionPanel::arrowTop() const { return animation_->top(); }
+double ResolutionPanel::arrowTop() const {
+    return animation_->top();
+}
 
 void ResolutionPanel::open() {
     advancedList_->clear();

@@ -26,8 +26,7 @@ public:
     static constexpr double widthTwips = 4680;
     static constexpr double heightTwips = 5400;
 
-    ResolutionPanel(ResolutionCalibration& calibration, CalibrationSheets& sheets,
-                    QWidget* parent);
+    ResolutionPanel(ResolutionCalibration& calibration, CalibrationSheets& sheets, QWidget* parent);
     ~ResolutionPanel() override;
 
     // Opening the panel (part of opening the settings window).

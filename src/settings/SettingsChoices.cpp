@@ -9,7 +9,9 @@
 namespace brevmark {
 
 namespace {
-bool strictlyBetween(double v, double low, double high) { return v > low && v < high; }
+bool strictlyBetween(double v, double low, double high) {
+    return v > low && v < high;
+}
 } // namespace
 
 SettingsChoices::SettingsChoices(SettingsStore& store, MessageBoxes& messages,

@@ -23,7 +23,9 @@ QImage blank(QSize pixels) {
 }
 
 // Twips of a picture to its pixels.
-qreal px(qreal twips) { return twips / 15.0; }
+qreal px(qreal twips) {
+    return twips / 15.0;
+}
 
 void captionArea(QPainter& p, const QRectF& area) {
     p.setPen(QPen(QColor(180, 196, 236), 1, Qt::DashLine));
@@ -70,8 +72,7 @@ QImage SettingsPictures::panelBackground(QSize pixels, const QString& title) {
         font.setBold(true);
         p.setFont(font);
         p.setPen(navy);
-        p.drawText(QRectF(20, 4, pixels.width() - 30, 24), Qt::AlignVCenter | Qt::AlignLeft,
-                   title);
+        p.drawText(QRectF(20, 4, pixels.width() - 30, 24), Qt::AlignVCenter | Qt::AlignLeft, title);
     }
     return image;
 }
@@ -181,8 +182,8 @@ QImage SettingsPictures::device(int kind, QSize pixels) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(20, 20, 30));
         for (int i = 0; i < 9; ++i)
-            p.drawRect(QRectF(w * (0.33 + i * 0.037), h * 0.62, w * (i % 3 == 0 ? 0.02 : 0.01),
-                              h * 0.13));
+            p.drawRect(
+                QRectF(w * (0.33 + i * 0.037), h * 0.62, w * (i % 3 == 0 ? 0.02 : 0.01), h * 0.13));
     }
     QFont font = p.font();
     font.setPixelSize(qMax(9, int(h * 0.12)));
@@ -248,8 +249,7 @@ QImage SettingsPictures::okPicture(QSize pixels) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(46, 170, 90));
     p.drawEllipse(QRectF(1, 1, h - 2, h - 2));
-    p.setPen(QPen(Qt::white, qMax<qreal>(2.0, h / 9), Qt::SolidLine, Qt::RoundCap,
-                  Qt::RoundJoin));
+    p.setPen(QPen(Qt::white, qMax<qreal>(2.0, h / 9), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     QPainterPath tick;
     tick.moveTo(h * 0.27, h * 0.52);
     tick.lineTo(h * 0.44, h * 0.68);

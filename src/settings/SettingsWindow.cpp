@@ -23,8 +23,12 @@ namespace brevmark {
 
 namespace {
 
-int px(double twipsValue) { return int(twips::toPixels(twipsValue) + 0.5); }
-QRect pxRect(const QRectF& t) { return {px(t.left()), px(t.top()), px(t.width()), px(t.height())}; }
+int px(double twipsValue) {
+    return int(twips::toPixels(twipsValue) + 0.5);
+}
+QRect pxRect(const QRectF& t) {
+    return {px(t.left()), px(t.top()), px(t.width()), px(t.height())};
+}
 
 constexpr double rightColumn = 5160;
 constexpr double rightWidth = 4440;
@@ -46,12 +50,11 @@ SettingsWindow::SettingsWindow(Context context, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), context_(std::move(context)) {
     setObjectName(QStringLiteral("系統設定"));
     setAttribute(Qt::WA_DeleteOnClose);
-    choices_ = std::make_unique<SettingsChoices>(context_.store, context_.messages,
-                                                 context_.system, context_.printerKind);
+    choices_ = std::make_unique<SettingsChoices>(context_.store, context_.messages, context_.system,
+                                                 context_.printerKind);
     calibration_ = std::make_unique<ResolutionCalibration>(
-        context_.printResolution, [this](const QString& text) {
-            context_.store.set(settings_keys::printResolution, text);
-        });
+        context_.printResolution,
+        [this](const QString& text) { context_.store.set(settings_keys::printResolution, text); });
     sheets_ = std::make_unique<CalibrationSheets>(context_.printers, context_.messages);
 
     QWidget* resolution = makePanel(QString(), QStringLiteral("列印解析度"), resolutionArea);
@@ -67,8 +70,7 @@ SettingsWindow::SettingsWindow(Context context, QWidget* parent)
 
 SettingsWindow::~SettingsWindow() = default;
 
-QWidget* SettingsWindow::makePanel(const QString& name, const QString& title,
-                                   const QRectF& twips) {
+QWidget* SettingsWindow::makePanel(const QString& name, const QString& title, const QRectF& twips) {
     auto* panel = new PictureControl(name, this);
     panel->setGeometry(pxRect(twips));
     panel->setPicture(SettingsPictures::panelBackground(panel->size(), title));
@@ -76,11 +78,10 @@ QWidget* SettingsWindow::makePanel(const QString& name, const QString& title,
 }
 
 void SettingsWindow::buildPrinterPanel() {
-    QWidget* panel = makePanel(QStringLiteral("印表裝置區"), QStringLiteral("印表裝置"),
-                               printerArea);
+    QWidget* panel =
+        makePanel(QStringLiteral("印表裝置區"), QStringLiteral("印表裝置"), printerArea);
     auto* group = new QButtonGroup(panel);
-    const QString captions[2] = {QStringLiteral("噴墨 / 雷射印表機"),
-                                 QStringLiteral("標籤印表機")};
+    const QString captions[2] = {QStringLiteral("噴墨 / 雷射印表機"), QStringLiteral("標籤印表機")};
     for (int k = 0; k < 2; ++k) {
         auto* option = new QRadioButton(captions[k], panel);
         option->setObjectName(QStringLiteral("印表選擇"));
@@ -128,7 +129,8 @@ void SettingsWindow::buildUpdatePanel() {
         option->setProperty("index", k);
         option->setGeometry(pxRect(QRectF(lefts[k] + 45, 535, rights[k] - lefts[k] - 90, 190)));
         group->addButton(option, k);
-        connect(option, &QRadioButton::clicked, this, [this, k] { choices_->chooseUpdateOption(k); });
+        connect(option, &QRadioButton::clicked, this,
+                [this, k] { choices_->chooseUpdateOption(k); });
         updateOptions_[std::size_t(k)] = option;
     }
     connect(updatePicture_, &PictureControl::pressed, this, [this](QPointF at, Qt::MouseButton) {
@@ -173,8 +175,8 @@ void SettingsWindow::buildWebPanel() {
 }
 
 void SettingsWindow::buildPasswordPanel() {
-    QWidget* panel = makePanel(QStringLiteral("密碼功能"), QStringLiteral("開機密碼"),
-                               passwordArea);
+    QWidget* panel =
+        makePanel(QStringLiteral("密碼功能"), QStringLiteral("開機密碼"), passwordArea);
     password_ = new QLineEdit(panel);
     password_->setObjectName(QStringLiteral("密碼"));
     password_->setGeometry(pxRect(QRectF(360, 540, 2400, 360)));
@@ -189,7 +191,8 @@ void SettingsWindow::buildDecoration() {
     animationTimer_ = new Timer(QStringLiteral("動畫播放"), 150, this);
     connect(animationTimer_, &Timer::ticked, this, [this] {
         animationFrame_ = (animationFrame_ + 1) % SettingsPictures::animationFrames;
-        animation_->setPicture(SettingsPictures::animationFrame(animationFrame_, animation_->size()));
+        animation_->setPicture(
+            SettingsPictures::animationFrame(animationFrame_, animation_->size()));
     });
     animation_->setPicture(SettingsPictures::animationFrame(0, animation_->size()));
     connect(animation_, &PictureControl::pressed, this, [this](QPointF, Qt::MouseButton b) {
@@ -215,9 +218,8 @@ void SettingsWindow::buildDecoration() {
     connect(close_, &PictureControl::moved, this, [this](QPointF, Qt::MouseButtons) {
         close_->setPicture(SettingsPictures::closeButton(true, close_->size()));
     });
-    connect(close_, &PictureControl::left, this, [this] {
-        close_->setPicture(SettingsPictures::closeButton(false, close_->size()));
-    });
+    connect(close_, &PictureControl::left, this,
+            [this] { close_->setPicture(SettingsPictures::closeButton(false, close_->size())); });
     connect(close_, &PictureControl::released, this,
             [this](QPointF, Qt::MouseButton button, bool inside) {
                 if (button == Qt::LeftButton && inside)
@@ -283,6 +285,8 @@ void SettingsWindow::mouseMoveEvent(QMouseEvent* event) {
         dragMove(event->globalPosition().toPoint());
 }
 
-void SettingsWindow::mouseReleaseEvent(QMouseEvent*) { dragging_ = false; }
+void SettingsWindow::mouseReleaseEvent(QMouseEvent*) {
+    dragging_ = false;
+}
 
 } // namespace brevmark

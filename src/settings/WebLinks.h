@@ -6,9 +6,15 @@
 namespace brevmark::web_links {
 
 // The product's page, where new versions are offered.
-inline QUrl productPage() { return QUrl(QStringLiteral("https://brevmark.example.org/download")); }
+inline QUrl productPage() {
+    return QUrl(QStringLiteral("https://brevmark.example.org/download"));
+}
 // The maker's home page and a second page of the maker's site.
-inline QUrl makerHome() { return QUrl(QStringLiteral("https://brevmark.example.org/")); }
-inline QUrl makerSupport() { return QUrl(QStringLiteral("https://brevmark.example.org/support")); }
+inline QUrl makerHome() {
+    return QUrl(QStringLiteral("https://brevmark.example.org/"));
+}
+inline QUrl makerSupport() {
+    return QUrl(QStringLiteral("https://brevmark.example.org/support"));
+}
 
 } // namespace brevmark::web_links

@@ -6,8 +6,8 @@
 
 #include "platform/qt/QtPrinter.h"
 #include "print/PrintCommands.h"
-#include "symbology/PrintedSymbol.h"
 #include "support/ScriptedMessageBoxes.h"
+#include "symbology/PrintedSymbol.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -117,22 +117,23 @@ bool prepareQueue(QString* why) {
         }
     }
     QString ppd;
-    const QList<QByteArray> models = run(QStringLiteral("lpinfo"), {QStringLiteral("-m")}).out.split('\n');
+    const QList<QByteArray> models =
+        run(QStringLiteral("lpinfo"), {QStringLiteral("-m")}).out.split('\n');
     for (const QByteArray& line : models) {
         const QString model = QString::fromUtf8(line.left(line.indexOf(' ')));
         if (model.contains(QLatin1String("CUPS-PDF"), Qt::CaseInsensitive) &&
-            (ppd.isEmpty() || (model.contains(QLatin1String("opt.ppd")) &&
-                                   !model.contains(QLatin1String("noopt")))))
+            (ppd.isEmpty() ||
+             (model.contains(QLatin1String("opt.ppd")) && !model.contains(QLatin1String("noopt")))))
             ppd = model;
     }
     if (ppd.isEmpty()) {
         *why = QStringLiteral("lpinfo -m lists no cups-pdf PPD");
         return false;
     }
-    if (run(QStringLiteral("lpadmin"), {QStringLiteral("-p"), queueName, QStringLiteral("-v"),
-                                        QStringLiteral("cups-pdf:/"), QStringLiteral("-m"), ppd,
-                                        QStringLiteral("-E")})
-            .exitCode != 0 ||
+    if (run(QStringLiteral("lpadmin"),
+            {QStringLiteral("-p"), queueName, QStringLiteral("-v"), QStringLiteral("cups-pdf:/"),
+             QStringLiteral("-m"), ppd, QStringLiteral("-E")})
+                .exitCode != 0 ||
         run(QStringLiteral("lpadmin"), {QStringLiteral("-d"), queueName}).exitCode != 0) {
         *why = QStringLiteral("lpadmin could not create the queue");
         return false;
@@ -152,7 +153,8 @@ QString waitForPdf(int timeoutMs = 90000) {
     wait.start();
     qint64 lastSize = -1;
     while (wait.elapsed() < timeoutMs) {
-        const QStringList pdfs = QDir(outputFolder).entryList({QStringLiteral("*.pdf")}, QDir::Files);
+        const QStringList pdfs =
+            QDir(outputFolder).entryList({QStringLiteral("*.pdf")}, QDir::Files);
         const bool idle = run(QStringLiteral("lpstat"), {QStringLiteral("-o"), queueName})
                               .out.trimmed()
                               .isEmpty();
@@ -171,13 +173,13 @@ QString waitForPdf(int timeoutMs = 90000) {
 // Pages of the PDF as 600-dpi grey images.
 QList<QImage> rasterise(const QString& pdf, const QTemporaryDir& dir) {
     const QString prefix = dir.filePath(QStringLiteral("page"));
-    run(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("600"),
-                                     QStringLiteral("-gray"), pdf, prefix},
+    run(QStringLiteral("pdftoppm"),
+        {QStringLiteral("-r"), QStringLiteral("600"), QStringLiteral("-gray"), pdf, prefix},
         120000);
     QImageReader::setAllocationLimit(1024);
     QList<QImage> pages;
-    QStringList names = QDir(dir.path()).entryList({QStringLiteral("page*.pgm")}, QDir::Files,
-                                                   QDir::Name);
+    QStringList names =
+        QDir(dir.path()).entryList({QStringLiteral("page*.pgm")}, QDir::Files, QDir::Name);
     for (const QString& name : names)
         pages.append(QImage(dir.filePath(name)).convertToFormat(QImage::Format_Grayscale8));
     return pages;
@@ -234,8 +236,9 @@ protected:
     void TearDown() override { clearOutput(); }
 
     PrintCommands commands(std::uint8_t& kind, Fixed4& r) {
-        return PrintCommands(model, tags, loader, DataLocation(work.path()),
-                             [] { return std::make_unique<QtPrinter>(); }, boxes, kind, r, host);
+        return PrintCommands(
+            model, tags, loader, DataLocation(work.path()),
+            [] { return std::make_unique<QtPrinter>(); }, boxes, kind, r, host);
     }
 
     PageModel model;
@@ -261,12 +264,15 @@ TEST_F(CupsPdfEndToEnd, PageOfItemsDecodesWithBarsOnTheResolutionGrid) {
         int barWidth;
         int ratio;
     };
-    const Spec specs[] = {{"BREVMARK-1", 2, 0}, {"A1B2C3", 3, 1}, {"LABEL 42", 2, 2},
-                          {"X/Y+Z.", 4, 3},      {"999", 3, 0}};
+    const Spec specs[] = {{"BREVMARK-1", 2, 0},
+                          {"A1B2C3", 3, 1},
+                          {"LABEL 42", 2, 2},
+                          {"X/Y+Z.", 4, 3},
+                          {"999", 3, 0}};
     int index = 1;
     for (const Spec& s : specs) {
-        BarcodeItem item = pageItem(600 + 45.3 * index, 600 + 1800.0 * (index - 1),
-                                    QString::fromLatin1(s.text));
+        BarcodeItem item =
+            pageItem(600 + 45.3 * index, 600 + 1800.0 * (index - 1), QString::fromLatin1(s.text));
         item.width = 9000;
         item.height = 1500;
         item.symbol.barWidth = std::uint8_t(s.barWidth);
@@ -293,8 +299,10 @@ TEST_F(CupsPdfEndToEnd, PageOfItemsDecodesWithBarsOnTheResolutionGrid) {
         index = index == 10 ? 12 : index + 1;
     }
     // The whole page holds nothing else.
-    EXPECT_EQ(decode(work.filePath(QDir(work.path()).entryList({QStringLiteral("page*.pgm")}).value(0))).size(),
-              int(std::size(specs)));
+    EXPECT_EQ(
+        decode(work.filePath(QDir(work.path()).entryList({QStringLiteral("page*.pgm")}).value(0)))
+            .size(),
+        int(std::size(specs)));
 
     // Every bar's left edge lies on the grid of the resolution (in 600-dpi pixels), counted from
     // the page's left edge, less half a line's width.
@@ -304,12 +312,15 @@ TEST_F(CupsPdfEndToEnd, PageOfItemsDecodesWithBarsOnTheResolutionGrid) {
     const double halfLine = 0;
     for (int i : {1, 2, 3, 4, 5}) {
         const BarcodeItem& item = model.items.at(i);
-        const double top = PrintedSymbol::snapToGrid(item.top + item.symbol.symbolTop, r).toDouble();
+        const double top =
+            PrintedSymbol::snapToGrid(item.top + item.symbol.symbolTop, r).toDouble();
         const int y = int((top + 450) * pxPerTwip);
         const int from = int(item.left * pxPerTwip);
-        const QList<int> edges = barLeftEdges(pages[0], y, from, int((item.left + 9000) * pxPerTwip));
+        const QList<int> edges =
+            barLeftEdges(pages[0], y, from, int((item.left + 9000) * pxPerTwip));
         ASSERT_GT(edges.size(), 10) << "item " << i;
-        const double firstLine = PrintedSymbol::snapToGrid(item.left + item.symbol.symbolLeft, r).toDouble();
+        const double firstLine =
+            PrintedSymbol::snapToGrid(item.left + item.symbol.symbolLeft, r).toDouble();
         EXPECT_NEAR(edges.first() + halfLine, firstLine * pxPerTwip, 1.0) << "item " << i;
         for (int e : edges) {
             const double steps = (e + halfLine) / step;

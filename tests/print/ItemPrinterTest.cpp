@@ -117,7 +117,7 @@ TEST_F(ItemPrinterTest, DrawsBackgroundBorderLabelsImagesCentredTextThenBars) {
     for (int i = 0; i < 6 && i < surface.calls.size(); ++i)
         head.append(surface.calls[i].kind);
     EXPECT_EQ(head, (QList<DrawCall::Kind>{DrawCall::FillRect, DrawCall::Rect, DrawCall::Text,
-                                            DrawCall::Picture, DrawCall::Text, DrawCall::Line}));
+                                           DrawCall::Picture, DrawCall::Text, DrawCall::Line}));
     EXPECT_EQ(surface.calls[0].color, QColor(0, 255, 0));
     EXPECT_EQ(surface.calls[1].color, QColor(Qt::black));
     EXPECT_EQ(surface.calls[2].from, QPointF(1030, 2040));

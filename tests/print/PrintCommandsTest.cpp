@@ -12,9 +12,7 @@ namespace {
 
 class PrintCommandsTest : public ::testing::Test {
 protected:
-    PrintCommandsTest() {
-        model.items.put(0, pageItem(0, 0, QStringLiteral("A1")));
-    }
+    PrintCommandsTest() { model.items.put(0, pageItem(0, 0, QStringLiteral("A1"))); }
     PrintCommands commands() {
         return PrintCommands(model, tags, loader, DataLocation(QStringLiteral("/nowhere")),
                              recordingFactory(surface, &opened), boxes, kind, resolution, host);
@@ -50,8 +48,8 @@ TEST_F(PrintCommandsTest, SimpleCommandFillsRowsFromTheStartPoint) {
     commands().printSimple();
     const QList<QPointF> corners = itemCorners();
     ASSERT_EQ(corners.size(), 10);
-    EXPECT_EQ(corners.mid(0, 4), (QList<QPointF>{{300, 300}, {3920, 300}, {7540, 300},
-                                                 {300, 1220}}));
+    EXPECT_EQ(corners.mid(0, 4),
+              (QList<QPointF>{{300, 300}, {3920, 300}, {7540, 300}, {300, 1220}}));
     EXPECT_EQ(corners[9], QPointF(300, 3060));
     EXPECT_EQ(surface.count(DrawCall::NewPage), 0);
     EXPECT_EQ(surface.calls.last().kind, DrawCall::EndDocument);
@@ -86,10 +84,10 @@ TEST_F(PrintCommandsTest, SimpleCommandOnALabelPrinterPrintsOneCopyPerPage) {
     kind = 1;
     host.quantity = QStringLiteral("3");
     commands().printSimple();
-    EXPECT_EQ(pageAndItemCalls(),
-              (QList<DrawCall::Kind>{DrawCall::FillRect, DrawCall::NewPage, DrawCall::FillRect,
-                                     DrawCall::NewPage, DrawCall::FillRect,
-                                     DrawCall::EndDocument}));
+    EXPECT_EQ(
+        pageAndItemCalls(),
+        (QList<DrawCall::Kind>{DrawCall::FillRect, DrawCall::NewPage, DrawCall::FillRect,
+                               DrawCall::NewPage, DrawCall::FillRect, DrawCall::EndDocument}));
     for (const QPointF& corner : itemCorners())
         EXPECT_EQ(corner, QPointF(0, 0));
 }

@@ -1,3 +1,4 @@
+#include "settings/SettingsWindow.h"
 #include "platform/LocalFileSystem.h"
 #include "platform/SystemServices.h"
 #include "platform/Timer.h"
@@ -6,7 +7,6 @@
 #include "settings/ArrowAnimation.h"
 #include "settings/ResolutionPanel.h"
 #include "settings/SettingsChoices.h"
-#include "settings/SettingsWindow.h"
 #include "support/RecordingSurface.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TempDataFolder.h"
@@ -39,9 +39,9 @@ public:
 class SettingsWindowTest : public ::testing::Test {
 protected:
     SettingsWindow* open() {
-        window = new SettingsWindow(SettingsWindow::Context{
-            store, boxes, system, printerKind, resolution, updateFlag,
-            [this]() -> std::unique_ptr<Printer> { return nullptr; }});
+        window = new SettingsWindow(
+            SettingsWindow::Context{store, boxes, system, printerKind, resolution, updateFlag,
+                                    [this]() -> std::unique_ptr<Printer> { return nullptr; }});
         return window;
     }
     ~SettingsWindowTest() override { delete window.data(); }
@@ -88,9 +88,9 @@ TEST_F(SettingsWindowTest, OpensWithItsNamesTitleAndCurrentChoices) {
         EXPECT_NE(control<QComboBox>(name), nullptr) << name;
     for (const char* name : {"進階列印", "關閉校正", "開啟網頁", "儲存"})
         EXPECT_NE(control<QPushButton>(name), nullptr) << name;
-    for (const char* name : {"校正列印", "設定箭頭", "解析修說窗", "印表裝置區", "更新功能",
-                             "更新底圖", "網站開啟窗", "相關底圖", "密碼功能", "密碼", "動畫圖形",
-                             "關閉窗", "OK"})
+    for (const char* name :
+         {"校正列印", "設定箭頭", "解析修說窗", "印表裝置區", "更新功能", "更新底圖", "網站開啟窗",
+          "相關底圖", "密碼功能", "密碼", "動畫圖形", "關閉窗", "OK"})
         EXPECT_NE(control<QWidget>(name), nullptr) << name;
     for (int k = 1; k <= 9; ++k)
         EXPECT_NE(control<QWidget>("狀態圖", k), nullptr);

@@ -27,8 +27,8 @@ QtPrinter::QtPrinter() {
 int QtPrinter::dotResolution(const QList<int>& supported) {
     // Qt hands the printer a vector document, so the dot is the unit of that document: the thinnest
     // line is one dot wide and bars are lines one print resolution apart. The calibration scales
-    // span 3 to 15 twips (96 to 480 dpi), so the dot is 300 dpi when the printer offers it, else the
-    // nearest offered resolution above, else the highest one.
+    // span 3 to 15 twips (96 to 480 dpi), so the dot is 300 dpi when the printer offers it, else
+    // the nearest offered resolution above, else the highest one.
     constexpr int preferred = 300;
     if (supported.isEmpty())
         return preferred;
