@@ -24,6 +24,7 @@
 #include "page/SymbolHandleWidget.h"
 #include "page/TagEditor.h"
 #include "page/TagTexts.h"
+#include "page/TextLabelPanel.h"
 #include "platform/MessageBoxes.h"
 #include "symbology/BarcodeEntry.h"
 #include "symbology/BarcodeRedraw.h"
@@ -174,6 +175,8 @@ void PageEditor::openPaperPanel(double buttonLeftTwips) {
 
 void PageEditor::setLayoutTag(const QString& tag) {
     model_.page.layoutTag = tag;
+    if (tag == LabelPage::simpleLayout() || tag == LabelPage::professionalLayout())
+        tags_->labelPanel()->setSimpleLook(tag == LabelPage::simpleLayout());
 }
 
 void PageEditor::setPageRect(const QRectF& r) {
