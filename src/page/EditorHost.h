@@ -30,8 +30,6 @@ public:
     // The barcode record file 條碼檔.zip and the format record file 排版記錄.zip exist.
     virtual bool recordFileExists() const = 0;
     virtual bool formatRecordFileExists() const = 0;
-    // No longer asked: the page editor keeps the format memory itself (PageEditor::formatMemory).
-    virtual int formatMemoryCount() const { return 0; }
     // The system beep (replace all ends with one).
     virtual void beep() {}
     // Writes one key of the settings store at once (`列印排列` on every key release in the
@@ -42,11 +40,8 @@ public:
     virtual void openFormatRecordPanel(QPointF /*topLeft*/) {}
     virtual void openSaveFormatPanel() {}
 
-    // Gestures handled elsewhere; the default does nothing. addCopies and openItemMenu are no
-    // longer called: the page editor adds copies and opens the context menu `功能選項` itself.
-    virtual void addCopies(int /*count*/) {}
+    // Gestures handled elsewhere; the default does nothing.
     virtual void addFromFormatRecord(QPointF /*panelTopLeft*/) {}
-    virtual void openItemMenu(int /*index*/, QPointF /*topLeft*/) {}
     virtual void openRecordLoadPanel(QPointF /*topLeft*/) {}
     // Told after the page editor has deleted the text labels and images of an item index.
     virtual void deleteItemLabels(int /*index*/) {}

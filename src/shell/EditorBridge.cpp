@@ -7,6 +7,7 @@
 #include "page/PageEditor.h"
 #include "page/PageWidget.h"
 #include "platform/FileSystem.h"
+#include "platform/SystemServices.h"
 #include "shell/MainWindow.h"
 
 namespace brevmark {
@@ -39,6 +40,12 @@ bool EditorBridge::recordFileExists() const {
 bool EditorBridge::formatRecordFileExists() const {
     return window_.services().files.fileExists(
         window_.services().location.recordsFile(QStringLiteral("排版記錄.zip")));
+}
+
+void EditorBridge::beep() { window_.services().system.beep(); }
+
+void EditorBridge::storeSetting(const QString& key, const QString& value) {
+    window_.settings().set(key, value);
 }
 
 void EditorBridge::enterSimpleLayout(double viewportTop) {

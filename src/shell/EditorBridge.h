@@ -31,6 +31,8 @@ public:
     Fixed4 printResolution() const override;
     bool recordFileExists() const override;
     bool formatRecordFileExists() const override;
+    void beep() override;
+    void storeSetting(const QString& key, const QString& value) override;
 
     // LayoutParticipant
     void enterSimpleLayout(double viewportTop) override;

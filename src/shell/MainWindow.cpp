@@ -9,7 +9,10 @@
 #include "records/SettingsKeys.h"
 #include "shell/ApplicationControl.h"
 #include "shell/EditorBridge.h"
+#include "shell/PrintBridge.h"
 #include "page/PageEditor.h"
+#include "page/PictureFolder.h"
+#include "platform/qt/QtPictureLoader.h"
 #include "prompt/PromptWindow.h"
 #include "shell/FramePictures.h"
 #include "shell/LayoutParticipant.h"
@@ -79,9 +82,16 @@ MainWindow::MainWindow(ShellServices services, QWidget* parent)
     createFrame();
     bridge_ = new EditorBridge(*this);
     prompt_ = std::make_unique<PromptWindow>(services_.system);
+    pictureLoader_ = std::make_unique<QtPictureLoader>();
+    pictureFolder_ = std::make_unique<PictureFolder>(services_.files, *pictureLoader_,
+                                                     services_.messages, services_.location);
+    pictureFolder_->setNoticeRequest([this](int notice) { prompt_->requestNotice(notice); });
+    printing_ = new PrintBridge(*this);
     connect(this, &MainWindow::toolbarActivated, this, [this](int index) {
         if (index == 2) // paper settings
             pageEditor().openPaperPanel(ToolbarBands::buttons()[2].left);
+        else if (index == 3) // arrangement
+            pageEditor().openArrangementPanel(ToolbarBands::buttons()[3].left);
     });
 
     connect(timers_.arrangeWindow, &Timer::ticked, this, &MainWindow::deferredStart);
@@ -153,11 +163,16 @@ bool MainWindow::start() {
         item0.width = float(*values_.item0Width);
         pageEditor().model().items.at(ItemTable::simpleItem) = item0;
     }
+    if (values_.arrangement)
+        pageEditor().restoreArrangement(*values_.arrangement);
     applyPlacement();
     if (values_.maximised)
         timers_.enlargeWindow->start();
     timers_.arrangeWindow->start();
     fillFontList();
+    pageEditor().setFonts(fontList_);
+    pictureFolder_->fill();
+    pageEditor().setPictureFolder(*pictureFolder_);
     timers_.printHotKey->start();
     return true;
 }

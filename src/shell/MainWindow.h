@@ -18,6 +18,9 @@ class EditorBridge;
 class LayoutParticipant;
 class PageEditor;
 class PictureButton;
+class PictureFolder;
+class QtPictureLoader;
+class PrintBridge;
 class PromptWindow;
 
 // The main window 主視窗: its life is the program's life. It draws its own frame, moves, resizes,
@@ -57,6 +60,8 @@ public:
     // The page editor joins the layouts (the main window makes its own; tests may replace it).
     void setLayoutParticipant(LayoutParticipant* participant) { participant_ = participant; }
     PageEditor& pageEditor();
+    PrintBridge& printing() { return *printing_; }
+    const QtPictureLoader& pictureLoader() const { return *pictureLoader_; }
     // The prompt window 提示視窗 for the notices after a change.
     PromptWindow& prompt() { return *prompt_; }
     // A floating panel of the client area by its name, or null.
@@ -128,6 +133,9 @@ private:
     QString layoutTag_;
     LayoutParticipant* participant_ = nullptr;
     EditorBridge* bridge_ = nullptr;
+    PrintBridge* printing_ = nullptr;
+    std::unique_ptr<QtPictureLoader> pictureLoader_;
+    std::unique_ptr<PictureFolder> pictureFolder_;
     // A window of its own, not a child: its timers share names with the main window's.
     std::unique_ptr<PromptWindow> prompt_;
 

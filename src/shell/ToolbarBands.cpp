@@ -24,15 +24,4 @@ int ToolbarBands::at(double x, double y) {
     return -1;
 }
 
-int ToolbarBands::contextMenuBandAt(double y, bool professional) {
-    static const double bands[5][2] = {{45, 465}, {435, 855}, {825, 1245}, {1215, 1635}, {1605, 2025}};
-    for (int i = 4; i >= 0; --i) {
-        if (i == 2 && !professional)
-            continue;
-        if (y > bands[i][0] && y < bands[i][1])
-            return i;
-    }
-    return -1;
-}
-
 } // namespace brevmark

@@ -18,9 +18,6 @@ public:
     static const ToolbarButton (&buttons())[6];
     // Index of the button whose band holds the point, or -1 (bands are open intervals, 90 < y < 400).
     static int at(double x, double y);
-    // Context menu of a barcode item: the hover picture whose band holds y, the higher index
-    // winning where two overlap; band 2 only in the professional layout. -1 when none.
-    static int contextMenuBandAt(double y, bool professional);
 };
 
 } // namespace brevmark

@@ -70,10 +70,6 @@ TEST(ToolbarBandRules, OpenIntervalsAndGaps) {
     EXPECT_EQ(ToolbarBands::at(10300, 200), 5);
     EXPECT_EQ(ToolbarBands::at(6000, 90), -1);
     EXPECT_EQ(ToolbarBands::at(6000, 400), -1);
-    EXPECT_EQ(ToolbarBands::contextMenuBandAt(450, true), 1); // overlap: higher wins
-    EXPECT_EQ(ToolbarBands::contextMenuBandAt(1000, true), 2);
-    EXPECT_EQ(ToolbarBands::contextMenuBandAt(1000, false), -1);
-    EXPECT_EQ(ToolbarBands::contextMenuBandAt(2025, true), -1);
 }
 
 TEST_F(Frame, ToolbarPictureShowsOnlyInsideItsBand) {
