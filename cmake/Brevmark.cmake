@@ -9,10 +9,15 @@ function(brevmark_library name)
   target_compile_options(${name} PRIVATE -Wall -Wextra)
 endfunction()
 
-# brevmark_test(<name> [LIBS ...]): one GoogleTest executable of every .cpp in the calling folder,
-# each test registered with CTest and run under the offscreen platform.
+# brevmark_test(<name> [LIBS ...] [RESOURCE_LOCK lock]): one GoogleTest executable of every .cpp in
+# the calling folder, each test registered with CTest and run under the offscreen platform. Tests
+# that share a lock (the one real printer queue) never run at the same time.
 function(brevmark_test name)
-  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "RESOURCE_LOCK" "LIBS" ${ARGN})
+  set(lock_property "")
+  if(ARG_RESOURCE_LOCK)
+    set(lock_property RESOURCE_LOCK ${ARG_RESOURCE_LOCK})
+  endif()
   file(GLOB sources CONFIGURE_DEPENDS
        ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
   add_executable(${name} ${sources})
@@ -23,6 +28,6 @@ function(brevmark_test name)
       BREVMARK_BINARY_DIR="${PROJECT_BINARY_DIR}")
   gtest_discover_tests(${name}
       DISCOVERY_MODE PRE_TEST
-      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" ${lock_property}
       TEST_PREFIX "${name}.")
 endfunction()
