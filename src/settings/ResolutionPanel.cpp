@@ -6,7 +6,7 @@
 #include "print/ResolutionCalibration.h"
 #include "print/ResolutionLevels.h"
 #include "settings/ArrowAnimation.h"
-#include "settings/PictureControl.h"
+#include "platform/qt/PictureControl.h"
 #include "settings/SettingsPictures.h"
 
 #include <QComboBox>

@@ -6,7 +6,7 @@
 #include "print/ResolutionCalibration.h"
 #include "records/SettingsKeys.h"
 #include "records/SettingsStore.h"
-#include "settings/PictureControl.h"
+#include "platform/qt/PictureControl.h"
 #include "settings/ResolutionPanel.h"
 #include "settings/SettingsChoices.h"
 #include "settings/SettingsPictures.h"

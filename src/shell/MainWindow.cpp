@@ -16,7 +16,7 @@
 #include "prompt/PromptWindow.h"
 #include "shell/FramePictures.h"
 #include "shell/LayoutParticipant.h"
-#include "shell/PictureButton.h"
+#include "platform/qt/PictureControl.h"
 #include "shell/ToolbarBands.h"
 
 #include <QCloseEvent>
@@ -309,23 +309,23 @@ void MainWindow::createFrame() {
     shortFace_->setGeometry(0, 0, buttonPx.width() * 2, buttonPx.height());
     longFace_->setGeometry(0, 0, buttonPx.width() * 3, buttonPx.height());
 
-    captionButtons_[0] = new PictureButton(QStringLiteral("視窗按鈕"), captionGroup_, 0);
-    captionButtons_[1] = new PictureButton(QStringLiteral("視窗按鈕"), captionGroup_, 1);
-    captionButtons_[2] = new PictureButton(QStringLiteral("關閉功能"), captionGroup_);
+    captionButtons_[0] = new PictureControl(QStringLiteral("視窗按鈕"), captionGroup_, 0);
+    captionButtons_[1] = new PictureControl(QStringLiteral("視窗按鈕"), captionGroup_, 1);
+    captionButtons_[2] = new PictureControl(QStringLiteral("關閉功能"), captionGroup_);
     const QString captionHints[3] = {QStringLiteral("視窗 最小化"), QStringLiteral("視窗 最大化"),
                                      QStringLiteral("關閉程式")};
     for (int i = 0; i < 3; ++i) {
-        PictureButton* b = captionButtons_[i];
+        PictureControl* b = captionButtons_[i];
         b->resize(buttonPx);
         const auto kind = FramePictures::CaptionButton(i);
-        connect(b, &PictureButton::moved, this, [this, i, captionHints](QPointF, Qt::MouseButtons) {
+        connect(b, &PictureControl::moved, this, [this, i, captionHints](QPointF, Qt::MouseButtons) {
             setHint(captionHints[i]);
             showCaptionHover(i);
         });
-        connect(b, &PictureButton::pressed, this, [b, kind, buttonPx](Qt::MouseButton) {
+        connect(b, &PictureControl::pressed, this, [b, kind, buttonPx](QPointF, Qt::MouseButton) {
             b->setPicture(FramePictures::captionButton(kind, FramePictures::Face::Pressed, buttonPx));
         });
-        connect(b, &PictureButton::released, this, [this, b, i](Qt::MouseButton, bool inside) {
+        connect(b, &PictureControl::released, this, [this, b, i](QPointF, Qt::MouseButton, bool inside) {
             b->setPicture(QImage());
             if (!inside)
                 return;
@@ -340,7 +340,7 @@ void MainWindow::createFrame() {
 
     for (int i = 0; i < 6; ++i) {
         const ToolbarButton& t = ToolbarBands::buttons()[i];
-        PictureButton* b = new PictureButton(t.name, this);
+        PictureControl* b = new PictureControl(t.name, this);
         const QSize size = pxSize({t.right - t.left, FrameLayout::pieceSizes()[2].height()});
         QImage picture(size, QImage::Format_ARGB32_Premultiplied);
         picture.fill(Qt::transparent);
@@ -353,10 +353,11 @@ void MainWindow::createFrame() {
         b->setPicture(picture);
         b->setGeometry(px(t.left), px(toolbarParked), size.width(), size.height());
         b->setToolTip(QString());
-        connect(b, &PictureButton::moved, this, [this, i](QPointF, Qt::MouseButtons) {
+        connect(b, &PictureControl::moved, this, [this, i](QPointF, Qt::MouseButtons) {
             setHint(ToolbarBands::buttons()[i].hint);
         });
-        connect(b, &PictureButton::released, this, [this, i](Qt::MouseButton button, bool inside) {
+        connect(b, &PictureControl::released, this,
+                [this, i](QPointF, Qt::MouseButton button, bool inside) {
             if (button != Qt::LeftButton || !inside)
                 return;
             parkToolbar(-1);
@@ -367,14 +368,14 @@ void MainWindow::createFrame() {
         toolbar_[i] = b;
     }
 
-    layoutToggle_ = new PictureButton(QStringLiteral("版本按鈕"), this);
+    layoutToggle_ = new PictureControl(QStringLiteral("版本按鈕"), this);
     placeWidget(layoutToggle_, QRectF(3300, 75, 840, 330));
-    connect(layoutToggle_, &PictureButton::moved, this, [this](QPointF, Qt::MouseButtons) {
+    connect(layoutToggle_, &PictureControl::moved, this, [this](QPointF, Qt::MouseButtons) {
         const bool professional = isProfessionalTag();
         layoutToggle_->setPicture(FramePictures::layoutToggle(professional ? 1 : 0, layoutToggle_->size()));
         setHint(professional ? QStringLiteral("切換【簡易版】") : QStringLiteral("切換【專業版】"));
     });
-    connect(layoutToggle_, &PictureButton::pressed, this, [this](Qt::MouseButton button) {
+    connect(layoutToggle_, &PictureControl::pressed, this, [this](QPointF, Qt::MouseButton button) {
         if (button == Qt::LeftButton)
             toggleLayout();
     });
@@ -594,7 +595,7 @@ void MainWindow::setPointer(Pointer pointer) {
 }
 
 void MainWindow::clearCaptionHover() {
-    for (PictureButton* b : captionButtons_)
+    for (PictureControl* b : captionButtons_)
         b->setPicture(QImage());
 }
 

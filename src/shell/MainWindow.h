@@ -17,7 +17,7 @@ namespace brevmark {
 class EditorBridge;
 class LayoutParticipant;
 class PageEditor;
-class PictureButton;
+class PictureControl;
 class PictureFolder;
 class QtPictureLoader;
 class PrintBridge;
@@ -145,9 +145,9 @@ private:
     QWidget* captionGroup_ = nullptr;
     QLabel* shortFace_ = nullptr;
     QLabel* longFace_ = nullptr;
-    std::array<PictureButton*, 3> captionButtons_{}; // minimise, maximise, close
-    std::array<PictureButton*, 6> toolbar_{};
-    PictureButton* layoutToggle_ = nullptr;
+    std::array<PictureControl*, 3> captionButtons_{}; // minimise, maximise, close
+    std::array<PictureControl*, 6> toolbar_{};
+    PictureControl* layoutToggle_ = nullptr;
 
     Pointer pointer_ = Pointer::Default;
     double pressX_ = 0;

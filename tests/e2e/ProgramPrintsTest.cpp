@@ -7,7 +7,7 @@
 #include "page/PageEditor.h"
 #include "platform/Timer.h"
 #include "print/PrintCommands.h"
-#include "shell/PictureButton.h"
+#include "platform/qt/PictureControl.h"
 #include "support/CupsPdfQueue.h"
 
 #include <QLineEdit>

@@ -2,7 +2,7 @@
 
 #include "platform/Timer.h"
 #include "shell/FrameLayout.h"
-#include "shell/PictureButton.h"
+#include "platform/qt/PictureControl.h"
 #include "shell/ToolbarBands.h"
 
 #include <QApplication>
@@ -30,8 +30,8 @@ protected:
         return w;
     }
     Timer* timer(const char* name) { return window->findChild<Timer*>(QString::fromUtf8(name)); }
-    PictureButton* toolbarButton(const QString& name) {
-        return window->findChild<PictureButton*>(name);
+    PictureControl* toolbarButton(const QString& name) {
+        return window->findChild<PictureControl*>(name);
     }
     QString hint() { return window->findChild<QLabel*>(QStringLiteral("說明提示"))->text(); }
 };
@@ -135,7 +135,7 @@ TEST_F(Frame, BackgroundDragMovesTheWindow) {
 TEST_F(Frame, ToggleFromMaximisedShrinksToTheSimpleLayout) {
     MainWindow& w = open("1 0 0 0 12090 7470");
     w.showMaximized();
-    auto* toggle = w.findChild<PictureButton*>(QStringLiteral("版本按鈕"));
+    auto* toggle = w.findChild<PictureControl*>(QStringLiteral("版本按鈕"));
     QTest::mouseClick(toggle, Qt::LeftButton, {}, QPoint(2, 2));
     EXPECT_FALSE(w.isMaximized());
     EXPECT_EQ(w.values().layoutMode, QStringLiteral("0"));
@@ -159,7 +159,7 @@ TEST_F(Frame, ToggleFromMaximisedShrinksToTheSimpleLayout) {
 
 TEST_F(Frame, ToggleGrowsToTheProfessionalLayout) {
     MainWindow& w = open();
-    auto* toggle = w.findChild<PictureButton*>(QStringLiteral("版本按鈕"));
+    auto* toggle = w.findChild<PictureControl*>(QStringLiteral("版本按鈕"));
     QTest::mouseMove(toggle, QPoint(2, 2));
     EXPECT_EQ(hint(), QStringLiteral("切換【專業版】"));
     QTest::mouseClick(toggle, Qt::LeftButton, {}, QPoint(2, 2));
@@ -175,9 +175,9 @@ TEST_F(Frame, ToggleGrowsToTheProfessionalLayout) {
 
 TEST_F(Frame, CaptionButtonsShowHintsAndTheCloseButtonCloses) {
     MainWindow& w = open("1 0 0 0 12090 7470");
-    QList<PictureButton*> buttons = w.findChildren<PictureButton*>(QStringLiteral("視窗按鈕"));
+    QList<PictureControl*> buttons = w.findChildren<PictureControl*>(QStringLiteral("視窗按鈕"));
     ASSERT_EQ(buttons.size(), 2);
-    PictureButton* maximise = buttons[0]->property("index").toInt() == 1 ? buttons[0] : buttons[1];
+    PictureControl* maximise = buttons[0]->property("index").toInt() == 1 ? buttons[0] : buttons[1];
     QTest::mouseMove(maximise, QPoint(2, 2));
     EXPECT_EQ(hint(), QStringLiteral("視窗 最大化"));
     EXPECT_FALSE(maximise->picture().isNull());
@@ -186,7 +186,7 @@ TEST_F(Frame, CaptionButtonsShowHintsAndTheCloseButtonCloses) {
     QTest::mouseClick(maximise, Qt::LeftButton, {}, QPoint(2, 2));
     EXPECT_TRUE(w.isMaximized());
 
-    auto* close = w.findChild<PictureButton*>(QStringLiteral("關閉功能"));
+    auto* close = w.findChild<PictureControl*>(QStringLiteral("關閉功能"));
     QTest::mouseMove(close, QPoint(2, 2));
     EXPECT_EQ(hint(), QStringLiteral("關閉程式"));
     QTest::mouseClick(close, Qt::LeftButton, {}, QPoint(2, 2));

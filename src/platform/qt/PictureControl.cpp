@@ -1,4 +1,4 @@
-#include "settings/PictureControl.h"
+#include "platform/qt/PictureControl.h"
 
 #include "common/Twips.h"
 
