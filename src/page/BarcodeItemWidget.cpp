@@ -1,5 +1,7 @@
 #include "page/BarcodeItemWidget.h"
 
+#include "common/ScreenPixels.h"
+
 #include "common/Rounding.h"
 #include "common/Twips.h"
 #include "page/SkinButton.h"
@@ -11,12 +13,6 @@
 namespace brevmark {
 
 namespace {
-int px(double t) {
-    return int(roundHalfEvenToInt(twips::toPixels(t)));
-}
-QPointF toTwips(QPointF p) {
-    return p * twips::perPixel;
-}
 
 void paintDeleteIcon(QPainter& p, const QRectF& r, const QColor&) {
     p.setPen(Qt::NoPen);
@@ -50,7 +46,8 @@ BarcodeItemWidget::BarcodeItemWidget(int index, QWidget* page)
 }
 
 void BarcodeItemWidget::setRectTwips(const QRectF& r) {
-    setGeometry(px(r.left()), px(r.top()), qMax(1, px(r.width())), qMax(1, px(r.height())));
+    setGeometry(screen::pixels(r.left()), screen::pixels(r.top()),
+                qMax(1, screen::pixels(r.width())), qMax(1, screen::pixels(r.height())));
     surface_.resize(r.size());
 }
 
@@ -69,7 +66,7 @@ void BarcodeItemWidget::setBorder(bool border) {
 }
 
 void BarcodeItemWidget::placeDeleteButton(double itemWidth) {
-    delete_->move(px(itemWidth - 180), 0);
+    delete_->move(screen::pixels(itemWidth - 180), 0);
 }
 
 void BarcodeItemWidget::paintEvent(QPaintEvent*) {
@@ -84,19 +81,19 @@ void BarcodeItemWidget::paintEvent(QPaintEvent*) {
 }
 
 void BarcodeItemWidget::mousePressEvent(QMouseEvent* e) {
-    emit pressed(index_, e->button(), toTwips(e->position()));
+    emit pressed(index_, e->button(), screen::twipsOf(e->position()));
 }
 
 void BarcodeItemWidget::mouseMoveEvent(QMouseEvent* e) {
-    emit moved(index_, e->buttons(), toTwips(e->position()));
+    emit moved(index_, e->buttons(), screen::twipsOf(e->position()));
 }
 
 void BarcodeItemWidget::mouseReleaseEvent(QMouseEvent* e) {
-    emit released(index_, e->button(), toTwips(e->position()));
+    emit released(index_, e->button(), screen::twipsOf(e->position()));
 }
 
 void BarcodeItemWidget::mouseDoubleClickEvent(QMouseEvent* e) {
-    emit doubleClicked(index_, toTwips(e->position()));
+    emit doubleClicked(index_, screen::twipsOf(e->position()));
 }
 
 } // namespace brevmark

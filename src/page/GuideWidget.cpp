@@ -1,5 +1,7 @@
 #include "page/GuideWidget.h"
 
+#include "common/ScreenPixels.h"
+
 #include "common/Rounding.h"
 #include "common/Twips.h"
 #include "page/PanelSkin.h"
@@ -8,11 +10,7 @@
 
 namespace brevmark {
 
-namespace {
-int px(double t) {
-    return int(roundHalfEvenToInt(twips::toPixels(t)));
-}
-} // namespace
+namespace {} // namespace
 
 GuideWidget::GuideWidget(Kind kind, QWidget* page) : QWidget(page), kind_(kind) {
     setObjectName(kind == Kind::SelectionFrame ? QStringLiteral("選取框")
@@ -23,12 +21,14 @@ GuideWidget::GuideWidget(Kind kind, QWidget* page) : QWidget(page), kind_(kind) 
 }
 
 void GuideWidget::setFrame(const QRectF& r) {
-    setGeometry(px(r.left()), px(r.top()), qMax(1, px(r.width())), qMax(1, px(r.height())));
+    setGeometry(screen::pixels(r.left()), screen::pixels(r.top()),
+                qMax(1, screen::pixels(r.width())), qMax(1, screen::pixels(r.height())));
 }
 
 void GuideWidget::setLine(const QLineF& l) {
     const QRectF r = QRectF(l.p1(), l.p2()).normalized();
-    setGeometry(px(r.left()), px(r.top()), qMax(1, px(r.width())), qMax(1, px(r.height())));
+    setGeometry(screen::pixels(r.left()), screen::pixels(r.top()),
+                qMax(1, screen::pixels(r.width())), qMax(1, screen::pixels(r.height())));
 }
 
 void GuideWidget::paintEvent(QPaintEvent*) {

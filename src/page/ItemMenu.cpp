@@ -1,5 +1,7 @@
 #include "page/ItemMenu.h"
 
+#include "common/ScreenPixels.h"
+
 #include "common/Twips.h"
 #include "page/ContextMenuBands.h"
 #include "page/PanelSkin.h"
@@ -11,21 +13,16 @@
 
 namespace brevmark {
 
-namespace {
-int px(double t) {
-    return int(t / twips::perPixel + 0.5);
-}
-} // namespace
-
 ItemMenu::ItemMenu(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("功能選項"));
     setMouseTracking(true);
-    resize(px(sizeTwips().width()), px(sizeTwips().height()));
+    resize(screen::pixels(sizeTwips().width()), screen::pixels(sizeTwips().height()));
     for (int i = 0; i < ContextMenuBands::count; ++i) {
         entries_[i] = new SkinButton(SkinButton::Kind::Push, QStringLiteral("標籤功能"),
                                      TagTexts::menuCaption(i), this, i);
-        const int top = px(ContextMenuBands::top(i));
-        entries_[i]->setGeometry(width(), top, width(), px(ContextMenuBands::bottom(i)) - top);
+        const int top = screen::pixels(ContextMenuBands::top(i));
+        entries_[i]->setGeometry(width(), top, width(),
+                                 screen::pixels(ContextMenuBands::bottom(i)) - top);
         entries_[i]->installEventFilter(this);
         connect(entries_[i], &SkinButton::clicked, this, [this, i] {
             hide();
@@ -93,8 +90,9 @@ void ItemMenu::paintEvent(QPaintEvent*) {
         if (!shown)
             continue;
         p.setPen(PanelSkin::ink());
-        const QRectF row(12, px(ContextMenuBands::top(i)), width() - 24,
-                         px(ContextMenuBands::bottom(i)) - px(ContextMenuBands::top(i)));
+        const QRectF row(12, screen::pixels(ContextMenuBands::top(i)), width() - 24,
+                         screen::pixels(ContextMenuBands::bottom(i)) -
+                             screen::pixels(ContextMenuBands::top(i)));
         p.drawText(row, Qt::AlignVCenter | Qt::AlignLeft, TagTexts::menuCaption(i));
     }
 }

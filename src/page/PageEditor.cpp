@@ -1,5 +1,7 @@
 #include "page/PageEditor.h"
 
+#include "common/ScreenPixels.h"
+
 #include "common/LeadingNumber.h"
 #include "common/Rounding.h"
 #include "common/Twips.h"
@@ -36,18 +38,6 @@
 #include <QWidget>
 
 namespace brevmark {
-
-namespace {
-int px(double t) {
-    return int(roundHalfEvenToInt(twips::toPixels(t)));
-}
-QPoint pixels(QPointF t) {
-    return {px(t.x()), px(t.y())};
-}
-QPointF twipsOf(QPoint p) {
-    return QPointF(p) * twips::perPixel;
-}
-} // namespace
 
 PageEditor::PageEditor(QWidget* viewport, QWidget* panelParent, EditorHost& host, QObject* parent)
     : QObject(parent), viewport_(viewport), panelParent_(panelParent), host_(host),
@@ -97,7 +87,7 @@ PageEditor::PageEditor(QWidget* viewport, QWidget* panelParent, EditorHost& host
     connect(menu_, &ItemMenu::hintRequested, this, [this](const QString& t) { host_.setHint(t); });
     connectLayoutPanels();
     connect(addPanel_, &AddBarcodePanel::addFromRecordRequested, this, [this] {
-        const QPointF at = twipsOf(addPanel_->pos());
+        const QPointF at = screen::twipsOf(addPanel_->pos());
         addPanel_->hide();
         host_.addFromFormatRecord(at);
     });
@@ -111,8 +101,9 @@ PageEditor::~PageEditor() = default;
 
 QPointF PageEditor::viewportOrigin() const {
     if (panelParent_->isAncestorOf(viewport_))
-        return twipsOf(viewport_->mapTo(panelParent_, QPoint(0, 0)));
-    return twipsOf(viewport_->mapToGlobal(QPoint(0, 0)) - panelParent_->mapToGlobal(QPoint(0, 0)));
+        return screen::twipsOf(viewport_->mapTo(panelParent_, QPoint(0, 0)));
+    return screen::twipsOf(viewport_->mapToGlobal(QPoint(0, 0)) -
+                           panelParent_->mapToGlobal(QPoint(0, 0)));
 }
 
 QPointF PageEditor::pageOrigin() const {
@@ -121,8 +112,9 @@ QPointF PageEditor::pageOrigin() const {
 
 void PageEditor::syncPage() {
     const LabelPage& page = model_.page;
-    pageWidget_->setGeometry(px(page.left), px(page.top), qMax(1, px(page.width)),
-                             qMax(1, px(page.height)));
+    pageWidget_->setGeometry(screen::pixels(page.left), screen::pixels(page.top),
+                             qMax(1, screen::pixels(page.width)),
+                             qMax(1, screen::pixels(page.height)));
 }
 
 void PageEditor::hidePanel(const char* name) {
@@ -170,7 +162,7 @@ void PageEditor::setOrientation(int index) {
 void PageEditor::openPaperPanel(double buttonLeftTwips) {
     host_.closePanels();
     paperPanel_->showState(model_.page.paperSize, model_.page.landscape());
-    paperPanel_->open(pixels(PanelPlacement::paperPanel(buttonLeftTwips)));
+    paperPanel_->open(screen::point(PanelPlacement::paperPanel(buttonLeftTwips)));
 }
 
 void PageEditor::setLayoutTag(const QString& tag) {
@@ -234,7 +226,7 @@ void PageEditor::openAddBarcodePanel(QPointF pointer) {
     const QPointF topLeft =
         PanelPlacement::atPointer(pointer, QSizeF(addPanel_->size()) * twips::perPixel,
                                   QSizeF(panelParent_->size()) * twips::perPixel);
-    addPanel_->open(pixels(topLeft), memory_.count(), host_.formatRecordFileExists());
+    addPanel_->open(screen::point(topLeft), memory_.count(), host_.formatRecordFileExists());
 }
 
 // ---------------------------------------------------------------- items
@@ -285,7 +277,7 @@ void PageEditor::removeItemWidget(int index) {
 }
 
 std::optional<int> PageEditor::addBlankItem() {
-    const QPointF panel = twipsOf(addPanel_->pos());
+    const QPointF panel = screen::twipsOf(addPanel_->pos());
     const QPointF viewport = viewportOrigin();
     const QPointF topLeft(roundHalfEven(panel.x() - (model_.page.left + viewport.x())),
                           roundHalfEven(panel.y() - (model_.page.top + viewport.y())));
@@ -492,7 +484,7 @@ void PageEditor::openItem(int index) {
     const BarcodeItem& item = model_.items.at(index);
     const QPointF below = PanelPlacement::belowItem(item.rect(), pageOrigin());
     editPanel_->showItem(index, item);
-    editPanel_->move(pixels(below));
+    editPanel_->move(screen::point(below));
     editPanel_->show();
     editPanel_->raise();
     if (editPanel_->isVisible())
@@ -594,7 +586,7 @@ void PageEditor::connectEditPanel() {
             [this] { host_.closePanelButton(1); });
     connect(panel, &BarcodeEditPanel::entryDoubleClicked, this, [this] {
         if (host_.recordFileExists())
-            host_.openRecordLoadPanel(twipsOf(editPanel_->pos()));
+            host_.openRecordLoadPanel(screen::twipsOf(editPanel_->pos()));
     });
 }
 
@@ -634,7 +626,7 @@ void PageEditor::openItemMenu(int index, QPointF pointer) {
         return;
     menuTopLeft_ = PanelPlacement::atPointer(pointer, ItemMenu::sizeTwips(),
                                              QSizeF(panelParent_->size()) * twips::perPixel);
-    menu_->open(index, pixels(menuTopLeft_), !model_.page.isSimpleLayout(),
+    menu_->open(index, screen::point(menuTopLeft_), !model_.page.isSimpleLayout(),
                 host_.formatRecordFileExists());
 }
 
@@ -703,7 +695,7 @@ void PageEditor::applyFormat(int index) {
 }
 
 int PageEditor::addCopies() {
-    const QPointF panel = twipsOf(addPanel_->pos());
+    const QPointF panel = screen::twipsOf(addPanel_->pos());
     const QPointF origin = pageOrigin();
     const QPointF start(roundHalfEven(panel.x() - origin.x()),
                         roundHalfEven(panel.y() - origin.y()));
@@ -738,7 +730,7 @@ int PageEditor::addCopies() {
 
 void PageEditor::openArrangementPanel(double buttonLeftTwips) {
     host_.closePanels();
-    arrangementPanel_->open(pixels(QPointF(buttonLeftTwips - 360, 600)));
+    arrangementPanel_->open(screen::point(QPointF(buttonLeftTwips - 360, 600)));
 }
 
 bool PageEditor::arrange(int mode) {

@@ -1,5 +1,7 @@
 #include "page/PageWidget.h"
 
+#include "common/ScreenPixels.h"
+
 #include "common/Twips.h"
 
 #include <QMouseEvent>
@@ -7,11 +9,7 @@
 
 namespace brevmark {
 
-namespace {
-QPointF toTwips(QPointF p) {
-    return p * twips::perPixel;
-}
-} // namespace
+namespace {} // namespace
 
 PageWidget::PageWidget(QWidget* viewport) : QWidget(viewport), surface_(QSizeF(12000, 16700)) {
     setObjectName(QStringLiteral("列印範圍"));
@@ -45,15 +43,15 @@ void PageWidget::paintEvent(QPaintEvent* e) {
 }
 
 void PageWidget::mousePressEvent(QMouseEvent* e) {
-    emit pressed(e->button(), toTwips(e->position()));
+    emit pressed(e->button(), screen::twipsOf(e->position()));
 }
 
 void PageWidget::mouseMoveEvent(QMouseEvent* e) {
-    emit moved(e->buttons(), toTwips(e->position()));
+    emit moved(e->buttons(), screen::twipsOf(e->position()));
 }
 
 void PageWidget::mouseReleaseEvent(QMouseEvent* e) {
-    emit released(e->button(), toTwips(e->position()));
+    emit released(e->button(), screen::twipsOf(e->position()));
 }
 
 } // namespace brevmark

@@ -1,5 +1,7 @@
 #include "page/SymbolHandleWidget.h"
 
+#include "common/ScreenPixels.h"
+
 #include "common/Rounding.h"
 #include "common/Twips.h"
 #include "page/PanelSkin.h"
@@ -9,20 +11,13 @@
 
 namespace brevmark {
 
-namespace {
-int px(double t) {
-    return int(roundHalfEvenToInt(twips::toPixels(t)));
-}
-QPointF toTwips(QPointF p) {
-    return p * twips::perPixel;
-}
-} // namespace
+namespace {} // namespace
 
 SymbolHandleWidget::SymbolHandleWidget(int itemIndex, QWidget* item)
     : QWidget(item), itemIndex_(itemIndex) {
     setObjectName(QStringLiteral("移動指標"));
     setProperty("index", itemIndex);
-    resize(px(sizeTwips().width()), px(sizeTwips().height()));
+    resize(screen::pixels(sizeTwips().width()), screen::pixels(sizeTwips().height()));
     setCursor(Qt::SizeAllCursor);
     setMouseTracking(true);
 }
@@ -33,7 +28,7 @@ void SymbolHandleWidget::setCaption(const QString& barHeight) {
 }
 
 void SymbolHandleWidget::moveToTwips(QPointF topLeft) {
-    move(px(topLeft.x()), px(topLeft.y()));
+    move(screen::pixels(topLeft.x()), screen::pixels(topLeft.y()));
 }
 
 void SymbolHandleWidget::paintEvent(QPaintEvent*) {
@@ -53,15 +48,15 @@ void SymbolHandleWidget::paintEvent(QPaintEvent*) {
 }
 
 void SymbolHandleWidget::mousePressEvent(QMouseEvent* e) {
-    emit pressed(itemIndex_, e->button(), toTwips(e->position()));
+    emit pressed(itemIndex_, e->button(), screen::twipsOf(e->position()));
 }
 
 void SymbolHandleWidget::mouseMoveEvent(QMouseEvent* e) {
-    emit moved(itemIndex_, e->buttons(), toTwips(e->position()));
+    emit moved(itemIndex_, e->buttons(), screen::twipsOf(e->position()));
 }
 
 void SymbolHandleWidget::mouseReleaseEvent(QMouseEvent* e) {
-    emit released(itemIndex_, e->button(), toTwips(e->position()));
+    emit released(itemIndex_, e->button(), screen::twipsOf(e->position()));
 }
 
 } // namespace brevmark

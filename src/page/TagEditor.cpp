@@ -1,5 +1,7 @@
 #include "page/TagEditor.h"
 
+#include "common/ScreenPixels.h"
+
 #include "common/Rounding.h"
 #include "common/Twips.h"
 #include "page/AddBarcodePanel.h"
@@ -26,11 +28,7 @@
 
 namespace brevmark {
 
-namespace {
-int px(double t) {
-    return int(roundHalfEvenToInt(twips::toPixels(t)));
-}
-} // namespace
+namespace {} // namespace
 
 TagEditor::TagEditor(PageEditor& editor, PageModel& model, EditorHost& host, QWidget* panelParent,
                      ColourPalette* palette, HintFilter* hints)
@@ -222,7 +220,7 @@ void TagEditor::showDeleteTagButton(TagKind kind, int item, int number) {
     underPointer_ = {item, number};
     underPointerKind_ = kind;
     SkinButton* button = owner->deleteTagButton();
-    button->move(px(left + width), px(top));
+    button->move(screen::pixels(left + width), screen::pixels(top));
     button->show();
     button->raise();
 }
@@ -340,7 +338,7 @@ void TagEditor::tagDoubleClick(TagKind kind, int item, int number) {
 QPoint TagEditor::belowItem(int item) const {
     const QPointF at =
         PanelPlacement::belowItem(model_.items.at(item).rect(), editor_.pageOrigin());
-    return {px(at.x()), px(at.y())};
+    return {screen::pixels(at.x()), screen::pixels(at.y())};
 }
 
 void TagEditor::openLabelPanel() {

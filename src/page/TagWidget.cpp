@@ -1,5 +1,7 @@
 #include "page/TagWidget.h"
 
+#include "common/ScreenPixels.h"
+
 #include "common/Rounding.h"
 #include "common/Twips.h"
 
@@ -7,14 +9,7 @@
 
 namespace brevmark {
 
-namespace {
-int px(double t) {
-    return int(roundHalfEvenToInt(twips::toPixels(t)));
-}
-QPointF toTwips(QPointF p) {
-    return p * twips::perPixel;
-}
-} // namespace
+namespace {} // namespace
 
 TagWidget::TagWidget(TagKind kind, int itemIndex, int number, QWidget* item)
     : QWidget(item), kind_(kind), itemIndex_(itemIndex), number_(number) {
@@ -25,20 +20,21 @@ TagWidget::TagWidget(TagKind kind, int itemIndex, int number, QWidget* item)
 }
 
 void TagWidget::setRectTwips(const QRectF& r) {
-    setGeometry(px(r.left()), px(r.top()), qMax(1, px(r.width())), qMax(1, px(r.height())));
+    setGeometry(screen::pixels(r.left()), screen::pixels(r.top()),
+                qMax(1, screen::pixels(r.width())), qMax(1, screen::pixels(r.height())));
     update();
 }
 
 void TagWidget::mousePressEvent(QMouseEvent* e) {
-    emit pressed(kind_, itemIndex_, number_, e->button(), toTwips(e->position()));
+    emit pressed(kind_, itemIndex_, number_, e->button(), screen::twipsOf(e->position()));
 }
 
 void TagWidget::mouseMoveEvent(QMouseEvent* e) {
-    emit moved(kind_, itemIndex_, number_, e->buttons(), toTwips(e->position()));
+    emit moved(kind_, itemIndex_, number_, e->buttons(), screen::twipsOf(e->position()));
 }
 
 void TagWidget::mouseReleaseEvent(QMouseEvent* e) {
-    emit released(kind_, itemIndex_, number_, e->button(), toTwips(e->position()));
+    emit released(kind_, itemIndex_, number_, e->button(), screen::twipsOf(e->position()));
 }
 
 void TagWidget::mouseDoubleClickEvent(QMouseEvent*) {

@@ -1,5 +1,7 @@
 #include "prompt/PromptWindow.h"
 
+#include "common/ScreenPixels.h"
+
 #include "common/LeadingNumber.h"
 #include "common/Rounding.h"
 #include "common/Twips.h"
@@ -10,11 +12,7 @@
 
 namespace brevmark {
 
-namespace {
-int pixels(double twipsValue) {
-    return int(roundHalfEvenToInt(twips::toPixels(twipsValue)));
-}
-} // namespace
+namespace {} // namespace
 
 PromptWindow::PromptWindow(SystemServices& services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool |
@@ -56,8 +54,8 @@ bool PromptWindow::isFramed() const {
 void PromptWindow::place() {
     const QPointF topLeft = animation_.centredOn(services_.screenSizeTwips());
     const QSizeF size = animation_.size();
-    setGeometry(pixels(topLeft.x()), pixels(topLeft.y()), qMax(1, pixels(size.width())),
-                qMax(1, pixels(size.height())));
+    setGeometry(screen::pixels(topLeft.x()), screen::pixels(topLeft.y()),
+                qMax(1, screen::pixels(size.width())), qMax(1, screen::pixels(size.height())));
     background_->setGeometry(rect());
 }
 

@@ -1,12 +1,14 @@
 #include "settings/ResolutionPanel.h"
 
+#include "common/ScreenPixels.h"
+
 #include "common/Twips.h"
 #include "platform/Timer.h"
+#include "platform/qt/PictureControl.h"
 #include "print/CalibrationSheets.h"
 #include "print/ResolutionCalibration.h"
 #include "print/ResolutionLevels.h"
 #include "settings/ArrowAnimation.h"
-#include "platform/qt/PictureControl.h"
 #include "settings/SettingsPictures.h"
 
 #include <QComboBox>
@@ -28,11 +30,9 @@ constexpr double statusHeight = 390;
 constexpr double arrowLeft = 300;
 constexpr double arrowWidth = 480;
 
-int px(double twipsValue) {
-    return int(twips::toPixels(twipsValue) + 0.5);
-}
 void place(QWidget* w, double left, double top, double width, double height) {
-    w->setGeometry(px(left), px(top), px(width), px(height));
+    w->setGeometry(screen::pixels(left), screen::pixels(top), screen::pixels(width),
+                   screen::pixels(height));
 }
 
 QString explanationText() {
@@ -54,7 +54,7 @@ ResolutionPanel::ResolutionPanel(ResolutionCalibration& calibration, Calibration
     : QWidget(parent), calibration_(calibration), sheets_(sheets),
       animation_(std::make_unique<ArrowAnimation>(statusFirstTop)) {
     setObjectName(QStringLiteral("列印解析度區"));
-    resize(px(widthTwips), px(heightTwips));
+    resize(screen::pixels(widthTwips), screen::pixels(heightTwips));
     setAutoFillBackground(false);
 
     auto* heading = new QLabel(QStringLiteral("選擇條碼線條最密集且不重疊的編號"), this);
@@ -215,7 +215,7 @@ void ResolutionPanel::refresh() {
 void ResolutionPanel::arrowTick() {
     if (!animation_->step())
         arrowTimer_->stop();
-    arrow_->move(arrow_->x(), px(animation_->top()));
+    arrow_->move(arrow_->x(), screen::pixels(animation_->top()));
 }
 
 } // namespace brevmark

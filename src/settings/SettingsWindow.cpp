@@ -1,12 +1,14 @@
 #include "settings/SettingsWindow.h"
 
+#include "common/ScreenPixels.h"
+
 #include "common/Twips.h"
 #include "platform/Timer.h"
+#include "platform/qt/PictureControl.h"
 #include "print/CalibrationSheets.h"
 #include "print/ResolutionCalibration.h"
 #include "records/SettingsKeys.h"
 #include "records/SettingsStore.h"
-#include "platform/qt/PictureControl.h"
 #include "settings/ResolutionPanel.h"
 #include "settings/SettingsChoices.h"
 #include "settings/SettingsPictures.h"
@@ -22,13 +24,6 @@
 namespace brevmark {
 
 namespace {
-
-int px(double twipsValue) {
-    return int(twips::toPixels(twipsValue) + 0.5);
-}
-QRect pxRect(const QRectF& t) {
-    return {px(t.left()), px(t.top()), px(t.width()), px(t.height())};
-}
 
 constexpr double rightColumn = 5160;
 constexpr double rightWidth = 4440;
@@ -72,7 +67,7 @@ SettingsWindow::~SettingsWindow() = default;
 
 QWidget* SettingsWindow::makePanel(const QString& name, const QString& title, const QRectF& twips) {
     auto* panel = new PictureControl(name, this);
-    panel->setGeometry(pxRect(twips));
+    panel->setGeometry(screen::rect(twips));
     panel->setPicture(SettingsPictures::panelBackground(panel->size(), title));
     return panel;
 }
@@ -86,14 +81,14 @@ void SettingsWindow::buildPrinterPanel() {
         auto* option = new QRadioButton(captions[k], panel);
         option->setObjectName(QStringLiteral("印表選擇"));
         option->setProperty("index", k);
-        option->setGeometry(pxRect(QRectF(240, 540 + k * 420, 2100, 360)));
+        option->setGeometry(screen::rect(QRectF(240, 540 + k * 420, 2100, 360)));
         group->addButton(option, k);
         connect(option, &QRadioButton::clicked, this, [this, k] { choosePrinterKind(k); });
         printerOptions_[std::size_t(k)] = option;
     }
     for (int k = 0; k < 2; ++k) {
         auto* picture = new PictureControl(QStringLiteral("裝置圖亮"), panel, k);
-        picture->setGeometry(pxRect(QRectF(2460 + k * 780, 420 + k * 120, 1140, 1020)));
+        picture->setGeometry(screen::rect(QRectF(2460 + k * 780, 420 + k * 120, 1140, 1020)));
         picture->setPicture(SettingsPictures::device(k, picture->size()));
         picture->setCursor(Qt::PointingHandCursor);
         connect(picture, &PictureControl::released, this,
@@ -114,7 +109,7 @@ void SettingsWindow::choosePrinterKind(int kind) {
 void SettingsWindow::buildUpdatePanel() {
     auto* panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("更新功能"));
-    panel->setGeometry(pxRect(updateArea));
+    panel->setGeometry(screen::rect(updateArea));
     updatePicture_ = new PictureControl(QStringLiteral("更新底圖"), panel);
     updatePicture_->setGeometry(0, 0, panel->width(), panel->height());
     updatePicture_->setPicture(SettingsPictures::updatePicture(updatePicture_->size()));
@@ -127,7 +122,8 @@ void SettingsWindow::buildUpdatePanel() {
         auto* option = new QRadioButton(captions[k], updatePicture_);
         option->setObjectName(QStringLiteral("更新設定"));
         option->setProperty("index", k);
-        option->setGeometry(pxRect(QRectF(lefts[k] + 45, 535, rights[k] - lefts[k] - 90, 190)));
+        option->setGeometry(
+            screen::rect(QRectF(lefts[k] + 45, 535, rights[k] - lefts[k] - 90, 190)));
         group->addButton(option, k);
         connect(option, &QRadioButton::clicked, this,
                 [this, k] { choices_->chooseUpdateOption(k); });
@@ -144,7 +140,7 @@ void SettingsWindow::buildUpdatePanel() {
 void SettingsWindow::buildWebPanel() {
     auto* panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("網站開啟窗"));
-    panel->setGeometry(pxRect(webArea));
+    panel->setGeometry(screen::rect(webArea));
     webPicture_ = new PictureControl(QStringLiteral("相關底圖"), panel);
     webPicture_->setGeometry(0, 0, panel->width(), panel->height());
     webPicture_->setPicture(SettingsPictures::webPicture(webPicture_->size()));
@@ -155,7 +151,7 @@ void SettingsWindow::buildWebPanel() {
         auto* option = new QRadioButton(captions[k], webPicture_);
         option->setObjectName(QStringLiteral("網頁選擇"));
         option->setProperty("index", k);
-        option->setGeometry(pxRect(QRectF(405, 495 + k * 240, 885, 170)));
+        option->setGeometry(screen::rect(QRectF(405, 495 + k * 240, 885, 170)));
         group->addButton(option, k);
         connect(option, &QRadioButton::toggled, this, [this, k](bool on) {
             if (on)
@@ -170,7 +166,7 @@ void SettingsWindow::buildWebPanel() {
             });
     openWeb_ = new QPushButton(QStringLiteral("開啟網頁"), webPicture_);
     openWeb_->setObjectName(QStringLiteral("開啟網頁"));
-    openWeb_->setGeometry(pxRect(QRectF(2280, 660, 1500, 420)));
+    openWeb_->setGeometry(screen::rect(QRectF(2280, 660, 1500, 420)));
     connect(openWeb_, &QPushButton::clicked, this, [this] { choices_->openWebPage(); });
 }
 
@@ -179,15 +175,15 @@ void SettingsWindow::buildPasswordPanel() {
         makePanel(QStringLiteral("密碼功能"), QStringLiteral("開機密碼"), passwordArea);
     password_ = new QLineEdit(panel);
     password_->setObjectName(QStringLiteral("密碼"));
-    password_->setGeometry(pxRect(QRectF(360, 540, 2400, 360)));
+    password_->setGeometry(screen::rect(QRectF(360, 540, 2400, 360)));
     passwordSave_ = new QPushButton(QStringLiteral("儲存"), panel);
     passwordSave_->setObjectName(QStringLiteral("儲存"));
-    passwordSave_->setGeometry(pxRect(QRectF(2940, 510, 1200, 420)));
+    passwordSave_->setGeometry(screen::rect(QRectF(2940, 510, 1200, 420)));
 }
 
 void SettingsWindow::buildDecoration() {
     animation_ = new PictureControl(QStringLiteral("動畫圖形"), this);
-    animation_->setGeometry(pxRect(animationArea));
+    animation_->setGeometry(screen::rect(animationArea));
     animationTimer_ = new Timer(QStringLiteral("動畫播放"), 150, this);
     connect(animationTimer_, &Timer::ticked, this, [this] {
         animationFrame_ = (animationFrame_ + 1) % SettingsPictures::animationFrames;
@@ -208,11 +204,11 @@ void SettingsWindow::buildDecoration() {
 
     auto* title = new QLabel(QStringLiteral("系統設定"), this);
     title->setStyleSheet(QStringLiteral("color: white; font-size: 18px; font-weight: bold;"));
-    title->setGeometry(pxRect(QRectF(1260, 180, 3600, 420)));
+    title->setGeometry(screen::rect(QRectF(1260, 180, 3600, 420)));
     title->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     close_ = new PictureControl(QStringLiteral("關閉窗"), this);
-    close_->setGeometry(pxRect(closeArea));
+    close_->setGeometry(screen::rect(closeArea));
     close_->setPicture(SettingsPictures::closeButton(false, close_->size()));
     close_->setCursor(Qt::PointingHandCursor);
     connect(close_, &PictureControl::moved, this, [this](QPointF, Qt::MouseButtons) {
@@ -227,7 +223,7 @@ void SettingsWindow::buildDecoration() {
             });
 
     ok_ = new PictureControl(QStringLiteral("OK"), this);
-    ok_->setGeometry(pxRect(okArea));
+    ok_->setGeometry(screen::rect(okArea));
     ok_->setPicture(SettingsPictures::okPicture(ok_->size()));
 }
 
@@ -238,7 +234,7 @@ QSizeF SettingsWindow::sizeTwips() const {
 void SettingsWindow::open() {
     setWindowTitle(QStringLiteral("Tavo 條碼管理"));
     const QSizeF size = sizeTwips();
-    setFixedSize(px(size.width()), px(size.height()));
+    setFixedSize(screen::pixels(size.width()), screen::pixels(size.height()));
     background_ = SettingsPictures::windowBackground(this->size());
 
     const int update = context_.updateFlag.toInt();

@@ -1,5 +1,7 @@
 #include "shell/EditorBridge.h"
 
+#include "common/ScreenPixels.h"
+
 #include "common/Rounding.h"
 #include "common/Twips.h"
 #include "page/BarcodeEditPanel.h"
@@ -12,9 +14,7 @@
 
 namespace brevmark {
 
-namespace {
-int px(double twipsValue) { return int(roundHalfEvenToInt(twips::toPixels(twipsValue))); }
-} // namespace
+namespace {} // namespace
 
 EditorBridge::EditorBridge(MainWindow& window)
     : QObject(&window), window_(window),
@@ -22,15 +22,31 @@ EditorBridge::EditorBridge(MainWindow& window)
     window.setLayoutParticipant(this);
 }
 
-EditorBridge::~EditorBridge() { window_.setLayoutParticipant(nullptr); }
+EditorBridge::~EditorBridge() {
+    window_.setLayoutParticipant(nullptr);
+}
 
-void EditorBridge::setHint(const QString& text) { window_.setHint(text); }
-void EditorBridge::closePanels() { window_.closePanels(); }
-void EditorBridge::stackPanels() { window_.stackPanels(); }
-void EditorBridge::closePanelButton(int index) { window_.closePanelButton(index); }
-MessageBoxes& EditorBridge::messages() { return window_.services().messages; }
-bool EditorBridge::isLabelPrinter() const { return window_.values().printerKind == 1; }
-Fixed4 EditorBridge::printResolution() const { return window_.values().printResolution; }
+void EditorBridge::setHint(const QString& text) {
+    window_.setHint(text);
+}
+void EditorBridge::closePanels() {
+    window_.closePanels();
+}
+void EditorBridge::stackPanels() {
+    window_.stackPanels();
+}
+void EditorBridge::closePanelButton(int index) {
+    window_.closePanelButton(index);
+}
+MessageBoxes& EditorBridge::messages() {
+    return window_.services().messages;
+}
+bool EditorBridge::isLabelPrinter() const {
+    return window_.values().printerKind == 1;
+}
+Fixed4 EditorBridge::printResolution() const {
+    return window_.values().printResolution;
+}
 
 bool EditorBridge::recordFileExists() const {
     return window_.services().files.fileExists(
@@ -42,7 +58,9 @@ bool EditorBridge::formatRecordFileExists() const {
         window_.services().location.recordsFile(QStringLiteral("排版記錄.zip")));
 }
 
-void EditorBridge::beep() { window_.services().system.beep(); }
+void EditorBridge::beep() {
+    window_.services().system.beep();
+}
 
 void EditorBridge::storeSetting(const QString& key, const QString& value) {
     window_.settings().set(key, value);
@@ -64,12 +82,12 @@ void EditorBridge::enterSimpleLayout(double viewportTop) {
     e.pageWidget()->show();
     e.pageWidget()->raise();
     QWidget* panel = e.editPanel();
-    panel->move(px(255), px(viewportTop + item0.height + 240));
+    panel->move(screen::pixels(255), screen::pixels(viewportTop + item0.height + 240));
     panel->show();
     panel->raise();
-    if (QWidget* quantity = window_.findChild<QWidget*>(QStringLiteral("列印數量窗"),
-                                                        Qt::FindDirectChildrenOnly)) {
-        quantity->move(px(255), panel->y() + panel->height() + px(120));
+    if (QWidget* quantity =
+            window_.findChild<QWidget*>(QStringLiteral("列印數量窗"), Qt::FindDirectChildrenOnly)) {
+        quantity->move(screen::pixels(255), panel->y() + panel->height() + screen::pixels(120));
         quantity->show();
         quantity->raise();
     }
@@ -81,10 +99,20 @@ void EditorBridge::enterProfessionalLayout() {
     editor_->pageWidget()->setBorder(true);
 }
 
-void EditorBridge::setLayoutTag(const QString& tag) { editor_->setLayoutTag(tag); }
-void EditorBridge::paperAdjust() { editor_->paperAdjust(); }
-void EditorBridge::hidePage() { editor_->pageWidget()->hide(); }
-double EditorBridge::pageTop() const { return editor_->model().page.top; }
-double EditorBridge::pageHeight() const { return editor_->model().page.height; }
+void EditorBridge::setLayoutTag(const QString& tag) {
+    editor_->setLayoutTag(tag);
+}
+void EditorBridge::paperAdjust() {
+    editor_->paperAdjust();
+}
+void EditorBridge::hidePage() {
+    editor_->pageWidget()->hide();
+}
+double EditorBridge::pageTop() const {
+    return editor_->model().page.top;
+}
+double EditorBridge::pageHeight() const {
+    return editor_->model().page.height;
+}
 
 } // namespace brevmark

@@ -1,22 +1,24 @@
 #include "shell/MainWindow.h"
 
+#include "common/ScreenPixels.h"
+
 #include "common/Rounding.h"
 #include "common/Twips.h"
+#include "page/PageEditor.h"
+#include "page/PictureFolder.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
 #include "platform/SystemServices.h"
 #include "platform/Timer.h"
+#include "platform/qt/PictureControl.h"
+#include "platform/qt/QtPictureLoader.h"
+#include "prompt/PromptWindow.h"
 #include "records/SettingsKeys.h"
 #include "shell/ApplicationControl.h"
 #include "shell/EditorBridge.h"
-#include "shell/PrintBridge.h"
-#include "page/PageEditor.h"
-#include "page/PictureFolder.h"
-#include "platform/qt/QtPictureLoader.h"
-#include "prompt/PromptWindow.h"
 #include "shell/FramePictures.h"
 #include "shell/LayoutParticipant.h"
-#include "platform/qt/PictureControl.h"
+#include "shell/PrintBridge.h"
 #include "shell/ToolbarBands.h"
 
 #include <QCloseEvent>
@@ -42,10 +44,8 @@ const QString professionalName = QStringLiteral("專業版");
 const QString hintResize = QStringLiteral("按住滑鼠左鍵，移動滑鼠，調整 視窗大小");
 const QString hintMove = QStringLiteral("按住滑鼠左鍵，移動滑鼠，調整 視窗位置");
 
-int px(double twipsValue) { return int(roundHalfEvenToInt(twips::toPixels(twipsValue))); }
-QSize pxSize(QSizeF t) { return {qMax(1, px(t.width())), qMax(1, px(t.height()))}; }
-QPointF toTwips(QPointF pixels) {
-    return {twips::fromPixels(pixels.x()), twips::fromPixels(pixels.y())};
+QSize pxSize(QSizeF t) {
+    return {qMax(1, screen::pixels(t.width())), qMax(1, screen::pixels(t.height()))};
 }
 
 // The panels that close-panels hides, and the order in which the simple layout stacks them.
@@ -60,13 +60,20 @@ const QStringList stackedPanels{QStringLiteral("條碼儲存窗"), QStringLitera
 // Panels by the index of their close button 關閉窗.
 QString panelOfCloseButton(int index) {
     switch (index) {
-    case 0: return QStringLiteral("條碼載入窗");
-    case 1: return QStringLiteral("條碼輸入區");
-    case 2: return QStringLiteral("標籤修改區");
-    case 4: return QStringLiteral("條碼讀取窗");
-    case 5: return QStringLiteral("條碼儲存窗");
-    case 6: return QStringLiteral("圖片讀取窗");
-    default: return {};
+    case 0:
+        return QStringLiteral("條碼載入窗");
+    case 1:
+        return QStringLiteral("條碼輸入區");
+    case 2:
+        return QStringLiteral("標籤修改區");
+    case 4:
+        return QStringLiteral("條碼讀取窗");
+    case 5:
+        return QStringLiteral("條碼儲存窗");
+    case 6:
+        return QStringLiteral("圖片讀取窗");
+    default:
+        return {};
     }
 }
 
@@ -241,10 +248,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 // Geometry
 
 void MainWindow::setGeometryTwips(double left, double top, double width, double height) {
-    setGeometry(px(left), px(top), px(width), px(height));
+    setGeometry(screen::pixels(left), screen::pixels(top), screen::pixels(width),
+                screen::pixels(height));
 }
 
-void MainWindow::resizeTwips(double width, double height) { resize(px(width), px(height)); }
+void MainWindow::resizeTwips(double width, double height) {
+    resize(screen::pixels(width), screen::pixels(height));
+}
 
 QRectF MainWindow::geometryTwips() const {
     const QRect g = (isMaximized() || isMinimized()) && !normalGeometry().isEmpty()
@@ -263,7 +273,8 @@ int MainWindow::windowStateCode() const {
 }
 
 void MainWindow::placeWidget(QWidget* widget, const QRectF& r) {
-    widget->setGeometry(px(r.left()), px(r.top()), qMax(0, px(r.width())), qMax(0, px(r.height())));
+    widget->setGeometry(screen::pixels(r.left()), screen::pixels(r.top()),
+                        qMax(0, screen::pixels(r.width())), qMax(0, screen::pixels(r.height())));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -301,7 +312,8 @@ void MainWindow::createFrame() {
     longFace_->setObjectName(QStringLiteral("縮放關圖"));
     for (QLabel* face : {shortFace_, longFace_})
         face->setAttribute(Qt::WA_TransparentForMouseEvents);
-    const QSize buttonPx = pxSize({FrameLayout::captionButtonWidth, FrameLayout::captionButtonHeight});
+    const QSize buttonPx =
+        pxSize({FrameLayout::captionButtonWidth, FrameLayout::captionButtonHeight});
     shortFace_->setPixmap(QPixmap::fromImage(
         FramePictures::captionFace(false, QSize(buttonPx.width() * 2, buttonPx.height()))));
     longFace_->setPixmap(QPixmap::fromImage(
@@ -318,24 +330,27 @@ void MainWindow::createFrame() {
         PictureControl* b = captionButtons_[i];
         b->resize(buttonPx);
         const auto kind = FramePictures::CaptionButton(i);
-        connect(b, &PictureControl::moved, this, [this, i, captionHints](QPointF, Qt::MouseButtons) {
-            setHint(captionHints[i]);
-            showCaptionHover(i);
-        });
+        connect(b, &PictureControl::moved, this,
+                [this, i, captionHints](QPointF, Qt::MouseButtons) {
+                    setHint(captionHints[i]);
+                    showCaptionHover(i);
+                });
         connect(b, &PictureControl::pressed, this, [b, kind, buttonPx](QPointF, Qt::MouseButton) {
-            b->setPicture(FramePictures::captionButton(kind, FramePictures::Face::Pressed, buttonPx));
+            b->setPicture(
+                FramePictures::captionButton(kind, FramePictures::Face::Pressed, buttonPx));
         });
-        connect(b, &PictureControl::released, this, [this, b, i](QPointF, Qt::MouseButton, bool inside) {
-            b->setPicture(QImage());
-            if (!inside)
-                return;
-            if (i == 0)
-                showMinimized();
-            else if (i == 1)
-                toggleMaximised();
-            else
-                closeProgram();
-        });
+        connect(b, &PictureControl::released, this,
+                [this, b, i](QPointF, Qt::MouseButton, bool inside) {
+                    b->setPicture(QImage());
+                    if (!inside)
+                        return;
+                    if (i == 0)
+                        showMinimized();
+                    else if (i == 1)
+                        toggleMaximised();
+                    else
+                        closeProgram();
+                });
     }
 
     for (int i = 0; i < 6; ++i) {
@@ -346,25 +361,27 @@ void MainWindow::createFrame() {
         picture.fill(Qt::transparent);
         {
             QPainter p(&picture);
-            p.drawImage(QRect(QPoint(0, px(90)), QSize(size.width(), px(400) - px(90))),
-                        FramePictures::toolbarButton(i, FramePictures::Face::Hover,
-                                                     QSize(size.width(), px(400) - px(90))));
+            p.drawImage(QRect(QPoint(0, screen::pixels(90)),
+                              QSize(size.width(), screen::pixels(400) - screen::pixels(90))),
+                        FramePictures::toolbarButton(
+                            i, FramePictures::Face::Hover,
+                            QSize(size.width(), screen::pixels(400) - screen::pixels(90))));
         }
         b->setPicture(picture);
-        b->setGeometry(px(t.left), px(toolbarParked), size.width(), size.height());
+        b->setGeometry(screen::pixels(t.left), screen::pixels(toolbarParked), size.width(),
+                       size.height());
         b->setToolTip(QString());
-        connect(b, &PictureControl::moved, this, [this, i](QPointF, Qt::MouseButtons) {
-            setHint(ToolbarBands::buttons()[i].hint);
-        });
+        connect(b, &PictureControl::moved, this,
+                [this, i](QPointF, Qt::MouseButtons) { setHint(ToolbarBands::buttons()[i].hint); });
         connect(b, &PictureControl::released, this,
                 [this, i](QPointF, Qt::MouseButton button, bool inside) {
-            if (button != Qt::LeftButton || !inside)
-                return;
-            parkToolbar(-1);
-            if (i == 5)
-                closePanels();
-            emit toolbarActivated(i);
-        });
+                    if (button != Qt::LeftButton || !inside)
+                        return;
+                    parkToolbar(-1);
+                    if (i == 5)
+                        closePanels();
+                    emit toolbarActivated(i);
+                });
         toolbar_[i] = b;
     }
 
@@ -372,7 +389,8 @@ void MainWindow::createFrame() {
     placeWidget(layoutToggle_, QRectF(3300, 75, 840, 330));
     connect(layoutToggle_, &PictureControl::moved, this, [this](QPointF, Qt::MouseButtons) {
         const bool professional = isProfessionalTag();
-        layoutToggle_->setPicture(FramePictures::layoutToggle(professional ? 1 : 0, layoutToggle_->size()));
+        layoutToggle_->setPicture(
+            FramePictures::layoutToggle(professional ? 1 : 0, layoutToggle_->size()));
         setHint(professional ? QStringLiteral("切換【簡易版】") : QStringLiteral("切換【專業版】"));
     });
     connect(layoutToggle_, &PictureControl::pressed, this, [this](QPointF, Qt::MouseButton button) {
@@ -387,11 +405,12 @@ void MainWindow::layoutFrame() {
     const QSizeF size = isMaximized() || isMinimized()
                             ? QSizeF(twips::fromPixels(width()), twips::fromPixels(height()))
                             : g.size();
-    frame_ = FrameLayout::compute(size, values_.layoutModeNumber() == 1 ? 1
-                                        : values_.layoutMode.isEmpty() || values_.layoutModeNumber() == 0
-                                            ? 0
-                                            : -1,
-                                  &frame_);
+    frame_ =
+        FrameLayout::compute(size,
+                             values_.layoutModeNumber() == 1                                   ? 1
+                             : values_.layoutMode.isEmpty() || values_.layoutModeNumber() == 0 ? 0
+                                                                                               : -1,
+                             &frame_);
     placeWidget(viewport_, frame_.viewport);
     placeWidget(hint_, frame_.hint);
     placeWidget(hintShadow_, frame_.hintShadow);
@@ -401,9 +420,9 @@ void MainWindow::layoutFrame() {
     shortFace_->setVisible(!professional);
     longFace_->setVisible(professional);
     captionButtons_[0]->move(0, 0);
-    captionButtons_[1]->move(px(FrameLayout::captionButtonWidth), 0);
+    captionButtons_[1]->move(screen::pixels(FrameLayout::captionButtonWidth), 0);
     captionButtons_[1]->setVisible(professional);
-    captionButtons_[2]->move(px(frame_.closeButtonLeft), 0);
+    captionButtons_[2]->move(screen::pixels(frame_.closeButtonLeft), 0);
     captionGroup_->raise();
     update();
 }
@@ -412,7 +431,8 @@ void MainWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);
     for (int i = 0; i < 9; ++i) {
         const QRectF& r = frame_.pieces[i];
-        const QRect target(px(r.left()), px(r.top()), px(r.width()), px(r.height()));
+        const QRect target(screen::pixels(r.left()), screen::pixels(r.top()),
+                           screen::pixels(r.width()), screen::pixels(r.height()));
         if (target.isEmpty())
             continue;
         p.drawImage(target, FramePictures::piece(i, target.size()));
@@ -421,15 +441,18 @@ void MainWindow::paintEvent(QPaintEvent*) {
         // The toolbar's buttons in their normal look lie on the title strip.
         for (int i = 0; i < 6; ++i) {
             const ToolbarButton& t = ToolbarBands::buttons()[i];
-            const QRect target(px(t.left), px(90), px(t.right) - px(t.left), px(400) - px(90));
-            if (target.right() < px(frame_.captionGroup.left()))
+            const QRect target(screen::pixels(t.left), screen::pixels(90),
+                               screen::pixels(t.right) - screen::pixels(t.left),
+                               screen::pixels(400) - screen::pixels(90));
+            if (target.right() < screen::pixels(frame_.captionGroup.left()))
                 p.drawImage(target, FramePictures::toolbarButton(i, FramePictures::Face::Normal,
                                                                  target.size()));
         }
     }
     if (values_.layoutModeNumber() == 1 && !isMaximized()) {
         const QRectF& r = frame_.pieces[8];
-        const QRect target(px(r.left()), px(r.top()), px(r.width()), px(r.height()));
+        const QRect target(screen::pixels(r.left()), screen::pixels(r.top()),
+                           screen::pixels(r.width()), screen::pixels(r.height()));
         p.drawImage(target, FramePictures::resizeGrip(target.size()));
     }
 }
@@ -447,9 +470,13 @@ void MainWindow::setHint(const QString& text) {
     hintShadow_->setText(text);
 }
 
-QString MainWindow::hint() const { return hint_->text(); }
+QString MainWindow::hint() const {
+    return hint_->text();
+}
 
-PageEditor& MainWindow::pageEditor() { return bridge_->editor(); }
+PageEditor& MainWindow::pageEditor() {
+    return bridge_->editor();
+}
 
 QWidget* MainWindow::panel(const QString& name) const {
     return findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
@@ -462,18 +489,19 @@ void MainWindow::closePanels() {
 }
 
 void MainWindow::stackPanels() {
-    const double pageBottom = participant_ ? participant_->pageTop() + participant_->pageHeight() : 0;
+    const double pageBottom =
+        participant_ ? participant_->pageTop() + participant_->pageHeight() : 0;
     double y = pageBottom + frame_.viewport.top() + 120;
     for (const QString& name : stackedPanels) {
         QWidget* p = panel(name);
         if (!p || p->isHidden())
             continue;
-        p->move(px(255), px(y));
+        p->move(screen::pixels(255), screen::pixels(y));
         p->raise();
         y = twips::fromPixels(p->y() + p->height()) + 120;
     }
     if (QWidget* quantity = panel(QStringLiteral("列印數量窗"))) {
-        quantity->move(px(255), px(y));
+        quantity->move(screen::pixels(255), screen::pixels(y));
         quantity->show();
         quantity->raise();
     }
@@ -498,8 +526,12 @@ void MainWindow::showChildWindow(QWidget* child) {
 // ---------------------------------------------------------------------------------------------
 // Layouts
 
-bool MainWindow::isProfessionalTag() const { return layoutTag_ == professionalName; }
-bool MainWindow::isSimpleTag() const { return layoutTag_ == simpleName; }
+bool MainWindow::isProfessionalTag() const {
+    return layoutTag_ == professionalName;
+}
+bool MainWindow::isSimpleTag() const {
+    return layoutTag_ == simpleName;
+}
 
 void MainWindow::switchLayout(const QString& layoutName) {
     if (layoutName == simpleName) {
@@ -521,12 +553,13 @@ void MainWindow::switchLayout(const QString& layoutName) {
 }
 
 void MainWindow::restoreLayoutToggle() {
-    layoutToggle_->setPicture(FramePictures::layoutToggle(isProfessionalTag() ? 2 : 3,
-                                                          layoutToggle_->size()));
+    layoutToggle_->setPicture(
+        FramePictures::layoutToggle(isProfessionalTag() ? 2 : 3, layoutToggle_->size()));
 }
 
 void MainWindow::toggleLayout() {
-    values_.layoutMode = values_.layoutModeNumber() == 0 ? QStringLiteral("1") : QStringLiteral("0");
+    values_.layoutMode =
+        values_.layoutModeNumber() == 0 ? QStringLiteral("1") : QStringLiteral("0");
     if (isMaximized() || isMinimized())
         setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized));
     closePanels();
@@ -588,9 +621,15 @@ void MainWindow::toggleMaximised() {
 void MainWindow::setPointer(Pointer pointer) {
     pointer_ = pointer;
     switch (pointer) {
-    case Pointer::SizeNwSe: setCursor(Qt::SizeFDiagCursor); break;
-    case Pointer::Arrow: setCursor(Qt::ArrowCursor); break;
-    case Pointer::Default: unsetCursor(); break;
+    case Pointer::SizeNwSe:
+        setCursor(Qt::SizeFDiagCursor);
+        break;
+    case Pointer::Arrow:
+        setCursor(Qt::ArrowCursor);
+        break;
+    case Pointer::Default:
+        unsetCursor();
+        break;
     }
 }
 
@@ -601,20 +640,20 @@ void MainWindow::clearCaptionHover() {
 
 void MainWindow::showCaptionHover(int index) {
     clearCaptionHover();
-    captionButtons_[index]->setPicture(FramePictures::captionButton(
-        FramePictures::CaptionButton(index), FramePictures::Face::Hover,
-        captionButtons_[index]->size()));
+    captionButtons_[index]->setPicture(
+        FramePictures::captionButton(FramePictures::CaptionButton(index),
+                                     FramePictures::Face::Hover, captionButtons_[index]->size()));
 }
 
 void MainWindow::parkToolbar(int shownIndex) {
     for (int i = 0; i < 6; ++i)
-        toolbar_[i]->move(toolbar_[i]->x(), i == shownIndex ? 0 : px(toolbarParked));
+        toolbar_[i]->move(toolbar_[i]->x(), i == shownIndex ? 0 : screen::pixels(toolbarParked));
     if (shownIndex >= 0)
         toolbar_[shownIndex]->raise();
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {
-    const QPointF at = toTwips(event->position());
+    const QPointF at = screen::twipsOf(event->position());
     pressX_ = at.x();
     pressY_ = at.y();
     windowDrag_ = -1;
@@ -630,12 +669,13 @@ void MainWindow::mouseReleaseEvent(QMouseEvent*) {
 }
 
 void MainWindow::mouseMoveEvent(QMouseEvent* event) {
-    backgroundMove(toTwips(event->position()), event->buttons());
+    backgroundMove(screen::twipsOf(event->position()), event->buttons());
 }
 
 void MainWindow::dragWindow(QPointF at) {
     const QRectF g = geometryTwips();
-    setGeometryTwips(g.left() + at.x() - pressX_, g.top() + at.y() - pressY_, g.width(), g.height());
+    setGeometryTwips(g.left() + at.x() - pressX_, g.top() + at.y() - pressY_, g.width(),
+                     g.height());
 }
 
 void MainWindow::backgroundMove(QPointF at, Qt::MouseButtons buttons) {
@@ -653,12 +693,14 @@ void MainWindow::backgroundMove(QPointF at, Qt::MouseButtons buttons) {
     if (left && pointer_ == Pointer::SizeNwSe && !isMaximized()) {
         QRectF g = geometryTwips();
         bool changed = false;
-        if (y > pressY_ + dragThreshold || (y < pressY_ - dragThreshold && g.height() > gripMinimumHeight)) {
+        if (y > pressY_ + dragThreshold ||
+            (y < pressY_ - dragThreshold && g.height() > gripMinimumHeight)) {
             g.setHeight(g.height() + y - pressY_);
             pressY_ = y;
             changed = true;
         }
-        if (x > pressX_ + dragThreshold || (x < pressX_ - dragThreshold && g.width() > gripMinimumWidth)) {
+        if (x > pressX_ + dragThreshold ||
+            (x < pressX_ - dragThreshold && g.width() > gripMinimumWidth)) {
             g.setWidth(g.width() + x - pressX_);
             pressX_ = x;
             changed = true;
@@ -677,8 +719,8 @@ void MainWindow::backgroundMove(QPointF at, Qt::MouseButtons buttons) {
 
     if (buttons == Qt::NoButton && normal) {
         const QRectF g = geometryTwips();
-        const bool grip = x > g.width() - 200 && y > g.height() - 200 &&
-                          values_.layoutModeNumber() == 1;
+        const bool grip =
+            x > g.width() - 200 && y > g.height() - 200 && values_.layoutModeNumber() == 1;
         setPointer(grip ? Pointer::SizeNwSe : Pointer::Arrow);
     }
     if (!isSimpleTag())
@@ -701,7 +743,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         switch (event->type()) {
         case QEvent::MouseButtonPress: {
             auto* e = static_cast<QMouseEvent*>(event);
-            const QPointF at = toTwips(e->position() + viewport_->pos());
+            const QPointF at = screen::twipsOf(e->position() + viewport_->pos());
             pressX_ = at.x();
             pressY_ = at.y();
             windowDrag_ = -1;
@@ -712,7 +754,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             return true;
         case QEvent::MouseMove: {
             auto* e = static_cast<QMouseEvent*>(event);
-            viewportMove(toTwips(e->position() + viewport_->pos()), e->buttons());
+            viewportMove(screen::twipsOf(e->position() + viewport_->pos()), e->buttons());
             return true;
         }
         default:

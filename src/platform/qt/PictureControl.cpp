@@ -1,5 +1,7 @@
 #include "platform/qt/PictureControl.h"
 
+#include "common/ScreenPixels.h"
+
 #include "common/Twips.h"
 
 #include <QMouseEvent>
@@ -7,11 +9,7 @@
 
 namespace brevmark {
 
-namespace {
-QPointF toTwips(QPointF pixels) {
-    return {twips::fromPixels(pixels.x()), twips::fromPixels(pixels.y())};
-}
-} // namespace
+namespace {} // namespace
 
 PictureControl::PictureControl(const QString& objectName, QWidget* parent, int index)
     : QWidget(parent) {
@@ -36,18 +34,18 @@ void PictureControl::paintEvent(QPaintEvent*) {
 
 void PictureControl::mousePressEvent(QMouseEvent* event) {
     event->accept();
-    emit pressed(toTwips(event->position()), event->button());
+    emit pressed(screen::twipsOf(event->position()), event->button());
 }
 
 void PictureControl::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
-    emit released(toTwips(event->position()), event->button(),
+    emit released(screen::twipsOf(event->position()), event->button(),
                   rect().contains(event->position().toPoint()));
 }
 
 void PictureControl::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
-    emit moved(toTwips(event->position()), event->buttons());
+    emit moved(screen::twipsOf(event->position()), event->buttons());
 }
 
 void PictureControl::leaveEvent(QEvent*) {
