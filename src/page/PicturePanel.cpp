@@ -15,8 +15,8 @@ namespace {
 // Layout in pixels: the list on the left, the preview to its right.
 constexpr int padding = 8;
 constexpr int listWidth = 118;
-constexpr int listHeight = 96;
-constexpr int buttonHeight = 24;
+constexpr int listHeight = 86;
+constexpr int buttonHeight = 22;
 constexpr int previewLeft = padding * 2 + listWidth;
 constexpr int previewTop = PanelSkin::headerHeight + padding;
 } // namespace
@@ -37,6 +37,7 @@ PicturePanel::PicturePanel(PictureFolder& folder, QWidget* parent)
     const int buttonWidth = (listWidth - padding) / 2;
     take_->setGeometry(padding, buttonsTop, buttonWidth, buttonHeight);
     delete_->setGeometry(padding * 2 + buttonWidth, buttonsTop, buttonWidth, buttonHeight);
+    close_ = new SkinButton(SkinButton::Kind::Close, QStringLiteral("關閉窗"), QString(), this, 6);
 
     connect(list_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { previewRow(list_->row(item)); });
@@ -121,6 +122,10 @@ void PicturePanel::syncCommands() {
 void PicturePanel::resizeToPreview() {
     const QSizeF size = PictureFolder::panelSize(previewRectTwips());
     resize(int(twips::toPixels(size.width())), int(twips::toPixels(size.height())));
+}
+
+void PicturePanel::resizeEvent(QResizeEvent*) {
+    close_->setGeometry(width() - 26, 3, 20, 20);
 }
 
 void PicturePanel::paintEvent(QPaintEvent*) {

@@ -34,6 +34,7 @@ public:
     QListWidget* list() const { return list_; }
     SkinButton* takeButton() const { return take_; }
     SkinButton* deleteButton() const { return delete_; }
+    SkinButton* closeButton() const { return close_; }
     // Where the preview is drawn, in twips from the panel's top-left corner.
     QRectF previewRectTwips() const;
 
@@ -43,6 +44,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -53,6 +55,7 @@ private:
     QListWidget* list_;
     SkinButton* take_;
     SkinButton* delete_;
+    SkinButton* close_;
     std::function<void(const PictureFolder::TakenPicture&)> takeHandler_;
     std::function<void(const QString&)> hintSink_;
 };

@@ -368,6 +368,9 @@ void TagEditor::setPictureFolder(PictureFolder& folder) {
         picturePanel_->setHintSink([this](const QString& text) { host_.setHint(text); });
         picturePanel_->setTakeHandler(
             [this](const PictureFolder::TakenPicture& taken) { takePicture(taken); });
+        connect(picturePanel_->closeButton(), &SkinButton::clicked, this,
+                [this] { host_.closePanelButton(6); });
+        hints_->attach(picturePanel_->closeButton(), [] { return TagTexts::closeButtonHint(); });
     }
 }
 

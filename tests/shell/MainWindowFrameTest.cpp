@@ -192,3 +192,19 @@ TEST_F(Frame, CaptionButtonsShowHintsAndTheCloseButtonCloses) {
     QTest::mouseClick(close, Qt::LeftButton, {}, QPoint(2, 2));
     EXPECT_EQ(control.endings, 1);
 }
+
+TEST_F(Frame, PanelCloseButtonsHideTheirPanels) {
+    MainWindow& w = open("1 0 0 0 12090 7470");
+    QWidget* pictures = w.panel(QStringLiteral("圖片讀取窗"));
+    ASSERT_NE(pictures, nullptr);
+    pictures->show();
+    QWidget* close = nullptr;
+    for (QWidget* c : pictures->findChildren<QWidget*>(QStringLiteral("關閉窗")))
+        if (c->property("index").toInt() == 6)
+            close = c;
+    ASSERT_NE(close, nullptr);
+    QTest::mouseMove(close, QPoint(5, 5));
+    EXPECT_EQ(hint(), QStringLiteral("關閉 功能視窗"));
+    QTest::mouseClick(close, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_FALSE(pictures->isVisible());
+}
