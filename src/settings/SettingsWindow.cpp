@@ -88,7 +88,7 @@ void SettingsWindow::buildPrinterPanel() {
     }
     for (int k = 0; k < 2; ++k) {
         auto* picture = new PictureControl(QStringLiteral("裝置圖亮"), panel, k);
-        picture->setGeometry(screen::rect(QRectF(2460 + k * 780, 420 + k * 120, 1140, 1020)));
+        picture->setGeometry(screen::rect(QRectF(2480 + k * 980, 420, 940, 1020)));
         picture->setPicture(SettingsPictures::device(k, picture->size()));
         picture->setCursor(Qt::PointingHandCursor);
         connect(picture, &PictureControl::released, this,
@@ -122,8 +122,10 @@ void SettingsWindow::buildUpdatePanel() {
         auto* option = new QRadioButton(captions[k], updatePicture_);
         option->setObjectName(QStringLiteral("更新設定"));
         option->setProperty("index", k);
+        // The caption areas of the picture decide a click; the option itself may be wider so that
+        // its whole caption shows.
         option->setGeometry(
-            screen::rect(QRectF(lefts[k] + 45, 535, rights[k] - lefts[k] - 90, 190)));
+            screen::rect(QRectF(lefts[k] + 45, 520, rights[k] - lefts[k] + 330, 220)));
         group->addButton(option, k);
         connect(option, &QRadioButton::clicked, this,
                 [this, k] { choices_->chooseUpdateOption(k); });
@@ -151,7 +153,7 @@ void SettingsWindow::buildWebPanel() {
         auto* option = new QRadioButton(captions[k], webPicture_);
         option->setObjectName(QStringLiteral("網頁選擇"));
         option->setProperty("index", k);
-        option->setGeometry(screen::rect(QRectF(405, 495 + k * 240, 885, 170)));
+        option->setGeometry(screen::rect(QRectF(405, 480 + k * 260, 1700, 240)));
         group->addButton(option, k);
         connect(option, &QRadioButton::toggled, this, [this, k](bool on) {
             if (on)
