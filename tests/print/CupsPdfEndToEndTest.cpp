@@ -64,18 +64,18 @@ TEST_F(CupsPdfEndToEnd, PageOfItemsDecodesWithBarsOnTheResolutionGrid) {
     Fixed4 r = Fixed4::fromDouble(1440.0 / dpi);
     std::uint8_t kind = 0;
 
-    struct Spec {
+    struct Label {
         const char* text;
         int barWidth;
         int ratio;
     };
-    const Spec specs[] = {{"BREVMARK-1", 2, 0},
+    const Label labels[] = {{"BREVMARK-1", 2, 0},
                           {"A1B2C3", 3, 1},
                           {"LABEL 42", 2, 2},
                           {"X/Y+Z.", 4, 3},
                           {"999", 3, 0}};
     int index = 1;
-    for (const Spec& s : specs) {
+    for (const Label& s : labels) {
         BarcodeItem item =
             pageItem(600 + 45.3 * index, 600 + 1800.0 * (index - 1), QString::fromLatin1(s.text));
         item.width = 9000;
@@ -96,7 +96,7 @@ TEST_F(CupsPdfEndToEnd, PageOfItemsDecodesWithBarsOnTheResolutionGrid) {
     const QList<QImage> pages = rasterise(pdf, work);
     ASSERT_EQ(pages.size(), 1);
     index = 1;
-    for (const Spec& s : specs) {
+    for (const Label& s : labels) {
         const BarcodeItem& item = model.items.at(index);
         EXPECT_EQ(decodeRegion(pages[0], item.rect(), work),
                   QStringList{QString::fromLatin1(s.text)})
@@ -107,7 +107,7 @@ TEST_F(CupsPdfEndToEnd, PageOfItemsDecodesWithBarsOnTheResolutionGrid) {
     EXPECT_EQ(
         decode(work.filePath(QDir(work.path()).entryList({QStringLiteral("page*.pgm")}).value(0)))
             .size(),
-        int(std::size(specs)));
+        int(std::size(labels)));
 
     // Every bar's left edge lies on the grid of the resolution (in 600-dpi pixels), counted from
     // the page's left edge, less half a line's width.
