@@ -405,12 +405,9 @@ void MainWindow::layoutFrame() {
     const QSizeF size = isMaximized() || isMinimized()
                             ? QSizeF(twips::fromPixels(width()), twips::fromPixels(height()))
                             : g.size();
-    frame_ =
-        FrameLayout::compute(size,
-                             values_.layoutModeNumber() == 1                                   ? 1
-                             : values_.layoutMode.isEmpty() || values_.layoutModeNumber() == 0 ? 0
-                                                                                               : -1,
-                             &frame_);
+    // Layout modes other than 0 and 1 keep the caption buttons as they were.
+    const int mode = values_.layoutModeNumber();
+    frame_ = FrameLayout::compute(size, mode == 0 || mode == 1 ? mode : -1, &frame_);
     placeWidget(viewport_, frame_.viewport);
     placeWidget(hint_, frame_.hint);
     placeWidget(hintShadow_, frame_.hintShadow);
