@@ -1,5 +1,7 @@
 #include "settings/SettingsPictures.h"
 
+#include "platform/TransparentImage.h"
+
 #include "print/PrintButtonPictures.h"
 
 #include <QLinearGradient>
@@ -16,12 +18,6 @@ const QColor navy(0, 48, 166);
 const QColor lavender(128, 128, 255);
 const QColor accent(43, 208, 228);
 
-QImage blank(QSize pixels) {
-    QImage image(pixels.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    return image;
-}
-
 // Twips of a picture to its pixels.
 qreal px(qreal twips) {
     return twips / 15.0;
@@ -36,7 +32,7 @@ void captionArea(QPainter& p, const QRectF& area) {
 } // namespace
 
 QImage SettingsPictures::windowBackground(QSize pixels) {
-    QImage image = blank(pixels);
+    QImage image = transparentImage(pixels);
     QPainter p(&image);
     QLinearGradient g(0, 0, 0, pixels.height());
     g.setColorAt(0, QColor(236, 242, 255));
@@ -50,7 +46,7 @@ QImage SettingsPictures::windowBackground(QSize pixels) {
 }
 
 QImage SettingsPictures::panelBackground(QSize pixels, const QString& title) {
-    QImage image = blank(pixels);
+    QImage image = transparentImage(pixels);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF box = QRectF(image.rect()).adjusted(0.5, 0.5, -1.5, -1.5);
@@ -78,7 +74,7 @@ QImage SettingsPictures::panelBackground(QSize pixels, const QString& title) {
 }
 
 QImage SettingsPictures::sample(int s, QSize pixels) {
-    QImage image = blank(pixels);
+    QImage image = transparentImage(pixels);
     QPainter p(&image);
     p.fillRect(image.rect(), Qt::white);
     p.setRenderHint(QPainter::Antialiasing);
@@ -111,7 +107,7 @@ QImage SettingsPictures::sample(int s, QSize pixels) {
 }
 
 QImage SettingsPictures::statusPicture(int level, int sampleIndex, QSize pixels) {
-    QImage image = blank(pixels);
+    QImage image = transparentImage(pixels);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal nameWidth = pixels.height() * 1.3;
@@ -131,7 +127,7 @@ QImage SettingsPictures::statusPicture(int level, int sampleIndex, QSize pixels)
 }
 
 QImage SettingsPictures::arrow(QSize pixels) {
-    QImage image = blank(pixels);
+    QImage image = transparentImage(pixels);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal w = pixels.width();
@@ -155,7 +151,7 @@ QImage SettingsPictures::arrow(QSize pixels) {
 }
 
 QImage SettingsPictures::device(int kind, QSize pixels) {
-    QImage image = blank(pixels);
+    QImage image = transparentImage(pixels);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal w = pixels.width();
@@ -196,7 +192,7 @@ QImage SettingsPictures::device(int kind, QSize pixels) {
 }
 
 QImage SettingsPictures::animationFrame(int frame, QSize pixels) {
-    QImage image = blank(pixels);
+    QImage image = transparentImage(pixels);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal w = pixels.width();
@@ -226,7 +222,7 @@ QImage SettingsPictures::animationFrame(int frame, QSize pixels) {
 }
 
 QImage SettingsPictures::closeButton(bool hover, QSize pixels) {
-    QImage image = blank(pixels);
+    QImage image = transparentImage(pixels);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF box = QRectF(image.rect()).adjusted(1, 1, -1, -1);
@@ -242,7 +238,7 @@ QImage SettingsPictures::closeButton(bool hover, QSize pixels) {
 }
 
 QImage SettingsPictures::okPicture(QSize pixels) {
-    QImage image = blank(pixels);
+    QImage image = transparentImage(pixels);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal h = pixels.height();
@@ -265,7 +261,7 @@ QImage SettingsPictures::okPicture(QSize pixels) {
 }
 
 QImage SettingsPictures::calibrationButton(int face, QSize pixels) {
-    QImage image = blank(pixels);
+    QImage image = transparentImage(pixels);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const bool pressed = face == 2;

@@ -1,5 +1,7 @@
 #include "shell/FramePictures.h"
 
+#include "platform/TransparentImage.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -13,12 +15,6 @@ const QColor navyBottom(22, 43, 71);
 const QColor edge(27, 47, 75);
 const QColor accent(43, 208, 228);
 const QColor outline(11, 24, 42);
-
-QImage blank(QSize pixels) {
-    QImage image(pixels.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    return image;
-}
 
 void titleGradient(QPainter& p, const QRect& r) {
     QLinearGradient g(0, 0, 0, r.height());
@@ -47,7 +43,7 @@ void drawBarcodeMark(QPainter& p, const QRectF& r, const QColor& color) {
 } // namespace
 
 QImage FramePictures::piece(int index, QSize pixels) {
-    QImage image = blank(pixels);
+    QImage image = transparentImage(pixels);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QRect r = image.rect();
@@ -103,7 +99,7 @@ QImage FramePictures::piece(int index, QSize pixels) {
 }
 
 QImage FramePictures::resizeGrip(QSize pixels) {
-    QImage image = blank(pixels);
+    QImage image = transparentImage(pixels);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
@@ -119,7 +115,8 @@ QImage FramePictures::resizeGrip(QSize pixels) {
 
 namespace {
 
-void drawCaptionGlyph(QPainter& p, const QRectF& r, FramePictures::CaptionButton b, const QColor& c) {
+void drawCaptionGlyph(QPainter& p, const QRectF& r, FramePictures::CaptionButton b,
+                      const QColor& c) {
     QPen pen(c, 1.6);
     pen.setCapStyle(Qt::RoundCap);
     p.setPen(pen);
@@ -143,7 +140,7 @@ void drawCaptionGlyph(QPainter& p, const QRectF& r, FramePictures::CaptionButton
 } // namespace
 
 QImage FramePictures::captionFace(bool withMaximise, QSize pixels) {
-    QImage image = blank(pixels);
+    QImage image = transparentImage(pixels);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const int count = withMaximise ? 3 : 2;
@@ -160,7 +157,7 @@ QImage FramePictures::captionFace(bool withMaximise, QSize pixels) {
 }
 
 QImage FramePictures::captionButton(CaptionButton button, Face face, QSize pixels) {
-    QImage image = blank(pixels);
+    QImage image = transparentImage(pixels);
     if (face == Face::Normal)
         return image;
     QPainter p(&image);
@@ -194,8 +191,9 @@ void drawToolbarIcon(QPainter& p, int index, const QRectF& r, const QColor& c) {
     case 1: // layouts: a grid
         for (int i = 0; i < 2; ++i)
             for (int j = 0; j < 2; ++j)
-                p.drawRect(QRectF(r.left() + i * r.width() / 2 + 0.5, r.top() + j * r.height() / 2 + 0.5,
-                                  r.width() / 2 - 2, r.height() / 2 - 2));
+                p.drawRect(QRectF(r.left() + i * r.width() / 2 + 0.5,
+                                  r.top() + j * r.height() / 2 + 0.5, r.width() / 2 - 2,
+                                  r.height() / 2 - 2));
         break;
     case 2: { // paper with a folded corner
         QPainterPath path;
@@ -210,12 +208,14 @@ void drawToolbarIcon(QPainter& p, int index, const QRectF& r, const QColor& c) {
     }
     case 3: // arrange: rows of labels
         for (int j = 0; j < 3; ++j)
-            p.drawRect(QRectF(r.left(), r.top() + j * r.height() / 3 + 0.5, r.width(), r.height() / 3 - 2));
+            p.drawRect(QRectF(r.left(), r.top() + j * r.height() / 3 + 0.5, r.width(),
+                              r.height() / 3 - 2));
         break;
     case 4: { // printer
         p.drawRect(QRectF(r.left(), r.top() + r.height() * 0.35, r.width(), r.height() * 0.4));
         p.drawRect(QRectF(r.left() + 3, r.top(), r.width() - 6, r.height() * 0.35));
-        p.drawRect(QRectF(r.left() + 3, r.top() + r.height() * 0.75, r.width() - 6, r.height() * 0.25));
+        p.drawRect(
+            QRectF(r.left() + 3, r.top() + r.height() * 0.75, r.width() - 6, r.height() * 0.25));
         break;
     }
     case 5: { // gear
@@ -238,7 +238,7 @@ void drawToolbarIcon(QPainter& p, int index, const QRectF& r, const QColor& c) {
 } // namespace
 
 QImage FramePictures::toolbarButton(int index, Face face, QSize pixels) {
-    QImage image = blank(pixels);
+    QImage image = transparentImage(pixels);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF r = QRectF(image.rect()).adjusted(0.5, 0.5, -0.5, -0.5);
@@ -268,16 +268,16 @@ QImage FramePictures::toolbarButton(int index, Face face, QSize pixels) {
 }
 
 QImage FramePictures::layoutToggle(int index, QSize pixels) {
-    QImage image = blank(pixels);
+    QImage image = transparentImage(pixels);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF r = QRectF(image.rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     const bool hover = index == 0 || index == 1;
     // What the picture offers: the other layout's name on hover, the current one otherwise.
-    const QString caption = (index == 0 || index == 3) ? QStringLiteral("簡易版")
-                                                       : QStringLiteral("專業版");
-    const QString shown = hover ? (index == 0 ? QStringLiteral("專業版") : QStringLiteral("簡易版"))
-                                : caption;
+    const QString caption =
+        (index == 0 || index == 3) ? QStringLiteral("簡易版") : QStringLiteral("專業版");
+    const QString shown =
+        hover ? (index == 0 ? QStringLiteral("專業版") : QStringLiteral("簡易版")) : caption;
     p.setPen(QPen(hover ? accent : QColor(255, 255, 255, 70), 1));
     p.setBrush(hover ? QColor(43, 208, 228, 60) : QColor(255, 255, 255, 18));
     p.drawRoundedRect(r, r.height() / 2, r.height() / 2);
