@@ -116,7 +116,11 @@ MainWindow::MainWindow(ShellServices services, QWidget* parent)
     resizeTwips(simpleWidth, windowHeight);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The editor, the print commands and the panels hold references to the picture folder and
+    // loader below: they go first.
+    qDeleteAll(children());
+}
 
 // ---------------------------------------------------------------------------------------------
 // Start-up and shut-down

@@ -10,6 +10,7 @@ struct RoundCase {
     double in;
     double out;
 };
+void PrintTo(const RoundCase& c, std::ostream* os) { *os << c.in; }
 class RoundHalfEven : public ::testing::TestWithParam<RoundCase> {};
 TEST_P(RoundHalfEven, RoundsHalvesToEvenNeighbour) {
     EXPECT_EQ(roundHalfEven(GetParam().in), GetParam().out);
@@ -34,6 +35,7 @@ struct NumberCase {
     const char* text;
     double value;
 };
+void PrintTo(const NumberCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
 class LeadingNumberRule : public ::testing::TestWithParam<NumberCase> {};
 TEST_P(LeadingNumberRule, TakesLongestLeadingDecimal) {
     EXPECT_DOUBLE_EQ(leadingNumber(QString::fromUtf8(GetParam().text)), GetParam().value);

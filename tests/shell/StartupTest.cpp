@@ -79,6 +79,8 @@ struct PlacementCase {
     bool maximised;
 };
 
+void PrintTo(const PlacementCase& c, std::ostream* os) { *os << c.value; }
+
 class Placement : public ::testing::TestWithParam<PlacementCase>, protected test::ShellFixture {};
 
 TEST_P(Placement, AppliesOnlyValidParts) {
