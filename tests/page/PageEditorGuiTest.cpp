@@ -1,5 +1,5 @@
 // The page editor driven as a user drives it: mouse and keys on the controls found by name.
-#include "FakeEditorHost.h"
+#include "EditorWindowFixture.h"
 #include "page/AddBarcodePanel.h"
 #include "page/BarcodeEditPanel.h"
 #include "page/BarcodeItemWidget.h"
@@ -17,60 +17,13 @@
 #include <memory>
 
 using namespace brevmark;
+using brevmark::test::px;
 
 namespace {
 
-// Twips to the pixels the widgets use.
-QPoint px(double x, double y) {
-    return QPoint(int(x / 15), int(y / 15));
-}
-
-class PageEditorGuiTest : public ::testing::Test {
+class PageEditorGuiTest : public test::EditorWindowFixture {
 protected:
-    std::unique_ptr<QWidget> window = std::make_unique<QWidget>();
-    QWidget* viewport = new QWidget(window.get());
-    test::FakeEditorHost host;
-    std::unique_ptr<PageEditor> editor;
-
-    void SetUp() override {
-        // A professional-layout window of 12090 x 7470 twips with its viewport inside the frame.
-        window->resize(806, 498);
-        viewport->setObjectName(QStringLiteral("新增載入窗"));
-        viewport->setGeometry(10, 30, 780, 440);
-        host.panelParent = window.get();
-        editor = std::make_unique<PageEditor>(viewport, window.get(), host);
-        editor->setLayoutTag(QStringLiteral("專業版"));
-        window->show();
-        editor->paperAdjust();
-    }
-
-    template <typename T = QWidget> T* control(const char* name, int index = -1) const {
-        for (T* w : window->findChildren<T*>(QString::fromUtf8(name)))
-            if (index < 0 || w->property("index").toInt() == index)
-                return w;
-        return nullptr;
-    }
-    PageWidget* page() const { return control<PageWidget>("列印範圍"); }
-    BarcodeItemWidget* item(int index) const {
-        return control<BarcodeItemWidget>("條碼項目", index);
-    }
-
-    // Right click on the empty page at a page position (twips), then the add-blank button.
-    int addItemAt(double x, double y) {
-        QTest::mousePress(page(), Qt::RightButton, {}, px(x, y));
-        QTest::mouseRelease(page(), Qt::RightButton, {}, px(x, y));
-        auto* add = control<SkinButton>("增加條碼鈕", 0);
-        EXPECT_TRUE(add && add->isVisible());
-        QTest::mouseClick(add, Qt::LeftButton);
-        return editor->model().currentItem;
-    }
-
-    // A pointer move with fractional pixels, so that any twip distance can be reached.
-    static void moveTo(QWidget* w, QPointF pixels, Qt::MouseButtons buttons) {
-        QMouseEvent move(QEvent::MouseMove, pixels, w->mapToGlobal(pixels), Qt::NoButton, buttons,
-                         Qt::NoModifier);
-        QApplication::sendEvent(w, &move);
-    }
+    void SetUp() override { openEditor(); }
 
     // Drags an item by a distance in twips with a button, pressing 30 x 10 pixels inside it.
     void dragItem(int index, double dx, double dy, Qt::MouseButton button = Qt::LeftButton) {

@@ -1,6 +1,6 @@
 // Text labels, images, the context menu, the format memory through the menu and the add-barcode
 // panel, the arrangement panel and the print quantity panel, driven as a user drives them.
-#include "FakeEditorHost.h"
+#include "EditorWindowFixture.h"
 #include "page/AddBarcodePanel.h"
 #include "page/ArrangementPanel.h"
 #include "page/BarcodeItemWidget.h"
@@ -30,48 +30,28 @@
 #include <memory>
 
 using namespace brevmark;
+using brevmark::test::px;
 
 namespace {
 
-QPoint px(double x, double y) {
-    return QPoint(int(x / 15), int(y / 15));
-}
-
-class TagEditorGuiTest : public ::testing::Test {
+class TagEditorGuiTest : public test::EditorWindowFixture {
 protected:
     test::TempDataFolder data;
     LocalFileSystem files;
     QtPictureLoader loader;
-    std::unique_ptr<QWidget> window = std::make_unique<QWidget>();
-    QWidget* viewport = new QWidget(window.get());
-    test::FakeEditorHost host;
     std::unique_ptr<PictureFolder> folder;
-    std::unique_ptr<PageEditor> editor;
 
     void SetUp() override {
-        window->resize(806, 498);
-        viewport->setObjectName(QStringLiteral("新增載入窗"));
-        viewport->setGeometry(10, 30, 780, 440);
-        host.panelParent = window.get();
         QImage image(60, 30, QImage::Format_RGB32);
         image.fill(Qt::red);
         ASSERT_TRUE(image.save(data.location().pictureFile("logo.bmp"), "BMP"));
         folder = std::make_unique<PictureFolder>(files, loader, host.boxes, data.location());
         folder->fill();
-        editor = std::make_unique<PageEditor>(viewport, window.get(), host);
-        editor->setLayoutTag(QStringLiteral("專業版"));
-        editor->setPictureFolder(*folder);
-        editor->setFonts(
-            {QStringLiteral("新細明體"), QStringLiteral("@新細明體"), QStringLiteral("標楷體")});
-        window->show();
-        editor->paperAdjust();
-    }
-
-    template <typename T = QWidget> T* control(const char* name, int index = -1) const {
-        for (T* w : window->findChildren<T*>(QString::fromUtf8(name)))
-            if (index < 0 || w->property("index").toInt() == index)
-                return w;
-        return nullptr;
+        openEditor([this](PageEditor& e) {
+            e.setPictureFolder(*folder);
+            e.setFonts({QStringLiteral("新細明體"), QStringLiteral("@新細明體"),
+                        QStringLiteral("標楷體")});
+        });
     }
     template <typename T> T* tag(const char* name, int item, int index) const {
         for (T* w : window->findChildren<T*>(QString::fromUtf8(name)))
@@ -85,24 +65,7 @@ protected:
     ImageItemWidget* imageWidget(int item, int j) const {
         return tag<ImageItemWidget>("圖形籤", item, j);
     }
-    PageWidget* page() const { return control<PageWidget>("列印範圍"); }
-    BarcodeItemWidget* item(int index) const {
-        return control<BarcodeItemWidget>("條碼項目", index);
-    }
     const TagTable& tags() const { return editor->model().tags; }
-
-    static void moveTo(QWidget* w, QPointF pixels, Qt::MouseButtons buttons) {
-        QMouseEvent move(QEvent::MouseMove, pixels, w->mapToGlobal(pixels), Qt::NoButton, buttons,
-                         Qt::NoModifier);
-        QApplication::sendEvent(w, &move);
-    }
-
-    int addItemAt(double x, double y) {
-        QTest::mousePress(page(), Qt::RightButton, {}, px(x, y));
-        QTest::mouseRelease(page(), Qt::RightButton, {}, px(x, y));
-        QTest::mouseClick(control<SkinButton>("增加條碼鈕", 0), Qt::LeftButton);
-        return editor->model().currentItem;
-    }
 
     // Right click on an item at a pixel point, then the menu entry.
     void menuEntry(int index, QPoint at, int entry) {
