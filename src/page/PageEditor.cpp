@@ -303,6 +303,17 @@ void PageEditor::putItem(int index, const BarcodeItem& item) {
     redrawItem(index);
 }
 
+void PageEditor::showSimpleItemAtOrigin() {
+    BarcodeItem item0 = model_.items.at(ItemTable::simpleItem);
+    item0.left = 0;
+    item0.top = 0;
+    putItem(ItemTable::simpleItem, item0);
+    if (BarcodeItemWidget* w = itemWidget(ItemTable::simpleItem)) {
+        w->show();
+        w->raise();
+    }
+}
+
 BarcodeItemWidget* PageEditor::createPreviewItem(QWidget* parent) {
     removeItemWidget(ItemTable::previewItem);
     tags_->deleteAllTags(ItemTable::previewItem);

@@ -70,6 +70,8 @@ public:
     void setPageRect(const QRectF& rectTwips);
     // Puts a complete item at an index (layout loading, copies) and draws it.
     void putItem(int index, const BarcodeItem& item);
+    // Shows the simple layout's item 0 at the page's top-left corner, drawn anew and in front.
+    void showSimpleItemAtOrigin();
     // Creates the format panel's preview item 999 inside a widget of that panel.
     BarcodeItemWidget* createPreviewItem(QWidget* parent);
 

@@ -69,14 +69,8 @@ void EditorBridge::storeSetting(const QString& key, const QString& value) {
 void EditorBridge::enterSimpleLayout(double viewportTop) {
     PageEditor& e = *editor_;
     e.openItem(ItemTable::simpleItem);
-    BarcodeItem item0 = e.model().items.at(ItemTable::simpleItem);
-    item0.left = 0;
-    item0.top = 0;
-    e.putItem(ItemTable::simpleItem, item0);
-    if (BarcodeItemWidget* w = e.itemWidget(ItemTable::simpleItem)) {
-        w->show();
-        w->raise();
-    }
+    e.showSimpleItemAtOrigin();
+    const BarcodeItem& item0 = e.model().items.at(ItemTable::simpleItem);
     e.pageWidget()->setBorder(false);
     e.setPageRect(QRectF(120, 120, item0.width, item0.height));
     e.pageWidget()->show();

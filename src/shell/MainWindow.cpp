@@ -428,15 +428,23 @@ void MainWindow::layoutFrame() {
     update();
 }
 
+namespace {
+// Pictures are drawn anew only when the size they are needed at changes, not on every paint.
+template <typename Make> const QImage& cached(QImage& slot, QSize size, Make make) {
+    if (slot.size() != size)
+        slot = make(size);
+    return slot;
+}
+} // namespace
+
 void MainWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);
     for (int i = 0; i < 9; ++i) {
-        const QRectF& r = frame_.pieces[i];
-        const QRect target(screen::pixels(r.left()), screen::pixels(r.top()),
-                           screen::pixels(r.width()), screen::pixels(r.height()));
+        const QRect target = screen::rect(frame_.pieces[i]);
         if (target.isEmpty())
             continue;
-        p.drawImage(target, FramePictures::piece(i, target.size()));
+        p.drawImage(target, cached(pieceImages_[i], target.size(),
+                                   [i](QSize size) { return FramePictures::piece(i, size); }));
     }
     if (!isSimpleTag()) {
         // The toolbar's buttons in their normal look lie on the title strip.
@@ -446,15 +454,15 @@ void MainWindow::paintEvent(QPaintEvent*) {
                                screen::pixels(t.right) - screen::pixels(t.left),
                                screen::pixels(400) - screen::pixels(90));
             if (target.right() < screen::pixels(frame_.captionGroup.left()))
-                p.drawImage(target, FramePictures::toolbarButton(i, FramePictures::Face::Normal,
-                                                                 target.size()));
+                p.drawImage(target, cached(toolbarImages_[i], target.size(), [i](QSize size) {
+                                return FramePictures::toolbarButton(i, FramePictures::Face::Normal,
+                                                                    size);
+                            }));
         }
     }
     if (values_.layoutModeNumber() == 1 && !isMaximized()) {
-        const QRectF& r = frame_.pieces[8];
-        const QRect target(screen::pixels(r.left()), screen::pixels(r.top()),
-                           screen::pixels(r.width()), screen::pixels(r.height()));
-        p.drawImage(target, FramePictures::resizeGrip(target.size()));
+        const QRect target = screen::rect(frame_.pieces[8]);
+        p.drawImage(target, cached(gripImage_, target.size(), FramePictures::resizeGrip));
     }
 }
 

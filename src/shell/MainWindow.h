@@ -6,6 +6,7 @@
 #include "shell/ShellServices.h"
 #include "shell/StartupValues.h"
 
+#include <QImage>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -148,6 +149,10 @@ private:
     std::array<PictureControl*, 3> captionButtons_{}; // minimise, maximise, close
     std::array<PictureControl*, 6> toolbar_{};
     PictureControl* layoutToggle_ = nullptr;
+
+    std::array<QImage, 9> pieceImages_;
+    std::array<QImage, 6> toolbarImages_;
+    QImage gripImage_;
 
     Pointer pointer_ = Pointer::Default;
     double pressX_ = 0;

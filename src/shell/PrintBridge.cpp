@@ -71,15 +71,10 @@ void PrintBridge::setSimpleItemVisible(bool visible) {
     BarcodeItemWidget* item0 = editor.itemWidget(ItemTable::simpleItem);
     if (!item0)
         return;
-    if (visible) {
-        BarcodeItem item = editor.model().items.at(ItemTable::simpleItem);
-        item.left = 0;
-        item.top = 0;
-        editor.putItem(ItemTable::simpleItem, item);
-        item0->show();
-    } else {
+    if (visible)
+        editor.showSimpleItemAtOrigin();
+    else
         item0->hide();
-    }
 }
 
 void PrintBridge::refocusBarcodeEntry() {
