@@ -1,7 +1,7 @@
 #pragma once
 
 #include "page/BarcodeItem.h"
-#include "page/FormatRecord.h"
+#include "records/FormatRecord.h"
 #include "page/TagTable.h"
 
 #include <QList>

@@ -1,4 +1,4 @@
-#include "page/FormatRecord.h"
+#include "records/FormatRecord.h"
 
 namespace brevmark {
 
