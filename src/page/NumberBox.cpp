@@ -1,6 +1,7 @@
 #include "page/NumberBox.h"
 
 #include "common/LeadingNumber.h"
+#include "page/NumberKeyRule.h"
 
 #include <QKeyEvent>
 #include <QTimer>
@@ -15,16 +16,7 @@ NumberBox::NumberBox(const QString& objectName, const QString& text, int maxDigi
 }
 
 bool NumberBox::accepts(int key, const QString& text) {
-    switch (key) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Backspace:
-    case Qt::Key_Tab:
-    case Qt::Key_Escape:
-        return true;
-    default:
-        return text.size() == 1 && text.at(0) >= QLatin1Char('0') && text.at(0) <= QLatin1Char('9');
-    }
+    return NumberKeyRule::accepts(key, text);
 }
 
 double NumberBox::value() const {

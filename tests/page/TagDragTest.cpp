@@ -2,7 +2,7 @@
 // key rule.
 #include "page/TagDrag.h"
 #include "page/ContextMenuBands.h"
-#include "page/NumberBox.h"
+#include "page/NumberKeyRule.h"
 #include "page/TagTable.h"
 
 #include <gtest/gtest.h>
@@ -114,18 +114,18 @@ INSTANTIATE_TEST_SUITE_P(Bands, MenuBand,
                                            BandCase{1230, true, 3}, BandCase{1620, true, 4},
                                            BandCase{2024, true, 4}, BandCase{2025, true, -1}));
 
-TEST(NumberBox, OnlyDigitsAndTheFourControlKeysPass) {
-    EXPECT_TRUE(NumberBox::accepts(Qt::Key_5, "5"));
-    EXPECT_TRUE(NumberBox::accepts(Qt::Key_Return, "\r"));
-    EXPECT_TRUE(NumberBox::accepts(Qt::Key_Backspace, "\b"));
-    EXPECT_TRUE(NumberBox::accepts(Qt::Key_Tab, "\t"));
-    EXPECT_TRUE(NumberBox::accepts(Qt::Key_Escape, ""));
-    EXPECT_FALSE(NumberBox::accepts(Qt::Key_A, "a"));
-    EXPECT_FALSE(NumberBox::accepts(Qt::Key_Minus, "-"));
-    EXPECT_FALSE(NumberBox::accepts(Qt::Key_Period, "."));
-    EXPECT_FALSE(NumberBox::accepts(Qt::Key_Delete, ""));
-    EXPECT_FALSE(NumberBox::accepts(Qt::Key_Left, ""));
-    EXPECT_FALSE(NumberBox::accepts(Qt::Key_unknown, "５"));
+TEST(NumberKeyRule, OnlyDigitsAndTheFourControlKeysPass) {
+    EXPECT_TRUE(NumberKeyRule::accepts(Qt::Key_5, "5"));
+    EXPECT_TRUE(NumberKeyRule::accepts(Qt::Key_Return, "\r"));
+    EXPECT_TRUE(NumberKeyRule::accepts(Qt::Key_Backspace, "\b"));
+    EXPECT_TRUE(NumberKeyRule::accepts(Qt::Key_Tab, "\t"));
+    EXPECT_TRUE(NumberKeyRule::accepts(Qt::Key_Escape, ""));
+    EXPECT_FALSE(NumberKeyRule::accepts(Qt::Key_A, "a"));
+    EXPECT_FALSE(NumberKeyRule::accepts(Qt::Key_Minus, "-"));
+    EXPECT_FALSE(NumberKeyRule::accepts(Qt::Key_Period, "."));
+    EXPECT_FALSE(NumberKeyRule::accepts(Qt::Key_Delete, ""));
+    EXPECT_FALSE(NumberKeyRule::accepts(Qt::Key_Left, ""));
+    EXPECT_FALSE(NumberKeyRule::accepts(Qt::Key_unknown, "５"));
 }
 
 } // namespace
