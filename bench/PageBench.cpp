@@ -1,9 +1,9 @@
 // The page editor on a full page of 245 items: redrawing every item, and one drag step of an
 // item (the match line is checked against every other item at each step).
-#include "page/BarcodeItemWidget.h"
-#include "page/EditorHost.h"
-#include "page/PageEditor.h"
-#include "page/PageWidget.h"
+#include "page/ui/BarcodeItemWidget.h"
+#include "page/ui/EditorHost.h"
+#include "page/ui/PageEditor.h"
+#include "page/ui/PageWidget.h"
 #include "platform/FontMetricsTwips.h"
 #include "platform/MessageBoxes.h"
 

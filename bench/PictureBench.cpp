@@ -3,7 +3,7 @@
 // QImage for comparison.
 #include "platform/PainterSurface.h"
 #include "platform/WmfPlayer.h"
-#include "platform/qt/QtPictureLoader.h"
+#include "platform/QtPictureLoader.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -9,11 +9,13 @@ function(brevmark_library name)
   target_compile_options(${name} PRIVATE -Wall -Wextra)
 endfunction()
 
-# brevmark_test(<name> [LIBS ...] [RESOURCE_LOCK lock]): one GoogleTest executable of every .cpp in
-# the calling folder, each test registered with CTest and run under the offscreen platform. Tests
-# that share a lock (the one real printer queue) never run at the same time.
+# brevmark_test(<name> [WIDGETS] [LIBS ...] [RESOURCE_LOCK lock]): one GoogleTest executable of
+# every .cpp in the calling folder, each test registered with CTest and run under the offscreen
+# platform. Tests of model libraries run in a QGuiApplication and must not link widgets; WIDGETS
+# gives a test of windows and panels a QApplication. Tests that share a lock (the one real printer
+# queue) never run at the same time.
 function(brevmark_test name)
-  cmake_parse_arguments(ARG "" "RESOURCE_LOCK" "LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "WIDGETS" "RESOURCE_LOCK" "LIBS" ${ARGN})
   set(lock_property "")
   if(ARG_RESOURCE_LOCK)
     set(lock_property RESOURCE_LOCK ${ARG_RESOURCE_LOCK})
@@ -21,7 +23,12 @@ function(brevmark_test name)
   file(GLOB sources CONFIGURE_DEPENDS
        ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
   add_executable(${name} ${sources})
-  target_link_libraries(${name} PRIVATE brevmark_testsupport ${ARG_LIBS})
+  if(ARG_WIDGETS)
+    target_link_libraries(${name} PRIVATE brevmark_testmain_widgets ${ARG_LIBS})
+  else()
+    target_link_libraries(${name} PRIVATE brevmark_testmain_gui ${ARG_LIBS})
+    set_property(GLOBAL APPEND PROPERTY BREVMARK_MODEL_TESTS ${name})
+  endif()
   target_compile_definitions(${name} PRIVATE
       BREVMARK_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/data"
       BREVMARK_SOURCE_DIR="${PROJECT_SOURCE_DIR}"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "page/EditorHost.h"
+#include "page/ui/EditorHost.h"
 #include "shell/LayoutParticipant.h"
 
 #include <QObject>

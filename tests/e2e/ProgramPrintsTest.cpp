@@ -4,7 +4,7 @@
 
 #include "ShellDoubles.h"
 
-#include "page/PageEditor.h"
+#include "page/ui/PageEditor.h"
 #include "platform/Timer.h"
 #include "print/PrintCommands.h"
 #include "platform/qt/PictureControl.h"

@@ -1,7 +1,7 @@
 #include "page/PictureFolder.h"
 
 #include "platform/LocalFileSystem.h"
-#include "platform/qt/QtPictureLoader.h"
+#include "platform/QtPictureLoader.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TempDataFolder.h"
 

@@ -1,4 +1,4 @@
-#include "platform/qt/QtPictureLoader.h"
+#include "platform/QtPictureLoader.h"
 
 #include <QBuffer>
 #include <QFile>

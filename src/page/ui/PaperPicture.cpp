@@ -1,0 +1,92 @@
+#include "page/ui/PaperPicture.h"
+
+#include "common/Twips.h"
+#include "page/PanelSkin.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace brevmark {
+
+namespace {
+QColor paperColour(PaperSize paper) {
+    switch (paper) {
+    case PaperSize::A4:
+        return QColor(47, 111, 237);
+    case PaperSize::A5:
+        return QColor(34, 160, 110);
+    case PaperSize::B5:
+        return QColor(230, 126, 34);
+    }
+    return Qt::gray;
+}
+
+QRectF pixels(const QRectF& twipsRect) {
+    return {twipsRect.topLeft() / twips::perPixel, twipsRect.size() / twips::perPixel};
+}
+} // namespace
+
+PaperPicture::PaperPicture(QWidget* panel) : QWidget(panel) {
+    setObjectName(QStringLiteral("紙張圖"));
+    resize(120, 116);
+    setCursor(Qt::PointingHandCursor);
+    setMouseTracking(true);
+}
+
+void PaperPicture::showState(PaperSize current, bool landscape) {
+    current_ = current;
+    landscape_ = landscape;
+    update();
+}
+
+void PaperPicture::mousePressEvent(QMouseEvent* e) {
+    if (const auto paper = PaperTable::pictureZoneAt(e->position() * twips::perPixel))
+        emit paperChosen(*paper);
+}
+
+void PaperPicture::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(214, 222, 236), 1));
+    p.setBrush(QColor(241, 245, 251));
+    p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
+
+    // The three sheets to scale, sharing their bottom-left corner, largest behind.
+    const double scale = 52.0 / 16700.0;
+    const QPointF corner(30, 58);
+    for (PaperSize paper : {PaperSize::A4, PaperSize::B5, PaperSize::A5}) {
+        const QSizeF s = PaperTable::size(paper, landscape_) * scale;
+        const QRectF sheet(corner.x(), corner.y() - s.height(), s.width(), s.height());
+        QColor fill = paper == current_ ? paperColour(paper).lighter(175) : QColor(Qt::white);
+        p.setPen(QPen(paperColour(paper), paper == current_ ? 1.6 : 1));
+        p.setBrush(fill);
+        p.drawRect(sheet);
+        p.setPen(paperColour(paper).darker(120));
+        p.setFont(PanelSkin::font(6, true));
+        p.drawText(sheet.adjusted(2, 1, 0, 0), Qt::AlignTop | Qt::AlignRight,
+                   PaperTable::caption(paper) + QStringLiteral(" "));
+    }
+
+    // One chip per zone; the zone itself is what a mouse-down tests.
+    for (PaperSize paper : {PaperSize::A4, PaperSize::A5, PaperSize::B5}) {
+        const QRectF zone = pixels(PaperTable::pictureZone(paper));
+        const bool on = paper == current_;
+        p.setPen(QPen(paperColour(paper), 1));
+        p.setBrush(on ? paperColour(paper) : QColor(Qt::white));
+        p.drawRoundedRect(zone.adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+        p.setPen(on ? QColor(Qt::white) : paperColour(paper).darker(120));
+        QFont f = PanelSkin::font(7, true);
+        f.setPixelSize(qMin(9, int(zone.height()) - 1));
+        p.setFont(f);
+        p.drawText(zone, Qt::AlignCenter, PaperTable::caption(paper));
+        // a small sheet icon before the chip
+        const QSizeF s = PaperTable::size(paper, landscape_) * (12.0 / 16700.0);
+        const QRectF icon(zone.left() - 8 - s.width(), zone.center().y() - s.height() / 2,
+                          s.width(), s.height());
+        p.setPen(QPen(paperColour(paper), 1));
+        p.setBrush(Qt::white);
+        p.drawRect(icon);
+    }
+}
+
+} // namespace brevmark

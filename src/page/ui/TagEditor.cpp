@@ -1,0 +1,483 @@
+#include "page/ui/TagEditor.h"
+
+#include "common/ScreenPixels.h"
+
+#include "common/Rounding.h"
+#include "common/Twips.h"
+#include "page/ui/AddBarcodePanel.h"
+#include "page/ui/BarcodeEditPanel.h"
+#include "page/ui/BarcodeItemWidget.h"
+#include "page/ui/ColourPalette.h"
+#include "page/ui/EditorHost.h"
+#include "page/ui/HintFilter.h"
+#include "page/ui/ImageItemWidget.h"
+#include "page/ui/ItemMenu.h"
+#include "page/ui/PageEditor.h"
+#include "page/PageModel.h"
+#include "page/PanelPlacement.h"
+#include "page/ui/PicturePanel.h"
+#include "page/ui/SkinButton.h"
+#include "page/TagDrag.h"
+#include "page/TagTexts.h"
+#include "page/ui/TextLabelPanel.h"
+#include "page/ui/TextLabelWidget.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+
+namespace brevmark {
+
+namespace {} // namespace
+
+TagEditor::TagEditor(PageEditor& editor, PageModel& model, EditorHost& host, QWidget* panelParent,
+                     ColourPalette* palette, HintFilter* hints)
+    : QObject(&editor), editor_(editor), model_(model), host_(host), panelParent_(panelParent),
+      palette_(palette), hints_(hints), labelPanel_(new TextLabelPanel(panelParent)) {
+    connectLabelPanel();
+}
+
+TagEditor::~TagEditor() = default;
+
+// ---------------------------------------------------------------- widgets
+
+TagWidget* TagEditor::widget(TagKind kind, int item, int number) const {
+    const auto it = widgets_.find({int(kind), item, number});
+    return it == widgets_.end() ? nullptr : it->second.data();
+}
+
+TextLabelWidget* TagEditor::labelWidget(int item, int number) const {
+    return static_cast<TextLabelWidget*>(widget(TagKind::Label, item, number));
+}
+
+ImageItemWidget* TagEditor::imageWidget(int item, int number) const {
+    return static_cast<ImageItemWidget*>(widget(TagKind::Image, item, number));
+}
+
+void TagEditor::createWidget(TagKind kind, int item, int number) {
+    BarcodeItemWidget* owner = editor_.itemWidget(item);
+    if (!owner || widget(kind, item, number))
+        return;
+    TagWidget* w = kind == TagKind::Label
+                       ? static_cast<TagWidget*>(new TextLabelWidget(item, number, owner))
+                       : static_cast<TagWidget*>(new ImageItemWidget(item, number, owner));
+    widgets_[{int(kind), item, number}] = w;
+    connect(w, &TagWidget::pressed, this, &TagEditor::tagPress);
+    connect(w, &TagWidget::moved, this, &TagEditor::tagDrag);
+    connect(w, &TagWidget::released, this, [this] { tagRelease(); });
+    connect(w, &TagWidget::doubleClicked, this, &TagEditor::tagDoubleClick);
+    w->show();
+    w->raise();
+}
+
+void TagEditor::removeWidget(TagKind kind, int item, int number) {
+    const auto it = widgets_.find({int(kind), item, number});
+    if (it == widgets_.end())
+        return;
+    if (TagWidget* w = it->second.data()) {
+        // The press that asks for this may still be running inside the widget.
+        w->hide();
+        w->setObjectName(QString());
+        w->deleteLater();
+    }
+    widgets_.erase(it);
+}
+
+void TagEditor::syncLabel(int item, int number) {
+    const TextLabelItem* label = model_.tags.label(item, number);
+    if (!label)
+        return;
+    if (!widget(TagKind::Label, item, number))
+        createWidget(TagKind::Label, item, number);
+    if (TextLabelWidget* w = labelWidget(item, number))
+        w->showLabel(*label);
+}
+
+void TagEditor::syncImage(int item, int number) {
+    const ImageItem* image = model_.tags.image(item, number);
+    if (!image)
+        return;
+    if (!widget(TagKind::Image, item, number))
+        createWidget(TagKind::Image, item, number);
+    if (ImageItemWidget* w = imageWidget(item, number))
+        w->showImage(*image, pictureOf(image->file));
+}
+
+void TagEditor::syncTags(int item) {
+    // Widgets whose record is gone (or whose item widget was replaced) go first.
+    for (auto it = widgets_.begin(); it != widgets_.end();) {
+        const auto [kind, owner, number] = it->first;
+        if (owner == item && (!it->second || !model_.tags.exists(TagKind(kind), item, number))) {
+            if (it->second)
+                it->second->deleteLater();
+            it = widgets_.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    for (int j = 0; j <= TagTable::maxPerItem; ++j) {
+        syncLabel(item, j);
+        syncImage(item, j);
+    }
+}
+
+Picture TagEditor::pictureOf(const QString& fileName) {
+    if (fileName.isEmpty())
+        return Picture();
+    const auto it = pictures_.constFind(fileName);
+    if (it != pictures_.constEnd())
+        return *it;
+    if (!folder_)
+        return Picture();
+    const Picture picture = folder_->loadFile(fileName);
+    if (!picture.isNull())
+        pictures_.insert(fileName, picture);
+    return picture;
+}
+
+bool TagEditor::pictureUsable(const QString& fileName) {
+    return !pictureOf(fileName).isNull();
+}
+
+void TagEditor::attachItem(BarcodeItemWidget* w) {
+    const int item = w->index();
+    connect(w->deleteTagButton(), &SkinButton::clicked, this, [this, item] { deleteTag(item); });
+    hints_->attach(w->deleteTagButton(),
+                   [this] { return TagTexts::deleteTagHint(underPointerKind_ == TagKind::Image); });
+}
+
+void TagEditor::hideDeleteTagButtons() {
+    for (int k = 0; k <= model_.items.highestInUse(); ++k)
+        if (BarcodeItemWidget* w = editor_.itemWidget(k))
+            w->deleteTagButton()->hide();
+}
+
+// ---------------------------------------------------------------- adding and deleting
+
+std::optional<int> TagEditor::addLabel(int item, QPointF at) {
+    if (!model_.items.exists(item))
+        return std::nullopt;
+    const std::optional<int> number =
+        model_.tags.addLabel(item, TextLabelItem::added(float(at.x()), float(at.y())));
+    if (number)
+        syncLabel(item, *number);
+    return number;
+}
+
+std::optional<int> TagEditor::addImage(int item, QPointF at) {
+    if (!model_.items.exists(item))
+        return std::nullopt;
+    ImageItem image;
+    image.left = float(at.x());
+    image.top = float(at.y());
+    const std::optional<int> number = model_.tags.addImage(item, image);
+    if (number)
+        syncImage(item, *number);
+    return number;
+}
+
+void TagEditor::deleteTag(int item) {
+    if (underPointer_.item == item) {
+        model_.tags.remove(underPointerKind_, item, underPointer_.number);
+        removeWidget(underPointerKind_, item, underPointer_.number);
+        underPointer_ = TagRef();
+    }
+    if (BarcodeItemWidget* w = editor_.itemWidget(item))
+        w->deleteTagButton()->hide();
+    host_.closePanels();
+}
+
+void TagEditor::deleteAllTags(int item) {
+    for (int j = 0; j <= TagTable::maxPerItem; ++j) {
+        removeWidget(TagKind::Label, item, j);
+        removeWidget(TagKind::Image, item, j);
+    }
+    model_.tags.removeAll(item);
+    if (underPointer_.item == item)
+        underPointer_ = TagRef();
+    if (BarcodeItemWidget* w = editor_.itemWidget(item))
+        w->deleteTagButton()->hide();
+}
+
+// ---------------------------------------------------------------- pointer
+
+void TagEditor::showDeleteTagButton(TagKind kind, int item, int number) {
+    BarcodeItemWidget* owner = editor_.itemWidget(item);
+    if (!owner)
+        return;
+    float left = 0, top = 0, width = 0;
+    if (kind == TagKind::Label) {
+        const TextLabelItem* label = model_.tags.label(item, number);
+        if (!label)
+            return;
+        left = label->left, top = label->top, width = label->width;
+    } else {
+        const ImageItem* image = model_.tags.image(item, number);
+        if (!image)
+            return;
+        left = image->left, top = image->top, width = image->width;
+    }
+    underPointer_ = {item, number};
+    underPointerKind_ = kind;
+    SkinButton* button = owner->deleteTagButton();
+    button->move(screen::pixels(left + width), screen::pixels(top));
+    button->show();
+    button->raise();
+}
+
+void TagEditor::closeForTagPress(bool labelPanelToo) {
+    palette_->hide();
+    editor_.editPanel()->hide();
+    editor_.addPanel()->hide();
+    editor_.itemMenu()->hide();
+    if (labelPanelToo)
+        labelPanel_->hide();
+}
+
+void TagEditor::tagPress(TagKind kind, int item, int number, Qt::MouseButton, QPointF at) {
+    if (!model_.tags.exists(kind, item, number))
+        return;
+    model_.currentItem = std::int16_t(item);
+    if (kind == TagKind::Label) {
+        currentLabel_ = {item, number};
+        labelPanel_->showLabel(*model_.tags.label(item, number));
+        closeForTagPress(false);
+        if (picturePanel_)
+            picturePanel_->hide();
+        model_.pointer.press(at);
+        if (item == 0) {
+            labelPanel_->show();
+            labelPanel_->raise();
+            labelPanel_->captionBox()->setFocus();
+            host_.stackPanels();
+        }
+        return;
+    }
+    currentImage_ = {item, number};
+    closeForTagPress(true);
+    model_.pointer.press(at);
+    if (item == 0 && picturePanel_) {
+        const ImageItem* image = model_.tags.image(item, number);
+        picturePanel_->open(picturePanel_->pos(), image->file);
+        host_.stackPanels();
+    }
+}
+
+void TagEditor::tagDrag(TagKind kind, int item, int number, Qt::MouseButtons buttons, QPointF at) {
+    if (!model_.items.exists(item) || !model_.tags.exists(kind, item, number))
+        return;
+    const bool simple = model_.page.isSimpleLayout();
+    const BarcodeItem& owner = model_.items.at(item);
+    const QSizeF itemSize(owner.width, owner.height);
+    const bool drags = model_.pointer.drags(buttons & Qt::LeftButton);
+    TagWidget* w = widget(kind, item, number);
+
+    if (kind == TagKind::Label) {
+        host_.setHint(TagTexts::labelHint(simple));
+        if (!drags) {
+            showDeleteTagButton(kind, item, number);
+            return;
+        }
+        TextLabelItem* label = model_.tags.label(item, number);
+        if (TagDrag::move(label->left, label->top, QSizeF(label->width, label->height), itemSize,
+                          model_.pointer, at))
+            syncLabel(item, number);
+        if (BarcodeItemWidget* ow = editor_.itemWidget(item))
+            ow->deleteTagButton()->hide();
+        return;
+    }
+
+    ImageItem* image = model_.tags.image(item, number);
+    if (w) {
+        switch (TagDrag::zoneAt(*image, at)) {
+        case ImageGesture::ResizeRight:
+            w->setCursor(Qt::SizeHorCursor);
+            break;
+        case ImageGesture::ResizeBottom:
+            w->setCursor(Qt::SizeVerCursor);
+            break;
+        case ImageGesture::Move:
+            w->setCursor(Qt::ArrowCursor);
+            break;
+        }
+    }
+    if (!drags) {
+        host_.setHint(TagTexts::imageHint(simple));
+        showDeleteTagButton(kind, item, number);
+        return;
+    }
+    const ImageGesture gesture = TagDrag::imageGesture(*image, model_.pointer, at);
+    bool changed = false;
+    if (gesture == ImageGesture::Move)
+        changed = TagDrag::move(image->left, image->top, QSizeF(image->width, image->height),
+                                itemSize, model_.pointer, at);
+    else
+        changed = TagDrag::resize(gesture, *image, model_.pointer, at);
+    if (changed)
+        syncImage(item, number);
+    if (BarcodeItemWidget* ow = editor_.itemWidget(item))
+        ow->deleteTagButton()->hide();
+}
+
+void TagEditor::tagRelease() {
+    model_.pointer.release();
+}
+
+void TagEditor::tagDoubleClick(TagKind kind, int item, int number) {
+    if (!model_.tags.exists(kind, item, number))
+        return;
+    if (kind == TagKind::Label) {
+        currentLabel_ = {item, number};
+        openLabelPanel();
+    } else {
+        currentImage_ = {item, number};
+        openPicturePanel();
+    }
+}
+
+QPoint TagEditor::belowItem(int item) const {
+    const QPointF at =
+        PanelPlacement::belowItem(model_.items.at(item).rect(), editor_.pageOrigin());
+    return {screen::pixels(at.x()), screen::pixels(at.y())};
+}
+
+void TagEditor::openLabelPanel() {
+    const TextLabelItem* label = editedLabel();
+    if (!label)
+        return;
+    labelPanel_->showLabel(*label);
+    labelPanel_->move(belowItem(currentLabel_.item));
+    labelPanel_->replaceBox()->clear();
+    labelPanel_->show();
+    labelPanel_->raise();
+    labelPanel_->captionBox()->setFocus();
+}
+
+void TagEditor::openPicturePanel() {
+    const ImageItem* image = model_.tags.image(currentImage_.item, currentImage_.number);
+    if (!picturePanel_ || !image || !model_.items.exists(currentImage_.item))
+        return;
+    picturePanel_->open(belowItem(currentImage_.item), image->file);
+}
+
+void TagEditor::setPictureFolder(PictureFolder& folder) {
+    folder_ = &folder;
+    pictures_.clear();
+    if (!picturePanel_) {
+        picturePanel_ = new PicturePanel(folder, panelParent_);
+        picturePanel_->setHintSink([this](const QString& text) { host_.setHint(text); });
+        picturePanel_->setTakeHandler(
+            [this](const PictureFolder::TakenPicture& taken) { takePicture(taken); });
+        connect(picturePanel_->closeButton(), &SkinButton::clicked, this,
+                [this] { host_.closePanelButton(6); });
+        hints_->attach(picturePanel_->closeButton(), [] { return TagTexts::closeButtonHint(); });
+    }
+}
+
+void TagEditor::takePicture(const PictureFolder::TakenPicture& taken) {
+    ImageItem* image = model_.tags.image(currentImage_.item, currentImage_.number);
+    if (!image)
+        return;
+    image->file = taken.fileName;
+    image->width = float(taken.sizeTwips.width());
+    image->height = float(taken.sizeTwips.height());
+    pictures_.insert(taken.fileName, taken.picture);
+    syncImage(currentImage_.item, currentImage_.number);
+}
+
+// ---------------------------------------------------------------- text label panel
+
+void TagEditor::setFonts(const QStringList& screenFonts) {
+    labelPanel_->setFonts(screenFonts);
+}
+
+TextLabelItem* TagEditor::editedLabel() {
+    if (!currentLabel_.isSet() || !model_.items.exists(currentLabel_.item))
+        return nullptr;
+    return model_.tags.label(currentLabel_.item, currentLabel_.number);
+}
+
+void TagEditor::editLabel(const std::function<void(TextLabelItem&)>& change) {
+    if (labelPanel_->isFilling())
+        return;
+    TextLabelItem* label = editedLabel();
+    if (!label)
+        return;
+    change(*label);
+    label->fitToCaption();
+    syncLabel(currentLabel_.item, currentLabel_.number);
+}
+
+void TagEditor::replaceAll() {
+    const QString from = labelPanel_->captionBox()->text();
+    const QString to = labelPanel_->replaceBox()->text();
+    for (int i : ItemTable::pageIndexes()) {
+        if (!model_.items.exists(i))
+            continue;
+        for (int j = 0; j <= TagTable::maxPerItem; ++j) {
+            TextLabelItem* label = model_.tags.label(i, j);
+            if (label && label->caption == from) {
+                label->caption = to;
+                label->fitToCaption();
+                syncLabel(i, j);
+            }
+        }
+    }
+    host_.beep();
+    labelPanel_->hide();
+}
+
+void TagEditor::connectLabelPanel() {
+    TextLabelPanel* panel = labelPanel_;
+    connect(panel->captionBox(), &QLineEdit::textChanged, this, [this](const QString& text) {
+        editLabel([&text](TextLabelItem& l) { l.caption = text; });
+    });
+    connect(panel->fontList(), &QComboBox::activated, this, [this, panel](int row) {
+        const QString name = panel->fontList()->itemText(row);
+        editLabel([&name](TextLabelItem& l) { l.fontName = name; });
+    });
+    auto setSize = [this, panel] {
+        const double size = panel->sizeList()->currentText().toDouble();
+        if (size > 0)
+            editLabel([size](TextLabelItem& l) { l.fontSize = float(size); });
+    };
+    connect(panel->sizeList(), &QComboBox::activated, this, setSize);
+    for (int style = 0; style < 3; ++style) {
+        connect(panel->styleBox(style), &SkinButton::toggled, this, [this, style](bool on) {
+            editLabel([style, on](TextLabelItem& l) {
+                (style == 0 ? l.bold : style == 1 ? l.italic : l.underline) = on;
+            });
+        });
+    }
+    auto openPalette = [this, panel](SkinButton* button) {
+        const QPoint below = button->mapTo(panel, QPoint(0, button->height() + 2));
+        palette_->open(panel->pos() + below, [this, panel](const QColor& colour) {
+            if (!editedLabel())
+                return;
+            panel->setSwatchColour(colour);
+            editLabel([colour](TextLabelItem& l) { l.foreColour = colour.rgb() & 0xFFFFFF; });
+        });
+    };
+    connect(panel->colourButton(), &SkinButton::clicked, this,
+            [panel, openPalette] { openPalette(panel->colourButton()); });
+    connect(panel->swatchButton(), &SkinButton::clicked, this,
+            [panel, openPalette] { openPalette(panel->swatchButton()); });
+    connect(panel->replaceButton(), &SkinButton::clicked, this, &TagEditor::replaceAll);
+    connect(panel->closeButton(), &SkinButton::clicked, this,
+            [this] { host_.closePanelButton(2); });
+
+    hints_->attach(panel->captionBox(), [] { return TagTexts::captionBoxHint(); });
+    const QString styleHints[3] = {TagTexts::boldHint(), TagTexts::italicHint(),
+                                   TagTexts::underlineHint()};
+    for (int style = 0; style < 3; ++style) {
+        const QString hint = styleHints[style];
+        hints_->attach(panel->styleBox(style), [hint] { return hint; });
+        hints_->attach(panel->styleButton(style), [hint] { return hint; });
+    }
+    hints_->attach(panel->colourButton(), [] { return TagTexts::colourHint(); });
+    hints_->attach(panel->swatchButton(), [] { return TagTexts::colourHint(); });
+    hints_->attach(panel->replaceBox(), [] { return TagTexts::replaceAllHint(); });
+    hints_->attach(panel->closeButton(), [] { return TagTexts::closeButtonHint(); });
+}
+
+} // namespace brevmark
