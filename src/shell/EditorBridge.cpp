@@ -79,8 +79,7 @@ void EditorBridge::enterSimpleLayout(double viewportTop) {
     panel->move(screen::pixels(255), screen::pixels(viewportTop + item0.height + 240));
     panel->show();
     panel->raise();
-    if (QWidget* quantity =
-            window_.findChild<QWidget*>(QStringLiteral("列印數量窗"), Qt::FindDirectChildrenOnly)) {
+    if (QWidget* quantity = window_.panel(FloatingPanel::PrintQuantity)) {
         quantity->move(screen::pixels(255), panel->y() + panel->height() + screen::pixels(120));
         quantity->show();
         quantity->raise();

@@ -4,14 +4,14 @@
 
 #include "common/Rounding.h"
 #include "common/Twips.h"
-#include "page/ui/PageEditor.h"
 #include "page/PictureFolder.h"
+#include "page/ui/PageEditor.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
+#include "platform/QtPictureLoader.h"
 #include "platform/SystemServices.h"
 #include "platform/Timer.h"
 #include "platform/qt/PictureControl.h"
-#include "platform/QtPictureLoader.h"
 #include "prompt/PromptWindow.h"
 #include "records/SettingsKeys.h"
 #include "shell/ApplicationControl.h"
@@ -48,41 +48,12 @@ QSize pxSize(QSizeF t) {
     return {qMax(1, screen::pixels(t.width())), qMax(1, screen::pixels(t.height()))};
 }
 
-// The panels that close-panels hides, and the order in which the simple layout stacks them.
-const QStringList closablePanels{
-    QStringLiteral("列印數量窗"), QStringLiteral("開啟記錄窗"), QStringLiteral("條碼儲存窗"),
-    QStringLiteral("條碼載入窗"), QStringLiteral("條碼輸入區"), QStringLiteral("標籤修改區"),
-    QStringLiteral("條碼讀取窗"), QStringLiteral("自動排列窗"), QStringLiteral("紙張設定窗"),
-    QStringLiteral("圖片讀取窗"), QStringLiteral("色彩選項")};
-const QStringList stackedPanels{QStringLiteral("條碼儲存窗"), QStringLiteral("條碼輸入區"),
-                                QStringLiteral("標籤修改區"), QStringLiteral("圖片讀取窗"),
-                                QStringLiteral("條碼讀取窗")};
-// Panels by the index of their close button 關閉窗.
-QString panelOfCloseButton(int index) {
-    switch (index) {
-    case 0:
-        return QStringLiteral("條碼載入窗");
-    case 1:
-        return QStringLiteral("條碼輸入區");
-    case 2:
-        return QStringLiteral("標籤修改區");
-    case 4:
-        return QStringLiteral("條碼讀取窗");
-    case 5:
-        return QStringLiteral("條碼儲存窗");
-    case 6:
-        return QStringLiteral("圖片讀取窗");
-    default:
-        return {};
-    }
-}
-
 } // namespace
 
 MainWindow::MainWindow(ShellServices services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), services_(std::move(services)),
       settings_(services_.files, services_.messages, services_.location.recordsFolder()),
-      timers_(this) {
+      timers_(this), panels_(this) {
     setObjectName(QStringLiteral("主視窗"));
     setWindowTitle(QStringLiteral("Tavo Brevmark"));
     setMouseTracking(true);
@@ -487,39 +458,24 @@ PageEditor& MainWindow::pageEditor() {
     return bridge_->editor();
 }
 
-QWidget* MainWindow::panel(const QString& name) const {
-    return findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
+QWidget* MainWindow::panel(FloatingPanel id) const {
+    return panels_.find(id);
 }
 
 void MainWindow::closePanels() {
-    for (const QString& name : closablePanels)
-        if (QWidget* p = panel(name))
-            p->hide();
+    panels_.closeAll();
 }
 
 void MainWindow::stackPanels() {
     const double pageBottom =
         participant_ ? participant_->pageTop() + participant_->pageHeight() : 0;
-    double y = pageBottom + frame_.viewport.top() + 120;
-    for (const QString& name : stackedPanels) {
-        QWidget* p = panel(name);
-        if (!p || p->isHidden())
-            continue;
-        p->move(screen::pixels(255), screen::pixels(y));
-        p->raise();
-        y = twips::fromPixels(p->y() + p->height()) + 120;
-    }
-    if (QWidget* quantity = panel(QStringLiteral("列印數量窗"))) {
-        quantity->move(screen::pixels(255), screen::pixels(y));
-        quantity->show();
-        quantity->raise();
-    }
+    panels_.stack(pageBottom + frame_.viewport.top() + 120);
 }
 
 void MainWindow::closePanelButton(int index) {
     if (isSimpleTag()) {
-        if (QWidget* p = panel(panelOfCloseButton(index)))
-            p->hide();
+        if (const std::optional<FloatingPanel> closed = FloatingPanelTable::ofCloseButton(index))
+            panels_.hide(*closed);
         stackPanels();
     } else if (isProfessionalTag()) {
         closePanels();
@@ -740,8 +696,7 @@ void MainWindow::viewportMove(QPointF at, Qt::MouseButtons buttons) {
     for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
         if (child->property("entered").toInt() == 1)
             child->hide();
-    if (QWidget* menu = panel(QStringLiteral("功能選項")))
-        menu->hide();
+    panels_.hide(FloatingPanel::ItemMenu);
     setHint(hintMove);
     if ((buttons & Qt::LeftButton) && !isMaximized() && windowDrag_ == -1)
         dragWindow(at);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "page/ui/FloatingPanels.h"
 #include "records/SettingsStore.h"
 #include "shell/FrameLayout.h"
 #include "shell/MainWindowTimers.h"
@@ -65,8 +66,9 @@ public:
     const QtPictureLoader& pictureLoader() const { return *pictureLoader_; }
     // The prompt window 提示視窗 for the notices after a change.
     PromptWindow& prompt() { return *prompt_; }
-    // A floating panel of the client area by its name, or null.
-    QWidget* panel(const QString& name) const;
+    // A floating panel of the client area, or null while it has not been made.
+    QWidget* panel(FloatingPanel id) const;
+    const FloatingPanels& panels() const { return panels_; }
     // Opens a child window: the main window hides until the child closes.
     void showChildWindow(QWidget* child);
 
@@ -127,6 +129,7 @@ private:
     SettingsStore settings_;
     StartupValues values_;
     MainWindowTimers timers_;
+    FloatingPanels panels_;
     QStringList fontList_;
     bool ending_ = false;
 

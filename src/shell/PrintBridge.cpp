@@ -32,7 +32,7 @@ PrintBridge::PrintBridge(MainWindow& window)
     f1_ = new F1Poller(window.services().system, *window.timers().printHotKey,
                        [this] { commands_->printForCurrentLayout(); }, this);
 
-    if (auto* quantity = window.findChild<PrintQuantityPanel*>(QStringLiteral("列印數量窗"))) {
+    if (PrintQuantityPanel* quantity = window.pageEditor().quantityPanel()) {
         auto* button = new PrintButton(quantity);
         button->setHintSink([this](const QString& hint) { window_.setHint(hint); });
         connect(button, &PrintButton::printRequested, this, [this] { commands_->printSimple(); });

@@ -195,7 +195,8 @@ TEST_F(Frame, CaptionButtonsShowHintsAndTheCloseButtonCloses) {
 
 TEST_F(Frame, PanelCloseButtonsHideTheirPanels) {
     MainWindow& w = open("1 0 0 0 12090 7470");
-    QWidget* pictures = w.panel(QStringLiteral("圖片讀取窗"));
+    auto* pictures =
+        w.findChild<QWidget*>(QStringLiteral("圖片讀取窗"), Qt::FindDirectChildrenOnly);
     ASSERT_NE(pictures, nullptr);
     pictures->show();
     QWidget* close = nullptr;

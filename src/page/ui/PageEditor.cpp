@@ -5,27 +5,27 @@
 #include "common/LeadingNumber.h"
 #include "common/Rounding.h"
 #include "common/Twips.h"
-#include "page/ui/AddBarcodePanel.h"
 #include "page/Arrangement.h"
+#include "page/CopyPlacement.h"
+#include "page/EditPanelRules.h"
+#include "page/EditorTexts.h"
+#include "page/PanelPlacement.h"
+#include "page/TagTexts.h"
+#include "page/ui/AddBarcodePanel.h"
 #include "page/ui/ArrangementPanel.h"
 #include "page/ui/BarcodeEditPanel.h"
 #include "page/ui/BarcodeItemWidget.h"
 #include "page/ui/ColourPalette.h"
-#include "page/CopyPlacement.h"
-#include "page/EditPanelRules.h"
-#include "page/EditorTexts.h"
 #include "page/ui/GuideWidget.h"
 #include "page/ui/HintFilter.h"
 #include "page/ui/ItemMenu.h"
 #include "page/ui/NumberBox.h"
 #include "page/ui/PageWidget.h"
-#include "page/PanelPlacement.h"
 #include "page/ui/PaperPanel.h"
 #include "page/ui/PrintQuantityPanel.h"
 #include "page/ui/SkinButton.h"
 #include "page/ui/SymbolHandleWidget.h"
 #include "page/ui/TagEditor.h"
-#include "page/TagTexts.h"
 #include "page/ui/TextLabelPanel.h"
 #include "platform/MessageBoxes.h"
 #include "symbology/BarcodeEntry.h"
@@ -39,9 +39,16 @@
 
 namespace brevmark {
 
+namespace {
+// The panels that show one item and go when it scrolls away or is deleted.
+constexpr std::initializer_list<FloatingPanel> itemPanels{
+    FloatingPanel::SaveFormat, FloatingPanel::BarcodeEdit, FloatingPanel::TextLabel,
+    FloatingPanel::FormatRecord};
+} // namespace
+
 PageEditor::PageEditor(QWidget* viewport, QWidget* panelParent, EditorHost& host, QObject* parent)
-    : QObject(parent), viewport_(viewport), panelParent_(panelParent), host_(host),
-      pageWidget_(new PageWidget(viewport)),
+    : QObject(parent), viewport_(viewport), panelParent_(panelParent), panels_(panelParent),
+      host_(host), pageWidget_(new PageWidget(viewport)),
       selectionFrame_(new GuideWidget(GuideWidget::Kind::SelectionFrame, pageWidget_)),
       matchLine_(new GuideWidget(GuideWidget::Kind::MatchLine, pageWidget_)),
       verticalBar_(new QScrollBar(Qt::Vertical, viewport)),
@@ -59,14 +66,12 @@ PageEditor::PageEditor(QWidget* viewport, QWidget* panelParent, EditorHost& host
     verticalBar_->hide();
     horizontalBar_->hide();
     connect(verticalBar_, &QScrollBar::valueChanged, this, [this](int v) {
-        for (const char* name : {"條碼儲存窗", "條碼輸入區", "標籤修改區", "條碼讀取窗"})
-            hidePanel(name);
+        panels_.hide(itemPanels);
         model_.page.top = LabelPage::scrolledPosition(v);
         syncPage();
     });
     connect(horizontalBar_, &QScrollBar::valueChanged, this, [this](int h) {
-        for (const char* name : {"條碼儲存窗", "條碼輸入區", "標籤修改區", "條碼讀取窗"})
-            hidePanel(name);
+        panels_.hide(itemPanels);
         model_.page.left = LabelPage::scrolledPosition(h);
         syncPage();
     });
@@ -115,12 +120,6 @@ void PageEditor::syncPage() {
     pageWidget_->setGeometry(screen::pixels(page.left), screen::pixels(page.top),
                              qMax(1, screen::pixels(page.width)),
                              qMax(1, screen::pixels(page.height)));
-}
-
-void PageEditor::hidePanel(const char* name) {
-    if (auto* panel =
-            panelParent_->findChild<QWidget*>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly))
-        panel->hide();
 }
 
 DrawingSurface& PageEditor::overlay() {
@@ -193,12 +192,7 @@ void PageEditor::pagePress(Qt::MouseButton button, QPointF at) {
 }
 
 void PageEditor::pageDrag(Qt::MouseButtons buttons, QPointF at) {
-    for (const char* name : {"自動排列窗", "紙張設定窗", "開啟記錄窗"}) {
-        auto* panel =
-            panelParent_->findChild<QWidget*>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly);
-        if (panel && panel->property("entered").toInt() == 1)
-            panel->hide();
-    }
+    panels_.hideEntered();
     if (model_.pointer.drags(buttons & Qt::LeftButton)) {
         if (model_.page.pan(model_.pointer, at))
             syncPage();
@@ -206,7 +200,7 @@ void PageEditor::pageDrag(Qt::MouseButtons buttons, QPointF at) {
     }
     host_.setHint(EditorTexts::pageHint());
     addPanel_->hide();
-    hidePanel("功能選項");
+    panels_.hide(FloatingPanel::ItemMenu);
     for (int k = 1; k <= model_.items.highestInUse(); ++k)
         if (BarcodeItemWidget* w = itemWidget(k))
             w->deleteButton()->hide();
@@ -328,8 +322,7 @@ void PageEditor::deleteItem(int index) {
     host_.deleteItemLabels(index);
     removeItemWidget(index);
     model_.items.remove(index);
-    for (const char* name : {"條碼儲存窗", "條碼輸入區", "標籤修改區", "條碼讀取窗"})
-        hidePanel(name);
+    panels_.hide(itemPanels);
     selectionFrame_->hide();
     matchLine_->hide();
 }
@@ -340,7 +333,7 @@ void PageEditor::clearPage() {
         host_.deleteItemLabels(k);
         removeItemWidget(k);
     }
-    hidePanel("開啟記錄窗");
+    panels_.hide(FloatingPanel::Layouts);
     // The edit panel and the palette would otherwise go on editing an item that is gone.
     editPanel_->hide();
     palette_->hide();
@@ -375,11 +368,11 @@ void PageEditor::itemPress(int index, Qt::MouseButton button, QPointF at) {
     if (BarcodeItemWidget* w = itemWidget(index))
         w->raise();
     model_.pointer.press(at);
-    hidePanel("功能選項");
+    panels_.hide(FloatingPanel::ItemMenu);
     palette_->hide();
     addPanel_->hide();
-    for (const char* name : {"條碼儲存窗", "條碼讀取窗", "標籤修改區", "圖片讀取窗"})
-        hidePanel(name);
+    panels_.hide({FloatingPanel::SaveFormat, FloatingPanel::FormatRecord, FloatingPanel::TextLabel,
+                  FloatingPanel::Pictures});
     editPanel_->hide();
     if (index == ItemTable::simpleItem && button == Qt::LeftButton) {
         openItem(index);
@@ -390,7 +383,7 @@ void PageEditor::itemPress(int index, Qt::MouseButton button, QPointF at) {
 void PageEditor::itemDrag(int index, Qt::MouseButtons buttons, QPointF at) {
     if (!model_.items.exists(index))
         return;
-    hidePanel("功能選項");
+    panels_.hide(FloatingPanel::ItemMenu);
     matchLine_->hide();
     model_.currentItem = std::int16_t(index);
     BarcodeItem& item = model_.items.at(index);
@@ -399,7 +392,7 @@ void PageEditor::itemDrag(int index, Qt::MouseButtons buttons, QPointF at) {
     const bool simple = model_.page.isSimpleLayout();
     if (gesture == ItemGesture::ResizeRight || gesture == ItemGesture::ResizeBottom) {
         editPanel_->hide();
-        hidePanel("列印數量窗");
+        panels_.hide(FloatingPanel::PrintQuantity);
         if (ItemDrag::apply(gesture, item, model_.pointer, at)) {
             redrawItem(index);
             if (simple) {

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "page/ui/EditorHost.h"
 #include "page/FormatMemory.h"
 #include "page/ItemDrag.h"
 #include "page/PageModel.h"
+#include "page/ui/EditorHost.h"
+#include "page/ui/FloatingPanels.h"
 #include "symbology/EditedBarcode.h"
 
 #include <QObject>
@@ -154,7 +155,6 @@ private:
     // deleted item.
     BarcodeItem* editedItem();
     void editAndRedraw(const std::function<void(BarcodeItem&)>& change, bool redraw = true);
-    void hidePanel(const char* name);
     void showSelectionFrame(int index);
     QPointF viewportOrigin() const;
     void menuChosen(int entry, int index);
@@ -162,6 +162,7 @@ private:
 
     QWidget* viewport_;
     QWidget* panelParent_;
+    FloatingPanels panels_;
     EditorHost& host_;
     PageModel model_;
     PageWidget* pageWidget_;
