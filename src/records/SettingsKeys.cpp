@@ -2,15 +2,22 @@
 
 namespace brevmark::settings_keys {
 
+namespace {
+struct KnownKey {
+    const QString& text;
+    bool isPrefix;
+};
+
+#define BREVMARK_SETTINGS_KEY_ROW(name, text, isPrefix) KnownKey{name, isPrefix},
+const KnownKey knownKeys[] = {BREVMARK_SETTINGS_KEYS(BREVMARK_SETTINGS_KEY_ROW)};
+#undef BREVMARK_SETTINGS_KEY_ROW
+} // namespace
+
 bool isKnown(const QString& key) {
-    static const QString known[] = {mainWindowSize, printArrangement, fieldCaptions, fieldCount,
-                                    columnPositions, fieldTicks, pictureText, pictureThickness,
-                                    managerPreview, importWindowSize, printerKind, updateSetting,
-                                    printResolution, password};
-    for (const QString& k : known)
-        if (k == key)
+    for (const KnownKey& known : knownKeys)
+        if (known.isPrefix ? key.startsWith(known.text) : key == known.text)
             return true;
-    return key.startsWith(alignmentPrefix);
+    return false;
 }
 
 } // namespace brevmark::settings_keys

@@ -28,6 +28,7 @@
 #include "page/ui/TagEditor.h"
 #include "page/ui/TextLabelPanel.h"
 #include "platform/MessageBoxes.h"
+#include "records/SettingsKeys.h"
 #include "symbology/BarcodeEntry.h"
 #include "symbology/BarcodeRedraw.h"
 #include "symbology/SerialStep.h"
@@ -755,7 +756,8 @@ bool PageEditor::arrange(int mode) {
 }
 
 void PageEditor::saveArrangementSettings() {
-    host_.storeSetting(QStringLiteral("列印排列"), arrangementPanel_->settings().settingText());
+    host_.storeSetting(settings_keys::printArrangement,
+                       arrangementPanel_->settings().settingText());
     if (arrangementPanel_->mode() >= 0)
         arrange(arrangementPanel_->mode());
 }
