@@ -8,6 +8,7 @@
 #include "platform/PictureLoader.h"
 #include "platform/qt/QtPrinter.h"
 #include "print/PrintCommands.h"
+#include "print/PrintSettings.h"
 #include "print/PrintHost.h"
 
 #include <QApplication>
@@ -32,9 +33,6 @@ public:
 
 class BenchHost : public PrintHost {
 public:
-    QString printQuantityText() const override { return QStringLiteral("1"); }
-    QString startLeftText() const override { return QStringLiteral("20"); }
-    QString startTopText() const override { return QStringLiteral("20"); }
     void setSimpleItemVisible(bool) override {}
     void refocusBarcodeEntry() override {}
     void closePanels() override {}
@@ -93,15 +91,13 @@ void fillFullPage(PageModel& model, TagTable& tags) {
 
 void runPage(benchmark::State& state, const PrinterFactory& factory) {
     PageModel model;
-    TagTable tags;
-    fillFullPage(model, tags);
+    fillFullPage(model, model.tags);
     NoPictures pictures;
     SilentBoxes boxes;
     BenchHost host;
-    std::uint8_t kind = 0;
-    Fixed4 resolution = Fixed4::fromRaw(48000);
-    PrintCommands commands(model, tags, pictures, DataLocation(QStringLiteral("/nowhere")), factory,
-                           boxes, kind, resolution, host);
+    const PrintSettings settings{0, Fixed4::fromRaw(48000)};
+    PrintCommands commands(model, pictures, DataLocation(QStringLiteral("/nowhere")), factory, boxes,
+                           settings, host);
     for (auto _ : state)
         commands.printPage();
     state.counters["items"] = double(model.items.count());

@@ -6,6 +6,7 @@
 #include "platform/MessageBoxes.h"
 #include "platform/Printer.h"
 #include "print/PrintPictures.h"
+#include "print/PrintSettings.h"
 #include "print/PrintTexts.h"
 #include "symbology/PrintedSymbol.h"
 
@@ -27,9 +28,9 @@ ItemPrinter::ItemPrinter(ItemTable& items, const TagTable& tags, PrintPictures& 
                          MessageBoxes& messages)
     : items_(items), tags_(tags), pictures_(pictures), messages_(messages) {}
 
-QPointF ItemPrinter::printOrigin(const BarcodeItem& item, int printerKind) {
+QPointF ItemPrinter::printOrigin(QPointF placeOnPage, int printerKind) {
     if (printerKind == 0)
-        return {item.left, item.top};
+        return placeOnPage;
     return {0, 0};
 }
 
@@ -56,11 +57,18 @@ bool ItemPrinter::drawTags(int index, QPointF origin, Printer& printer) {
     return true;
 }
 
-bool ItemPrinter::print(int index, Printer& printer, int printerKind, Fixed4 resolution) {
+bool ItemPrinter::print(int index, Printer& printer, const PrintSettings& settings) {
+    const BarcodeItem& item = items_.at(index);
+    return print(index, QPointF(item.left, item.top), printer, settings);
+}
+
+bool ItemPrinter::print(int index, QPointF placeOnPage, Printer& printer,
+                        const PrintSettings& settings) {
+    const Fixed4 resolution = settings.resolution;
     BarcodeItem& item = items_.at(index);
     if (item.symbol.barWidth == 0)
         item.symbol.barWidth = 2;
-    const QPointF origin = printOrigin(item, printerKind);
+    const QPointF origin = printOrigin(placeOnPage, settings.printerKind);
     const QRectF frame(origin, QSizeF(item.width, item.height));
     printer.fillRect(frame, QColor::fromRgb(item.backColour));
     if (item.border == 1)

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "common/Fixed4.h"
-
 #include <QPointF>
 
 namespace brevmark {
@@ -11,7 +9,7 @@ class MessageBoxes;
 class Printer;
 class PrintPictures;
 class TagTable;
-struct BarcodeItem;
+struct PrintSettings;
 
 // `噴墨列印`: draws one barcode item into the open print document, in this order: background,
 // border, text labels, images, then the symbol (centred text, and per cell the spread character
@@ -24,11 +22,13 @@ public:
 
     // Where the item's top-left corner goes on paper: its place on the label page for a page
     // printer (kind 0), the page's corner for a label printer and any other kind.
-    static QPointF printOrigin(const BarcodeItem& item, int printerKind);
+    static QPointF printOrigin(QPointF placeOnPage, int printerKind);
 
-    // False when the item could not be printed completely; the user has then been warned with
-    // the item's index, and the caller goes on with the next item.
-    bool print(int index, Printer& printer, int printerKind, Fixed4 resolution);
+    // Prints the item as if it lay at `placeOnPage` (a copy of item 0), or where it lies. False
+    // when the item could not be printed completely; the user has then been warned with the
+    // item's index, and the caller goes on with the next item.
+    bool print(int index, QPointF placeOnPage, Printer& printer, const PrintSettings& settings);
+    bool print(int index, Printer& printer, const PrintSettings& settings);
 
 private:
     bool drawTags(int index, QPointF origin, Printer& printer);

@@ -1,32 +1,31 @@
 #pragma once
 
-#include "common/Fixed4.h"
 #include "platform/DataLocation.h"
 #include "print/ItemPrinter.h"
+#include "print/PrintJob.h"
 #include "print/PrintPictures.h"
 #include "print/PrinterFactory.h"
-
-#include <cstdint>
 
 namespace brevmark {
 
 class MessageBoxes;
 class PictureLoader;
 class PrintHost;
-class TagTable;
 struct PageModel;
+struct PrintSettings;
 
-// The two print commands of the main window and the item print `噴墨列印` they share. Every
-// command prints on a fresh printer from the factory (the system's default printer); when the
+// The two print commands of the main window and the item print `噴墨列印` they share. Each runs
+// one print job on a fresh printer from the factory (the system's default printer); when the
 // system has none the user is told and nothing is printed. A command that draws nothing sends
-// no document.
+// no document. The steps around the job (closing panels, hiding item 0, refocusing) go to the
+// host.
 class PrintCommands {
 public:
-    // `printerKind` and `resolution` are the program's live values (0 page printer, 1 label
-    // printer; twips between module lines): the settings window may change them at any time.
-    PrintCommands(PageModel& model, const TagTable& tags, const PictureLoader& pictures,
-                  DataLocation location, PrinterFactory printers, MessageBoxes& messages,
-                  const std::uint8_t& printerKind, const Fixed4& resolution, PrintHost& host);
+    // `settings` are the program's live print settings: the settings window may change them at
+    // any time, and each command prints with them as they are then.
+    PrintCommands(PageModel& model, const PictureLoader& pictures, DataLocation location,
+                  PrinterFactory printers, MessageBoxes& messages, const PrintSettings& settings,
+                  PrintHost& host);
     PrintCommands(const PrintCommands&) = delete;
     PrintCommands& operator=(const PrintCommands&) = delete;
 
@@ -45,15 +44,16 @@ public:
 
 private:
     std::unique_ptr<Printer> openPrinter();
+    void run(const QList<PrintJob::Placement>& placements);
 
     PageModel& model_;
     PrintPictures pictures_;
     PrinterFactory printers_;
     MessageBoxes& messages_;
-    const std::uint8_t& printerKind_;
-    const Fixed4& resolution_;
+    const PrintSettings& settings_;
     PrintHost& host_;
     ItemPrinter itemPrinter_;
+    PrintJob job_;
     int failed_ = 0;
 };
 

@@ -7,9 +7,9 @@ namespace brevmark {
 
 namespace levels = resolution_levels;
 
-ResolutionCalibration::ResolutionCalibration(Fixed4& resolution,
+ResolutionCalibration::ResolutionCalibration(PrintSettings& settings,
                                              std::function<void(const QString&)> store)
-    : resolution_(resolution), store_(std::move(store)) {}
+    : resolution_(settings.resolution), store_(std::move(store)) {}
 
 void ResolutionCalibration::open() {
     advancedText_ = levels::advancedName(78);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/Fixed4.h"
+#include "print/PrintSettings.h"
 
 #include <QString>
 #include <functional>
@@ -13,8 +13,8 @@ namespace brevmark {
 // as its shortest decimal text.
 class ResolutionCalibration {
 public:
-    // `resolution` is the program's live print resolution; `store` writes `列印解析度`.
-    ResolutionCalibration(Fixed4& resolution, std::function<void(const QString&)> store);
+    // Works on the resolution of the program's live print settings; `store` writes `列印解析度`.
+    ResolutionCalibration(PrintSettings& settings, std::function<void(const QString&)> store);
 
     // Opening the panel: advanced list at "B78", both levels shown; a resolution off the
     // standard scale starts the advanced mode at once.

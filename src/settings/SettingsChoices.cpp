@@ -2,6 +2,7 @@
 
 #include "platform/MessageBoxes.h"
 #include "platform/SystemServices.h"
+#include "print/PrintSettings.h"
 #include "records/SettingsKeys.h"
 #include "records/SettingsStore.h"
 #include "settings/WebLinks.h"
@@ -15,8 +16,8 @@ bool strictlyBetween(double v, double low, double high) {
 } // namespace
 
 SettingsChoices::SettingsChoices(SettingsStore& store, MessageBoxes& messages,
-                                 SystemServices& system, std::uint8_t& printerKind)
-    : store_(store), messages_(messages), system_(system), printerKind_(printerKind) {}
+                                 SystemServices& system, PrintSettings& printing)
+    : store_(store), messages_(messages), system_(system), printerKind_(printing.printerKind) {}
 
 QString SettingsChoices::labelPrinterNotice() {
     return QStringLiteral("選擇【標籤印表機】列印的條碼若無法使用，請進行【校正條碼】");

@@ -9,6 +9,7 @@
 namespace brevmark {
 
 class MessageBoxes;
+struct PrintSettings;
 class SettingsStore;
 class SystemServices;
 
@@ -16,9 +17,9 @@ class SystemServices;
 // takes effect at once; the update option at the next start.
 class SettingsChoices {
 public:
-    // `printerKind` is the program's live printer kind (0 page printer, 1 label printer).
+    // Sets the printer kind of the program's live print settings.
     SettingsChoices(SettingsStore& store, MessageBoxes& messages, SystemServices& system,
-                    std::uint8_t& printerKind);
+                    PrintSettings& printing);
 
     // Printer kind 0 or 1; choosing the label printer explains the calibration every time.
     void choosePrinterKind(int kind);

@@ -46,10 +46,11 @@ SettingsWindow::SettingsWindow(Context context, QWidget* parent)
     setObjectName(QStringLiteral("系統設定"));
     setAttribute(Qt::WA_DeleteOnClose);
     choices_ = std::make_unique<SettingsChoices>(context_.store, context_.messages, context_.system,
-                                                 context_.printerKind);
-    calibration_ = std::make_unique<ResolutionCalibration>(
-        context_.printResolution,
-        [this](const QString& text) { context_.store.set(settings_keys::printResolution, text); });
+                                                 context_.printing);
+    calibration_ =
+        std::make_unique<ResolutionCalibration>(context_.printing, [this](const QString& text) {
+            context_.store.set(settings_keys::printResolution, text);
+        });
     sheets_ = std::make_unique<CalibrationSheets>(context_.printers, context_.messages);
 
     QWidget* resolution = makePanel(QString(), QStringLiteral("列印解析度"), resolutionArea);
@@ -243,7 +244,7 @@ void SettingsWindow::open() {
     if (update >= 0 && update <= 2)
         updateOptions_[std::size_t(update)]->setChecked(true);
     resolutionPanel_->open();
-    const int kind = context_.printerKind;
+    const int kind = context_.printing.printerKind;
     if (kind == 0 || kind == 1) {
         printerOptions_[std::size_t(kind)]->setChecked(true);
         devicePictures_[std::size_t(kind)]->raise();

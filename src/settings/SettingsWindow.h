@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/Fixed4.h"
+#include "print/PrintSettings.h"
 #include "print/PrinterFactory.h"
 
 #include <QWidget>
@@ -30,15 +30,14 @@ class Timer;
 class SettingsWindow : public QWidget {
     Q_OBJECT
 public:
-    // What the window works on: the settings store, the program's live printer kind and print
-    // resolution (changed here at once), the update flag start-up loaded, and the printers the
-    // calibration sheets go to.
+    // What the window works on: the settings store, the program's live print settings (printer
+    // kind and print resolution, changed here at once), the update flag start-up loaded, and the
+    // printers the calibration sheets go to.
     struct Context {
         SettingsStore& store;
         MessageBoxes& messages;
         SystemServices& system;
-        std::uint8_t& printerKind;
-        Fixed4& printResolution;
+        PrintSettings& printing;
         QString updateFlag;
         PrinterFactory printers;
     };

@@ -42,10 +42,10 @@ MessageBoxes& EditorBridge::messages() {
     return window_.services().messages;
 }
 bool EditorBridge::isLabelPrinter() const {
-    return window_.values().printerKind == 1;
+    return window_.values().printing.isLabelPrinter();
 }
 Fixed4 EditorBridge::printResolution() const {
-    return window_.values().printResolution;
+    return window_.values().printing.resolution;
 }
 
 bool EditorBridge::recordFileExists() const {

@@ -7,8 +7,8 @@
 #include "platform/QtPictureLoader.h"
 #include "platform/qt/QtPrinter.h"
 #include "print/F1Poller.h"
-#include "print/ui/PrintButton.h"
 #include "print/PrintCommands.h"
+#include "print/ui/PrintButton.h"
 #include "settings/SettingsWindow.h"
 #include "shell/MainWindow.h"
 
@@ -22,15 +22,14 @@ PrinterFactory defaultPrinter() {
 }
 } // namespace
 
-PrintBridge::PrintBridge(MainWindow& window)
-    : QObject(&window), window_(window) {
+PrintBridge::PrintBridge(MainWindow& window) : QObject(&window), window_(window) {
     PageModel& model = window.pageEditor().model();
     commands_ = std::make_unique<PrintCommands>(
-        model, model.tags, window.pictureLoader(), window.services().location, defaultPrinter(),
-        window.services().messages, window.values().printerKind, window.values().printResolution,
-        *this);
-    f1_ = new F1Poller(window.services().system, *window.timers().printHotKey,
-                       [this] { commands_->printForCurrentLayout(); }, this);
+        model, window.pictureLoader(), window.services().location, defaultPrinter(),
+        window.services().messages, window.values().printing, *this);
+    f1_ = new F1Poller(
+        window.services().system, *window.timers().printHotKey,
+        [this] { commands_->printForCurrentLayout(); }, this);
 
     if (PrintQuantityPanel* quantity = window.pageEditor().quantityPanel()) {
         auto* button = new PrintButton(quantity);
@@ -52,19 +51,10 @@ void PrintBridge::openSettingsWindow() {
     window_.closePanels();
     StartupValues& values = window_.values();
     auto* settings = new SettingsWindow(SettingsWindow::Context{
-        window_.settings(), window_.services().messages, window_.services().system,
-        values.printerKind, values.printResolution, values.updateFlag, defaultPrinter()});
+        window_.settings(), window_.services().messages, window_.services().system, values.printing,
+        values.updateFlag, defaultPrinter()});
     window_.showChildWindow(settings);
 }
-
-QString PrintBridge::boxText(const QString& name) const {
-    const auto* box = window_.findChild<QLineEdit*>(name);
-    return box ? box->text() : QString();
-}
-
-QString PrintBridge::printQuantityText() const { return boxText(QStringLiteral("列印數量")); }
-QString PrintBridge::startLeftText() const { return boxText(QStringLiteral("起始左")); }
-QString PrintBridge::startTopText() const { return boxText(QStringLiteral("起始上")); }
 
 void PrintBridge::setSimpleItemVisible(bool visible) {
     PageEditor& editor = window_.pageEditor();
@@ -80,15 +70,18 @@ void PrintBridge::setSimpleItemVisible(bool visible) {
 void PrintBridge::refocusBarcodeEntry() {
     BarcodeEditPanel* panel = window_.pageEditor().editPanel();
     panel->show();
-    if (auto* entry = panel->findChild<QLineEdit*>(QStringLiteral("條碼輸入"))) {
-        entry->setFocus();
-        entry->selectAll();
-    }
+    QLineEdit* entry = panel->entry();
+    entry->setFocus();
+    entry->selectAll();
     window_.stackPanels();
 }
 
-void PrintBridge::closePanels() { window_.closePanels(); }
+void PrintBridge::closePanels() {
+    window_.closePanels();
+}
 
-int PrintBridge::layoutMode() const { return window_.values().layoutModeNumber(); }
+int PrintBridge::layoutMode() const {
+    return window_.values().layoutModeNumber();
+}
 
 } // namespace brevmark

@@ -24,17 +24,12 @@ public:
     void openSettingsWindow();
 
     // PrintHost
-    QString printQuantityText() const override;
-    QString startLeftText() const override;
-    QString startTopText() const override;
     void setSimpleItemVisible(bool visible) override;
     void refocusBarcodeEntry() override;
     void closePanels() override;
     int layoutMode() const override;
 
 private:
-    QString boxText(const QString& name) const;
-
     MainWindow& window_;
     std::unique_ptr<PrintCommands> commands_;
     F1Poller* f1_ = nullptr;

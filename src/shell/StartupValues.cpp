@@ -73,14 +73,14 @@ StartupValues applyStartupSettings(const SettingsStore& store, double screenW, d
         } else if (e.key == keys::updateSetting) {
             v.updateFlag = numberText(leadingNumber(value));
         } else if (e.key == keys::printerKind) {
-            v.printerKind = toUInt8(leadingNumber(value));
-            if (v.printerKind == 1)
+            v.printing.printerKind = toUInt8(leadingNumber(value));
+            if (v.printing.printerKind == 1)
                 v.item0Width = 2700;
         } else if (e.key == keys::printResolution) {
             // A resolution of zero or below would put every bar on one spot: keep the one in force.
             const Fixed4 resolution = Fixed4::fromDouble(leadingNumber(value));
             if (resolution.raw() > 0)
-                v.printResolution = resolution;
+                v.printing.resolution = resolution;
         }
     }
     return v;

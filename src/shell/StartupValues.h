@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/Fixed4.h"
+#include "print/PrintSettings.h"
 
 #include <QString>
 #include <QStringList>
@@ -22,8 +22,8 @@ struct StartupValues {
     std::optional<double> width;
     std::optional<double> height;
 
-    Fixed4 printResolution = Fixed4::fromRaw(72000); // 7.2
-    std::uint8_t printerKind = 0;                     // 0 page printer, 1 label printer
+    // Printer kind and print resolution: the program's one copy, live for the whole run.
+    PrintSettings printing;
     QString updateFlag = QStringLiteral("0");
     QString encodedPassword;
     // The arrangement fields (horizontal and vertical spacing, left and top start), when stored.

@@ -1,6 +1,7 @@
 #include "PrintDoubles.h"
 
 #include "print/CalibrationSheets.h"
+#include "print/PrintSettings.h"
 #include "print/ResolutionCalibration.h"
 #include "print/ResolutionLevels.h"
 #include "support/ScriptedMessageBoxes.h"
@@ -114,9 +115,10 @@ struct LevelCase {
 class AdvancedChoiceTest : public ::testing::TestWithParam<LevelCase> {};
 
 TEST_P(AdvancedChoiceTest, SetsAndStoresTheResolutionAndNamesTheStandardLevel) {
-    Fixed4 r = Fixed4::fromRaw(72000);
+    PrintSettings settings{0, Fixed4::fromRaw(72000)};
+    Fixed4& r = settings.resolution;
     QStringList stored;
-    ResolutionCalibration panel(r, [&](const QString& text) { stored << text; });
+    ResolutionCalibration panel(settings, [&](const QString& text) { stored << text; });
     panel.open();
     panel.chooseAdvanced(levels::advancedName(GetParam().advanced));
     EXPECT_EQ(stored, QStringList{QString::fromUtf8(GetParam().stored)});
@@ -132,9 +134,10 @@ INSTANTIATE_TEST_SUITE_P(Levels, AdvancedChoiceTest,
                                            LevelCase{82, "6.8", "A1"}));
 
 TEST(ResolutionCalibrationTest, OpensOnTheDefaultLevels) {
-    Fixed4 r = Fixed4::fromRaw(72000);
+    PrintSettings settings{0, Fixed4::fromRaw(72000)};
+    Fixed4& r = settings.resolution;
     int stores = 0;
-    ResolutionCalibration panel(r, [&](const QString&) { ++stores; });
+    ResolutionCalibration panel(settings, [&](const QString&) { ++stores; });
     panel.open();
     EXPECT_EQ(panel.standardText(), QStringLiteral("A5"));
     EXPECT_EQ(panel.advancedText(), QStringLiteral("B78"));
@@ -145,22 +148,24 @@ TEST(ResolutionCalibrationTest, OpensOnTheDefaultLevels) {
 }
 
 TEST(ResolutionCalibrationTest, OffTheStandardScaleOpensInTheAdvancedMode) {
-    Fixed4 r = Fixed4::fromRaw(72000);
-    ResolutionCalibration panel(r, {});
+    PrintSettings settings{0, Fixed4::fromRaw(72000)};
+    Fixed4& r = settings.resolution;
+    ResolutionCalibration panel(settings, {});
     panel.open();
     panel.chooseAdvanced(QStringLiteral("B100"));
     EXPECT_TRUE(panel.standardText().isEmpty());
     EXPECT_FALSE(panel.arrowShown());
-    ResolutionCalibration reopened(r, {});
+    ResolutionCalibration reopened(settings, {});
     reopened.open();
     EXPECT_TRUE(reopened.advancedMode());
     EXPECT_EQ(reopened.advancedText(), QStringLiteral("B100"));
 }
 
 TEST(ResolutionCalibrationTest, ChoosingTheCurrentStandardLevelWritesNothing) {
-    Fixed4 r = Fixed4::fromRaw(68000);
+    PrintSettings settings{0, Fixed4::fromRaw(68000)};
+    Fixed4& r = settings.resolution;
     QStringList stored;
-    ResolutionCalibration panel(r, [&](const QString& text) { stored << text; });
+    ResolutionCalibration panel(settings, [&](const QString& text) { stored << text; });
     panel.open();
     panel.chooseStandard(QStringLiteral("A1"));
     EXPECT_TRUE(stored.isEmpty());

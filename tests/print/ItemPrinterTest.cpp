@@ -3,6 +3,7 @@
 #include "platform/MessageBoxes.h"
 #include "print/ItemPrinter.h"
 #include "print/PrintPictures.h"
+#include "print/PrintSettings.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "symbology/Code39Symbol.h"
 
@@ -19,7 +20,7 @@ protected:
 
     bool print(int index, int kind = 0, Fixed4 r = r72) {
         ItemPrinter printer(model.items, tags, pictures, boxes);
-        return printer.print(index, surface, kind, r);
+        return printer.print(index, surface, PrintSettings{std::uint8_t(kind), r});
     }
     // The x of every bar line of the symbol that starts at `left` (the module rule itself).
     static QList<double> expectedLines(const QString& text, int ratio, int barWidth, double left,

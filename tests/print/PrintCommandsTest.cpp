@@ -3,6 +3,7 @@
 #include "platform/Timer.h"
 #include "print/F1Poller.h"
 #include "print/PrintCommands.h"
+#include "print/PrintSettings.h"
 #include "support/ScriptedMessageBoxes.h"
 
 #include <gtest/gtest.h>
@@ -14,8 +15,8 @@ class PrintCommandsTest : public ::testing::Test {
 protected:
     PrintCommandsTest() { model.items.put(0, pageItem(0, 0, QStringLiteral("A1"))); }
     PrintCommands commands() {
-        return PrintCommands(model, tags, loader, DataLocation(QStringLiteral("/nowhere")),
-                             recordingFactory(surface, &opened), boxes, kind, resolution, host);
+        return PrintCommands(model, loader, DataLocation(QStringLiteral("/nowhere")),
+                             recordingFactory(surface, &opened), boxes, settings, host);
     }
     QList<QPointF> itemCorners() const {
         QList<QPointF> corners;
@@ -33,18 +34,16 @@ protected:
     }
 
     PageModel model;
-    TagTable tags;
     FakePictureLoader loader;
     ScriptedMessageBoxes boxes;
     RecordingSurface surface;
     FakePrintHost host;
-    std::uint8_t kind = 0;
-    Fixed4 resolution = Fixed4::fromRaw(72000);
+    PrintSettings settings;
     int opened = 0;
 };
 
 TEST_F(PrintCommandsTest, SimpleCommandFillsRowsFromTheStartPoint) {
-    host.quantity = QStringLiteral("10");
+    model.printQuantity = QStringLiteral("10");
     commands().printSimple();
     const QList<QPointF> corners = itemCorners();
     ASSERT_EQ(corners.size(), 10);
@@ -57,7 +56,7 @@ TEST_F(PrintCommandsTest, SimpleCommandFillsRowsFromTheStartPoint) {
 }
 
 TEST_F(PrintCommandsTest, SimpleCommandHidesItemZeroAndRestoresItAfterwards) {
-    host.quantity = QStringLiteral("3");
+    model.printQuantity = QStringLiteral("3");
     commands().printSimple();
     EXPECT_EQ(host.visibility, (QList<bool>{false, true}));
     EXPECT_EQ(model.items.at(0).left, 0);
@@ -67,11 +66,11 @@ TEST_F(PrintCommandsTest, SimpleCommandHidesItemZeroAndRestoresItAfterwards) {
 
 TEST_F(PrintCommandsTest, SimpleCommandStartsANewPageOnlyBeforeACopyThatNeedsOne) {
     // 900 high rows every 920 twips from 300: sixteen rows of three fit above 16700.
-    host.quantity = QStringLiteral("48");
+    model.printQuantity = QStringLiteral("48");
     commands().printSimple();
     EXPECT_EQ(surface.count(DrawCall::NewPage), 0);
     surface.calls.clear();
-    host.quantity = QStringLiteral("49");
+    model.printQuantity = QStringLiteral("49");
     commands().printSimple();
     ASSERT_EQ(surface.count(DrawCall::NewPage), 1);
     const QList<DrawCall::Kind> kinds = pageAndItemCalls();
@@ -81,8 +80,8 @@ TEST_F(PrintCommandsTest, SimpleCommandStartsANewPageOnlyBeforeACopyThatNeedsOne
 }
 
 TEST_F(PrintCommandsTest, SimpleCommandOnALabelPrinterPrintsOneCopyPerPage) {
-    kind = 1;
-    host.quantity = QStringLiteral("3");
+    settings.printerKind = 1;
+    model.printQuantity = QStringLiteral("3");
     commands().printSimple();
     EXPECT_EQ(
         pageAndItemCalls(),
@@ -93,7 +92,7 @@ TEST_F(PrintCommandsTest, SimpleCommandOnALabelPrinterPrintsOneCopyPerPage) {
 }
 
 TEST_F(PrintCommandsTest, QuantityRoundsHalfToEven) {
-    host.quantity = QStringLiteral("2.5");
+    model.printQuantity = QStringLiteral("2.5");
     commands().printSimple();
     EXPECT_EQ(itemCorners().size(), 2);
 }
@@ -102,7 +101,7 @@ class PrintNothingTest : public PrintCommandsTest,
                          public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(PrintNothingTest, QuantityBelowOneOrNotANumberSendsNoDocument) {
-    host.quantity = QString::fromUtf8(GetParam());
+    model.printQuantity = QString::fromUtf8(GetParam());
     commands().printSimple();
     EXPECT_TRUE(surface.calls.isEmpty());
     EXPECT_EQ(opened, 0);
@@ -116,7 +115,7 @@ INSTANTIATE_TEST_SUITE_P(Quantities, PrintNothingTest,
 
 TEST_F(PrintCommandsTest, NoPrinterTellsTheUserAndPrintsNothing) {
     surface.available = false;
-    host.quantity = QStringLiteral("5");
+    model.printQuantity = QStringLiteral("5");
     commands().printSimple();
     EXPECT_TRUE(surface.calls.isEmpty());
     ASSERT_EQ(boxes.shown.size(), 1);
@@ -131,7 +130,7 @@ TEST_F(PrintCommandsTest, NoPrinterTellsTheUserAndPrintsNothing) {
 }
 
 TEST_F(PrintCommandsTest, PageCommandOnALabelPrinterGivesEachItemItsOwnPage) {
-    kind = 1;
+    settings.printerKind = 1;
     BarcodeItem seven = pageItem(5000, 6000, QStringLiteral("7"));
     seven.backColour = 0x070707;
     BarcodeItem three = pageItem(100, 200, QStringLiteral("3"));
@@ -166,7 +165,7 @@ TEST_F(PrintCommandsTest, FailingItemIsReportedAndTheNextItemStillPrints) {
     model.items.put(3, pageItem(300, 1300, QStringLiteral("3")));
     ImageItem image;
     image.file = QStringLiteral("missing.gif");
-    tags.addImage(2, image);
+    model.tags.addImage(2, image);
     PrintCommands printing = commands();
     printing.printPage();
     ASSERT_EQ(boxes.shown.size(), 1);
@@ -183,7 +182,7 @@ TEST_F(PrintCommandsTest, PicturesAreReadOncePerCommand) {
     image.file = QStringLiteral("good.bmp");
     for (int index : {1, 2, 3}) {
         model.items.put(index, pageItem(0, 1000.0 * index, QStringLiteral("X")));
-        tags.addImage(index, image);
+        model.tags.addImage(index, image);
     }
     commands().printPage();
     EXPECT_EQ(surface.count(DrawCall::Picture), 3);
@@ -191,9 +190,9 @@ TEST_F(PrintCommandsTest, PicturesAreReadOncePerCommand) {
 }
 
 TEST_F(PrintCommandsTest, UnknownPrinterKindPrintsNothing) {
-    kind = 2;
+    settings.printerKind = 2;
     model.items.put(1, pageItem(0, 0, QStringLiteral("X")));
-    host.quantity = QStringLiteral("4");
+    model.printQuantity = QStringLiteral("4");
     commands().printSimple();
     commands().printPage();
     EXPECT_TRUE(surface.calls.isEmpty());

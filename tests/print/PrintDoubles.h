@@ -71,17 +71,11 @@ public:
 
 class FakePrintHost : public PrintHost {
 public:
-    QString quantity = QStringLiteral("1");
-    QString startLeft = QStringLiteral("20");
-    QString startTop = QStringLiteral("20");
     int mode = 0;
     QList<bool> visibility;
     int refocused = 0;
     int panelsClosed = 0;
 
-    QString printQuantityText() const override { return quantity; }
-    QString startLeftText() const override { return startLeft; }
-    QString startTopText() const override { return startTop; }
     void setSimpleItemVisible(bool visible) override { visibility.append(visible); }
     void refocusBarcodeEntry() override { ++refocused; }
     void closePanels() override { ++panelsClosed; }

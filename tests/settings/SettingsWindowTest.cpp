@@ -40,7 +40,7 @@ class SettingsWindowTest : public ::testing::Test {
 protected:
     SettingsWindow* open() {
         window = new SettingsWindow(
-            SettingsWindow::Context{store, boxes, system, printerKind, resolution, updateFlag,
+            SettingsWindow::Context{store, boxes, system, printing, updateFlag,
                                     [this]() -> std::unique_ptr<Printer> { return nullptr; }});
         return window;
     }
@@ -69,8 +69,9 @@ protected:
     ScriptedMessageBoxes boxes;
     SettingsStore store{files, boxes, folder.location().recordsFolder()};
     BrowserServices system;
-    std::uint8_t printerKind = 0;
-    Fixed4 resolution = Fixed4::fromRaw(72000);
+    PrintSettings printing;
+    std::uint8_t& printerKind = printing.printerKind;
+    Fixed4& resolution = printing.resolution;
     QString updateFlag = QStringLiteral("0");
     QPointer<SettingsWindow> window;
 };

@@ -28,7 +28,7 @@ TEST_F(Startup, FirstStartCreatesFoldersAndOpensSimpleLayout) {
     EXPECT_EQ(w.objectName(), QStringLiteral("主視窗"));
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Tavo Brevmark"));
     EXPECT_EQ(w.values().layoutMode, QString());
-    EXPECT_EQ(w.values().printResolution.toText(), QStringLiteral("7.2"));
+    EXPECT_EQ(w.values().printing.resolution.toText(), QStringLiteral("7.2"));
     EXPECT_EQ(w.values().updateFlag, QStringLiteral("0"));
     EXPECT_TRUE(w.values().encodedPassword.isEmpty());
     EXPECT_EQ(w.fontList(), (QStringList{"Arial", "新細明體"}));
@@ -132,9 +132,9 @@ TEST_F(Startup, AppliesEveryKeyInTableOrder) {
     EXPECT_EQ(v.lastShownField, 4);
     EXPECT_EQ(v.encodedPassword, QStringLiteral("ABC123"));
     EXPECT_EQ(v.updateFlag, QStringLiteral("1"));
-    EXPECT_EQ(v.printerKind, 1);
+    EXPECT_EQ(v.printing.printerKind, 1);
     EXPECT_EQ(v.item0Width, 2700);
-    EXPECT_EQ(v.printResolution.toText(), QStringLiteral("7.0125"));
+    EXPECT_EQ(v.printing.resolution.toText(), QStringLiteral("7.0125"));
     timer(w, "排列視窗位置")->fire();
     EXPECT_TRUE(timer(w, "更新查詢")->isActive());
 }
@@ -147,7 +147,7 @@ TEST_F(Startup, WrongPartCountsAreIgnoredWhole) {
     ASSERT_TRUE(w.start());
     EXPECT_FALSE(w.values().arrangement.has_value());
     EXPECT_EQ(w.values().fieldCaptions.first(), QStringLiteral("種類"));
-    EXPECT_EQ(w.values().printResolution.toText(), QStringLiteral("7.2"));
+    EXPECT_EQ(w.values().printing.resolution.toText(), QStringLiteral("7.2"));
 }
 
 TEST_F(Startup, CloseStoresPlacementAndEnds) {
@@ -178,7 +178,7 @@ TEST_F(Startup, DamagedSettingsRepairEndsTheProgramBeforeApplying) {
     EXPECT_EQ(control.endings, 1);
     EXPECT_EQ(control.lastCode, 0);
     EXPECT_EQ(messages.titles(), (QStringList{"檔案 修復提示", "完成修復提示"}));
-    EXPECT_EQ(w.values().printerKind, 0);
+    EXPECT_EQ(w.values().printing.printerKind, 0);
 }
 
 TEST_F(Startup, UnrepairableSettingsAreDeletedAndStartGoesOn) {

@@ -743,7 +743,7 @@ bool PageEditor::arrange(int mode) {
     // Arranging clears the lines drawn on the page (alignment guides).
     pageWidget_->paintPaper(QSizeF(model_.page.width, model_.page.height));
     const Arrangement::Outcome outcome = Arrangement::arrange(
-        mode, model_.items, arrangementPanel_->settings(), model_.page.width, model_.page.height);
+        mode, model_.items, model_.arrangement, model_.page.width, model_.page.height);
     for (int k : ItemTable::pageIndexes())
         if (model_.items.exists(k))
             syncItemWidget(k);
@@ -756,20 +756,30 @@ bool PageEditor::arrange(int mode) {
 }
 
 void PageEditor::saveArrangementSettings() {
-    host_.storeSetting(settings_keys::printArrangement,
-                       arrangementPanel_->settings().settingText());
+    host_.storeSetting(settings_keys::printArrangement, model_.arrangement.settingText());
     if (arrangementPanel_->mode() >= 0)
         arrange(arrangementPanel_->mode());
 }
 
 void PageEditor::restoreArrangement(const QStringList& parts) {
     ArrangementSettings settings;
-    if (settings.restore(parts))
+    if (settings.restore(parts)) {
         arrangementPanel_->setSettings(settings);
+        model_.arrangement = arrangementPanel_->settings();
+    }
 }
 
 void PageEditor::connectLayoutPanels() {
+    // The boxes as typed go into the model at every change; the arrangement and the simple print
+    // read them there.
     ArrangementPanel* arrangement = arrangementPanel_;
+    model_.arrangement = arrangement->settings();
+    for (int i = 0; i < 4; ++i)
+        connect(arrangement->box(i), &QLineEdit::textChanged, this,
+                [this] { model_.arrangement = arrangementPanel_->settings(); });
+    model_.printQuantity = quantityPanel_->quantityText();
+    connect(quantityPanel_->quantityBox(), &QLineEdit::textChanged, this,
+            [this](const QString& text) { model_.printQuantity = text; });
     connect(arrangement, &ArrangementPanel::modeChosen, this, [this](int mode) { arrange(mode); });
     connect(arrangement, &ArrangementPanel::settingsEdited, this,
             &PageEditor::saveArrangementSettings);

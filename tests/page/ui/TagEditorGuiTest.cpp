@@ -355,6 +355,7 @@ TEST_F(TagEditorGuiTest, ArrangementPanelSavesOnEveryKeyAndRearranges) {
     vertical->selectAll();
     QTest::keyClicks(vertical, QStringLiteral("2x5"));
     EXPECT_EQ(host.settings.value(QStringLiteral("列印排列")), QStringLiteral("2 25 20 20"));
+    EXPECT_EQ(editor->model().arrangement.verticalGap, QStringLiteral("25"));
     // no mode pressed yet: nothing moved
     EXPECT_EQ(editor->model().items.at(1).left, 5940);
 
@@ -374,6 +375,7 @@ TEST_F(TagEditorGuiTest, ArrangementPanelSavesOnEveryKeyAndRearranges) {
     editor->restoreArrangement(
         {QStringLiteral("4"), QStringLiteral("6"), QStringLiteral("030"), QStringLiteral("10")});
     EXPECT_EQ(control<NumberBox>("起始左")->text(), QStringLiteral("30"));
+    EXPECT_EQ(editor->model().arrangement.settingText(), QStringLiteral("4 6 30 10"));
 }
 
 TEST_F(TagEditorGuiTest, ArrangementOverflowIsReported) {
@@ -395,6 +397,7 @@ TEST_F(TagEditorGuiTest, PrintQuantityStepsAndKeys) {
     QTest::mouseClick(control<SkinButton>("印量加減", 0), Qt::LeftButton);
     QTest::mouseClick(control<SkinButton>("印量加減", 0), Qt::LeftButton);
     EXPECT_EQ(panel->quantityText(), "3");
+    EXPECT_EQ(editor->model().printQuantity, "3");
     QTest::mouseClick(control<SkinButton>("印量加減", 1), Qt::LeftButton);
     QTest::mouseClick(control<SkinButton>("印量加減", 1), Qt::LeftButton);
     QTest::mouseClick(control<SkinButton>("印量加減", 1), Qt::LeftButton);
@@ -403,6 +406,7 @@ TEST_F(TagEditorGuiTest, PrintQuantityStepsAndKeys) {
     box->selectAll();
     QTest::keyClicks(box, QStringLiteral("9a-99.9"));
     EXPECT_EQ(panel->quantityText(), "9999");
+    EXPECT_EQ(editor->model().printQuantity, "9999");
     QTest::mouseClick(control<SkinButton>("印量加減", 0), Qt::LeftButton);
     EXPECT_EQ(panel->quantityText(), "9999");
     moveTo(control("印量加減", 1), QPointF(3, 3), Qt::NoButton);

@@ -7,6 +7,7 @@
 
 #include "platform/qt/QtPrinter.h"
 #include "print/PrintCommands.h"
+#include "print/PrintSettings.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "symbology/PrintedSymbol.h"
 
@@ -40,14 +41,15 @@ protected:
     }
     void TearDown() override { clearOutput(); }
 
-    PrintCommands commands(std::uint8_t& kind, Fixed4& r) {
+    PrintCommands commands(std::uint8_t kind, Fixed4 r) {
+        settings = PrintSettings{kind, r};
         return PrintCommands(
-            model, tags, loader, DataLocation(work.path()),
-            [] { return std::make_unique<QtPrinter>(); }, boxes, kind, r, host);
+            model, loader, DataLocation(work.path()),
+            [] { return std::make_unique<QtPrinter>(); }, boxes, settings, host);
     }
 
     PageModel model;
-    TagTable tags;
+    PrintSettings settings;
     FakePictureLoader loader;
     ScriptedMessageBoxes boxes;
     FakePrintHost host;
@@ -142,7 +144,7 @@ TEST_F(CupsPdfEndToEnd, SimpleLayoutPrintsItsQuantity) {
     BarcodeItem item = pageItem(0, 0, QStringLiteral("Q7"));
     item.symbol.barWidth = 3;
     model.items.put(0, item);
-    host.quantity = QStringLiteral("7");
+    model.printQuantity = QStringLiteral("7");
     commands(kind, r).printSimple();
 
     const QString pdf = waitForPdf();

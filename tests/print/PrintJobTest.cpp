@@ -1,0 +1,113 @@
+// The print job on its own: which items print where, page breaks, and that printing leaves the
+// page model's places alone.
+#include "PrintDoubles.h"
+
+#include "print/ItemPrinter.h"
+#include "print/PrintJob.h"
+#include "print/PrintPictures.h"
+#include "print/PrintSettings.h"
+#include "support/ScriptedMessageBoxes.h"
+
+#include <gtest/gtest.h>
+
+namespace brevmark {
+void PrintTo(const PrintJob::Placement& p, std::ostream* os) {
+    *os << "{" << p.index << " at " << p.placeOnPage.x() << "," << p.placeOnPage.y()
+        << (p.newPageBefore ? " new page" : "") << "}";
+}
+} // namespace brevmark
+
+namespace brevmark::test {
+namespace {
+
+using Placement = PrintJob::Placement;
+
+class PrintJobTest : public ::testing::Test {
+protected:
+    PrintJobTest() : pictures(loader, DataLocation(QStringLiteral("/nowhere"))) {
+        model.items.put(0, pageItem(0, 0, QStringLiteral("A1")));
+    }
+
+    PageModel model;
+    PrintSettings settings;
+    FakePictureLoader loader;
+    PrintPictures pictures;
+    ScriptedMessageBoxes boxes;
+    RecordingSurface surface;
+};
+
+TEST_F(PrintJobTest, SimpleCopiesStartAtTheArrangementStartPoint) {
+    model.printQuantity = QStringLiteral("3");
+    model.arrangement.startLeft = QStringLiteral("10");
+    model.arrangement.startTop = QStringLiteral("4");
+    EXPECT_EQ(
+        PrintJob::simpleCopies(model, settings),
+        (QList<Placement>{{0, {150, 60}, false}, {0, {3770, 60}, false}, {0, {7390, 60}, false}}));
+}
+
+TEST_F(PrintJobTest, SimpleCopiesOnALabelPrinterTakeAPageEach) {
+    settings.printerKind = 1;
+    model.printQuantity = QStringLiteral("2");
+    EXPECT_EQ(PrintJob::simpleCopies(model, settings),
+              (QList<Placement>{{0, {300, 300}, false}, {0, {300, 300}, true}}));
+}
+
+TEST_F(PrintJobTest, QuantityThatIsNoNumberPrintsNothing) {
+    for (const char* quantity : {"", "abc", "0"}) {
+        model.printQuantity = QString::fromUtf8(quantity);
+        EXPECT_TRUE(PrintJob::simpleCopies(model, settings).isEmpty()) << quantity;
+    }
+}
+
+TEST_F(PrintJobTest, PageItemsGoWhereTheyLieInIndexOrderLeavingItemZeroOut) {
+    model.items.put(12, pageItem(900, 2400, QStringLiteral("B")));
+    model.items.put(2, pageItem(300, 600, QStringLiteral("A")));
+    EXPECT_EQ(PrintJob::pageItems(model, settings),
+              (QList<Placement>{{2, {300, 600}, false}, {12, {900, 2400}, false}}));
+    settings.printerKind = 1;
+    EXPECT_EQ(PrintJob::pageItems(model, settings),
+              (QList<Placement>{{2, {300, 600}, false}, {12, {900, 2400}, true}}));
+    settings.printerKind = 2;
+    EXPECT_TRUE(PrintJob::pageItems(model, settings).isEmpty());
+}
+
+TEST_F(PrintJobTest, PrintsEachPlacementAtItsOriginWithoutMovingTheItem) {
+    ItemPrinter items(model.items, model.tags, pictures, boxes);
+    const PrintJob job(items, settings);
+    const int failed = job.print({{0, {300, 300}, false}, {0, {300, 1220}, true}}, surface);
+    EXPECT_EQ(failed, 0);
+    const QList<DrawCall> fills = surface.ofKind(DrawCall::FillRect);
+    ASSERT_EQ(fills.size(), 2);
+    EXPECT_EQ(fills[0].rect.topLeft(), QPointF(300, 300));
+    EXPECT_EQ(fills[1].rect.topLeft(), QPointF(300, 1220));
+    EXPECT_EQ(surface.count(DrawCall::NewPage), 1);
+    EXPECT_EQ(surface.calls.last().kind, DrawCall::EndDocument);
+    EXPECT_EQ(model.items.at(0).left, 0);
+    EXPECT_EQ(model.items.at(0).top, 0);
+}
+
+TEST_F(PrintJobTest, LabelPrinterPutsEveryCopyAtThePageCorner) {
+    settings.printerKind = 1;
+    ItemPrinter items(model.items, model.tags, pictures, boxes);
+    PrintJob(items, settings).print({{0, {300, 1220}, false}}, surface);
+    EXPECT_EQ(surface.ofKind(DrawCall::FillRect).value(0).rect.topLeft(), QPointF(0, 0));
+}
+
+TEST_F(PrintJobTest, FailedItemsAreCountedAndTheRestStillPrint) {
+    model.items.put(1, pageItem(0, 0, QStringLiteral("X")));
+    ImageItem image;
+    image.file = QStringLiteral("broken.bmp");
+    image.width = 300;
+    image.height = 300;
+    model.tags.addImage(1, image);
+    surface.failingPictureSize = QSizeF(13, 13);
+    ItemPrinter items(model.items, model.tags, pictures, boxes);
+    const int failed =
+        PrintJob(items, settings).print({{1, {0, 0}, false}, {0, {0, 0}, false}}, surface);
+    EXPECT_EQ(failed, 1);
+    EXPECT_EQ(surface.ofKind(DrawCall::FillRect).size(), 2);
+    EXPECT_EQ(boxes.shown.size(), 1);
+}
+
+} // namespace
+} // namespace brevmark::test
