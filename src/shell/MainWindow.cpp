@@ -18,6 +18,7 @@
 #include "shell/EditorBridge.h"
 #include "shell/FramePictures.h"
 #include "shell/LayoutParticipant.h"
+#include "shell/PasswordLock.h"
 #include "shell/PrintBridge.h"
 #include "shell/ToolbarBands.h"
 
@@ -94,6 +95,7 @@ MainWindow::MainWindow(ShellServices services, QWidget* parent)
                                                      services_.messages, services_.location);
     pictureFolder_->setNoticeRequest([this](int notice) { prompt_->requestNotice(notice); });
     printing_ = new PrintBridge(*this);
+    lock_ = new PasswordLock(*this);
     connect(this, &MainWindow::toolbarActivated, this, [this](int index) {
         if (index == 2) // paper settings
             pageEditor().openPaperPanel(ToolbarBands::buttons()[2].left);
@@ -224,6 +226,8 @@ void MainWindow::deferredStart() {
     layoutFrame();
     if (number == 1 && participant_)
         participant_->paperAdjust();
+    if (!values_.expectedPassword.isEmpty())
+        lock_->lock();
     show();
     if (values_.updateFlag == QStringLiteral("1"))
         timers_.updateQuery->start();
@@ -235,6 +239,10 @@ void MainWindow::closeProgram() {
     settings_.set(settings_keys::mainWindowSize,
                   windowPlacementText(values_.layoutMode, windowStateCode(), g.left(), g.top(),
                                       g.width(), g.height()));
+    endAtOnce();
+}
+
+void MainWindow::endAtOnce() {
     ending_ = true;
     services_.control.endNow(0);
 }

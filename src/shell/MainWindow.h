@@ -18,6 +18,7 @@ namespace brevmark {
 class EditorBridge;
 class LayoutParticipant;
 class PageEditor;
+class PasswordLock;
 class PictureControl;
 class PictureFolder;
 class QtPictureLoader;
@@ -43,6 +44,8 @@ public:
     void deferredStart();
     // The close command: stores the window placement, then ends the program.
     void closeProgram();
+    // Ends the program at once, saving nothing (the lock screen's exit, a new password saved).
+    void endAtOnce();
 
     // `版本切換`: arranges the window for "簡易版" or "專業版" and stores the name as layout tag.
     void switchLayout(const QString& layoutName);
@@ -62,6 +65,7 @@ public:
     void setLayoutParticipant(LayoutParticipant* participant) { participant_ = participant; }
     PageEditor& pageEditor();
     PrintBridge& printing() { return *printing_; }
+    PasswordLock& passwordLock() { return *lock_; }
     const QtPictureLoader& pictureLoader() const { return *pictureLoader_; }
     // The prompt window 提示視窗 for the notices after a change.
     PromptWindow& prompt() { return *prompt_; }
@@ -135,6 +139,7 @@ private:
     LayoutParticipant* participant_ = nullptr;
     EditorBridge* bridge_ = nullptr;
     PrintBridge* printing_ = nullptr;
+    PasswordLock* lock_ = nullptr;
     std::unique_ptr<QtPictureLoader> pictureLoader_;
     std::unique_ptr<PictureFolder> pictureFolder_;
     // A window of its own, not a child: its timers share names with the main window's.

@@ -25,7 +25,8 @@ struct StartupValues {
     Fixed4 printResolution = Fixed4::fromRaw(72000); // 7.2
     std::uint8_t printerKind = 0;                     // 0 page printer, 1 label printer
     QString updateFlag = QStringLiteral("0");
-    QString encodedPassword;
+    // The start-up password, decoded from its stored form; empty when none is in force.
+    QString expectedPassword;
     // The arrangement fields (horizontal and vertical spacing, left and top start), when stored.
     std::optional<QStringList> arrangement;
     // Captions of record fields 1 to 6 in the record-load panel.
