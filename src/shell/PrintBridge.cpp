@@ -53,7 +53,8 @@ void PrintBridge::openSettingsWindow() {
     StartupValues& values = window_.values();
     auto* settings = new SettingsWindow(SettingsWindow::Context{
         window_.settings(), window_.services().messages, window_.services().system,
-        values.printerKind, values.printResolution, values.updateFlag, defaultPrinter()});
+        values.printerKind, values.printResolution, values.updateFlag, defaultPrinter(),
+        values.expectedPassword, [this] { window_.endAtOnce(); }});
     window_.showChildWindow(settings);
 }
 

@@ -7,6 +7,7 @@
 #include "shell/PasswordLock.h"
 
 #include <QLineEdit>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
@@ -233,4 +234,38 @@ TEST_F(Lock, StoredMaximisedStartLocksAsANormalWindow) {
     QTest::keyClicks(field(), QStringLiteral("ABC"));
     EXPECT_FALSE(w.isMaximized());
     EXPECT_EQ(w.geometryTwips().size(), QSizeF(12090, 7470));
+}
+
+TEST_F(Lock, SavingAnEmptyPasswordEndsTheProgramAndTheNextStartHasNoLock) {
+    MainWindow& w = startLocked(QStringLiteral("41828384"), "1 0 300 200 12090 7470"); // ABC
+    QTest::keyClicks(field(), QStringLiteral("ABC"));
+    ASSERT_FALSE(locked());
+
+    emit w.toolbarActivated(5); // the settings button
+    QPointer<QWidget> settings;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->objectName() == QStringLiteral("系統設定"))
+            settings = top;
+    ASSERT_TRUE(settings);
+    auto* box = settings->findChild<QLineEdit*>(QStringLiteral("密碼"));
+    auto* save = settings->findChild<QPushButton*>(QStringLiteral("儲存"));
+    EXPECT_EQ(box->echoMode(), QLineEdit::Password);
+    QTest::keyClicks(box, QStringLiteral("ABC"));
+    ASSERT_TRUE(save->isEnabled());
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::mouseClick(save, Qt::LeftButton);
+    EXPECT_EQ(test::ShellFixture::control.endings, 1);
+    EXPECT_EQ(w.settings().value(QStringLiteral("使用密碼"), QStringLiteral("unset")), QString());
+    // Ended without storing the placement.
+    EXPECT_EQ(w.settings().value(QStringLiteral("主視窗大小")),
+              QStringLiteral("1 0 300 200 12090 7470"));
+    delete settings.data();
+
+    MainWindow& next = make();
+    ASSERT_TRUE(next.start());
+    next.show();
+    timer("排列視窗位置")->fire();
+    EXPECT_TRUE(next.values().expectedPassword.isEmpty());
+    EXPECT_FALSE(locked());
+    EXPECT_EQ(next.geometryTwips().size(), QSizeF(12090, 7470));
 }
