@@ -14,6 +14,7 @@
 #include "platform/qt/QtPictureLoader.h"
 #include "prompt/PromptWindow.h"
 #include "records/SettingsKeys.h"
+#include "shell/AlignmentBridge.h"
 #include "shell/ApplicationControl.h"
 #include "shell/EditorBridge.h"
 #include "shell/FramePictures.h"
@@ -96,6 +97,7 @@ MainWindow::MainWindow(ShellServices services, QWidget* parent)
     pictureFolder_->setNoticeRequest([this](int notice) { prompt_->requestNotice(notice); });
     printing_ = new PrintBridge(*this);
     lock_ = new PasswordLock(*this);
+    alignment_ = new AlignmentBridge(*this);
     connect(this, &MainWindow::toolbarActivated, this, [this](int index) {
         if (index == 2) // paper settings
             pageEditor().openPaperPanel(ToolbarBands::buttons()[2].left);

@@ -15,6 +15,7 @@ class QLabel;
 
 namespace brevmark {
 
+class AlignmentBridge;
 class EditorBridge;
 class LayoutParticipant;
 class PageEditor;
@@ -66,6 +67,8 @@ public:
     PageEditor& pageEditor();
     PrintBridge& printing() { return *printing_; }
     PasswordLock& passwordLock() { return *lock_; }
+    // The label-sheet alignment guides and their window; null while the window is being built.
+    AlignmentBridge* alignment() const { return alignment_; }
     const QtPictureLoader& pictureLoader() const { return *pictureLoader_; }
     // The prompt window 提示視窗 for the notices after a change.
     PromptWindow& prompt() { return *prompt_; }
@@ -140,6 +143,7 @@ private:
     EditorBridge* bridge_ = nullptr;
     PrintBridge* printing_ = nullptr;
     PasswordLock* lock_ = nullptr;
+    AlignmentBridge* alignment_ = nullptr;
     std::unique_ptr<QtPictureLoader> pictureLoader_;
     std::unique_ptr<PictureFolder> pictureFolder_;
     // A window of its own, not a child: its timers share names with the main window's.
