@@ -16,6 +16,8 @@ const QColor navy(0, 48, 166);
 const QColor accent(47, 111, 237);
 const QColor ink(44, 52, 66);
 const QColor guideRed(246, 169, 169);
+// Below the small sheet of each card: the label count, the label size and the highlight's ribbon.
+constexpr double captionHeight = 92;
 
 QFont pixelFont(int pixels, bool bold = false) {
     QFont f(QStringLiteral("DejaVu Sans"));
@@ -76,7 +78,7 @@ QImage AlignmentPictures::background(QSize pixels) {
         p.drawRoundedRect(card, 8, 8);
 
         // The sheet at A4 proportions in the upper part of the card.
-        const double paperHeight = card.height() - 70;
+        const double paperHeight = card.height() - captionHeight;
         const double paperWidth = paperHeight * 12000.0 / 16700.0;
         const QRectF paper(card.center().x() - paperWidth / 2, card.top() + 12, paperWidth,
                            paperHeight);
@@ -106,6 +108,13 @@ QImage AlignmentPictures::background(QSize pixels) {
     p.setFont(pixelFont(11));
     p.drawText(QRect(200, bottom - 40, pixels.width() - 250, 34), Qt::AlignVCenter | Qt::AlignRight,
                QStringLiteral("點選格式，格式線畫在紙張上 · Esc 離開"));
+    // The frame of the program's own windows: dark blue outside, light blue inside.
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(navy);
+    p.drawRect(0, 0, pixels.width() - 1, pixels.height() - 1);
+    p.setPen(QColor(128, 128, 255));
+    p.drawRect(1, 1, pixels.width() - 3, pixels.height() - 3);
     return image;
 }
 
@@ -117,8 +126,8 @@ QImage AlignmentPictures::highlight(const SheetFormat&, QSize pixels) {
     p.setPen(QPen(accent, 2.5));
     p.setBrush(QColor(47, 111, 237, 38));
     p.drawRoundedRect(r, 8, 8);
-    // A ribbon at the foot of the card: the click applies this format.
-    const QRectF ribbon(r.center().x() - 34, r.bottom() - 24, 68, 18);
+    // A ribbon at the foot of the card, below its captions: the click applies this format.
+    const QRectF ribbon(r.center().x() - 34, r.bottom() - 22, 68, 17);
     p.setPen(Qt::NoPen);
     p.setBrush(accent);
     p.drawRoundedRect(ribbon, 9, 9);
