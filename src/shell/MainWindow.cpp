@@ -22,6 +22,7 @@
 #include "shell/PasswordLock.h"
 #include "shell/PrintBridge.h"
 #include "shell/ToolbarBands.h"
+#include "update/UpdateCheck.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -98,6 +99,14 @@ MainWindow::MainWindow(ShellServices services, QWidget* parent)
     printing_ = new PrintBridge(*this);
     lock_ = new PasswordLock(*this);
     alignment_ = new AlignmentBridge(*this);
+    update_ = new UpdateCheck(
+        services_.files, services_.messages, services_.system,
+        [this](const QString& hint) { setHint(hint); }, this);
+    connect(timers_.updateQuery, &Timer::ticked, this, [this] {
+        // One check a start: the downloads end later, without holding the window.
+        timers_.updateQuery->stop();
+        update_->run();
+    });
     connect(this, &MainWindow::toolbarActivated, this, [this](int index) {
         if (index == 2) // paper settings
             pageEditor().openPaperPanel(ToolbarBands::buttons()[2].left);

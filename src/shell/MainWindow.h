@@ -25,6 +25,7 @@ class PictureFolder;
 class QtPictureLoader;
 class PrintBridge;
 class PromptWindow;
+class UpdateCheck;
 
 // The main window 主視窗: its life is the program's life. It draws its own frame, moves, resizes,
 // minimises and maximises itself, switches between the simple and the professional layout, and
@@ -69,6 +70,8 @@ public:
     PasswordLock& passwordLock() { return *lock_; }
     // The label-sheet alignment guides and their window; null while the window is being built.
     AlignmentBridge* alignment() const { return alignment_; }
+    // The update check that `更新查詢` runs.
+    UpdateCheck& updateCheck() { return *update_; }
     const QtPictureLoader& pictureLoader() const { return *pictureLoader_; }
     // The prompt window 提示視窗 for the notices after a change.
     PromptWindow& prompt() { return *prompt_; }
@@ -144,6 +147,7 @@ private:
     PrintBridge* printing_ = nullptr;
     PasswordLock* lock_ = nullptr;
     AlignmentBridge* alignment_ = nullptr;
+    UpdateCheck* update_ = nullptr;
     std::unique_ptr<QtPictureLoader> pictureLoader_;
     std::unique_ptr<PictureFolder> pictureFolder_;
     // A window of its own, not a child: its timers share names with the main window's.
