@@ -7,6 +7,8 @@
 #include "page/PageWidget.h"
 #include "shell/MainWindow.h"
 
+#include <QScreen>
+
 namespace brevmark {
 
 AlignmentBridge::AlignmentBridge(MainWindow& window)
@@ -22,9 +24,15 @@ void AlignmentBridge::openWindow() {
     // A window of its own, owned by the main window.
     auto* w = new AlignmentWindow(*guides_, &main_);
     window_ = w;
-    // Over the main window, where the user was looking.
+    // Over the main window, where the user was looking, but whole on its screen.
     const QRect main = main_.frameGeometry();
-    w->move(main.center() - QPoint(w->width() / 2, w->height() / 2));
+    QPoint at = main.center() - QPoint(w->width() / 2, w->height() / 2);
+    if (const QScreen* screen = main_.screen()) {
+        const QRect room = screen->availableGeometry();
+        at.setX(qBound(room.left(), at.x(), qMax(room.left(), room.right() + 1 - w->width())));
+        at.setY(qBound(room.top(), at.y(), qMax(room.top(), room.bottom() + 1 - w->height())));
+    }
+    w->move(at);
     connect(w, &AlignmentWindow::formatChosen, this, [this, w](int format) {
         guides_->choose(format);
         w->close();
