@@ -100,6 +100,34 @@ TEST_F(Update, BothTagsPromptOnceEachAfterDownloadingLineThenVersion) {
               QStringList{QStringLiteral("Brevmark")});
 }
 
+// Message boxes that run something when the first box shows.
+class HookedBoxes : public ScriptedMessageBoxes {
+public:
+    std::function<void()> onFirst;
+    MessageAnswer show(const QString& title, const QString& text, MessageIcon icon,
+                       MessageButtons buttons) override {
+        if (shown.isEmpty() && onFirst)
+            onFirst();
+        return ScriptedMessageBoxes::show(title, text, icon, buttons);
+    }
+};
+
+TEST_F(Update, ThisVersionsMarkerIsReadBeforeTheLines) {
+    LocalHttpServer server;
+    server.put(QStringLiteral("Download/bqv37.txt"), "bqv37\r\n");
+    server.put(QStringLiteral("Download/bq_x2x.txt"), "bq_x2x\r\n");
+    pointAt(server.url());
+    // The line's marker vanishes while the first prompt is up: when this version's marker was read
+    // first, the line's is no longer there to prompt.
+    HookedBoxes hooked;
+    hooked.onFirst = [this] { QFile::remove(marker(QStringLiteral("bq_x2x.txt"))); };
+    UpdateCheck ordered(files, hooked, system, {});
+    QSignalSpy done(&ordered, &UpdateCheck::finished);
+    ordered.run();
+    ASSERT_TRUE(done.wait(3000));
+    EXPECT_EQ(hooked.shown.size(), 1);
+}
+
 TEST_F(Update, ATagOnTwoLinesPromptsTwice) {
     LocalHttpServer server;
     server.put(QStringLiteral("Download/bqv37.txt"), "bqv37\nother\nbqv37");
