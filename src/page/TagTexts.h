@@ -76,6 +76,9 @@ public:
             return {};
         }
     }
+    static QString alignmentButtonHint() {
+        return QStringLiteral("提供常見 A4 標籤貼紙 格式線 對齊參考");
+    }
     // Each gap box tells the gap it sets.
     static QString horizontalGapHint() { return QStringLiteral("條碼左右 區隔拒離"); }
     static QString verticalGapHint() { return QStringLiteral("條碼上下 區隔拒離"); }

@@ -9,17 +9,20 @@
 #include "print/ResolutionCalibration.h"
 #include "records/SettingsKeys.h"
 #include "records/SettingsStore.h"
+#include "settings/PasswordSection.h"
 #include "settings/ResolutionPanel.h"
 #include "settings/SettingsChoices.h"
 #include "settings/SettingsPictures.h"
 
 #include <QButtonGroup>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
 namespace brevmark {
 
@@ -179,9 +182,68 @@ void SettingsWindow::buildPasswordPanel() {
     password_ = new QLineEdit(panel);
     password_->setObjectName(QStringLiteral("密碼"));
     password_->setGeometry(screen::rect(QRectF(360, 540, 2400, 360)));
+    // Masked with "*"; pasting is refused, so the context menu has nothing to offer.
+    password_->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
+    password_->setContextMenuPolicy(Qt::NoContextMenu);
+    password_->installEventFilter(this);
     passwordSave_ = new QPushButton(QStringLiteral("儲存"), panel);
     passwordSave_->setObjectName(QStringLiteral("儲存"));
     passwordSave_->setGeometry(screen::rect(QRectF(2940, 510, 1200, 420)));
+
+    passwordSection_ =
+        std::make_unique<PasswordSection>(context_.store, context_.messages, context_.system,
+                                          context_.expectedPassword, context_.endProgram);
+    connect(password_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        passwordSection_->textChanged(text);
+        showPasswordSection();
+    });
+    connect(passwordSave_, &QPushButton::clicked, this, [this] {
+        password_->setText(PasswordSection::clean(password_->text()));
+        passwordSection_->save(password_->text());
+    });
+    showPasswordSection();
+}
+
+void SettingsWindow::showPasswordSection() {
+    passwordSave_->setEnabled(passwordSection_->saveEnabled());
+    password_->setEchoMode(passwordSection_->masked() ? QLineEdit::Password : QLineEdit::Normal);
+}
+
+bool SettingsWindow::filterPasswordEvent(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Delete) {
+            password_->clear();
+            return true;
+        }
+        if (key->matches(QKeySequence::Paste))
+            return true;
+        for (QChar c : key->text())
+            if (PasswordSection::refuses(c))
+                return true;
+        return false;
+    }
+    case QEvent::InputMethod: {
+        const QString commit = static_cast<QInputMethodEvent*>(event)->commitString();
+        for (QChar c : commit)
+            if (PasswordSection::refuses(c))
+                return true;
+        return false;
+    }
+    case QEvent::FocusIn:
+        // After the line edit's own focus handling, which may place the cursor.
+        QTimer::singleShot(0, password_, &QLineEdit::selectAll);
+        return false;
+    default:
+        return false;
+    }
+}
+
+bool SettingsWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == password_ && filterPasswordEvent(event))
+        return true;
+    return QWidget::eventFilter(watched, event);
 }
 
 void SettingsWindow::buildDecoration() {

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 class QLineEdit;
@@ -16,6 +17,7 @@ namespace brevmark {
 
 class CalibrationSheets;
 class MessageBoxes;
+class PasswordSection;
 class PictureControl;
 class ResolutionCalibration;
 class ResolutionPanel;
@@ -40,6 +42,10 @@ public:
         PrintSettings& printing;
         QString updateFlag;
         PrinterFactory printers;
+        // The start-up password in force this run (empty: none), and how the program ends at
+        // once, without storing the window placement, after a new password is saved.
+        QString expectedPassword = {};
+        std::function<void()> endProgram = {};
     };
 
     explicit SettingsWindow(Context context, QWidget* parent = nullptr);
@@ -57,6 +63,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QWidget* makePanel(const QString& name, const QString& title, const QRectF& twips);
@@ -67,11 +74,14 @@ private:
     void buildDecoration();
     void open();
     void choosePrinterKind(int kind);
+    void showPasswordSection();
+    bool filterPasswordEvent(QEvent* event);
     void dragPress(QPoint globalPixels);
     void dragMove(QPoint globalPixels);
 
     Context context_;
     std::unique_ptr<SettingsChoices> choices_;
+    std::unique_ptr<PasswordSection> passwordSection_;
     std::unique_ptr<ResolutionCalibration> calibration_;
     std::unique_ptr<CalibrationSheets> sheets_;
     ResolutionPanel* resolutionPanel_ = nullptr;

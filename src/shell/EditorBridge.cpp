@@ -10,6 +10,7 @@
 #include "page/ui/PageWidget.h"
 #include "platform/FileSystem.h"
 #include "platform/SystemServices.h"
+#include "shell/AlignmentBridge.h"
 #include "shell/MainWindow.h"
 
 namespace brevmark {
@@ -64,6 +65,16 @@ void EditorBridge::beep() {
 
 void EditorBridge::storeSetting(const QString& key, const QString& value) {
     window_.settings().set(key, value);
+}
+
+void EditorBridge::hideAlignmentHandle() {
+    if (AlignmentBridge* alignment = window_.alignment())
+        alignment->hideHandle();
+}
+
+void EditorBridge::openAlignmentWindow() {
+    if (AlignmentBridge* alignment = window_.alignment())
+        alignment->openWindow();
 }
 
 void EditorBridge::enterSimpleLayout(double viewportTop) {

@@ -33,6 +33,8 @@ public:
     bool formatRecordFileExists() const override;
     void beep() override;
     void storeSetting(const QString& key, const QString& value) override;
+    void hideAlignmentHandle() override;
+    void openAlignmentWindow() override;
 
     // LayoutParticipant
     void enterSimpleLayout(double viewportTop) override;

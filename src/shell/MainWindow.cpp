@@ -14,12 +14,15 @@
 #include "platform/qt/PictureControl.h"
 #include "prompt/PromptWindow.h"
 #include "records/SettingsKeys.h"
+#include "shell/AlignmentBridge.h"
 #include "shell/ApplicationControl.h"
 #include "shell/EditorBridge.h"
 #include "shell/FramePictures.h"
 #include "shell/LayoutParticipant.h"
+#include "shell/PasswordLock.h"
 #include "shell/PrintBridge.h"
 #include "shell/ToolbarBands.h"
+#include "update/UpdateCheck.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -65,6 +68,16 @@ MainWindow::MainWindow(ShellServices services, QWidget* parent)
                                                      services_.messages, services_.location);
     pictureFolder_->setNoticeRequest([this](int notice) { prompt_->requestNotice(notice); });
     printing_ = new PrintBridge(*this);
+    lock_ = new PasswordLock(*this);
+    alignment_ = new AlignmentBridge(*this);
+    update_ = new UpdateCheck(
+        services_.files, services_.messages, services_.system,
+        [this](const QString& hint) { setHint(hint); }, this);
+    connect(timers_.updateQuery, &Timer::ticked, this, [this] {
+        // One check a start: the downloads end later, without holding the window.
+        timers_.updateQuery->stop();
+        update_->run();
+    });
     connect(this, &MainWindow::toolbarActivated, this, [this](int index) {
         if (index == 2) // paper settings
             pageEditor().openPaperPanel(ToolbarBands::buttons()[2].left);
@@ -195,6 +208,8 @@ void MainWindow::deferredStart() {
     layoutFrame();
     if (number == 1 && participant_)
         participant_->paperAdjust();
+    if (!values_.expectedPassword.isEmpty())
+        lock_->lock();
     show();
     if (values_.updateFlag == QStringLiteral("1"))
         timers_.updateQuery->start();
@@ -206,6 +221,10 @@ void MainWindow::closeProgram() {
     settings_.set(settings_keys::mainWindowSize,
                   windowPlacementText(values_.layoutMode, windowStateCode(), g.left(), g.top(),
                                       g.width(), g.height()));
+    endAtOnce();
+}
+
+void MainWindow::endAtOnce() {
     ending_ = true;
     services_.control.endNow(0);
 }

@@ -16,14 +16,17 @@ class QLabel;
 
 namespace brevmark {
 
+class AlignmentBridge;
 class EditorBridge;
 class LayoutParticipant;
 class PageEditor;
+class PasswordLock;
 class PictureControl;
 class PictureFolder;
 class QtPictureLoader;
 class PrintBridge;
 class PromptWindow;
+class UpdateCheck;
 
 // The main window 主視窗: its life is the program's life. It draws its own frame, moves, resizes,
 // minimises and maximises itself, switches between the simple and the professional layout, and
@@ -44,6 +47,8 @@ public:
     void deferredStart();
     // The close command: stores the window placement, then ends the program.
     void closeProgram();
+    // Ends the program at once, saving nothing (the lock screen's exit, a new password saved).
+    void endAtOnce();
 
     // `版本切換`: arranges the window for "簡易版" or "專業版" and stores the name as layout tag.
     void switchLayout(const QString& layoutName);
@@ -63,11 +68,18 @@ public:
     void setLayoutParticipant(LayoutParticipant* participant) { participant_ = participant; }
     PageEditor& pageEditor();
     PrintBridge& printing() { return *printing_; }
+    PasswordLock& passwordLock() { return *lock_; }
+    // The label-sheet alignment guides and their window; null while the window is being built.
+    AlignmentBridge* alignment() const { return alignment_; }
+    // The update check that `更新查詢` runs.
+    UpdateCheck& updateCheck() { return *update_; }
     const QtPictureLoader& pictureLoader() const { return *pictureLoader_; }
     // The prompt window 提示視窗 for the notices after a change.
     PromptWindow& prompt() { return *prompt_; }
     // A floating panel of the client area, or null while it has not been made.
     QWidget* panel(FloatingPanel id) const;
+    // The caption-button group `關離功能` (minimise, maximise, close).
+    QWidget* captionGroup() const { return captionGroup_; }
     const FloatingPanels& panels() const { return panels_; }
     // Opens a child window: the main window hides until the child closes.
     void showChildWindow(QWidget* child);
@@ -138,6 +150,9 @@ private:
     LayoutParticipant* participant_ = nullptr;
     EditorBridge* bridge_ = nullptr;
     PrintBridge* printing_ = nullptr;
+    PasswordLock* lock_ = nullptr;
+    AlignmentBridge* alignment_ = nullptr;
+    UpdateCheck* update_ = nullptr;
     std::unique_ptr<QtPictureLoader> pictureLoader_;
     std::unique_ptr<PictureFolder> pictureFolder_;
     // A window of its own, not a child: its timers share names with the main window's.

@@ -52,7 +52,7 @@ void PrintBridge::openSettingsWindow() {
     StartupValues& values = window_.values();
     auto* settings = new SettingsWindow(SettingsWindow::Context{
         window_.settings(), window_.services().messages, window_.services().system, values.printing,
-        values.updateFlag, defaultPrinter()});
+        values.updateFlag, defaultPrinter(), values.expectedPassword, [this] { window_.endAtOnce(); }});
     window_.showChildWindow(settings);
 }
 

@@ -1,6 +1,7 @@
 #include "shell/StartupValues.h"
 
 #include "common/LeadingNumber.h"
+#include "common/PasswordCodec.h"
 #include "common/Rounding.h"
 #include "records/SettingsKeys.h"
 #include "records/SettingsStore.h"
@@ -69,7 +70,7 @@ StartupValues applyStartupSettings(const SettingsStore& store, double screenW, d
             // Each stored count shows its fields; a later smaller count hides none of them.
             v.lastShownField = qMax(v.lastShownField, int(toInt16(leadingNumber(value))));
         } else if (e.key == keys::password) {
-            v.encodedPassword = value;
+            v.expectedPassword = password_codec::decode(value);
         } else if (e.key == keys::updateSetting) {
             v.updateFlag = numberText(leadingNumber(value));
         } else if (e.key == keys::printerKind) {

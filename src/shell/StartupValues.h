@@ -25,7 +25,8 @@ struct StartupValues {
     // Printer kind and print resolution: the program's one copy, live for the whole run.
     PrintSettings printing;
     QString updateFlag = QStringLiteral("0");
-    QString encodedPassword;
+    // The start-up password, decoded from its stored form; empty when none is in force.
+    QString expectedPassword;
     // The arrangement fields (horizontal and vertical spacing, left and top start), when stored.
     std::optional<QStringList> arrangement;
     // Captions of record fields 1 to 6 in the record-load panel.

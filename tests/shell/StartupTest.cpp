@@ -30,7 +30,7 @@ TEST_F(Startup, FirstStartCreatesFoldersAndOpensSimpleLayout) {
     EXPECT_EQ(w.values().layoutMode, QString());
     EXPECT_EQ(w.values().printing.resolution.toText(), QStringLiteral("7.2"));
     EXPECT_EQ(w.values().updateFlag, QStringLiteral("0"));
-    EXPECT_TRUE(w.values().encodedPassword.isEmpty());
+    EXPECT_TRUE(w.values().expectedPassword.isEmpty());
     EXPECT_EQ(w.fontList(), (QStringList{"Arial", "新細明體"}));
 
     // Every timer exists under its name; the deferred step and the hot-key poll are running.
@@ -116,7 +116,7 @@ TEST_F(Startup, AppliesEveryKeyInTableOrder) {
         "\"列印排列\",\"25 abc 3.50 07\"\r\n"
         "\"標籤A\",\"條碼★種 類★名稱★自訂一★自訂二★自訂三★自訂 四★自訂★自訂★自訂★自訂★自訂\"\r\n"
         "\"標籤_數量\",\"4\"\r\n"
-        "\"使用密碼\",\"ABC123\"\r\n"
+        "\"使用密碼\",\"41828384\"\r\n"
         "\"更新設定\",\"1.0\"\r\n"
         "\"印表裝置\",\"1\"\r\n"
         "\"列印解析度\",\"6.8\"\r\n"
@@ -130,7 +130,7 @@ TEST_F(Startup, AppliesEveryKeyInTableOrder) {
     EXPECT_EQ(v.fieldCaptions,
               (QStringList{"種 類", "名稱", "自訂一", "自訂二", "自訂三", "自訂 四"}));
     EXPECT_EQ(v.lastShownField, 4);
-    EXPECT_EQ(v.encodedPassword, QStringLiteral("ABC123"));
+    EXPECT_EQ(v.expectedPassword, QStringLiteral("ABC"));
     EXPECT_EQ(v.updateFlag, QStringLiteral("1"));
     EXPECT_EQ(v.printing.printerKind, 1);
     EXPECT_EQ(v.item0Width, 2700);

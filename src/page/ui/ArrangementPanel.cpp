@@ -19,7 +19,7 @@ ArrangementPanel::ArrangementPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("自動排列窗"));
     setProperty("entered", 0);
     setMouseTracking(true);
-    resize(300, 150);
+    resize(300, 184);
     const ArrangementSettings defaults;
     const QString texts[4] = {defaults.horizontalGap, defaults.verticalGap, defaults.startLeft,
                               defaults.startTop};
@@ -36,6 +36,11 @@ ArrangementPanel::ArrangementPanel(QWidget* parent) : QWidget(parent) {
         modes_[m]->installEventFilter(this);
         connect(modes_[m], &SkinButton::clicked, this, [this, m] { emit modeChosen(m); });
     }
+    alignment_ = new SkinButton(SkinButton::Kind::Push, QStringLiteral("標籤對齊按鈕"),
+                                QStringLiteral("A4 標籤貼紙 對齊格式線"), this);
+    alignment_->setGeometry(10, 144, 276, 30);
+    alignment_->installEventFilter(this);
+    connect(alignment_, &SkinButton::clicked, this, &ArrangementPanel::alignmentRequested);
     hide();
 }
 

@@ -47,6 +47,8 @@ public:
     virtual void deleteItemLabels(int /*index*/) {}
     // The alignment-guide handle is hidden by every paper adjust.
     virtual void hideAlignmentHandle() {}
+    // The arrangement panel's label alignment button `標籤對齊按鈕`: the alignment window.
+    virtual void openAlignmentWindow() {}
 };
 
 } // namespace brevmark

@@ -783,6 +783,11 @@ void PageEditor::connectLayoutPanels() {
     connect(arrangement, &ArrangementPanel::modeChosen, this, [this](int mode) { arrange(mode); });
     connect(arrangement, &ArrangementPanel::settingsEdited, this,
             &PageEditor::saveArrangementSettings);
+    connect(arrangement, &ArrangementPanel::alignmentRequested, this, [this] {
+        arrangementPanel_->hide();
+        host_.openAlignmentWindow();
+    });
+    hints_->attach(arrangement->alignmentButton(), [] { return TagTexts::alignmentButtonHint(); });
     const std::function<QString()> boxHints[4] = {
         [] { return TagTexts::horizontalGapHint(); }, [] { return TagTexts::verticalGapHint(); },
         [] { return TagTexts::startLeftHint(); }, [] { return TagTexts::startTopHint(); }};

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QHash>
+#include <QImage>
+#include <QObject>
+#include <QPointF>
+#include <functional>
+
+namespace brevmark {
+
+class GuidePage;
+class SettingsStore;
+struct PointerState;
+struct SheetFormat;
+
+// The label-sheet alignment guides: the chosen format's guide picture painted on the page's
+// overlay at its stored or default offset, and the guide handle `修改對齊位置` that drags it.
+// The handle carries the shown format as its tag; its left and top are the guide's offset.
+// The guide is a picture on the screen's page only: printing never draws it.
+class AlignmentGuides : public QObject {
+    Q_OBJECT
+public:
+    // `pointer` is the page editor's press point and pointer-held flag, which the handle shares.
+    AlignmentGuides(SettingsStore& store, GuidePage& page, PointerState& pointer,
+                    std::function<void(const QString&)> setHint, QObject* parent = nullptr);
+
+    // Choose format: erases any guide, paints this one at its offset, puts the handle there.
+    // Formats other than the six do nothing.
+    void choose(int format);
+
+    // The handle, pointer positions in twips of the handle.
+    void handlePress(QPointF at);
+    void handleMove(QPointF at, bool leftButtonDown);
+    // Paints the guide where the handle lies and stores that offset.
+    void handleRelease();
+    // Paper adjust hides the handle (it keeps its format and place).
+    void hideHandle();
+
+    int handleTag() const { return tag_; }
+    QPointF handlePosition() const { return handle_; }
+    bool isHandleVisible() const { return handleVisible_; }
+
+    // The guide picture of a format (drawn once, then kept).
+    const QImage& picture(const SheetFormat& format);
+
+    static constexpr double dragThreshold = 30;
+    static constexpr double snapToEdgeBelow = 60;
+    static QString handleHint();
+
+signals:
+    // The handle moved, was shown or hidden.
+    void handleChanged();
+
+private:
+    void paintGuide(const SheetFormat& format, QPointF at);
+
+    SettingsStore& store_;
+    GuidePage& page_;
+    PointerState& pointer_;
+    std::function<void(const QString&)> setHint_;
+    QHash<int, QImage> pictures_;
+    int tag_ = 0;
+    QPointF handle_;
+    bool handleVisible_ = false;
+};
+
+} // namespace brevmark

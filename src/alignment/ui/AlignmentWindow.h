@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QHash>
+#include <QWidget>
+
+namespace brevmark {
+
+class AlignmentGuides;
+class PictureControl;
+
+// The alignment window `對齊視窗`: a borderless window of one background picture `底圖` with a
+// highlight `格數` over the area of each of the six sheet formats (shown while the pointer is over
+// that area; a click on it chooses the format) and the six guide pictures `對齊圖`, hidden. The
+// background drags the window. Escape or the close control `關閉窗` leave it without a choice.
+// It deletes itself when closed.
+class AlignmentWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit AlignmentWindow(AlignmentGuides& guides, QWidget* parent = nullptr);
+
+    // Background size, twips.
+    static QSizeF sizeTwips();
+    // The highlight of a format (indexed by its number), or null.
+    PictureControl* highlight(int format) const { return highlights_.value(format); }
+
+signals:
+    void formatChosen(int format);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void backgroundMoved(QPointF at, Qt::MouseButtons buttons);
+
+    PictureControl* background_;
+    QHash<int, PictureControl*> highlights_;
+    PictureControl* close_;
+    bool dragging_ = false;
+    QPointF pressPoint_; // twips of the background
+};
+
+} // namespace brevmark
