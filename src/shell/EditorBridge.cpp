@@ -10,6 +10,7 @@
 #include "page/PageWidget.h"
 #include "platform/FileSystem.h"
 #include "platform/SystemServices.h"
+#include "records/BarcodeRecordFile.h"
 #include "shell/MainWindow.h"
 
 namespace brevmark {
@@ -50,7 +51,7 @@ Fixed4 EditorBridge::printResolution() const {
 
 bool EditorBridge::recordFileExists() const {
     return window_.services().files.fileExists(
-        window_.services().location.recordsFile(QStringLiteral("條碼檔.zip")));
+        window_.services().location.recordsFile(BarcodeRecordFile::fileName()));
 }
 
 bool EditorBridge::formatRecordFileExists() const {

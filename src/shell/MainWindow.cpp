@@ -14,6 +14,7 @@
 #include "platform/qt/QtPictureLoader.h"
 #include "prompt/PromptWindow.h"
 #include "records/SettingsKeys.h"
+#include "records/TemporaryFiles.h"
 #include "shell/ApplicationControl.h"
 #include "shell/EditorBridge.h"
 #include "shell/FramePictures.h"
@@ -162,6 +163,7 @@ bool MainWindow::start() {
         services_.control.endNow(1);
         return false;
     }
+    tidyTemporaryFiles(services_.files, services_.location.recordsFolder());
     if (settings_.load() == SettingsStore::LoadResult::RepairedEndProgram) {
         ending_ = true;
         services_.control.endNow(0);
