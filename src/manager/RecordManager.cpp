@@ -251,3 +251,17 @@ void RecordManager::copyPicture(const QImage& picture) {
 }
 
 } // namespace brevmark
+
+namespace brevmark {
+
+void RecordManager::reportImportUnavailable() {
+    services_.messages.inform(QStringLiteral("多筆新增 提示"),
+                              QStringLiteral("多筆新增（匯入）視窗尚未提供，目前無法使用此功能；"
+                                             "請先以上方的欄位逐筆新增條碼記錄。"));
+}
+
+QDate RecordManager::today() const {
+    return services_.system.now().date();
+}
+
+} // namespace brevmark

@@ -4,6 +4,7 @@
 #include "manager/RecordList.h"
 #include "records/BarcodeRecordFile.h"
 
+#include <QDate>
 #include <QImage>
 #include <functional>
 #include <optional>
@@ -94,6 +95,10 @@ public:
     void exportList();
     // A double click on the preview: the picture on the clipboard.
     void copyPicture(const QImage& picture);
+    // `多筆按鈕` while the bulk import window does not exist yet.
+    void reportImportUnavailable();
+
+    QDate today() const;
 
 private:
     bool finishWrite(BarcodeRecordFile::WriteOutcome outcome);

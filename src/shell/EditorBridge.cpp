@@ -12,6 +12,7 @@
 #include "platform/SystemServices.h"
 #include "records/BarcodeRecordFile.h"
 #include "shell/MainWindow.h"
+#include "shell/RecordsBridge.h"
 
 namespace brevmark {
 
@@ -65,6 +66,10 @@ void EditorBridge::beep() {
 
 void EditorBridge::storeSetting(const QString& key, const QString& value) {
     window_.settings().set(key, value);
+}
+
+void EditorBridge::openRecordLoadPanel(QPointF topLeft) {
+    window_.records().openLoadPanel(topLeft);
 }
 
 void EditorBridge::enterSimpleLayout(double viewportTop) {

@@ -33,6 +33,7 @@ public:
     bool formatRecordFileExists() const override;
     void beep() override;
     void storeSetting(const QString& key, const QString& value) override;
+    void openRecordLoadPanel(QPointF topLeft) override;
 
     // LayoutParticipant
     void enterSimpleLayout(double viewportTop) override;

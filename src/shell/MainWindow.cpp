@@ -20,6 +20,7 @@
 #include "shell/FramePictures.h"
 #include "shell/LayoutParticipant.h"
 #include "shell/PrintBridge.h"
+#include "shell/RecordsBridge.h"
 #include "shell/ToolbarBands.h"
 
 #include <QCloseEvent>
@@ -95,6 +96,7 @@ MainWindow::MainWindow(ShellServices services, QWidget* parent)
                                                      services_.messages, services_.location);
     pictureFolder_->setNoticeRequest([this](int notice) { prompt_->requestNotice(notice); });
     printing_ = new PrintBridge(*this);
+    records_ = new RecordsBridge(*this);
     connect(this, &MainWindow::toolbarActivated, this, [this](int index) {
         if (index == 2) // paper settings
             pageEditor().openPaperPanel(ToolbarBands::buttons()[2].left);

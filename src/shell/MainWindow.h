@@ -22,6 +22,7 @@ class PictureControl;
 class PictureFolder;
 class QtPictureLoader;
 class PrintBridge;
+class RecordsBridge;
 class PromptWindow;
 
 // The main window 主視窗: its life is the program's life. It draws its own frame, moves, resizes,
@@ -62,6 +63,8 @@ public:
     void setLayoutParticipant(LayoutParticipant* participant) { participant_ = participant; }
     PageEditor& pageEditor();
     PrintBridge& printing() { return *printing_; }
+    // The record manager and the record-load panel.
+    RecordsBridge& records() { return *records_; }
     const QtPictureLoader& pictureLoader() const { return *pictureLoader_; }
     // The prompt window 提示視窗 for the notices after a change.
     PromptWindow& prompt() { return *prompt_; }
@@ -135,6 +138,7 @@ private:
     LayoutParticipant* participant_ = nullptr;
     EditorBridge* bridge_ = nullptr;
     PrintBridge* printing_ = nullptr;
+    RecordsBridge* records_ = nullptr;
     std::unique_ptr<QtPictureLoader> pictureLoader_;
     std::unique_ptr<PictureFolder> pictureFolder_;
     // A window of its own, not a child: its timers share names with the main window's.
