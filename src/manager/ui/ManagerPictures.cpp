@@ -138,11 +138,8 @@ QString ManagerPictures::styleSheet() {
         "QPushButton#新增條碼:hover,QPushButton#修改條碼:hover{background:#2f6fed;}"
         "QListWidget{border:1px solid #b4c2e6;border-radius:6px;background:white;color:#1f2a44;"
         "selection-background-color:#2f6fed;selection-color:white;outline:none;}"
-        "QListWidget::item{padding:1px 4px;}"
         "QListWidget::item:hover{background:#e8f8fb;}"
         "QListWidget::item:selected{background:#2f6fed;color:white;}"
-        "QComboBox{border:1px solid #b4c2e6;border-radius:5px;padding:0 6px;background:white;"
-        "color:#1f2a44;}QComboBox:hover{border-color:#2bd0e4;}"
         "QCheckBox,QRadioButton{color:#1f2a44;spacing:5px;}"
         "QCheckBox:focus,QRadioButton:focus{outline:none;}");
 }

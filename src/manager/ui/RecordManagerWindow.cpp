@@ -39,8 +39,9 @@ constexpr int captionTop = 12;
 constexpr int entryTop = 34;
 constexpr int entryHeight = 28;
 constexpr int tickTop = 88;
-// The preview picture's fixed height.
+// The preview picture's fixed height, and the strip under the list that its card takes.
 constexpr double previewHeight = 1500;
+constexpr int previewStrip = 132;
 
 const QString hintColumnDrag = QStringLiteral("說明提示：按住滑鼠左鍵、拖拉調整寬度");
 const QString hintEntry = QStringLiteral("說明提示：Ａ點擊輸入要記錄的資料內容、　Ｂ雙擊輸入日期");
@@ -252,20 +253,20 @@ void RecordManagerWindow::buildEntryCard() {
 
 void RecordManagerWindow::buildCommands() {
     const int top = 206;
-    add_ = makeButton(QStringLiteral("新增條碼"), QStringLiteral("＋ 新增條碼"), this,
-                      QRect(12, top, 118, 34));
-    change_ = makeButton(QStringLiteral("修改條碼"), QStringLiteral("✓ 修改條碼"), this,
-                         QRect(138, top, 118, 34));
     specified_ = makeButton(QStringLiteral("指定讀取"), QStringLiteral("指定讀取"), this,
-                            QRect(276, top, 100, 34));
+                            QRect(12, top, 100, 34));
     filter_ = makeButton(QStringLiteral("查詢篩選"), QStringLiteral("查詢篩選"), this,
-                         QRect(382, top, 100, 34));
+                         QRect(118, top, 100, 34));
     restore_ = makeButton(QStringLiteral("恢復預設"), QStringLiteral("恢復預設"), this,
-                          QRect(488, top, 100, 34));
+                          QRect(224, top, 100, 34));
     export_ = makeButton(QStringLiteral("轉至Excel"), QStringLiteral("轉至 Excel"), this,
-                         QRect(608, top, 100, 34));
+                         QRect(344, top, 100, 34));
     bulk_ = makeButton(QStringLiteral("多筆按鈕"), QStringLiteral("多筆新增"), this,
-                       QRect(714, top, 100, 34));
+                       QRect(450, top, 100, 34));
+    add_ = makeButton(QStringLiteral("新增條碼"), QStringLiteral("＋ 新增條碼"), this,
+                      QRect(570, top, 118, 34));
+    change_ = makeButton(QStringLiteral("修改條碼"), QStringLiteral("✓ 修改條碼"), this,
+                         QRect(694, top, 118, 34));
     previewSwitch_ = makeButton(QStringLiteral("預覽開關"), previewSwitchCaption(true), this,
                                 QRect(width() - 152, top, 140, 34));
     previewSwitch_->setCheckable(true);
@@ -280,6 +281,7 @@ void RecordManagerWindow::buildCommands() {
         readTimer_->start();
     });
     connect(filter_, &QPushButton::clicked, this, [this] {
+        hidePreview();
         model_->filter(entryTexts());
         showList();
     });
@@ -296,8 +298,7 @@ void RecordManagerWindow::buildCommands() {
         model_->setPreview(on);
         previewSwitch_->setText(previewSwitchCaption(on));
         if (!on) {
-            preview_->hide();
-            settingsPanel_->hide();
+            hidePreview();
         } else if (!entries_[0]->text().isEmpty()) {
             previewBarcode();
         }
@@ -416,6 +417,9 @@ void RecordManagerWindow::buildDatePicker() {
 }
 
 void RecordManagerWindow::buildPreview() {
+    previewCard_ = new QLabel(this);
+    previewCard_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    previewCard_->hide();
     preview_ = new PictureControl(QStringLiteral("預覽圖"), this);
     preview_->setCursor(Qt::PointingHandCursor);
     preview_->hide();
@@ -570,8 +574,7 @@ void RecordManagerWindow::startFullRead() {
 void RecordManagerWindow::resetWindow(bool keepEntries) {
     if (isVisible())
         entries_[0]->setFocus();
-    preview_->hide();
-    settingsPanel_->hide();
+    hidePreview();
     specified_->setEnabled(false);
     filter_->setEnabled(false);
     add_->hide();
@@ -721,8 +724,7 @@ void RecordManagerWindow::moveRecord(bool up) {
 
 void RecordManagerWindow::exportList() {
     datePicker_->hide();
-    preview_->hide();
-    settingsPanel_->hide();
+    hidePreview();
     model_->exportList();
 }
 
@@ -825,24 +827,41 @@ void RecordManagerWindow::previewBarcode() {
     font.pointSize = 10;
     BarcodePreview::draw(surface, text, widthRatio_, thickness, showText, previewHeight, font);
     preview_->setPicture(surface.image());
-    preview_->setGeometry(listArea.left() + 12,
-                          listArea.bottom() - screen::pixels(previewHeight) - 12,
-                          screen::pixels(widthTwips), screen::pixels(previewHeight));
+    // The list makes room for the picture on its card below it.
+    list_->setGeometry(listArea.adjusted(0, 0, 0, -previewStrip));
+    const QSize size(screen::pixels(widthTwips), screen::pixels(previewHeight));
+    const QRect card(listArea.left(), listArea.bottom() - previewStrip + 9, size.width() + 20,
+                     previewStrip - 8);
+    preview_->setGeometry(card.left() + 10, card.top() + (card.height() - size.height()) / 2,
+                          size.width(), size.height());
+    previewCard_->setGeometry(card);
+    previewCard_->setPixmap(QPixmap::fromImage(ManagerPictures::card(card.size())));
+    previewCard_->show();
+    previewCard_->raise();
     preview_->show();
     preview_->raise();
+    placeRowActions();
     if (settingsPanel_->isHidden())
         placeSettingsPanel(false);
     settingsPanel_->show();
     settingsPanel_->raise();
 }
 
+void RecordManagerWindow::hidePreview() {
+    preview_->hide();
+    previewCard_->hide();
+    settingsPanel_->hide();
+    list_->setGeometry(listArea);
+}
+
 void RecordManagerWindow::placeSettingsPanel(bool belowPreview) {
     const QRect p = preview_->geometry();
     QPoint at;
     if (belowPreview)
-        at = QPoint(p.left(), p.bottom() + 6);
+        at = QPoint(p.left() - 10, p.bottom() + 16);
     else
-        at = QPoint(p.right() + 12, p.top() + (p.height() - settingsPanel_->height()) / 2);
+        at = QPoint(qMin(p.right() + 22, listArea.right() + 1 - settingsPanel_->width()),
+                    previewCard_->geometry().bottom() + 1 - settingsPanel_->height());
     at.setX(qBound(12, at.x(), width() - settingsPanel_->width() - 12));
     at.setY(
         qBound(ManagerPictures::bandHeight + 8, at.y(), height() - settingsPanel_->height() - 8));

@@ -98,6 +98,7 @@ private:
     void moveRecord(bool up);
     void exportList();
     void placeSettingsPanel(bool belowPreview);
+    void hidePreview();
 
     std::unique_ptr<RecordManager> model_;
     ColumnLayout columns_;
@@ -140,6 +141,7 @@ private:
     int dateTarget_ = -1;
 
     PictureControl* preview_ = nullptr;
+    QLabel* previewCard_ = nullptr;
     QWidget* settingsPanel_ = nullptr;
     std::array<QRadioButton*, 4> ratios_{};
     QComboBox* thickness_ = nullptr;

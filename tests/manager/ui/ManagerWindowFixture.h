@@ -74,8 +74,12 @@ protected:
         read();
         return *window;
     }
-    // Runs the pending read now, as the timer `讀條碼檔` would.
-    void read() { find<Timer>("讀條碼檔")->fire(); }
+    // Runs the pending read now, as the timer `讀條碼檔` would (unless it has already run).
+    void read() {
+        Timer* timer = find<Timer>("讀條碼檔");
+        if (timer->isActive())
+            timer->fire();
+    }
 
     template <typename T> T* find(const char* name, int index = -1) const {
         for (T* w : window->findChildren<T*>(QString::fromUtf8(name)))
