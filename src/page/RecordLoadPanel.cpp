@@ -102,7 +102,6 @@ RecordLoadPanel::RecordLoadPanel(Context context, QWidget* parent)
         choices_[std::size_t(k)] = choice;
     }
     QListWidget* barcodes = values_[0];
-    barcodes->setGeometry(12, choicesTop + 96, panelWidth - 24, panelHeight - choicesTop - 108);
     connect(barcodes, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         if (context_.pick)
             context_.pick(item->text());
@@ -148,6 +147,9 @@ void RecordLoadPanel::layoutChoices() {
         choices_[std::size_t(k)]->setGeometry(x, y + 17, choiceWidth, 25);
         ++slot;
     }
+    // The barcode list takes the room the choice rows leave.
+    const int top = choicesTop + (slot + 2) / 3 * 46 + 4;
+    values_[0]->setGeometry(12, top, panelWidth - 24, panelHeight - top - 12);
 }
 
 void RecordLoadPanel::openAt(QPoint topLeft) {
