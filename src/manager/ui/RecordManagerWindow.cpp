@@ -925,6 +925,9 @@ bool RecordManagerWindow::entryMouse(int field, QEvent* event) {
     const int last = model_->fieldCount();
     switch (event->type()) {
     case QEvent::MouseButtonDblClick:
+        // A date is no barcode: the picker serves the other fields.
+        if (field == 0)
+            return false;
         openDatePicker(field);
         return true;
     case QEvent::MouseButtonPress:
