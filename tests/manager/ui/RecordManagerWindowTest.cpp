@@ -392,3 +392,39 @@ TEST_F(ManagerWindowTest, ADamagedFileIsRepairedAndTheProgramEnds) {
     EXPECT_EQ(endings, 1);
     EXPECT_EQ(messages.titles(), (QStringList{"自動修復提示", "完成修復提示"}));
 }
+
+TEST_F(ManagerWindowTest, DraggingAFieldEdgeWidensItAndStoresTheCaptionEdges) {
+    open();
+    auto* category = find<QLineEdit>("資料", 1);
+    auto* name = find<QLineEdit>("資料", 2);
+    const int nameLeft = name->x();
+    const QPoint grip(category->width() - 4, category->height() / 2);
+    QTest::mouseMove(category, grip);
+    EXPECT_EQ(window->hint(), QStringLiteral("說明提示：按住滑鼠左鍵、拖拉調整寬度"));
+    QTest::mouseMove(category, QPoint(10, 10));
+    EXPECT_EQ(window->hint(),
+              QStringLiteral("說明提示：Ａ點擊輸入要記錄的資料內容、　Ｂ雙擊輸入日期"));
+    QTest::mousePress(category, Qt::LeftButton, {}, grip);
+    QMouseEvent move(QEvent::MouseMove, QPointF(grip + QPoint(40, 0)),
+                     category->mapToGlobal(QPointF(grip + QPoint(40, 0))), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(category, &move);
+    QTest::mouseRelease(category, Qt::LeftButton, {}, grip + QPoint(40, 0));
+    EXPECT_EQ(name->x(), nameLeft + 40);
+    EXPECT_EQ(settings.value(QStringLiteral("標籤_X")),
+              QStringLiteral("240 2760 5400 8400 10560 12720 14880 自訂 自訂 自訂 自訂 自訂"));
+}
+
+TEST_F(ManagerWindowTest, AClickInTheCategoryFieldOffersTheListedCategories) {
+    writeRecords(line({"A", "飲料"}) + line({"B", "文具"}) + line({"C", "飲料"}));
+    open();
+    auto* category = find<QLineEdit>("資料", 1);
+    QTest::mouseClick(category, Qt::LeftButton, {}, QPoint(10, 10));
+    auto* values = find<QListWidget>("篩選選項", 1);
+    ASSERT_TRUE(values->isVisible());
+    ASSERT_EQ(values->count(), 2);
+    QTest::mouseClick(values->viewport(), Qt::LeftButton, {},
+                      values->visualItemRect(values->item(1)).center());
+    EXPECT_EQ(category->text(), QStringLiteral("文具"));
+    EXPECT_FALSE(values->isVisible());
+}
