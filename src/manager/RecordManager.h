@@ -51,7 +51,7 @@ public:
     // --- reads ---
     // The whole file (up to 6000 records) into the loaded and the display table, and the list.
     void fullRead();
-    // The records matching the entry texts (Part of the file up to 6000 records).
+    // The records matching the entry texts, of the first 6000 records of the file.
     void specifiedRead(const RecordEntry& entry);
     // Narrows the loaded table by the entry texts in use.
     void filter(const RecordEntry& entry);
