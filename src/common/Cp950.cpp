@@ -29,4 +29,21 @@ bool canEncode(const QString& text) {
     return !encoder.hasError() && decode(bytes) == text;
 }
 
+QString unencodableCharacters(const QString& text) {
+    if (canEncode(text))
+        return {};
+    QString found;
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype length =
+            text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()
+                ? 2
+                : 1;
+        const QString character = text.mid(i, length);
+        if (!canEncode(character) && !found.contains(character))
+            found += character;
+        i += length;
+    }
+    return found;
+}
+
 } // namespace brevmark::cp950

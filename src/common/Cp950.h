@@ -14,4 +14,8 @@ QByteArray encode(const QString& text);
 // True when every character of the text survives a round trip through code page 950.
 bool canEncode(const QString& text);
 
+// The characters of the text that code page 950 cannot hold, each once, in the order they first
+// occur (a character outside the Basic Multilingual Plane stays whole). Empty when canEncode.
+QString unencodableCharacters(const QString& text);
+
 } // namespace brevmark::cp950

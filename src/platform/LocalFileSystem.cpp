@@ -3,16 +3,71 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace brevmark {
 
 namespace {
+
 void setError(QString* error, const QString& text) {
     if (error)
         *error = text;
 }
+
+QString systemError(int code) {
+    return QString::fromLocal8Bit(std::strerror(code));
+}
+
+bool writeAll(int fd, const QByteArray& bytes) {
+    const char* data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, size_t(left));
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data += written;
+        left -= written;
+    }
+    return true;
+}
+
+// Makes a rename in the folder durable; a folder that cannot be synced is no reason to fail.
+void syncFolder(const QString& folder) {
+    const int fd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
 } // namespace
+
+bool LocalFileSystem::writeTarget(const QString& path, QString* target, QString* error) {
+    const QFileInfo info(path);
+    if (!info.isSymLink()) {
+        *target = path;
+        return true;
+    }
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    const QString resolved = info.canonicalFilePath(); // empty for a link that leads nowhere
+    if (resolved.isEmpty() || folder.isEmpty() || !resolved.startsWith(folder + QLatin1Char('/'))) {
+        setError(error, QStringLiteral("「%1」是一個連結，指向資料夾以外的位置「%2」；"
+                                       "為了保護該檔案，程式不會寫入。")
+                            .arg(path, info.symLinkTarget()));
+        return false;
+    }
+    *target = resolved;
+    return true;
+}
 
 bool LocalFileSystem::fileExists(const QString& path) const { return QFileInfo(path).isFile(); }
 
@@ -50,25 +105,60 @@ bool LocalFileSystem::readBytes(const QString& path, QByteArray* bytes, QString*
 }
 
 bool LocalFileSystem::replaceBytes(const QString& path, const QByteArray& bytes, QString* error) {
-    if (QFileInfo(path).isDir()) {
-        setError(error, QStringLiteral("%1 is a folder").arg(path));
+    QString target;
+    if (!writeTarget(path, &target, error))
+        return false;
+    if (QFileInfo(target).isDir()) {
+        setError(error, QStringLiteral("%1 is a folder").arg(target));
         return false;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        setError(error, file.errorString());
+    const QByteArray nativeTarget = QFile::encodeName(target);
+    const QByteArray nativeTemporary = QFile::encodeName(temporaryPath(target));
+
+    mode_t mode = 0666;
+    struct stat old {};
+    if (::stat(nativeTarget.constData(), &old) == 0) {
+        if (::access(nativeTarget.constData(), W_OK) != 0) {
+            setError(error, systemError(errno));
+            return false;
+        }
+        mode = old.st_mode & 07777;
+    }
+    // A temporary file left by an earlier write (or planted as a link) is never written into.
+    if (::unlink(nativeTemporary.constData()) != 0 && errno != ENOENT) {
+        setError(error, systemError(errno));
         return false;
     }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        setError(error, file.errorString());
-        file.cancelWriting();
+    const int fd = ::open(nativeTemporary.constData(),
+                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+    if (fd < 0) {
+        setError(error, systemError(errno));
         return false;
     }
+    bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
+    int failure = ok ? 0 : errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        failure = errno;
+    }
+    if (ok && ::rename(nativeTemporary.constData(), nativeTarget.constData()) != 0) {
+        ok = false;
+        failure = errno;
+    }
+    if (!ok) {
+        ::unlink(nativeTemporary.constData());
+        setError(error, systemError(failure));
+        return false;
+    }
+    syncFolder(QFileInfo(target).absolutePath());
     return true;
 }
 
 bool LocalFileSystem::appendBytes(const QString& path, const QByteArray& bytes, QString* error) {
-    QFile file(path);
+    QString target;
+    if (!writeTarget(path, &target, error))
+        return false;
+    QFile file(target);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
         setError(error, file.errorString());
         return false;
@@ -78,6 +168,16 @@ bool LocalFileSystem::appendBytes(const QString& path, const QByteArray& bytes, 
         return false;
     }
     return true;
+}
+
+QByteArray LocalFileSystem::lastBytes(const QString& path, int count) const {
+    QFile file(path);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+        return {};
+    const qint64 size = file.size();
+    if (size > count && !file.seek(size - count))
+        return {};
+    return file.read(count);
 }
 
 } // namespace brevmark

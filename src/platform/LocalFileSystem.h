@@ -4,7 +4,8 @@
 
 namespace brevmark {
 
-// The real file system.
+// The real file system. Writes never go through a symbolic link that leads out of the folder
+// holding it (a link inside that folder is written through, the link itself stays).
 class LocalFileSystem : public FileSystem {
 public:
     bool fileExists(const QString& path) const override;
@@ -16,6 +17,11 @@ public:
     bool readBytes(const QString& path, QByteArray* bytes, QString* error) const override;
     bool replaceBytes(const QString& path, const QByteArray& bytes, QString* error) override;
     bool appendBytes(const QString& path, const QByteArray& bytes, QString* error) override;
+    QByteArray lastBytes(const QString& path, int count) const override;
+
+    // The file a write to `path` lands in: the path itself, or where a symbolic link there leads.
+    // False, with the reason, when the link leads out of the path's folder or nowhere.
+    static bool writeTarget(const QString& path, QString* target, QString* error);
 };
 
 } // namespace brevmark

@@ -3,9 +3,17 @@
 namespace brevmark {
 
 namespace {
+// Texts are never escaped, so a double quote inside one (only a damaged file can hold such a
+// text) would end the field early and shift every later field: it is left out.
+QString quoted(const QString& text) {
+    if (!text.contains(QLatin1Char('"')))
+        return QLatin1Char('"') + text + QLatin1Char('"');
+    return QLatin1Char('"') + QString(text).remove(QLatin1Char('"')) + QLatin1Char('"');
+}
+
 QString fieldText(const FieldValue& value) {
     if (const auto* text = std::get_if<QString>(&value))
-        return QLatin1Char('"') + *text + QLatin1Char('"');
+        return quoted(*text);
     return QString::number(std::get<qint64>(value));
 }
 } // namespace
@@ -27,7 +35,7 @@ QString quotedFieldLine(const QStringList& texts) {
     for (qsizetype i = 0; i < texts.size(); ++i) {
         if (i > 0)
             line += QLatin1Char(',');
-        line += QLatin1Char('"') + texts.at(i) + QLatin1Char('"');
+        line += quoted(texts.at(i));
     }
     return line + QStringLiteral("\r\n");
 }

@@ -7,7 +7,8 @@
 namespace brevmark {
 
 // One value of a quoted-field line: a text is written between double quotes (never escaped: the
-// writers clean texts beforehand), a whole number as bare digits.
+// writers clean texts beforehand, and a double quote that still slipped in is left out), a whole
+// number as bare digits.
 using FieldValue = std::variant<QString, qint64>;
 
 // Builds one quoted-field line, values separated by single commas, ended by CR LF.

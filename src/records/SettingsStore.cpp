@@ -4,6 +4,7 @@
 #include "platform/MessageBoxes.h"
 #include "records/QuotedFieldReader.h"
 #include "records/QuotedFieldWriter.h"
+#include "records/RepairedLine.h"
 #include "records/SettingsKeys.h"
 
 #include <QRegularExpression>
@@ -12,8 +13,6 @@
 namespace brevmark {
 
 namespace {
-
-const QString star = QStringLiteral("★");
 
 // When more entries must fit than the table holds, keep what the program needs: the last copy of
 // every key it reads, then the last copy of other keys, then earlier copies, each group in file
@@ -84,17 +83,13 @@ SettingsStore::LoadResult SettingsStore::repair() {
     if (files_.readText(path, &text)) {
         static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
         const QStringList lines = text.split(lineEnd);
-        for (QString line : lines) {
+        for (const QString& line : lines) {
             if (line.isEmpty())
                 continue;
-            line.replace(QLatin1Char(' '), star);
-            line.remove(QLatin1Char('"'));
-            line.replace(QLatin1Char(','), QLatin1Char(' '));
-            const QStringList parts = line.split(QLatin1Char(' '));
+            const QStringList parts = repairedLineParts(line);
             if (parts.size() != 2)
                 continue;
-            kept.append({QString(parts.at(0)).replace(star, QStringLiteral(" ")),
-                         QString(parts.at(1)).replace(star, QStringLiteral(" "))});
+            kept.append({parts.at(0), parts.at(1)});
         }
     }
     // More good lines than the table holds would make the next start fail and repair again:
@@ -152,9 +147,9 @@ bool SettingsStore::rewrite() {
 }
 
 void SettingsStore::reportWriteFailure(const QString& reason) {
-    messages_.warn(QStringLiteral("檔案 寫入錯誤"),
-                   QStringLiteral("無法寫入 功能設定 記錄檔案：") + filePath() +
-                       QStringLiteral("\r\n") + reason);
+    messages_.warn(QStringLiteral("檔案 寫入錯誤"), QStringLiteral("無法寫入 功能設定 記錄檔案：") +
+                                                        filePath() + QStringLiteral("\r\n") +
+                                                        reason);
 }
 
 QString SettingsStore::serialise(const QList<Entry>& entries) {

@@ -11,7 +11,9 @@
 #include "platform/FileSystem.h"
 #include "platform/SystemServices.h"
 #include "shell/AlignmentBridge.h"
+#include "records/BarcodeRecordFile.h"
 #include "shell/MainWindow.h"
+#include "shell/RecordsBridge.h"
 
 namespace brevmark {
 
@@ -51,7 +53,7 @@ Fixed4 EditorBridge::printResolution() const {
 
 bool EditorBridge::recordFileExists() const {
     return window_.services().files.fileExists(
-        window_.services().location.recordsFile(QStringLiteral("條碼檔.zip")));
+        window_.services().location.recordsFile(BarcodeRecordFile::fileName()));
 }
 
 bool EditorBridge::formatRecordFileExists() const {
@@ -75,6 +77,10 @@ void EditorBridge::hideAlignmentHandle() {
 void EditorBridge::openAlignmentWindow() {
     if (AlignmentBridge* alignment = window_.alignment())
         alignment->openWindow();
+}
+
+void EditorBridge::openRecordLoadPanel(QPointF topLeft) {
+    window_.records().openLoadPanel(topLeft);
 }
 
 void EditorBridge::enterSimpleLayout(double viewportTop) {

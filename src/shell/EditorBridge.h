@@ -35,6 +35,7 @@ public:
     void storeSetting(const QString& key, const QString& value) override;
     void hideAlignmentHandle() override;
     void openAlignmentWindow() override;
+    void openRecordLoadPanel(QPointF topLeft) override;
 
     // LayoutParticipant
     void enterSimpleLayout(double viewportTop) override;

@@ -15,12 +15,14 @@
 #include "prompt/PromptWindow.h"
 #include "records/SettingsKeys.h"
 #include "shell/AlignmentBridge.h"
+#include "records/TemporaryFiles.h"
 #include "shell/ApplicationControl.h"
 #include "shell/EditorBridge.h"
 #include "shell/FramePictures.h"
 #include "shell/LayoutParticipant.h"
 #include "shell/PasswordLock.h"
 #include "shell/PrintBridge.h"
+#include "shell/RecordsBridge.h"
 #include "shell/ToolbarBands.h"
 #include "update/UpdateCheck.h"
 
@@ -78,6 +80,7 @@ MainWindow::MainWindow(ShellServices services, QWidget* parent)
         timers_.updateQuery->stop();
         update_->run();
     });
+    records_ = new RecordsBridge(*this);
     connect(this, &MainWindow::toolbarActivated, this, [this](int index) {
         if (index == 2) // paper settings
             pageEditor().openPaperPanel(ToolbarBands::buttons()[2].left);
@@ -146,6 +149,7 @@ bool MainWindow::start() {
         services_.control.endNow(1);
         return false;
     }
+    tidyTemporaryFiles(services_.files, services_.location.recordsFolder());
     if (settings_.load() == SettingsStore::LoadResult::RepairedEndProgram) {
         ending_ = true;
         services_.control.endNow(0);

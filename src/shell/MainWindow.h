@@ -25,6 +25,7 @@ class PictureControl;
 class PictureFolder;
 class QtPictureLoader;
 class PrintBridge;
+class RecordsBridge;
 class PromptWindow;
 class UpdateCheck;
 
@@ -73,6 +74,8 @@ public:
     AlignmentBridge* alignment() const { return alignment_; }
     // The update check that `更新查詢` runs.
     UpdateCheck& updateCheck() { return *update_; }
+    // The record manager and the record-load panel.
+    RecordsBridge& records() { return *records_; }
     const QtPictureLoader& pictureLoader() const { return *pictureLoader_; }
     // The prompt window 提示視窗 for the notices after a change.
     PromptWindow& prompt() { return *prompt_; }
@@ -153,6 +156,7 @@ private:
     PasswordLock* lock_ = nullptr;
     AlignmentBridge* alignment_ = nullptr;
     UpdateCheck* update_ = nullptr;
+    RecordsBridge* records_ = nullptr;
     std::unique_ptr<QtPictureLoader> pictureLoader_;
     std::unique_ptr<PictureFolder> pictureFolder_;
     // A window of its own, not a child: its timers share names with the main window's.

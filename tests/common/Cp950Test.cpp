@@ -33,3 +33,10 @@ TEST(Cp950, BadInputNeverFails) {
     EXPECT_FALSE(cp950::canEncode(QStringLiteral("😀")));
     EXPECT_TRUE(cp950::canEncode(QStringLiteral("新細明體★")));
 }
+
+TEST(Cp950, NamesTheCharactersItCannotHold) {
+    EXPECT_EQ(cp950::unencodableCharacters(QStringLiteral("新細明體★€ABC")), QString());
+    // A simplified-only character, an emoji (a surrogate pair kept whole), each named once.
+    EXPECT_EQ(cp950::unencodableCharacters(QStringLiteral("国A😀国b😀")), QStringLiteral("国😀"));
+    EXPECT_EQ(cp950::unencodableCharacters(QString()), QString());
+}

@@ -185,3 +185,50 @@ TEST_F(SettingsStoreTest, FailedWriteLeavesOldFileAndTellsTheUser) {
     // No temporary file is left behind either.
     EXPECT_EQ(QDir(folder.location().recordsFolder()).entryList(QDir::Files).size(), 1);
 }
+
+TEST_F(SettingsStoreTest, RepairKeepsTheStarsOfTheCaptionKey) {
+    const QString captions =
+        QStringLiteral("條碼★種類★品 名★自訂★自訂★自訂★自訂★自訂★自訂★自訂★自訂★自訂");
+    writeTop(QStringLiteral("\"標籤A\",\"") + captions + QStringLiteral("\"\r\n\"odd\"\r\n"));
+    EXPECT_EQ(store.load(), Result::RepairedEndProgram);
+    EXPECT_EQ(top(), test::pythonCp950(QStringLiteral("\"標籤A\",\"") + captions +
+                                       QStringLiteral("\"\r\n")));
+}
+
+TEST_F(SettingsStoreTest, AQuoteReadFromADamagedFileNeverMakesASecondKey) {
+    // Bare fields run to the comma, so a damaged line can hand the table a key and a value that
+    // hold double quotes. Written back between quotes unchanged they would split into more
+    // fields; they are written without them.
+    const QStringList damaged{QStringLiteral("k\"x,v\"1\r\n"), QStringLiteral("a\"\"b,c\"\r\n"),
+                              QStringLiteral("\"p\",q\"\"r\r\n")};
+    for (const QString& line : damaged) {
+        writeTop(line + QStringLiteral("\"z\",\"0\"\r\n"));
+        SettingsStore s(files, messages, folder.location().recordsFolder());
+        ASSERT_EQ(s.load(), Result::Loaded) << line.toStdString();
+        const int count = int(s.entries().size());
+        s.set(QStringLiteral("z"), QStringLiteral("1")); // rewrites every line
+        SettingsStore again(files, messages, folder.location().recordsFolder());
+        ASSERT_EQ(again.load(), Result::Loaded) << line.toStdString();
+        EXPECT_EQ(again.entries().size(), count) << line.toStdString();
+        EXPECT_EQ(again.value(QStringLiteral("z")), QStringLiteral("1"));
+        EXPECT_FALSE(top().contains("\"\"")) << line.toStdString();
+    }
+}
+
+TEST_F(SettingsStoreTest, ALinkOutOfTheDataFolderIsNeitherRepairedNorRewritten) {
+    test::TempDataFolder elsewhere;
+    const QString outside = elsewhere.path() + QStringLiteral("/notes.txt");
+    const QByteArray precious("\"a\",\"1\"\r\nline the repair would drop\r\n");
+    {
+        QFile f(outside);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(precious);
+    }
+    ASSERT_TRUE(QFile::link(outside, folder.recordsFile(QStringLiteral("TOP.reg"))));
+    EXPECT_EQ(store.load(), Result::Loaded);
+    EXPECT_TRUE(store.set(QStringLiteral("b"), QStringLiteral("2")) == false);
+    QFile f(outside);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), precious);
+    EXPECT_TRUE(messages.titles().contains(QStringLiteral("檔案 寫入錯誤")));
+}

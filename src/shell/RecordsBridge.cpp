@@ -1,0 +1,79 @@
+#include "shell/RecordsBridge.h"
+
+#include "common/ScreenPixels.h"
+#include "manager/ui/RecordManagerWindow.h"
+#include "page/ui/BarcodeEditPanel.h"
+#include "page/ui/PageEditor.h"
+#include "page/ui/RecordLoadPanel.h"
+#include "prompt/PromptWindow.h"
+#include "records/BarcodeRecordFile.h"
+#include "shell/ApplicationControl.h"
+#include "shell/MainWindow.h"
+
+#include <QLineEdit>
+
+namespace brevmark {
+
+RecordsBridge::RecordsBridge(MainWindow& window)
+    : QObject(&window), window_(window),
+      file_(std::make_unique<BarcodeRecordFile>(window.services().files, window.services().messages,
+                                                window.services().location.recordsFolder())) {
+    connect(&window, &MainWindow::toolbarActivated, this, [this](int index) {
+        if (index == 0)
+            openManager();
+    });
+}
+
+RecordsBridge::~RecordsBridge() = default;
+
+RecordManagerWindow* RecordsBridge::manager() const {
+    return manager_;
+}
+
+void RecordsBridge::endProgram() {
+    window_.services().control.endNow(0);
+}
+
+void RecordsBridge::openManager() {
+    window_.closePanels();
+    const ShellServices& s = window_.services();
+    PromptWindow& prompt = window_.prompt();
+    RecordManager::Services services{s.files,
+                                     window_.settings(),
+                                     s.messages,
+                                     clipboard_,
+                                     s.system,
+                                     s.location.recordsFolder(),
+                                     [&prompt](int notice) { prompt.requestPendingNotice(notice); },
+                                     [&prompt] { prompt.startPendingNotice(); },
+                                     [this] { endProgram(); },
+                                     [this](int field, const QString& caption) {
+                                         QStringList& captions = window_.values().fieldCaptions;
+                                         if (field >= 1 && field <= captions.size())
+                                             captions[field - 1] = caption;
+                                         if (loadPanel_)
+                                             loadPanel_->setCaptions(
+                                                 captions, window_.values().lastShownField);
+                                     }};
+    manager_ = new RecordManagerWindow(std::move(services));
+    window_.showChildWindow(manager_);
+}
+
+void RecordsBridge::openLoadPanel(QPointF topLeft) {
+    if (!loadPanel_) {
+        const MainWindowTimers& timers = window_.timers();
+        loadPanel_ = new RecordLoadPanel(
+            RecordLoadPanel::Context{
+                *file_, *timers.readRecords, *timers.runLater, *timers.endDisplay,
+                [this](const QString& barcode) {
+                    window_.pageEditor().editPanel()->entry()->setText(barcode);
+                    loadPanel_->hide();
+                },
+                [this] { endProgram(); }, [this] { window_.closePanelButton(0); }},
+            &window_);
+    }
+    loadPanel_->setCaptions(window_.values().fieldCaptions, window_.values().lastShownField);
+    loadPanel_->openAt(screen::point(topLeft));
+}
+
+} // namespace brevmark

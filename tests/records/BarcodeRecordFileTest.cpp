@@ -1,0 +1,463 @@
+#include "records/BarcodeRecordFile.h"
+#include "platform/LocalFileSystem.h"
+#include "records/RecordTextPreparation.h"
+#include "records/TemporaryFiles.h"
+#include "support/ScriptedMessageBoxes.h"
+#include "support/TempDataFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace brevmark;
+using Outcome = BarcodeRecordFile::ReadOutcome;
+using Write = BarcodeRecordFile::WriteOutcome;
+
+namespace {
+
+// A file system whose rewrites can be made to fail, as on a full disk.
+class FailingFileSystem : public LocalFileSystem {
+public:
+    bool failWrites = false;
+    bool replaceBytes(const QString& p, const QByteArray& b, QString* e) override {
+        if (failWrites) {
+            if (e)
+                *e = QStringLiteral("No space left on device");
+            return false;
+        }
+        return LocalFileSystem::replaceBytes(p, b, e);
+    }
+    bool appendBytes(const QString& p, const QByteArray& b, QString* e) override {
+        if (failWrites) {
+            if (e)
+                *e = QStringLiteral("No space left on device");
+            return false;
+        }
+        return LocalFileSystem::appendBytes(p, b, e);
+    }
+};
+
+// One stored line as the earlier program wrote it, with the reserved fields and the tail given.
+QString line(const QStringList& seven, const QStringList& reserved = {}, int tail = 1) {
+    QStringList fields = seven;
+    while (fields.size() < 7)
+        fields << QString();
+    QStringList five = reserved;
+    while (five.size() < 5)
+        five << QString();
+    return QLatin1Char('"') + (fields + five).join(QStringLiteral("\",\"")) +
+           QStringLiteral("\",") + QString::number(tail) + QStringLiteral("\r\n");
+}
+
+QString numbered(int i) {
+    return line({QStringLiteral("A%1").arg(i, 5, 10, QLatin1Char('0')), QStringLiteral("種類"),
+                 QStringLiteral("名稱%1").arg(i)});
+}
+
+RecordEntry entry(const QStringList& texts) {
+    RecordEntry e;
+    for (int k = 0; k < 7 && k < texts.size(); ++k)
+        e[std::size_t(k)] = texts.at(k);
+    return e;
+}
+
+QStringList barcodes(const QList<StoredRecord>& records) {
+    QStringList b;
+    for (const StoredRecord& r : records)
+        b << r.record.barcode();
+    return b;
+}
+
+class BarcodeRecordFileTest : public ::testing::Test {
+protected:
+    test::TempDataFolder folder;
+    FailingFileSystem files;
+    test::ScriptedMessageBoxes messages;
+    BarcodeRecordFile file{files, messages, folder.location().recordsFolder()};
+
+    QString path() const { return folder.recordsFile(BarcodeRecordFile::fileName()); }
+    void writeRecords(const QString& utf8Text) {
+        folder.writeRecordsFile(BarcodeRecordFile::fileName(), test::pythonCp950(utf8Text));
+    }
+    QByteArray bytes() const { return folder.readRecordsFile(BarcodeRecordFile::fileName()); }
+    QList<QByteArray> lines() const {
+        QList<QByteArray> l = bytes().split('\n');
+        if (!l.isEmpty() && l.last().isEmpty())
+            l.removeLast();
+        return l;
+    }
+};
+
+const QString readingDamaged = QStringLiteral("自動修復提示");
+const QString repairDone = QStringLiteral("完成修復提示");
+
+} // namespace
+
+TEST_F(BarcodeRecordFileTest, MissingFileReadsNothingSilentlyAndTheFirstAddCreatesIt) {
+    EXPECT_FALSE(file.exists());
+    for (const auto& result :
+         {file.readAll(), file.readForLoadPanel(), file.readMatching(entry({"A"}))}) {
+        EXPECT_EQ(result.outcome, Outcome::Complete);
+        EXPECT_TRUE(result.records.isEmpty());
+    }
+    EXPECT_TRUE(messages.shown.isEmpty());
+
+    EXPECT_EQ(file.append(entry({"AB1", "食品", "牛奶 1L", "€12", "", "", "2024年1月2日"})),
+              Write::Written);
+    EXPECT_EQ(bytes(),
+              test::pythonCp950(line({"AB1", "食品", "牛奶 1L", "€12", "", "", "2024年1月2日"})));
+}
+
+TEST_F(BarcodeRecordFileTest, DuplicateBarcodesAreTwoRecordsInEveryRead) {
+    writeRecords(line({"X1", "a"}));
+    file.append(entry({"X1", "b"}));
+    const auto all = file.readAll();
+    ASSERT_EQ(all.records.size(), 2);
+    EXPECT_EQ(all.records[0].position, 0);
+    EXPECT_EQ(all.records[1].position, 1);
+    EXPECT_EQ(all.records[1].record[1], QStringLiteral("b"));
+    EXPECT_EQ(file.readMatching(entry({"X1"})).matching.size(), 2);
+    EXPECT_EQ(file.readForLoadPanel().records.size(), 2);
+}
+
+TEST_F(BarcodeRecordFileTest, DeletingTheOnlyRecordLeavesAnEmptyFile) {
+    writeRecords(line({"ONLY", "種類"}));
+    EXPECT_EQ(file.remove(0), Write::Written);
+    EXPECT_TRUE(QFile::exists(path()));
+    EXPECT_EQ(bytes(), QByteArray());
+    EXPECT_TRUE(file.readAll().records.isEmpty());
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST_F(BarcodeRecordFileTest, ChangeReplacesSevenFieldsAndKeepsTheReservedOnes) {
+    writeRecords(line({"A", "x"}) + line({"B", "y", "舊名"}, {"保留8", "9", "", "11", "★12"}) +
+                 line({"C", "z"}));
+    EXPECT_EQ(file.change(1, entry({"B2", "新種類", "新名", "1", "2", "3", "4"})), Write::Written);
+    EXPECT_EQ(bytes(), test::pythonCp950(line({"A", "x"}) +
+                                         line({"B2", "新種類", "新名", "1", "2", "3", "4"},
+                                              {"保留8", "9", "", "11", "★12"}) +
+                                         line({"C", "z"})));
+}
+
+TEST_F(BarcodeRecordFileTest, SwapTwoAndFiveLeavesEveryOtherLineByteIdentical) {
+    QString text;
+    for (int i = 0; i < 8; ++i)
+        text += line({QStringLiteral("R%1").arg(i), QStringLiteral("類別★%1").arg(i),
+                      QStringLiteral("€ 名稱 %1").arg(i)},
+                     {QStringLiteral("r%1").arg(i)});
+    writeRecords(text);
+    const QList<QByteArray> before = lines();
+    const auto all = file.readAll();
+    ASSERT_EQ(all.records.size(), 8);
+    EXPECT_EQ(file.swap(2, all.records[2].record, 5, all.records[5].record), Write::Written);
+    const QList<QByteArray> after = lines();
+    ASSERT_EQ(after.size(), 8);
+    for (int i = 0; i < 8; ++i) {
+        const int from = i == 2 ? 5 : i == 5 ? 2 : i;
+        EXPECT_EQ(after[i], before[from]) << "line " << i + 1;
+    }
+}
+
+TEST_F(BarcodeRecordFileTest, ChineseStarAndEuroRoundTripThroughReadingAndRewriting) {
+    const QString text =
+        line({"AB-1", "文具★用品", "原子筆 €3", "”ㄑ", "細明體"}) + line({"Z", "刪除我"});
+    writeRecords(text);
+    const auto all = file.readAll();
+    ASSERT_EQ(all.records.size(), 2);
+    EXPECT_EQ(all.records[0].record[1], QStringLiteral("文具★用品"));
+    EXPECT_EQ(all.records[0].record[2], QStringLiteral("原子筆 €3"));
+    EXPECT_EQ(all.records[0].record[3], QStringLiteral("”ㄑ"));
+    file.remove(1);
+    EXPECT_EQ(bytes(),
+              test::pythonCp950(line({"AB-1", "文具★用品", "原子筆 €3", "”ㄑ", "細明體"})));
+}
+
+TEST_F(BarcodeRecordFileTest, ExactlySixThousandRecordsStopTheFullReadWithItsMessage) {
+    QString text;
+    for (int i = 0; i < 6000; ++i)
+        text += numbered(i);
+    writeRecords(text);
+    const auto all = file.readAll();
+    EXPECT_EQ(all.outcome, Outcome::LimitReached);
+    EXPECT_EQ(all.records.size(), 6000);
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0].title, QStringLiteral("提示"));
+    EXPECT_EQ(
+        messages.shown[0].text,
+        QStringLiteral("資料過多、無法全部顯示、請輸入一項要指定查詢的內容後、按下【指定讀取】"
+                       "按鈕、顯示只需要查看的資料"));
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
+
+    // The load panel stops at 3500 without a word.
+    messages.shown.clear();
+    EXPECT_EQ(file.readForLoadPanel().records.size(), 3500);
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST_F(BarcodeRecordFileTest, FiveThousandNineHundredNinetyNineRecordsReadCompletely) {
+    QString text;
+    for (int i = 0; i < 5999; ++i)
+        text += numbered(i);
+    writeRecords(text);
+    const auto all = file.readAll();
+    EXPECT_EQ(all.outcome, Outcome::Complete);
+    EXPECT_EQ(all.records.size(), 5999);
+    EXPECT_EQ(all.records.last().position, 5998);
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST_F(BarcodeRecordFileTest, MatchingReadTakesAnyEqualFieldAndStopsAtTheLimit) {
+    writeRecords(line({"A1", "水果", "蘋果"}) + line({"A2", "蔬菜", "蘋果"}) +
+                 line({"A3", "水果", "香蕉"}) + line({"A10", "其他", "梨"}));
+    // Field 1 "水果" or field 2 "蘋果"; empty texts compare with nothing; "A" matches no
+    // barcode exactly.
+    const auto r = file.readMatching(entry({"A", "水果", "蘋果"}));
+    EXPECT_EQ(barcodes(r.matching), (QStringList{"A1", "A2", "A3"}));
+    EXPECT_EQ(r.records.size(), 4);
+    EXPECT_TRUE(file.readMatching(entry({})).matching.isEmpty());
+
+    QString text;
+    for (int i = 0; i < 6001; ++i)
+        text += numbered(i);
+    writeRecords(text);
+    messages.shown.clear();
+    const auto many = file.readMatching(entry({"", "種類"}));
+    EXPECT_EQ(many.outcome, Outcome::LimitReached);
+    EXPECT_EQ(many.matching.size(), 6000);
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown[0].text.startsWith(QStringLiteral("指定讀取的資料過多")));
+}
+
+TEST_F(BarcodeRecordFileTest, LineCutToTwelveFieldsIsRepairedWithTailTwentyAndEndsTheProgram) {
+    const QString good1 = line({"G1", "種類", "名 稱"}, {"", "", "r10"});
+    const QString good2 = line({"G2", "類★", "€"});
+    // The twelve-field line: the reserved field 12 and the tail are missing.
+    const QString cut =
+        QStringLiteral("\"CUT\",\"種\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
+    writeRecords(good1 + cut + good2);
+
+    const auto r = file.readAll();
+    EXPECT_EQ(r.outcome, Outcome::EndProgram);
+    EXPECT_TRUE(r.records.isEmpty());
+    ASSERT_EQ(messages.titles(), (QStringList{readingDamaged, repairDone}));
+    EXPECT_EQ(messages.shown[0].text,
+              QStringLiteral("讀取 條碼記錄檔案，時發現錯誤，程式將自動修復錯誤"));
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(messages.shown[1].text,
+              QStringLiteral("完成：條碼記錄 檔案修復，程式將自動關閉，請重新執行"));
+    EXPECT_EQ(messages.shown[1].icon, MessageIcon::Information);
+    EXPECT_EQ(bytes(), test::pythonCp950(line({"G1", "種類", "名 稱"}, {"", "", "r10"}, 20) +
+                                         line({"G2", "類★", "€"}, {}, 20)));
+
+    // The next start reads the rebuilt file normally.
+    messages.shown.clear();
+    const auto again = file.readAll();
+    EXPECT_EQ(again.outcome, Outcome::Complete);
+    EXPECT_EQ(barcodes(again.records), (QStringList{"G1", "G2"}));
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST_F(BarcodeRecordFileTest, FourteenFieldLinesShiftFieldsAndFailOnlyWhenTheCountIsOff) {
+    const QString fourteen =
+        QStringLiteral("\"L\",\"a\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"x\",1\r\n");
+    // Fourteen then twelve fields: 26 in all, two records, shifted by one field.
+    const QString twelve =
+        QStringLiteral("\"M\",\"b\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n");
+    writeRecords(fourteen + twelve);
+    auto r = file.readAll();
+    EXPECT_EQ(r.outcome, Outcome::Complete);
+    ASSERT_EQ(r.records.size(), 2);
+    EXPECT_EQ(r.records[1].record.barcode(), QStringLiteral("1"));
+    EXPECT_TRUE(messages.shown.isEmpty());
+
+    // A fourteen-field line alone among good ones: the read fails at the end and the repair
+    // drops that line.
+    writeRecords(line({"G1", "a"}) + fourteen + line({"G2", "b"}));
+    r = file.readAll();
+    EXPECT_EQ(r.outcome, Outcome::EndProgram);
+    EXPECT_EQ(bytes(), test::pythonCp950(line({"G1", "a"}, {}, 20) + line({"G2", "b"}, {}, 20)));
+}
+
+TEST_F(BarcodeRecordFileTest, RepairThatKeepsNothingLeavesTheFileAndGivesNoList) {
+    const QByteArray garbage("not a record\r\n\"half\r\n");
+    folder.writeRecordsFile(BarcodeRecordFile::fileName(), garbage);
+    const auto r = file.readAll();
+    EXPECT_EQ(r.outcome, Outcome::Damaged);
+    EXPECT_EQ(messages.titles(), (QStringList{readingDamaged}));
+    EXPECT_EQ(bytes(), garbage);
+}
+
+TEST_F(BarcodeRecordFileTest, RepairKeepsEveryGoodLineBeyondThirtyTwoThousand) {
+    QString text;
+    for (int i = 0; i < 32005; ++i)
+        text += numbered(i);
+    text += QStringLiteral("\"broken\",\r\n");
+    writeRecords(text);
+    // The manager's reads stop at 6000; a rewrite reads the whole file and meets the damage.
+    EXPECT_EQ(file.remove(40000), Write::EndProgram);
+    const QList<QByteArray> after = lines();
+    ASSERT_EQ(after.size(), 32005);
+    EXPECT_TRUE(after.last().startsWith("\"A32004\""));
+    EXPECT_TRUE(after.last().endsWith(",20\r"));
+}
+
+TEST_F(BarcodeRecordFileTest, RewritesOfADamagedFileRepairInstead) {
+    writeRecords(line({"G1", "a"}) + QStringLiteral("\"cut\",\"x\"\r\n"));
+    EXPECT_EQ(file.remove(0), Write::EndProgram);
+    EXPECT_EQ(bytes(), test::pythonCp950(line({"G1", "a"}, {}, 20)));
+}
+
+TEST_F(BarcodeRecordFileTest, CharactersBig5CannotHoldAreNamedAndNothingIsWritten) {
+    writeRecords(line({"A", "x"}));
+    const QByteArray before = bytes();
+    // A simplified-only character and an emoji.
+    EXPECT_EQ(file.append(entry({"B", "国", "好😀"})), Write::NotWritten);
+    EXPECT_EQ(file.change(0, entry({"A", "x", "😀"})), Write::NotWritten);
+    EXPECT_EQ(bytes(), before);
+    ASSERT_EQ(messages.shown.size(), 2);
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
+    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("国　😀")));
+    EXPECT_FALSE(messages.shown[0].text.contains(QStringLiteral("好")));
+    EXPECT_FALSE(bytes().contains('?'));
+}
+
+TEST_F(BarcodeRecordFileTest, AFailedWriteLeavesTheOldFileAndSaysSo) {
+    writeRecords(line({"A", "x"}) + line({"B", "y"}));
+    const QByteArray before = bytes();
+    files.failWrites = true;
+    EXPECT_EQ(file.remove(0), Write::NotWritten);
+    EXPECT_EQ(file.append(entry({"C", "z"})), Write::NotWritten);
+    EXPECT_EQ(bytes(), before);
+    EXPECT_EQ(messages.titles(), (QStringList{"檔案 寫入錯誤", "檔案 寫入錯誤"}));
+    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("No space left on device")));
+    EXPECT_FALSE(QFile::exists(path() + QLatin1Char('_')));
+}
+
+TEST_F(BarcodeRecordFileTest, ALinkLeadingOutOfTheDataFolderIsNeverWrittenThrough) {
+    test::TempDataFolder elsewhere;
+    const QString outside = elsewhere.path() + QStringLiteral("/victim.txt");
+    const QByteArray victim = test::pythonCp950(line({"V", "外面"}));
+    {
+        QFile f(outside);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(victim);
+    }
+    ASSERT_TRUE(QFile::link(outside, path()));
+    // Reading through it is harmless; writing is refused.
+    EXPECT_EQ(file.readAll().records.size(), 1);
+    EXPECT_EQ(file.remove(0), Write::NotWritten);
+    EXPECT_EQ(file.append(entry({"N", "新"})), Write::NotWritten);
+    ASSERT_EQ(messages.shown.size(), 2);
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
+    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("連結")));
+    QFile f(outside);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), victim);
+    EXPECT_TRUE(QFileInfo(path()).isSymLink());
+}
+
+TEST_F(BarcodeRecordFileTest, ALinkInsideTheDataFolderIsWrittenThroughAndStays) {
+    const QString real = folder.recordsFile(QStringLiteral("real.txt"));
+    folder.writeRecordsFile(QStringLiteral("real.txt"), test::pythonCp950(line({"A", "x"})));
+    ASSERT_TRUE(QFile::link(real, path()));
+    EXPECT_EQ(file.append(entry({"B", "y"})), Write::Written);
+    EXPECT_EQ(file.remove(0), Write::Written);
+    EXPECT_TRUE(QFileInfo(path()).isSymLink());
+    EXPECT_EQ(folder.readRecordsFile(QStringLiteral("real.txt")),
+              test::pythonCp950(line({"B", "y"})));
+}
+
+TEST_F(BarcodeRecordFileTest, ATemporaryFileLeftWithoutTheRecordFileIsPutBack) {
+    folder.writeRecordsFile(BarcodeRecordFile::fileName() + QLatin1Char('_'),
+                            test::pythonCp950(line({"SAVED", "留下"})));
+    EXPECT_TRUE(file.exists());
+    EXPECT_EQ(barcodes(file.readAll().records), (QStringList{"SAVED"}));
+    EXPECT_FALSE(QFile::exists(path() + QLatin1Char('_')));
+}
+
+TEST_F(BarcodeRecordFileTest, StartUpRemovesUnfinishedTemporaryFilesAndRestoresTheOldCopy) {
+    // An unfinished rewrite of TOP.reg and of the format file beside their originals, an
+    // unfinished first write, and the earlier program's complete record copy.
+    folder.writeRecordsFile(QStringLiteral("TOP.reg"), "\"a\",\"1\"\r\n");
+    folder.writeRecordsFile(QStringLiteral("TOP.reg_"), "\"a\",\"");
+    folder.writeRecordsFile(QStringLiteral("排版記錄.zip"), "x");
+    folder.writeRecordsFile(QStringLiteral("排版記錄.zip_"), "half");
+    folder.writeRecordsFile(QStringLiteral("新排版.wab_"), "half");
+    folder.writeRecordsFile(BarcodeRecordFile::fileName() + QLatin1Char('_'),
+                            test::pythonCp950(line({"OLD", "舊"})));
+    tidyTemporaryFiles(files, folder.location().recordsFolder());
+    QStringList left = QDir(folder.location().recordsFolder()).entryList(QDir::Files);
+    left.sort();
+    QStringList expected{"TOP.reg", "排版記錄.zip", BarcodeRecordFile::fileName()};
+    expected.sort();
+    EXPECT_EQ(left, expected);
+    EXPECT_EQ(bytes(), test::pythonCp950(line({"OLD", "舊"})));
+
+    // With the record file present its temporary file is an unfinished rewrite.
+    folder.writeRecordsFile(BarcodeRecordFile::fileName() + QLatin1Char('_'), "\"cut");
+    tidyTemporaryFiles(files, folder.location().recordsFolder());
+    EXPECT_FALSE(QFile::exists(path() + QLatin1Char('_')));
+    EXPECT_EQ(bytes(), test::pythonCp950(line({"OLD", "舊"})));
+}
+
+TEST_F(BarcodeRecordFileTest, AppendNeverJoinsALastLineWithoutItsLineEnd) {
+    struct Case {
+        const char* name;
+        QByteArray tail;
+        QByteArray separator;
+    };
+    const QByteArray good = test::pythonCp950(line({"A", "甲"}));
+    const Case cases[] = {
+        {"complete", "", ""},
+        {"no line end", "\"B\",\"乙\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",1", "\r\n"},
+        {"lone CR", "\"B\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",1\r", "\n"},
+        // The last line ends in the lead byte of a double-byte character.
+        {"lone lead byte", "\"B\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",1\xA4",
+         "\r\n"},
+    };
+    for (const Case& c : cases) {
+        folder.writeRecordsFile(BarcodeRecordFile::fileName(), good + c.tail);
+        ASSERT_EQ(file.append(entry({"NEW", "新"})), Write::Written) << c.name;
+        EXPECT_EQ(bytes(), good + c.tail + c.separator + test::pythonCp950(line({"NEW", "新"})))
+            << c.name;
+    }
+    // The complete case reads back without a repair.
+    folder.writeRecordsFile(BarcodeRecordFile::fileName(),
+                            good +
+                                "\"B\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",1");
+    file.append(entry({"NEW", "新"}));
+    messages.shown.clear();
+    const auto r = file.readAll();
+    EXPECT_EQ(barcodes(r.records), (QStringList{"A", "B", "NEW"}));
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST(RecordTextPreparation, CleansAndTrimsLikeTheManagerAndTheImport) {
+    struct Case {
+        QStringList in;
+        QStringList manager;
+        QStringList import;
+        bool notice;
+    };
+    const Case cases[] = {
+        {{"ab-12", " 食品 ", "A,B"}, {"ab-12", "食品", "AB"}, {"ab-12", "食品", "AB"}, false},
+        {{"AB*12$%", "x\"y", "名★稱”ㄑ"}, {"AB12", "xy", "名稱"}, {"AB12", "xy", "名稱"}, true},
+        // The barcode keeps a space inside; the manager trims its ends, the import does not.
+        {{" A 1 ", "\r\n種類\r\n", "　全形　"},
+         {"A 1", "種類", "　全形　"},
+         {" A 1 ", "種類", "　全形　"},
+         false},
+    };
+    for (const Case& c : cases) {
+        test::ScriptedMessageBoxes m1;
+        test::ScriptedMessageBoxes m2;
+        const RecordEntry managed = record_texts::prepareForManager(entry(c.in), m1);
+        const RecordEntry imported = record_texts::prepareForImport(entry(c.in), m2);
+        for (int k = 0; k < 3; ++k) {
+            EXPECT_EQ(managed[std::size_t(k)], c.manager.at(k)) << c.in.join('|').toStdString();
+            EXPECT_EQ(imported[std::size_t(k)], c.import.at(k)) << c.in.join('|').toStdString();
+        }
+        EXPECT_EQ(m1.shown.size(), c.notice ? 1 : 0);
+        EXPECT_EQ(m2.shown.size(), c.notice ? 1 : 0);
+    }
+}
