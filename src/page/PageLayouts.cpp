@@ -1,8 +1,29 @@
 #include "page/PageLayouts.h"
 
+#include "page/FormatNumbers.h"
 #include "page/PageEditor.h"
+#include "page/TagEditor.h"
 
 namespace brevmark {
+
+namespace {
+// Applying a format takes a label's size as a whole point size; the page put back keeps the size
+// it had (11.25 points for every new label), so that it looks as it did.
+void keepFontSizes(PageEditor& editor, int index, const QList<FormatRecord>& records) {
+    int number = 0;
+    for (const FormatRecord& r : records) {
+        if (r.kind() != FormatRecord::labelKind())
+            continue;
+        TextLabelItem* label = editor.model().tags.label(index, ++number);
+        const std::optional<double> size = FormatNumbers::strictNumber(r[7]);
+        if (label && size && *size > 0 && *size < 256) {
+            label->fontSize = float(*size);
+            label->fitToCaption();
+        }
+    }
+    editor.tags()->syncTags(index);
+}
+} // namespace
 
 Layout PageLayouts::capture(PageEditor& editor) {
     Layout layout;
@@ -31,6 +52,7 @@ int PageLayouts::place(PageEditor& editor, const Layout& layout) {
         editor.deleteAllTags(*index);
         memory.setRecords(stored.records);
         editor.applyFormat(*index);
+        keepFontSizes(editor, *index, stored.records);
         items.at(*index).category.clear();
         items.at(*index).name.clear();
         editor.redrawItem(*index);

@@ -6,10 +6,19 @@
 #include "common/Twips.h"
 #include "page/BarcodeEditPanel.h"
 #include "page/BarcodeItemWidget.h"
+#include "page/FormatPanels.h"
+#include "page/FormatTexts.h"
+#include "page/ItemMenu.h"
+#include "page/KeptPage.h"
 #include "page/PageEditor.h"
+#include "page/PageLayouts.h"
 #include "page/PageWidget.h"
 #include "platform/FileSystem.h"
+#include "platform/MessageBoxes.h"
+#include "platform/StateLocation.h"
 #include "platform/SystemServices.h"
+#include "prompt/PromptWindow.h"
+#include "records/FormatRecordFile.h"
 #include "shell/MainWindow.h"
 
 namespace brevmark {
@@ -19,6 +28,12 @@ namespace {} // namespace
 EditorBridge::EditorBridge(MainWindow& window)
     : QObject(&window), window_(window),
       editor_(new PageEditor(window.viewport(), &window, *this, this)) {
+    formats_ =
+        new FormatPanels(*editor_, *this, &window,
+                         {window.services().files, window.services().location.recordsFolder(),
+                          [this](int notice) { window_.prompt().requestNotice(notice); },
+                          [this] { window_.switchLayout(LabelPage::simpleLayout()); }},
+                         this);
     window.setLayoutParticipant(this);
 }
 
@@ -55,7 +70,35 @@ bool EditorBridge::recordFileExists() const {
 
 bool EditorBridge::formatRecordFileExists() const {
     return window_.services().files.fileExists(
-        window_.services().location.recordsFile(QStringLiteral("排版記錄.zip")));
+        window_.services().location.recordsFile(FormatRecordFile::fileName()));
+}
+
+void EditorBridge::openFormatRecordPanel(QPointF topLeft) {
+    formats_->openFormatRecordPanel(topLeft, FormatBrowser::TakeMode::Apply,
+                                    editor_->itemMenu()->itemIndex());
+}
+
+void EditorBridge::openSaveFormatPanel() {
+    formats_->openSaveFormatPanel(editor_->itemMenu()->itemIndex());
+}
+
+void EditorBridge::addFromFormatRecord(QPointF panelTopLeft) {
+    formats_->openFormatRecordPanel(panelTopLeft, FormatBrowser::TakeMode::Add, 0);
+}
+
+void EditorBridge::keepPage() {
+    const ShellServices& services = window_.services();
+    KeptPage kept(services.files, stateFolder(), services.location.programFolder());
+    if (!kept.keep(PageLayouts::capture(*editor_)))
+        services.messages.warn(FormatTexts::keepFailedTitle(),
+                               FormatTexts::keepFailedText(kept.errorString()));
+}
+
+void EditorBridge::restorePage() {
+    const ShellServices& services = window_.services();
+    KeptPage kept(services.files, stateFolder(), services.location.programFolder());
+    if (const std::optional<Layout> page = kept.load())
+        PageLayouts::place(*editor_, *page);
 }
 
 void EditorBridge::beep() {

@@ -4,6 +4,7 @@
 
 #include "common/Rounding.h"
 #include "common/Twips.h"
+#include "page/FormatPanels.h"
 #include "page/PageEditor.h"
 #include "page/PictureFolder.h"
 #include "platform/FileSystem.h"
@@ -95,7 +96,9 @@ MainWindow::MainWindow(ShellServices services, QWidget* parent)
     pictureFolder_->setNoticeRequest([this](int notice) { prompt_->requestNotice(notice); });
     printing_ = new PrintBridge(*this);
     connect(this, &MainWindow::toolbarActivated, this, [this](int index) {
-        if (index == 2) // paper settings
+        if (index == 1) // layouts
+            bridge_->formats().openLayoutPanel(ToolbarBands::buttons()[1].left);
+        else if (index == 2) // paper settings
             pageEditor().openPaperPanel(ToolbarBands::buttons()[2].left);
         else if (index == 3) // arrangement
             pageEditor().openArrangementPanel(ToolbarBands::buttons()[3].left);
@@ -184,6 +187,7 @@ bool MainWindow::start() {
     pageEditor().setFonts(fontList_);
     pictureFolder_->fill();
     pageEditor().setPictureFolder(*pictureFolder_);
+    bridge_->restorePage();
     timers_.printHotKey->start();
     return true;
 }
@@ -235,6 +239,7 @@ void MainWindow::closeProgram() {
     settings_.set(settings_keys::mainWindowSize,
                   windowPlacementText(values_.layoutMode, windowStateCode(), g.left(), g.top(),
                                       g.width(), g.height()));
+    bridge_->keepPage();
     ending_ = true;
     services_.control.endNow(0);
 }
