@@ -15,6 +15,7 @@
 #include "page/PanelPlacement.h"
 #include "page/SaveFormatPanel.h"
 #include "page/SkinButton.h"
+#include "page/SymbolHandleWidget.h"
 #include "platform/MessageBoxes.h"
 
 #include <QComboBox>
@@ -95,7 +96,12 @@ std::optional<QSizeF> FormatPanels::previewSize() const {
 
 void FormatPanels::showBrowser() {
     recordPanel_->showState(browser_, previewSize());
-    if (recordPanel_->isVisible())
+    if (!recordPanel_->isVisible())
+        return;
+    // The panel changes its size with the preview: the simple layout stacks its panels anew.
+    if (editor_.model().page.isSimpleLayout())
+        host_.stackPanels();
+    else
         placeInside(recordPanel_, recordPanel_->pos());
 }
 
@@ -109,12 +115,10 @@ void FormatPanels::openFormatRecordPanel(QPointF topLeft, FormatBrowser::TakeMod
                                          int targetItem) {
     browser_.setTakeMode(mode);
     targetItem_ = targetItem;
-    listCategories();
     recordPanel_->show();
     placeInside(recordPanel_, screen::point(topLeft));
     recordPanel_->raise();
-    if (editor_.model().page.isSimpleLayout())
-        host_.stackPanels();
+    listCategories();
 }
 
 void FormatPanels::chooseCategory(const QString& category) {
@@ -136,6 +140,8 @@ void FormatPanels::previewFormat(const QString& name) {
             editor_.applyFormat(ItemTable::previewItem);
             editor_.redrawItem(ItemTable::previewItem);
         }
+        // The preview is not edited: no handle to drag its symbol by.
+        preview->symbolHandle()->hide();
         preview->show();
     }
     showBrowser();

@@ -26,7 +26,7 @@ public:
         return QStringLiteral("QComboBox{border:1px solid #bec8d8;border-radius:5px;padding:0 6px;"
                               "background:white;color:#2c3442;}"
                               "QComboBox:focus,QComboBox:hover{border-color:#2f6fed;}"
-                              "QComboBox::drop-down{border:none;width:16px;}");
+                              "QComboBox::drop-down{border:none;width:20px;}");
     }
 };
 

@@ -5,12 +5,30 @@
 #include "page/SkinButton.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 
 namespace brevmark {
 
 namespace {
+
+// The box's list opens from its right end: a chevron says so.
+void addChevron(QComboBox* box) {
+    QPixmap chevron(10, 6);
+    chevron.fill(Qt::transparent);
+    {
+        QPainter p(&chevron);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor(91, 107, 133), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPolyline(QPolygonF({QPointF(1, 1), QPointF(5, 5), QPointF(9, 1)}));
+    }
+    auto* mark = new QLabel(box);
+    mark->setPixmap(chevron);
+    mark->setAttribute(Qt::WA_TransparentForMouseEvents);
+    mark->setGeometry(box->width() - 16, (box->height() - 6) / 2, 10, 6);
+}
+
 constexpr int captionLeft = 12;
 constexpr int boxLeft = 56;
 constexpr int rowHeight = 26;
@@ -30,6 +48,7 @@ SaveFormatPanel::SaveFormatPanel(QWidget* parent)
     category_->setStyleSheet(PanelControlStyle::comboBox());
     category_->setFont(PanelSkin::font(10));
     category_->setGeometry(boxLeft, firstRow, width() - boxLeft - 12, rowHeight);
+    addChevron(category_);
     name_->setObjectName(QStringLiteral("記錄名稱"));
     name_->setStyleSheet(PanelControlStyle::lineEdit());
     name_->setFont(PanelSkin::font(10));

@@ -4,6 +4,7 @@
 #include "page/AddBarcodePanel.h"
 #include "page/FormatRecordPanel.h"
 #include "page/SaveFormatPanel.h"
+#include "page/SymbolHandleWidget.h"
 #include "page/TextLabelWidget.h"
 
 #include <QComboBox>
@@ -296,6 +297,7 @@ TEST_F(FormatPanelsTest, PreviewShowsTheFormatOnItem999AndSizesThePanel) {
     ASSERT_NE(preview, nullptr);
     EXPECT_EQ(preview->parentWidget(), previewArea);
     EXPECT_EQ(preview->size(), QSize(240, 60));
+    EXPECT_FALSE(preview->symbolHandle()->isVisible());
     EXPECT_EQ(labelCount(ItemTable::previewItem), 1);
     EXPECT_EQ(pictureCount(ItemTable::previewItem), 1);
     EXPECT_EQ(editor->model().tags.label(ItemTable::previewItem, 1)->caption,
