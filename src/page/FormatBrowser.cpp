@@ -23,9 +23,9 @@ bool FormatBrowser::fileExists() const {
     return files_.fileExists(filePath());
 }
 
-std::optional<QList<FormatRecord>> FormatBrowser::readFile() {
+std::optional<FormatRecordText> FormatBrowser::readFile() {
     FormatRecordFile file(files_);
-    std::optional<QList<FormatRecord>> records = file.read(filePath());
+    std::optional<FormatRecordText> records = file.readViews(filePath());
     if (!records)
         boxes_.warn(FormatTexts::fileErrorTitle(),
                     FormatTexts::readFailedText(filePath(), file.errorString()));
@@ -35,10 +35,10 @@ std::optional<QList<FormatRecord>> FormatBrowser::readFile() {
 bool FormatBrowser::listCategories() {
     if (!fileExists())
         return true;
-    const std::optional<QList<FormatRecord>> records = readFile();
-    if (!records)
+    const std::optional<FormatRecordText> text = readFile();
+    if (!text)
         return false;
-    categories_ = FormatCatalogue::categories(*records);
+    categories_ = FormatCatalogue::categories(text->records());
     allNames_.clear();
     names_.clear();
     category_.clear();
@@ -56,14 +56,14 @@ bool FormatBrowser::chooseCategory(const QString& category) {
         boxes_.warn(FormatTexts::noFileTitle(), FormatTexts::noFileText());
         return false;
     }
-    const std::optional<QList<FormatRecord>> records = readFile();
-    if (!records)
+    const std::optional<FormatRecordText> text = readFile();
+    if (!text)
         return false;
     previewShown_ = false;
     deleteShown_ = false;
     category_ = category;
     name_.clear();
-    allNames_ = FormatCatalogue::names(*records, category);
+    allNames_ = FormatCatalogue::names(text->records(), category);
     names_ = allNames_;
     prefix_.clear();
     prefixShown_ = true;
@@ -81,12 +81,14 @@ void FormatBrowser::filterNames(const QString& prefix) {
 }
 
 std::optional<QList<FormatRecord>> FormatBrowser::preview(const QString& name) {
-    const std::optional<QList<FormatRecord>> records = readFile();
-    if (!records)
+    const std::optional<FormatRecordText> text = readFile();
+    if (!text)
         return std::nullopt;
     int total = 0;
-    QList<FormatRecord> kept =
-        FormatCatalogue::format(*records, category_, name, previewLimit, &total);
+    QList<FormatRecord> kept;
+    for (const FormatRecordView& r :
+         FormatCatalogue::format(text->records(), category_, name, previewLimit, &total))
+        kept.append(r.toRecord());
     name_ = name;
     previewShown_ = !kept.isEmpty();
     takeShown_ = !kept.isEmpty();
@@ -103,11 +105,11 @@ bool FormatBrowser::deleteChosen() {
     if (!boxes_.confirm(FormatTexts::deleteTitle(), FormatTexts::deleteFormatQuestion(name_),
                         MessageIcon::Warning))
         return false;
-    const std::optional<QList<FormatRecord>> records = readFile();
-    if (!records)
+    const std::optional<FormatRecordText> text = readFile();
+    if (!text)
         return false;
     FormatRecordFile file(files_);
-    if (!file.write(filePath(), FormatCatalogue::without(*records, category_, name_))) {
+    if (!file.write(filePath(), FormatCatalogue::without(text->records(), category_, name_), {})) {
         boxes_.warn(FormatTexts::fileErrorTitle(),
                     FormatTexts::writeFailedText(filePath(), file.errorString()));
         return false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "records/FormatRecord.h"
+#include "records/FormatRecordLines.h"
 
 #include <QList>
 #include <QSizeF>
@@ -70,7 +71,7 @@ public:
     static double extraHeight(double previewHeight);
 
 private:
-    std::optional<QList<FormatRecord>> readFile();
+    std::optional<FormatRecordText> readFile();
 
     FileSystem& files_;
     MessageBoxes& boxes_;

@@ -12,6 +12,7 @@
 #include "page/LayoutPanel.h"
 #include "page/PageEditor.h"
 #include "page/PageLayouts.h"
+#include "page/PageWidget.h"
 #include "page/PanelPlacement.h"
 #include "page/SaveFormatPanel.h"
 #include "page/SkinButton.h"
@@ -265,6 +266,10 @@ int FormatPanels::takeLayout() {
         return 0;
     ItemTable& items = editor_.model().items;
     int added = 0;
+    // Many items appear at once: the page shows them together when all are in place.
+    QWidget* page = editor_.pageWidget();
+    const bool pageShown = page->isVisible();
+    page->hide();
     for (const LayoutItem& stored : layout->items) {
         if (!items.freeIndex()) {
             host_.messages().warn(EditorTexts::pageFullTitle(), EditorTexts::pageFullText());
@@ -279,12 +284,15 @@ int FormatPanels::takeLayout() {
             BarcodeItem& item = items.at(current);
             item.left = float(stored.position->x());
             item.top = float(stored.position->y());
-            editor_.redrawItem(current);
+            // Only the place changes: the item was drawn a moment ago.
+            if (BarcodeItemWidget* widget = editor_.itemWidget(current))
+                widget->setRectTwips(item.rect());
         }
         // Add copies has told the user that the page is full.
         if (made < wanted && !items.freeIndex())
             break;
     }
+    page->setVisible(pageShown);
     return added;
 }
 

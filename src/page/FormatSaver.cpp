@@ -49,24 +49,25 @@ bool FormatSaver::store(const Names& names, const QList<FormatRecord>& format) {
         return false;
     const QString path = recordsFolder_ + QLatin1Char('/') + FormatRecordFile::fileName();
     FormatRecordFile file(files_);
-    QList<FormatRecord> records;
+    std::optional<FormatRecordText> existing;
+    QList<FormatRecordView> kept;
     if (files_.fileExists(path)) {
         // A file that cannot be read is never written over: its formats would be lost.
-        std::optional<QList<FormatRecord>> existing = file.read(path);
+        existing = file.readViews(path);
         if (!existing) {
             boxes_.warn(FormatTexts::fileErrorTitle(),
                         FormatTexts::readFailedText(path, file.errorString()));
             return false;
         }
-        records = std::move(*existing);
+        kept = FormatCatalogue::without(existing->records(), names.category, names.name);
     }
-    records = FormatCatalogue::replaced(records, names.category, names.name, format);
-    if (records.size() > FormatRecordFile::recordLimit) {
+    if (kept.size() + format.size() > FormatRecordFile::recordLimit) {
         boxes_.warn(FormatTexts::fileFullTitle(),
                     FormatTexts::fileFullText(FormatRecordFile::recordLimit));
         return false;
     }
-    if (!file.write(path, records)) {
+    // Every other format stays as it was, in its order; the new one goes to the end.
+    if (!file.write(path, kept, format)) {
         boxes_.warn(FormatTexts::fileErrorTitle(),
                     FormatTexts::writeFailedText(path, file.errorString()));
         return false;

@@ -156,6 +156,9 @@ TEST_F(LayoutPanelTest, A280RecordLayoutIsSavedAndTakenAgain) {
     EXPECT_EQ(labelCount(taken[2]), 40);
     EXPECT_EQ(pictureCount(taken[2]), 37);
     EXPECT_EQ(positionOf(taken[2]), QPointF(4200, 2700));
+    EXPECT_TRUE(page()->isVisible());
+    for (int k : taken)
+        EXPECT_TRUE(item(k)->isVisible()) << k;
     EXPECT_EQ(editor->model().tags.label(taken[1], 50)->caption, QStringLiteral("標49"));
 }
 
