@@ -70,6 +70,10 @@ public:
 
     // The page kept between runs.
     static QString keepFailedTitle() { return QStringLiteral("提示"); }
+    static QString keepLossText(const QString& text) {
+        return QStringLiteral("【") + text +
+               QStringLiteral("】含有 Big5 以外的文字，下次開啟時這些文字會顯示為「?」。");
+    }
     static QString keepFailedText(const QString& reason) {
         return QStringLiteral("無法保存紙張內的條碼，下次開啟時紙張將是空白的：\n") + reason;
     }

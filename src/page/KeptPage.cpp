@@ -1,6 +1,7 @@
 #include "page/KeptPage.h"
 
 #include "platform/FileSystem.h"
+#include "records/FormatRecordLines.h"
 
 #include <QCryptographicHash>
 
@@ -37,6 +38,10 @@ bool KeptPage::keep(const Layout& page) {
         return false;
     }
     return true;
+}
+
+std::optional<QString> KeptPage::unstorableText(const Layout& page) {
+    return FormatRecordLines::unstorableField(LayoutFile::records(page));
 }
 
 std::optional<Layout> KeptPage::load() {

@@ -21,6 +21,8 @@ public:
     // Writes the page (all of it: the layout limits do not apply) in one atomic step; an empty
     // page removes the file. False, with the reason in errorString(), when it cannot be kept.
     bool keep(const Layout& page);
+    // The first text of the page that code page 950 cannot hold: it comes back as "?".
+    static std::optional<QString> unstorableText(const Layout& page);
     // The kept page; nothing, and no message, when there is none or it is damaged.
     std::optional<Layout> load();
     const QString& errorString() const { return error_; }

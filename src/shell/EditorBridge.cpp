@@ -89,9 +89,12 @@ void EditorBridge::addFromFormatRecord(QPointF panelTopLeft) {
 void EditorBridge::keepPage() {
     const ShellServices& services = window_.services();
     KeptPage kept(services.files, stateFolder(), services.location.programFolder());
-    if (!kept.keep(PageLayouts::capture(*editor_)))
+    const Layout page = PageLayouts::capture(*editor_);
+    if (!kept.keep(page))
         services.messages.warn(FormatTexts::keepFailedTitle(),
                                FormatTexts::keepFailedText(kept.errorString()));
+    else if (const std::optional<QString> lost = KeptPage::unstorableText(page))
+        services.messages.warn(FormatTexts::keepFailedTitle(), FormatTexts::keepLossText(*lost));
 }
 
 void EditorBridge::restorePage() {

@@ -293,6 +293,22 @@ TEST_F(FormatsAndLayouts, APageThatCannotBeKeptIsReportedAndTheProgramStillEnds)
     EXPECT_TRUE(messages.shown[0].text.contains(stateFolder()));
 }
 
+TEST_F(FormatsAndLayouts, TextsBig5CannotHoldAreNamedWhenThePageIsKept) {
+    open();
+    const int index = addItem(600, 600, QStringLiteral("EMOJI"));
+    addLabel(index, {2700, 60}, QStringLiteral("笑😀"));
+    addItem(600, 2400, QStringLiteral("PLAIN"));
+    closeByButton();
+    ASSERT_EQ(messages.titles(), QStringList{QStringLiteral("提示")});
+    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("笑😀")));
+    window.reset();
+    messages.shown.clear();
+    open();
+    ASSERT_EQ(pageItems().size(), 2);
+    EXPECT_TRUE(model().tags.label(pageItems()[0], 1)->caption.startsWith(QStringLiteral("笑")));
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
 TEST(StateFolder, FollowsXdgStateHomeOrTheHomeFolder) {
     const QByteArray before = qgetenv("XDG_STATE_HOME");
     qputenv("XDG_STATE_HOME", "/tmp/brevmark-state-test/");
