@@ -24,19 +24,26 @@ void QuotedFieldReader::skipTerminator() {
 }
 
 std::optional<QString> QuotedFieldReader::next() {
+    const std::optional<QStringView> field = nextView();
+    if (!field)
+        return std::nullopt;
+    return field->toString();
+}
+
+std::optional<QStringView> QuotedFieldReader::nextView() {
     if (atEnd())
         return std::nullopt;
     const qsizetype n = text_.size();
     while (pos_ < n && text_.at(pos_) == QLatin1Char(' '))
         ++pos_;
-    QString field;
+    QStringView field;
     if (pos_ < n && text_.at(pos_) == QLatin1Char('"')) {
         const qsizetype close = text_.indexOf(QLatin1Char('"'), pos_ + 1);
         if (close < 0) {
             pos_ = n; // an unterminated quote swallows the rest: a damaged file
             return std::nullopt;
         }
-        field = text_.mid(pos_ + 1, close - pos_ - 1);
+        field = QStringView(text_).mid(pos_ + 1, close - pos_ - 1);
         pos_ = close + 1;
         while (pos_ < n && text_.at(pos_) != QLatin1Char(',') && !isLineEnd(text_.at(pos_)))
             ++pos_;
@@ -44,11 +51,9 @@ std::optional<QString> QuotedFieldReader::next() {
         const qsizetype start = pos_;
         while (pos_ < n && text_.at(pos_) != QLatin1Char(',') && !isLineEnd(text_.at(pos_)))
             ++pos_;
-        field = text_.mid(start, pos_ - start);
-        qsizetype end = field.size();
-        while (end > 0 && field.at(end - 1) == QLatin1Char(' '))
-            --end;
-        field.truncate(end);
+        field = QStringView(text_).mid(start, pos_ - start);
+        while (!field.isEmpty() && field.back() == QLatin1Char(' '))
+            field.chop(1);
     }
     skipTerminator();
     return field;

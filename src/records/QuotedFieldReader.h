@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 #include <optional>
 
 namespace brevmark {
@@ -19,6 +20,9 @@ public:
     // The next field, or nothing when no data is left (a read failure) or a quoted field never
     // closes.
     std::optional<QString> next();
+    // The same as a view into the text the reader was given, which must outlive the view; large
+    // files are read without copying every field.
+    std::optional<QStringView> nextView();
 
 private:
     void skipTerminator();

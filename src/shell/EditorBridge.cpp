@@ -1,17 +1,25 @@
 #include "shell/EditorBridge.h"
 
-#include "common/ScreenPixels.h"
-
 #include "common/Rounding.h"
+#include "common/ScreenPixels.h"
 #include "common/Twips.h"
+#include "page/FormatTexts.h"
+#include "page/KeptPage.h"
 #include "page/ui/BarcodeEditPanel.h"
 #include "page/ui/BarcodeItemWidget.h"
+#include "page/ui/FormatPanels.h"
+#include "page/ui/ItemMenu.h"
 #include "page/ui/PageEditor.h"
+#include "page/ui/PageLayouts.h"
 #include "page/ui/PageWidget.h"
 #include "platform/FileSystem.h"
+#include "platform/MessageBoxes.h"
+#include "platform/StateLocation.h"
 #include "platform/SystemServices.h"
-#include "shell/AlignmentBridge.h"
+#include "prompt/PromptWindow.h"
 #include "records/BarcodeRecordFile.h"
+#include "records/FormatRecordFile.h"
+#include "shell/AlignmentBridge.h"
 #include "shell/MainWindow.h"
 #include "shell/RecordsBridge.h"
 
@@ -22,6 +30,12 @@ namespace {} // namespace
 EditorBridge::EditorBridge(MainWindow& window)
     : QObject(&window), window_(window),
       editor_(new PageEditor(window.viewport(), &window, *this, this)) {
+    formats_ =
+        new FormatPanels(*editor_, *this, &window,
+                         {window.services().files, window.services().location.recordsFolder(),
+                          [this](int notice) { window_.prompt().requestNotice(notice); },
+                          [this] { window_.switchLayout(LabelPage::simpleLayout()); }},
+                         this);
     window.setLayoutParticipant(this);
 }
 
@@ -58,7 +72,38 @@ bool EditorBridge::recordFileExists() const {
 
 bool EditorBridge::formatRecordFileExists() const {
     return window_.services().files.fileExists(
-        window_.services().location.recordsFile(QStringLiteral("排版記錄.zip")));
+        window_.services().location.recordsFile(FormatRecordFile::fileName()));
+}
+
+void EditorBridge::openFormatRecordPanel(QPointF topLeft) {
+    formats_->openFormatRecordPanel(topLeft, FormatBrowser::TakeMode::Apply,
+                                    editor_->itemMenu()->itemIndex());
+}
+
+void EditorBridge::openSaveFormatPanel() {
+    formats_->openSaveFormatPanel(editor_->itemMenu()->itemIndex());
+}
+
+void EditorBridge::addFromFormatRecord(QPointF panelTopLeft) {
+    formats_->openFormatRecordPanel(panelTopLeft, FormatBrowser::TakeMode::Add, 0);
+}
+
+void EditorBridge::keepPage() {
+    const ShellServices& services = window_.services();
+    KeptPage kept(services.files, stateFolder(), services.location.programFolder());
+    const Layout page = PageLayouts::capture(*editor_);
+    if (!kept.keep(page))
+        services.messages.warn(FormatTexts::keepFailedTitle(),
+                               FormatTexts::keepFailedText(kept.errorString()));
+    else if (const std::optional<QString> lost = KeptPage::unstorableText(page))
+        services.messages.warn(FormatTexts::keepFailedTitle(), FormatTexts::keepLossText(*lost));
+}
+
+void EditorBridge::restorePage() {
+    const ShellServices& services = window_.services();
+    KeptPage kept(services.files, stateFolder(), services.location.programFolder());
+    if (const std::optional<Layout> page = kept.load())
+        PageLayouts::place(*editor_, *page);
 }
 
 void EditorBridge::beep() {

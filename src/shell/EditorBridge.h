@@ -7,6 +7,7 @@
 
 namespace brevmark {
 
+class FormatPanels;
 class MainWindow;
 class PageEditor;
 
@@ -20,6 +21,12 @@ public:
     ~EditorBridge() override;
 
     PageEditor& editor() { return *editor_; }
+    // The barcode format panels and the layout panel.
+    FormatPanels& formats() { return *formats_; }
+    // The close button keeps the page's items in the user's state folder; start-up puts them
+    // back. A page that cannot be read back is left empty, without a message.
+    void keepPage();
+    void restorePage();
 
     // EditorHost
     void setHint(const QString& text) override;
@@ -36,6 +43,9 @@ public:
     void hideAlignmentHandle() override;
     void openAlignmentWindow() override;
     void openRecordLoadPanel(QPointF topLeft) override;
+    void openFormatRecordPanel(QPointF topLeft) override;
+    void openSaveFormatPanel() override;
+    void addFromFormatRecord(QPointF panelTopLeft) override;
 
     // LayoutParticipant
     void enterSimpleLayout(double viewportTop) override;
@@ -49,6 +59,7 @@ public:
 private:
     MainWindow& window_;
     PageEditor* editor_;
+    FormatPanels* formats_;
 };
 
 } // namespace brevmark

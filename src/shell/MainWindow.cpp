@@ -5,6 +5,7 @@
 #include "common/Rounding.h"
 #include "common/Twips.h"
 #include "page/PictureFolder.h"
+#include "page/ui/FormatPanels.h"
 #include "page/ui/PageEditor.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
@@ -14,8 +15,8 @@
 #include "platform/qt/PictureControl.h"
 #include "prompt/PromptWindow.h"
 #include "records/SettingsKeys.h"
-#include "shell/AlignmentBridge.h"
 #include "records/TemporaryFiles.h"
+#include "shell/AlignmentBridge.h"
 #include "shell/ApplicationControl.h"
 #include "shell/EditorBridge.h"
 #include "shell/FramePictures.h"
@@ -82,7 +83,9 @@ MainWindow::MainWindow(ShellServices services, QWidget* parent)
     });
     records_ = new RecordsBridge(*this);
     connect(this, &MainWindow::toolbarActivated, this, [this](int index) {
-        if (index == 2) // paper settings
+        if (index == 1) // layouts
+            bridge_->formats().openLayoutPanel(ToolbarBands::buttons()[1].left);
+        else if (index == 2) // paper settings
             pageEditor().openPaperPanel(ToolbarBands::buttons()[2].left);
         else if (index == 3) // arrangement
             pageEditor().openArrangementPanel(ToolbarBands::buttons()[3].left);
@@ -172,6 +175,7 @@ bool MainWindow::start() {
     pageEditor().setFonts(fontList_);
     pictureFolder_->fill();
     pageEditor().setPictureFolder(*pictureFolder_);
+    bridge_->restorePage();
     timers_.printHotKey->start();
     return true;
 }
@@ -225,6 +229,7 @@ void MainWindow::closeProgram() {
     settings_.set(settings_keys::mainWindowSize,
                   windowPlacementText(values_.layoutMode, windowStateCode(), g.left(), g.top(),
                                       g.width(), g.height()));
+    bridge_->keepPage();
     endAtOnce();
 }
 

@@ -7,6 +7,7 @@
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TempDataFolder.h"
 
+#include <QTemporaryDir>
 #include <memory>
 
 namespace brevmark::test {
@@ -36,8 +37,23 @@ public:
     }
 };
 
-// A main window on a temporary program folder with every service doubled.
+// The user's state folder pointed at a temporary folder for as long as it lives.
+struct TempStateFolder {
+    QTemporaryDir dir;
+    bool wasSet = qEnvironmentVariableIsSet("XDG_STATE_HOME");
+    QByteArray before = qgetenv("XDG_STATE_HOME");
+    TempStateFolder() { qputenv("XDG_STATE_HOME", dir.path().toLocal8Bit()); }
+    ~TempStateFolder() {
+        if (wasSet)
+            qputenv("XDG_STATE_HOME", before);
+        else
+            qunsetenv("XDG_STATE_HOME");
+    }
+};
+
+// A main window on a temporary program folder and state folder with every service doubled.
 struct ShellFixture {
+    TempStateFolder state;
     TempDataFolder folder{false};
     LocalFileSystem files;
     ScriptedMessageBoxes messages;

@@ -6,6 +6,7 @@
 #include <QMap>
 #include <QStringList>
 #include <QWidget>
+#include <functional>
 
 namespace brevmark::test {
 
@@ -26,6 +27,11 @@ public:
     QList<QPointF> formatPanelOpenedAt;
     int saveFormatPanelOpened = 0;
     ScriptedMessageBoxes boxes;
+    // Optional routes to the format panels under test, and the format file check they need.
+    std::function<void(QPointF)> formatPanelRoute;
+    std::function<void()> saveFormatPanelRoute;
+    std::function<void(QPointF)> addFromFormatRecordRoute;
+    std::function<bool()> formatFileCheck;
 
     void setHint(const QString& text) override { hint = text; }
     void closePanels() override {
@@ -44,11 +50,25 @@ public:
     bool isLabelPrinter() const override { return labelPrinter; }
     Fixed4 printResolution() const override { return Fixed4::fromDouble(7.2); }
     bool recordFileExists() const override { return recordFile; }
-    bool formatRecordFileExists() const override { return formatFile; }
+    bool formatRecordFileExists() const override {
+        return formatFileCheck ? formatFileCheck() : formatFile;
+    }
     void beep() override { ++beeps; }
     void storeSetting(const QString& key, const QString& value) override { settings[key] = value; }
-    void openFormatRecordPanel(QPointF topLeft) override { formatPanelOpenedAt.append(topLeft); }
-    void openSaveFormatPanel() override { ++saveFormatPanelOpened; }
+    void openFormatRecordPanel(QPointF topLeft) override {
+        formatPanelOpenedAt.append(topLeft);
+        if (formatPanelRoute)
+            formatPanelRoute(topLeft);
+    }
+    void openSaveFormatPanel() override {
+        ++saveFormatPanelOpened;
+        if (saveFormatPanelRoute)
+            saveFormatPanelRoute();
+    }
+    void addFromFormatRecord(QPointF panelTopLeft) override {
+        if (addFromFormatRecordRoute)
+            addFromFormatRecordRoute(panelTopLeft);
+    }
     void deleteItemLabels(int index) override { labelsDeleted.append(index); }
 };
 

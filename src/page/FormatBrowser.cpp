@@ -1,0 +1,137 @@
+#include "page/FormatBrowser.h"
+
+#include "page/FormatTexts.h"
+#include "platform/FileSystem.h"
+#include "platform/MessageBoxes.h"
+#include "records/FormatCatalogue.h"
+#include "records/FormatRecordFile.h"
+
+namespace brevmark {
+
+FormatBrowser::FormatBrowser(FileSystem& files, MessageBoxes& boxes, QString recordsFolder)
+    : files_(files), boxes_(boxes), recordsFolder_(std::move(recordsFolder)) {}
+
+void FormatBrowser::setNoticeRequest(std::function<void(int)> requestNotice) {
+    requestNotice_ = std::move(requestNotice);
+}
+
+QString FormatBrowser::filePath() const {
+    return recordsFolder_ + QLatin1Char('/') + FormatRecordFile::fileName();
+}
+
+bool FormatBrowser::fileExists() const {
+    return files_.fileExists(filePath());
+}
+
+std::optional<FormatRecordText> FormatBrowser::readFile() {
+    FormatRecordFile file(files_);
+    std::optional<FormatRecordText> records = file.readViews(filePath());
+    if (!records)
+        boxes_.warn(FormatTexts::fileErrorTitle(),
+                    FormatTexts::readFailedText(filePath(), file.errorString()));
+    return records;
+}
+
+bool FormatBrowser::listCategories() {
+    if (!fileExists())
+        return true;
+    const std::optional<FormatRecordText> text = readFile();
+    if (!text)
+        return false;
+    categories_ = FormatCatalogue::categories(text->records());
+    allNames_.clear();
+    names_.clear();
+    category_.clear();
+    name_.clear();
+    prefix_.clear();
+    previewShown_ = false;
+    deleteShown_ = false;
+    prefixShown_ = false;
+    takeShown_ = false;
+    return true;
+}
+
+bool FormatBrowser::chooseCategory(const QString& category) {
+    if (!fileExists()) {
+        boxes_.warn(FormatTexts::noFileTitle(), FormatTexts::noFileText());
+        return false;
+    }
+    const std::optional<FormatRecordText> text = readFile();
+    if (!text)
+        return false;
+    previewShown_ = false;
+    deleteShown_ = false;
+    category_ = category;
+    name_.clear();
+    allNames_ = FormatCatalogue::names(text->records(), category);
+    names_ = allNames_;
+    prefix_.clear();
+    prefixShown_ = true;
+    return true;
+}
+
+void FormatBrowser::filterNames(const QString& prefix) {
+    prefix_ = prefix;
+    deleteShown_ = false;
+    takeShown_ = false;
+    names_.clear();
+    for (const QString& name : allNames_)
+        if (name.startsWith(prefix, Qt::CaseSensitive))
+            names_.append(name);
+}
+
+std::optional<QList<FormatRecord>> FormatBrowser::preview(const QString& name) {
+    const std::optional<FormatRecordText> text = readFile();
+    if (!text)
+        return std::nullopt;
+    int total = 0;
+    QList<FormatRecord> kept;
+    for (const FormatRecordView& r :
+         FormatCatalogue::format(text->records(), category_, name, previewLimit, &total))
+        kept.append(r.toRecord());
+    name_ = name;
+    previewShown_ = !kept.isEmpty();
+    takeShown_ = !kept.isEmpty();
+    deleteShown_ = true;
+    if (total > previewLimit)
+        boxes_.inform(FormatTexts::previewCutTitle(),
+                      FormatTexts::previewCutText(total, previewLimit));
+    return kept;
+}
+
+bool FormatBrowser::deleteChosen() {
+    if (name_.isEmpty())
+        return false;
+    if (!boxes_.confirm(FormatTexts::deleteTitle(), FormatTexts::deleteFormatQuestion(name_),
+                        MessageIcon::Warning))
+        return false;
+    const std::optional<FormatRecordText> text = readFile();
+    if (!text)
+        return false;
+    FormatRecordFile file(files_);
+    if (!file.write(filePath(), FormatCatalogue::without(text->records(), category_, name_), {})) {
+        boxes_.warn(FormatTexts::fileErrorTitle(),
+                    FormatTexts::writeFailedText(filePath(), file.errorString()));
+        return false;
+    }
+    if (requestNotice_)
+        requestNotice_(FormatTexts::deletedNotice);
+    // The name leaves both lists, so that no prefix brings a deleted format back.
+    names_.removeAll(name_);
+    allNames_.removeAll(name_);
+    name_.clear();
+    previewShown_ = false;
+    takeShown_ = false;
+    deleteShown_ = false;
+    return true;
+}
+
+double FormatBrowser::panelWidth(double previewWidth) {
+    return previewWidth > 4560 ? previewWidth + 480 : 4920;
+}
+
+double FormatBrowser::extraHeight(double previewHeight) {
+    return previewHeight > 720 ? previewHeight - 720 : 0;
+}
+
+} // namespace brevmark

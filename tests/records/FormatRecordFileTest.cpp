@@ -1,0 +1,125 @@
+// The format file and the lines it shares with the layout files, against files that python3's
+// cp950 codec writes.
+#include "records/FormatRecordFile.h"
+#include "platform/LocalFileSystem.h"
+#include "records/FormatRecordLines.h"
+#include "support/FaultyFileSystem.h"
+#include "support/TempDataFolder.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+using namespace brevmark;
+using brevmark::test::pythonCp950;
+
+namespace {
+
+const QString fileName = FormatRecordFile::fileName();
+
+// A format of one barcode, one label and one picture, as the program writes it.
+const QString threeLines = QStringLiteral(
+    "\"貨架\",\"A-1\",\"條碼\",\"3600\",\"900\",\"SHELF-1\",\"16777215\",\"1\",\"120 120 480\","
+    "\"False False False 0 10\",\"2 0 0 0\",\"\",1\r\n"
+    "\"貨架\",\"A-1\",\"標籤\",\"第一層\",\"2400\",\"60\",\"255\",\"12\",\"新細明體\","
+    "\"True False False\",\"\",\"\",1\r\n"
+    "\"貨架\",\"A-1\",\"圖片\",\"logo.bmp\",\"2880\",\"420\",\"375\",\"375\",\"\",\"\",\"\",\"\","
+    "1\r\n");
+
+class FormatFile : public ::testing::Test {
+protected:
+    test::TempDataFolder data;
+    LocalFileSystem files;
+    FormatRecordFile file{files};
+    QString path() const { return data.recordsFile(fileName); }
+};
+
+} // namespace
+
+TEST_F(FormatFile, ReadsEveryFieldAndWritesTheSameBytesBack) {
+    const QByteArray fixture = pythonCp950(threeLines);
+    data.writeRecordsFile(fileName, fixture);
+    const std::optional<QList<FormatRecord>> records = file.read(path());
+    ASSERT_TRUE(records) << file.errorString().toStdString();
+    ASSERT_EQ(records->size(), 3);
+    EXPECT_EQ(records->at(0)[0], QStringLiteral("貨架"));
+    EXPECT_EQ(records->at(0)[8], QStringLiteral("120 120 480"));
+    EXPECT_EQ(records->at(1).kind(), FormatRecord::labelKind());
+    EXPECT_EQ(records->at(1)[3], QStringLiteral("第一層"));
+    EXPECT_EQ(records->at(2)[3], QStringLiteral("logo.bmp"));
+    EXPECT_EQ(records->at(2)[10], QString());
+
+    ASSERT_TRUE(QFile::remove(path()));
+    ASSERT_TRUE(file.write(path(), *records));
+    EXPECT_EQ(data.readRecordsFile(fileName), fixture);
+}
+
+TEST_F(FormatFile, ReadsFieldsInReadingOrderWhateverTheLineBreaks) {
+    // Thirteen fields split over two lines read as one record, the way the files were always read.
+    data.writeRecordsFile(fileName, pythonCp950(QStringLiteral(
+                                        "\"c\",\"n\",\"條碼\",\"1\",\"2\",\"X\"\r\n"
+                                        "\"0\",\"1\",\"a b c\",\"d\",\"e\",\"\",1\r\n\r\n\r\n")));
+    const auto records = file.read(path());
+    ASSERT_TRUE(records) << file.errorString().toStdString();
+    ASSERT_EQ(records->size(), 1);
+    EXPECT_EQ(records->at(0)[6], QStringLiteral("0"));
+    EXPECT_EQ(records->at(0)[10], QStringLiteral("e"));
+}
+
+struct DamageCase {
+    const char* name;
+    const char* text;
+};
+
+class DamagedFormatFile : public FormatFile, public ::testing::WithParamInterface<DamageCase> {};
+
+TEST_P(DamagedFormatFile, IsReportedNotGuessed) {
+    data.writeRecordsFile(fileName, pythonCp950(QString::fromUtf8(GetParam().text)));
+    EXPECT_FALSE(file.read(path()));
+    EXPECT_FALSE(file.errorString().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DamagedFormatFile,
+    ::testing::Values(
+        DamageCase{"recordCutShort", "\"c\",\"n\",\"條碼\",\"1\",\"2\"\r\n"},
+        DamageCase{"quoteNeverCloses",
+                   "\"c\",\"n\",\"條碼\",\"1\",\"2\",\"X\",\"0\",\"1\",\"a b c\",\"d\",\"e\",\"\","
+                   "1\r\n\"c\",\"n\",\"標籤\r\n"},
+        DamageCase{"secondRecordShort",
+                   "\"c\",\"n\",\"條碼\",\"1\",\"2\",\"X\",\"0\",\"1\",\"a\",\"d\",\"e\",\"\",1\r\n"
+                   "\"c\",\"n\"\r\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(FormatFile, MissingFileIsAFailureWithAReason) {
+    EXPECT_FALSE(file.read(path()));
+    EXPECT_FALSE(file.errorString().isEmpty());
+}
+
+TEST_F(FormatFile, AFailedWriteLeavesTheOldFile) {
+    const QByteArray fixture = pythonCp950(threeLines);
+    data.writeRecordsFile(fileName, fixture);
+    test::FaultyFileSystem faulty;
+    faulty.failReplace = true;
+    FormatRecordFile failing(faulty);
+    EXPECT_FALSE(failing.write(path(), {}));
+    EXPECT_FALSE(failing.errorString().isEmpty());
+    EXPECT_EQ(data.readRecordsFile(fileName), fixture);
+}
+
+TEST(FormatRecordLines, LimitAndUnstorableFields) {
+    FormatRecord r;
+    r[0] = QStringLiteral("c");
+    r[2] = FormatRecord::barcodeKind();
+    const QString two = FormatRecordLines::serialise({r, r});
+    QString error;
+    EXPECT_TRUE(FormatRecordLines::parse(two, &error, 2));
+    EXPECT_FALSE(FormatRecordLines::parse(two, &error, 1));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(FormatRecordLines::parse(two, &error, -1)->size(), 2);
+
+    EXPECT_FALSE(FormatRecordLines::unstorableField({r}));
+    FormatRecord label = r;
+    label[3] = QStringLiteral("貨架 😀");
+    EXPECT_EQ(FormatRecordLines::unstorableField({r, label}), label[3]);
+}

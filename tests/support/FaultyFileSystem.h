@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/LocalFileSystem.h"
+
+namespace brevmark::test {
+
+// The real file system, except that whole-file replaces and deletes can be made to fail as a
+// full disk or a locked file would make them.
+class FaultyFileSystem : public LocalFileSystem {
+public:
+    bool failReplace = false;
+    bool failRemove = false;
+    int replaces = 0;
+
+    bool replaceBytes(const QString& path, const QByteArray& bytes, QString* error) override {
+        ++replaces;
+        if (failReplace) {
+            if (error)
+                *error = QStringLiteral("No space left on device");
+            return false;
+        }
+        return LocalFileSystem::replaceBytes(path, bytes, error);
+    }
+    bool removeFile(const QString& path) override {
+        return !failRemove && LocalFileSystem::removeFile(path);
+    }
+};
+
+} // namespace brevmark::test
