@@ -16,6 +16,7 @@
 #include "records/SettingsKeys.h"
 #include "shell/ApplicationControl.h"
 #include "shell/EditorBridge.h"
+#include "shell/FolderWarning.h"
 #include "shell/FramePictures.h"
 #include "shell/LayoutParticipant.h"
 #include "shell/PrintBridge.h"
@@ -139,14 +140,12 @@ bool MainWindow::prepareDataFolders() {
         problem = where.recordsFolder();
     files.removeFile(probe);
     if (!problem.isEmpty()) {
-        services_.messages.warn(QStringLiteral("資料夾錯誤"),
-                                QStringLiteral("無法建立或寫入資料夾：") + problem +
-                                    QStringLiteral("\r\n程式將自動關閉。"));
+        FolderWarning::showUnwritable(services_.messages, problem);
         return false;
     }
     const QString settingsFile = where.recordsFile(SettingsStore::fileName());
     if (files.folderExists(settingsFile)) {
-        services_.messages.warn(QStringLiteral("資料夾錯誤"),
+        services_.messages.warn(FolderWarning::title(),
                                 QStringLiteral("功能設定 記錄檔案的位置是一個資料夾：") +
                                     settingsFile +
                                     QStringLiteral("\r\n請移除該資料夾後重新執行程式。"));
