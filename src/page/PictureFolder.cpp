@@ -62,7 +62,7 @@ void PictureFolder::removeEntry(int row) {
 }
 
 bool PictureFolder::leadsInside(const QString& name) const {
-    return ContainedFile::isInside(location_.picturesFolder(), name);
+    return !ContainedFile::leadsOutside(location_.picturesFolder(), name);
 }
 
 Picture PictureFolder::loadFile(const QString& name) const {

@@ -4,13 +4,14 @@
 
 namespace brevmark {
 
-// Whether a file name taken from a stored record or a folder listing names a file that really
-// lies in a folder: a plain name (no folder part, not "." or ".."), and an existing file that is
-// still inside the folder (or a folder within it) once every symbolic link on the way is
-// followed. The folder itself may be a link; it is followed the same way.
+// Whether a file name taken from a stored record or a folder listing leads out of a folder: a
+// name that is not a plain file name (a folder part, "." or ".."), or an existing file that lies
+// elsewhere once every symbolic link on the way is followed. A file within a folder inside the
+// folder is still inside; the folder itself may be a link and is followed the same way. A name
+// of no existing file leads nowhere, so not outside either (reading it simply fails).
 class ContainedFile {
 public:
-    static bool isInside(const QString& folder, const QString& name);
+    static bool leadsOutside(const QString& folder, const QString& name);
 };
 
 } // namespace brevmark

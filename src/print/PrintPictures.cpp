@@ -12,9 +12,9 @@ const Picture& PrintPictures::picture(const QString& fileName) {
     auto it = loaded_.find(fileName);
     if (it == loaded_.end()) {
         // A name that leads out of the pictures folder is not read.
-        const bool inside = ContainedFile::isInside(location_.picturesFolder(), fileName);
+        const bool outside = ContainedFile::leadsOutside(location_.picturesFolder(), fileName);
         it = loaded_.insert(fileName,
-                            inside ? loader_.load(location_.pictureFile(fileName)) : Picture());
+                            outside ? Picture() : loader_.load(location_.pictureFile(fileName)));
     }
     return it.value();
 }
