@@ -4,6 +4,7 @@
 
 #include "common/Rounding.h"
 #include "common/Twips.h"
+#include "page/EditorTexts.h"
 #include "page/PageEditor.h"
 #include "page/PictureFolder.h"
 #include "platform/FileSystem.h"
@@ -389,7 +390,8 @@ void MainWindow::createFrame() {
     }
 
     layoutToggle_ = new PictureControl(QStringLiteral("版本按鈕"), this);
-    placeWidget(layoutToggle_, QRectF(3300, 75, 840, 330));
+    placeWidget(layoutToggle_, QRectF(2670, 75, 750, 330));
+    createClearButton();
     connect(layoutToggle_, &PictureControl::moved, this, [this](QPointF, Qt::MouseButtons) {
         const bool professional = isProfessionalTag();
         layoutToggle_->setPicture(
@@ -401,6 +403,31 @@ void MainWindow::createFrame() {
             toggleLayout();
     });
     restoreLayoutToggle();
+}
+
+void MainWindow::createClearButton() {
+    // Before the first toolbar button, where the six bands leave room: 空白預設按鈕.
+    clearButton_ = new PictureControl(QStringLiteral("空白預設按鈕"), this);
+    placeWidget(clearButton_, QRectF(3435, 90, 845, 310));
+    const auto face = [this](FramePictures::Face f) {
+        clearButton_->setPicture(FramePictures::toolbarButton(6, f, clearButton_->size()));
+    };
+    face(FramePictures::Face::Normal);
+    connect(clearButton_, &PictureControl::moved, this, [this, face](QPointF, Qt::MouseButtons) {
+        face(FramePictures::Face::Hover);
+        setHint(EditorTexts::clearPageHint());
+    });
+    connect(clearButton_, &PictureControl::left, this,
+            [face] { face(FramePictures::Face::Normal); });
+    connect(clearButton_, &PictureControl::pressed, this,
+            [face](QPointF, Qt::MouseButton) { face(FramePictures::Face::Pressed); });
+    connect(clearButton_, &PictureControl::released, this,
+            [this, face](QPointF, Qt::MouseButton button, bool inside) {
+                face(inside ? FramePictures::Face::Hover : FramePictures::Face::Normal);
+                if (button == Qt::LeftButton && inside)
+                    pageEditor().askAndClearPage();
+            });
+    clearButton_->hide();
 }
 
 void MainWindow::layoutFrame() {
@@ -547,11 +574,13 @@ void MainWindow::switchLayout(const QString& layoutName) {
             participant_->enterSimpleLayout(frame_.viewport.top());
         layoutToggle_->setPicture(FramePictures::layoutToggle(3, layoutToggle_->size()));
         toolbar_[0]->hide();
+        clearButton_->hide();
     } else if (layoutName == professionalName) {
         if (participant_)
             participant_->enterProfessionalLayout();
         layoutToggle_->setPicture(FramePictures::layoutToggle(2, layoutToggle_->size()));
         toolbar_[0]->show();
+        clearButton_->show();
         closePanels();
     }
     layoutTag_ = layoutName;
