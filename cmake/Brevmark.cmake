@@ -9,13 +9,14 @@ function(brevmark_library name)
   target_compile_options(${name} PRIVATE -Wall -Wextra)
 endfunction()
 
-# brevmark_test(<name> [WIDGETS] [LIBS ...] [RESOURCE_LOCK lock]): one GoogleTest executable of
-# every .cpp in the calling folder, each test registered with CTest and run under the offscreen
-# platform. Tests of model libraries run in a QGuiApplication and must not link widgets; WIDGETS
-# gives a test of windows and panels a QApplication. Tests that share a lock (the one real printer
-# queue) never run at the same time.
+# brevmark_test(<name> [WIDGETS] [LIBS ...] [RESOURCE_LOCK lock] [PROPERTIES ...]): one GoogleTest
+# executable of every .cpp in the calling folder, each test registered with CTest and run under the
+# offscreen platform. Tests of model libraries run in a QGuiApplication and must not link widgets;
+# WIDGETS gives a test of windows and panels a QApplication. Tests that share a lock (the one real
+# printer queue) never run at the same time. PROPERTIES are further CTest properties of every test
+# (a TIMEOUT, fixtures).
 function(brevmark_test name)
-  cmake_parse_arguments(ARG "WIDGETS" "RESOURCE_LOCK" "LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "WIDGETS" "RESOURCE_LOCK" "LIBS;PROPERTIES" ${ARGN})
   set(lock_property "")
   if(ARG_RESOURCE_LOCK)
     set(lock_property RESOURCE_LOCK ${ARG_RESOURCE_LOCK})
@@ -35,6 +36,6 @@ function(brevmark_test name)
       BREVMARK_BINARY_DIR="${PROJECT_BINARY_DIR}")
   gtest_discover_tests(${name}
       DISCOVERY_MODE PRE_TEST
-      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" ${lock_property}
+      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" ${lock_property} ${ARG_PROPERTIES}
       TEST_PREFIX "${name}.")
 endfunction()

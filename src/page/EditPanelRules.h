@@ -25,6 +25,10 @@ public:
     static QString deleteButtonHint() { return QStringLiteral("【刪除】條碼編輯區"); }
     static QString swatchHint() { return QStringLiteral("設定條碼底色"); }
     static QString closeButtonHint() { return QStringLiteral("關閉 功能視窗"); }
+    static QString textSizeHint() { return QStringLiteral("設定 條碼識別字符 大小"); }
+    static QString widthRatioHint(int index) {
+        return QStringLiteral("條碼格式【") + widthRatioCaption(index) + QStringLiteral("】");
+    }
 
     // The captions of the width ratio options `格式設定` 0 to 3.
     static QString widthRatioCaption(int index);

@@ -21,10 +21,16 @@ public:
     static QString moveHint() { return QStringLiteral("放開滑鼠，確定移動位置"); }
     static QString symbolHandleHint() { return QStringLiteral("按下滑鼠右鍵，移動調整 條碼位置"); }
     static QString clearPageHint() { return QStringLiteral("清除紙張內的所有條碼"); }
+    // Asked once before a page that holds items is cleared.
+    static QString clearPageTitle() { return QStringLiteral("清除紙張"); }
+    static QString clearPageQuestion() {
+        return QStringLiteral("確定清除紙張內的所有條碼？清除後無法復原");
+    }
     static QString paperButtonHint() { return QStringLiteral("調整 列印紙張"); }
     static QString paperSizeHint(const QString& caption) {
         return QStringLiteral("紙張大小【") + caption + QStringLiteral("】");
     }
+    static QString paperPictureHint() { return QStringLiteral("點選 紙張大小"); }
     static QString orientationHint(bool landscape) {
         return landscape ? QStringLiteral("列印方向【橫印】") : QStringLiteral("列印方向【直印】");
     }

@@ -8,6 +8,7 @@ bool NumberKeyRule::accepts(int key, const QString& text) {
     case Qt::Key_Enter:
     case Qt::Key_Backspace:
     case Qt::Key_Tab:
+    case Qt::Key_Backtab: // Shift+Tab
     case Qt::Key_Escape:
         return true;
     default:

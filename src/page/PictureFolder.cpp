@@ -1,5 +1,6 @@
 #include "page/PictureFolder.h"
 
+#include "platform/ContainedFile.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PictureLoader.h"
@@ -51,7 +52,7 @@ void PictureFolder::fill() {
     takeVisible_ = false;
     deleteVisible_ = false;
     for (const QString& name : files_.listFolder(location_.picturesFolder(), QStringLiteral("*")))
-        if (isUsableName(name))
+        if (isUsableName(name) && leadsInside(name))
             names_.append(name);
 }
 
@@ -60,8 +61,12 @@ void PictureFolder::removeEntry(int row) {
     chosen_ = -1;
 }
 
+bool PictureFolder::leadsInside(const QString& name) const {
+    return !ContainedFile::leadsOutside(location_.picturesFolder(), name);
+}
+
 Picture PictureFolder::loadFile(const QString& name) const {
-    if (name.isEmpty() || !files_.fileExists(location_.pictureFile(name)))
+    if (!leadsInside(name) || !files_.fileExists(location_.pictureFile(name)))
         return Picture();
     return loader_.load(location_.pictureFile(name));
 }
@@ -71,7 +76,8 @@ bool PictureFolder::preview(int row) {
         return false;
     const QString name = names_.at(row);
     chosen_ = row;
-    preview_ = loader_.load(location_.pictureFile(name));
+    // A name that has come to lead out of the folder since the list was filled is not read.
+    preview_ = leadsInside(name) ? loader_.load(location_.pictureFile(name)) : Picture();
     if (preview_.isNull()) {
         boxes_.warn(warningTitle(), damagedText(name));
         removeEntry(row);

@@ -61,6 +61,9 @@ public:
     // A picture of the folder by file name, for image items filled from stored formats: null when
     // the file is missing or cannot be read (nothing is reported).
     Picture loadFile(const QString& name) const;
+    // Names that lead out of the folder ("..", a folder part, a link to a file elsewhere) are
+    // neither listed nor read.
+    bool leadsInside(const QString& name) const;
 
     // Hint over the list.
     QString listHint() const;

@@ -61,6 +61,11 @@ public:
     static QString underlineHint() { return QStringLiteral("底線"); }
     static QString colourHint() { return QStringLiteral("文字顏色"); }
     static QString replaceAllHint() { return QStringLiteral("其他條碼內的相同標籤文字，全部修改"); }
+    static QString replaceButtonHint() { return QStringLiteral("確定 全部修改 標籤文字"); }
+    static QString fontListHint() { return QStringLiteral("設定 標籤字型"); }
+    static QString sizeListHint() { return QStringLiteral("設定 標籤文字大小"); }
+    static QString takePictureHint() { return QStringLiteral("使用 預覽中的圖片"); }
+    static QString deletePictureHint() { return QStringLiteral("刪除 預覽中的圖片檔案"); }
     static QString closeButtonHint() { return QStringLiteral("關閉 功能視窗"); }
 
     static QString arrangeButtonHint() { return QStringLiteral("自動排列 條碼標籤位置"); }

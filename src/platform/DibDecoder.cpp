@@ -3,6 +3,7 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <limits>
 
 namespace brevmark {
 
@@ -49,6 +50,16 @@ struct Channel {
 };
 
 } // namespace
+
+bool DibDecoder::rowsFit(qint64 width, qint64 height, qint64 bitCount, qint64 available) {
+    if (width <= 0 || height < 0 || bitCount <= 0 || available < 0)
+        return false;
+    if (width > (std::numeric_limits<qint64>::max() - 31) / bitCount)
+        return false;
+    const qint64 stride = (width * bitCount + 31) / 32 * 4;
+    // stride * height <= available, without forming the product.
+    return height == 0 || stride <= available / height;
+}
 
 DibDecoder::Result DibDecoder::decode(QByteArrayView dib, qint64 maxPixels, QImage* image,
                                       QString* reason, bool* bottomUp) {
@@ -127,9 +138,9 @@ DibDecoder::Result DibDecoder::decode(QByteArrayView dib, qint64 maxPixels, QIma
         offset += qsizetype(colors) * entryBytes;
     }
 
-    const qint64 stride = ((width * bitCount + 31) / 32) * 4;
-    if (stride * height > dib.size() - offset)
+    if (!rowsFit(width, height, bitCount, dib.size() - offset))
         return refuse(Result::Damaged, reason, QStringLiteral("bitmap rows truncated"));
+    const qint64 stride = ((width * bitCount + 31) / 32) * 4;
 
     QImage out(int(width), int(height), QImage::Format_RGB32);
     if (out.isNull())

@@ -19,6 +19,9 @@ public:
     // where source rectangles of some blits count from.
     static Result decode(QByteArrayView dib, qint64 maxPixels, QImage* image,
                          QString* reason = nullptr, bool* bottomUp = nullptr);
+    // True when `height` rows of `width` pixels of `bitCount` bits, each row padded to four bytes,
+    // fit in `available` bytes. Computed without overflow for any values a header may hold.
+    static bool rowsFit(qint64 width, qint64 height, qint64 bitCount, qint64 available);
 };
 
 } // namespace brevmark

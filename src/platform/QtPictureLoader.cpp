@@ -1,6 +1,7 @@
 #include "platform/QtPictureLoader.h"
 
 #include "common/Twips.h"
+#include "platform/DibDecoder.h"
 #include "platform/WmfPlayer.h"
 #include "platform/WmfReader.h"
 
@@ -67,8 +68,7 @@ bool looksComplete(Kind kind, const QByteArray& bytes) {
         const quint32 compression = le32(bytes, 30);
         if (compression != 0 && compression != 3) // run-length data has no fixed size
             return pixelOffset < quint32(bytes.size());
-        const qint64 stride = ((width * bitCount + 31) / 32) * 4;
-        return width > 0 && stride * height <= qint64(bytes.size()) - pixelOffset;
+        return DibDecoder::rowsFit(width, height, bitCount, qint64(bytes.size()) - pixelOffset);
     }
     default:
         return true;
@@ -105,7 +105,7 @@ Picture QtPictureLoader::loadBytes(const QByteArray& bytes, QString* error) cons
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, kind == Kind::Jpeg ? "jpeg" : kind == Kind::Gif ? "gif" : "bmp");
     reader.setAutoTransform(true);
-    reader.setAllocationLimit(int(maxPixels * 4 / (1024 * 1024)));
+    reader.setAllocationLimit(int((maxPixels * 4 + 1024 * 1024 - 1) / (1024 * 1024)));
     const QSize size = reader.size();
     if (!size.isValid() || size.isEmpty())
         return refuse(error, QStringLiteral("picture header gives no size"));

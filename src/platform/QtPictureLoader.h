@@ -11,8 +11,9 @@ namespace brevmark {
 // size, the pixel count a raster header claims, and every metafile record.
 class QtPictureLoader : public PictureLoader {
 public:
-    // Pictures above this many pixels are refused as damaged rather than allocated.
-    static constexpr qint64 maxPixels = 64LL * 1024 * 1024;
+    // Pictures above this many pixels (a 6000 x 4000 photo) are refused rather than decoded:
+    // the slowest decoder (GIF) takes about half a second for this many.
+    static constexpr qint64 maxPixels = 24'000'000;
     // Larger files are refused unread.
     static constexpr qint64 maxFileBytes = 64LL * 1024 * 1024;
 

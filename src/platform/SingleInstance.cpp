@@ -10,7 +10,13 @@ SingleInstance::SingleInstance(const QString& programFolder) {
     lock_->setStaleLockTime(0); // only a dead owner makes a lock stale
 }
 
-bool SingleInstance::acquire() { return lock_->tryLock(0); }
+SingleInstance::Outcome SingleInstance::acquire() {
+    if (lock_->tryLock(0))
+        return Outcome::Acquired;
+    // Only a lock held by a live process means another copy; any other failure is the folder's.
+    return lock_->error() == QLockFile::LockFailedError ? Outcome::OtherCopyRuns
+                                                        : Outcome::FolderNotWritable;
+}
 
 void SingleInstance::release() { lock_->unlock(); }
 

@@ -10,9 +10,14 @@ namespace brevmark {
 // a lock left by a copy that crashed is taken over.
 class SingleInstance {
 public:
+    enum class Outcome {
+        Acquired,         // this process is the only copy and now holds the lock
+        OtherCopyRuns,    // a running copy holds the lock
+        FolderNotWritable // the lock file cannot be made: the folder is read-only or missing
+    };
+
     explicit SingleInstance(const QString& programFolder);
-    // True when this process is the only copy (and now holds the lock).
-    bool acquire();
+    Outcome acquire();
     // Lets the lock go before the process ends.
     void release();
 

@@ -1,6 +1,7 @@
 #include "platform/WmfPlayer.h"
 
 #include "platform/DibDecoder.h"
+#include "platform/WmfObjectSlots.h"
 #include "platform/WmfTextCodec.h"
 
 #include <QFontMetricsF>
@@ -150,7 +151,8 @@ double parametricAngle(double rayDegrees, QSizeF size) {
 
 class Replay {
 public:
-    Replay(const WmfReader& reader, QString* error) : reader_(reader), error_(error) {}
+    Replay(const WmfReader& reader, QString* error)
+        : reader_(reader), error_(error), slots_(reader.objectCount()) {}
 
     Picture run();
 
@@ -182,6 +184,10 @@ private:
     void fillWithRop(quint32 rop, double x, double y, double width, double height);
     void createObject(GdiObject object);
     void selectObject(int index);
+    void deleteObject(int index);
+    // Adds work to the budget; false once the budget is spent, and the work is then not done.
+    bool afford(qint64 units);
+    bool clipRecord(const WmfRecord& r);
 
     const WmfReader& reader_;
     QString* error_;
@@ -189,11 +195,13 @@ private:
     DcState dc_;
     std::vector<DcState> saved_;
     std::vector<GdiObject> objects_;
+    WmfObjectSlots slots_;
     QSizeF viewportExt_{plainTwipsPerUnit, plainTwipsPerUnit};
     std::optional<QRectF> frame_;
     bool clipDirty_ = false;
     qint64 bitmapPixels_ = 0;
     qint64 characters_ = 0;
+    qint64 work_ = 0;
 };
 
 bool Replay::fail(const QString& reason) {
@@ -332,8 +340,31 @@ QBrush Replay::brush() const {
     }
 }
 
+bool Replay::clipRecord(const WmfRecord& r) {
+    if (!r.hasWords(4))
+        return fail(QStringLiteral("clip record too short"));
+    const QRect area =
+        mapRect(r.signedWord(3), r.signedWord(2), r.signedWord(1), r.signedWord(0)).toRect();
+    const QRegion current =
+        dc_.clipped ? dc_.clip : QRegion(QRect(-(1 << 26), -(1 << 26), 1 << 27, 1 << 27));
+    // A region operation costs in proportion to the rectangles of the region.
+    if (!afford(current.rectCount() * WmfPlayer::clipRectWork))
+        return true;
+    dc_.clip =
+        r.function() == IntersectClipRect ? current.intersected(area) : current.subtracted(area);
+    if (dc_.clip.rectCount() > WmfPlayer::maxClipRectangles)
+        return fail(QStringLiteral("clip region of more than %1 rectangles")
+                        .arg(WmfPlayer::maxClipRectangles));
+    dc_.clipped = true;
+    clipDirty_ = true;
+    return true;
+}
+
 void Replay::applyClip() {
     if (!clipDirty_)
+        return;
+    // Every change of clipping is recorded with the whole region.
+    if (!afford(dc_.clip.rectCount() * WmfPlayer::clipRectWork))
         return;
     painter_.restore();
     painter_.save();
@@ -343,6 +374,8 @@ void Replay::applyClip() {
 }
 
 void Replay::fillAndStroke(const QPainterPath& path) {
+    if (!afford(path.elementCount() * WmfPlayer::pathElementWork))
+        return;
     applyClip();
     if (dc_.brush.style == 2 && dc_.opaque)
         painter_.fillPath(path, dc_.bkColor);
@@ -352,6 +385,8 @@ void Replay::fillAndStroke(const QPainterPath& path) {
 }
 
 void Replay::stroke(const QPainterPath& path) {
+    if (!afford(path.elementCount() * WmfPlayer::pathElementWork))
+        return;
     applyClip();
     painter_.setPen(pen());
     painter_.setBrush(Qt::NoBrush);
@@ -359,15 +394,25 @@ void Replay::stroke(const QPainterPath& path) {
 }
 
 void Replay::createObject(GdiObject object) {
-    for (GdiObject& slot : objects_) {
-        if (std::holds_alternative<std::monostate>(slot)) {
-            slot = std::move(object);
-            return;
-        }
-    }
-    // A header that under-counts its objects: grow, within what an index can address.
-    if (objects_.size() < 0xFFFF)
-        objects_.push_back(std::move(object));
+    // With every index taken the object is lost, as GDI fails to create it.
+    const std::optional<int> slot = slots_.take();
+    if (!slot)
+        return;
+    if (size_t(*slot) >= objects_.size())
+        objects_.resize(size_t(*slot) + 1);
+    objects_[size_t(*slot)] = std::move(object);
+}
+
+void Replay::deleteObject(int index) {
+    if (!slots_.isTaken(index))
+        return;
+    objects_[size_t(index)] = std::monostate{};
+    slots_.release(index);
+}
+
+bool Replay::afford(qint64 units) {
+    work_ += units;
+    return work_ <= WmfPlayer::maxWork;
 }
 
 void Replay::selectObject(int index) {
@@ -426,6 +471,8 @@ bool Replay::textRecord(QByteArrayView text, double x, double y, const std::vect
     // Each character becomes an outline; past this many a file only costs time.
     characters_ += text.size();
     if (characters_ > WmfPlayer::maxCharacters)
+        return true;
+    if (!afford(text.size() * WmfPlayer::glyphWork))
         return true;
     applyClip();
     const FontObject& f = dc_.font;
@@ -535,7 +582,9 @@ bool Replay::decodeBitmap(QByteArrayView dib, QImage* image, bool* bottomUp, boo
     if (result == DibDecoder::Result::Damaged)
         return fail(QStringLiteral("damaged bitmap: %1").arg(reason));
     if (*drawable) {
-        bitmapPixels_ += qint64(image->width()) * image->height();
+        const qint64 pixels = qint64(image->width()) * image->height();
+        afford(pixels);
+        bitmapPixels_ += pixels;
         if (bitmapPixels_ > WmfPlayer::maxTotalBitmapPixels)
             return fail(QStringLiteral("bitmaps hold more than %1 pixels")
                             .arg(WmfPlayer::maxTotalBitmapPixels));
@@ -549,7 +598,7 @@ bool Replay::bitmap(QByteArrayView dib, quint32 rop, QRectF source, bool sourceF
     bool bottomUp = false, drawable = false;
     if (!decodeBitmap(dib, &image, &bottomUp, &drawable))
         return false;
-    if (!drawable)
+    if (!drawable || work_ > WmfPlayer::maxWork)
         return true;
     if (source.width() <= 0 || source.height() <= 0)
         source = QRectF(image.rect());
@@ -685,22 +734,13 @@ bool Replay::playRecord(const WmfRecord& r) {
         return true;
     }
     case ExcludeClipRect:
-    case IntersectClipRect: {
-        if (!r.hasWords(4))
-            return tooShort();
-        const QRect area =
-            mapRect(r.signedWord(3), r.signedWord(2), r.signedWord(1), r.signedWord(0)).toRect();
-        const QRegion current =
-            dc_.clipped ? dc_.clip : QRegion(QRect(-(1 << 26), -(1 << 26), 1 << 27, 1 << 27));
-        dc_.clip = r.function() == IntersectClipRect ? current.intersected(area)
-                                                     : current.subtracted(area);
-        dc_.clipped = true;
-        clipDirty_ = true;
-        return true;
-    }
+    case IntersectClipRect:
+        return clipRecord(r);
     case OffsetClipRgn: {
         if (!r.hasWords(2))
             return tooShort();
+        if (!afford(dc_.clip.rectCount() * WmfPlayer::clipRectWork))
+            return true;
         const QPointF delta = map(r.signedWord(1), r.signedWord(0)) - map(0, 0);
         dc_.clip.translate(delta.toPoint());
         clipDirty_ = true;
@@ -750,10 +790,11 @@ bool Replay::playRecord(const WmfRecord& r) {
         const int count = r.word(0);
         if (!r.hasWords(1 + 2 * qsizetype(count)))
             return tooShort();
+        const QTransform t = transform();
         QPolygonF points;
         points.reserve(count);
         for (int k = 0; k < count; ++k)
-            points << map(r.signedWord(1 + 2 * k), r.signedWord(2 + 2 * k));
+            points << t.map(QPointF(r.signedWord(1 + 2 * k), r.signedWord(2 + 2 * k)));
         QPainterPath path;
         path.setFillRule(dc_.fillRule);
         path.addPolygon(points);
@@ -776,6 +817,7 @@ bool Replay::playRecord(const WmfRecord& r) {
             total += r.word(1 + k);
         if (!r.hasWords(1 + qsizetype(polygons) + 2 * total))
             return tooShort();
+        const QTransform t = transform();
         QPainterPath path;
         path.setFillRule(dc_.fillRule);
         qsizetype at = 1 + polygons;
@@ -784,7 +826,7 @@ bool Replay::playRecord(const WmfRecord& r) {
             QPolygonF points;
             points.reserve(count);
             for (int n = 0; n < count; ++n, at += 2)
-                points << map(r.signedWord(at), r.signedWord(at + 1));
+                points << t.map(QPointF(r.signedWord(at), r.signedWord(at + 1)));
             path.addPolygon(points);
             path.closeSubpath();
         }
@@ -965,8 +1007,7 @@ bool Replay::playRecord(const WmfRecord& r) {
     case DeleteObject:
         if (!r.hasWords(1))
             return tooShort();
-        if (r.word(0) < objects_.size())
-            objects_[r.word(0)] = std::monostate{};
+        deleteObject(r.word(0));
         return true;
     default:
         // Escapes, palettes, raster modes, viewport records (the player owns the viewport) and
@@ -977,7 +1018,7 @@ bool Replay::playRecord(const WmfRecord& r) {
 
 Picture Replay::run() {
     prescan();
-    objects_.resize(size_t(reader_.objectCount()));
+    objects_.resize(size_t(slots_.size()));
     if (frame_) {
         if (frame_->width() < 1 || frame_->height() < 1)
             return refuse(QStringLiteral("picture frame is empty"));
@@ -995,8 +1036,11 @@ Picture Replay::run() {
     painter_.save();
     bool ok = true;
     for (const WmfRecord& r : reader_.records()) {
-        if (!playRecord(r)) {
+        if (!afford(1) || !playRecord(r) || work_ > WmfPlayer::maxWork) {
             ok = false;
+            if (work_ > WmfPlayer::maxWork)
+                fail(QStringLiteral("picture needs more than %1 units of work to draw")
+                         .arg(WmfPlayer::maxWork));
             break;
         }
     }

@@ -76,7 +76,20 @@ bool WmfReader::parse(const QByteArray& bytes, QString* error) {
     objectCount_ = u16At(data, offset + 10);
     offset += standardHeaderBytes;
 
-    // Every record is at least 6 bytes, so the loop ends; each record must fit in what is left.
+    // Every record is at least 6 bytes, so the loops end; each record must fit in what is left.
+    // The records are counted first, so that their list is allocated once and a file of more
+    // records than any picture needs is refused before anything is kept.
+    qsizetype count = 0;
+    for (qsizetype at = offset; data.size() - at >= recordHeaderBytes;) {
+        const quint32 words = u32At(data, at);
+        if (words < 3 || quint64(words) * 2 > quint64(data.size() - at) ||
+            u16At(data, at + 4) == 0x0000)
+            break;
+        if (++count > maxRecords)
+            return fail(error, QStringLiteral("metafile of more than %1 records").arg(maxRecords));
+        at += qsizetype(words) * 2;
+    }
+    records_.reserve(size_t(count));
     while (true) {
         if (data.size() - offset < recordHeaderBytes)
             return fail(error, QStringLiteral("metafile ends without its end record"));

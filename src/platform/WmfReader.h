@@ -19,6 +19,8 @@ public:
     static constexpr quint32 placeableKey = 0x9AC6CDD7u;
     // Larger files are refused unread: no label picture needs this much.
     static constexpr qsizetype maxFileBytes = 32 * 1024 * 1024;
+    // More records than this are refused: no label picture needs them, and each costs time.
+    static constexpr qsizetype maxRecords = 2'000'000;
 
     // True when the first bytes are those of a metafile (either header).
     static bool looksLikeWmf(QByteArrayView head);

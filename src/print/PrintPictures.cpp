@@ -1,5 +1,6 @@
 #include "print/PrintPictures.h"
 
+#include "platform/ContainedFile.h"
 #include "platform/PictureLoader.h"
 
 namespace brevmark {
@@ -9,8 +10,12 @@ PrintPictures::PrintPictures(const PictureLoader& loader, DataLocation location)
 
 const Picture& PrintPictures::picture(const QString& fileName) {
     auto it = loaded_.find(fileName);
-    if (it == loaded_.end())
-        it = loaded_.insert(fileName, loader_.load(location_.pictureFile(fileName)));
+    if (it == loaded_.end()) {
+        // A name that leads out of the pictures folder is not read.
+        const bool outside = ContainedFile::leadsOutside(location_.picturesFolder(), fileName);
+        it = loaded_.insert(fileName,
+                            outside ? Picture() : loader_.load(location_.pictureFile(fileName)));
+    }
     return it.value();
 }
 

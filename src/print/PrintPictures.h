@@ -16,7 +16,8 @@ class PrintPictures {
 public:
     PrintPictures(const PictureLoader& loader, DataLocation location);
 
-    // The picture of a file in the pictures folder; null when it cannot be read.
+    // The picture of a file in the pictures folder; null when it cannot be read or its name leads
+    // out of the folder.
     const Picture& picture(const QString& fileName);
     // Drops what was read, so the next command sees the folder as it is then.
     void forget() { loaded_.clear(); }

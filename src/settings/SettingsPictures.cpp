@@ -23,10 +23,12 @@ qreal px(qreal twips) {
     return twips / 15.0;
 }
 
+// Where a click chooses an option: a faint tint without an outline, which would read as a
+// dashed focus rectangle.
 void captionArea(QPainter& p, const QRectF& area) {
-    p.setPen(QPen(QColor(180, 196, 236), 1, Qt::DashLine));
-    p.setBrush(QColor(255, 255, 255, 150));
-    p.drawRoundedRect(area.adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(47, 111, 237, 14));
+    p.drawRoundedRect(area, 4, 4);
 }
 
 } // namespace

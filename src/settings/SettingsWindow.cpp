@@ -28,6 +28,13 @@ namespace brevmark {
 
 namespace {
 
+// The small font of the web options, so that three of them fit their bands with room between.
+QFont optionFont() {
+    QFont font;
+    font.setPixelSize(11);
+    return font;
+}
+
 constexpr double rightColumn = 5160;
 constexpr double rightWidth = 4440;
 const QRectF resolutionArea(240, 900, 4680, 5400);
@@ -83,6 +90,8 @@ void SettingsWindow::buildPrinterPanel() {
     const QString captions[2] = {QStringLiteral("噴墨 / 雷射印表機"), QStringLiteral("標籤印表機")};
     for (int k = 0; k < 2; ++k) {
         auto* option = new QRadioButton(captions[k], panel);
+        // Reached by Tab; a click leaves no focus frame around the caption.
+        option->setFocusPolicy(Qt::TabFocus);
         option->setObjectName(QStringLiteral("印表選擇"));
         option->setProperty("index", k);
         option->setGeometry(screen::rect(QRectF(240, 540 + k * 420, 2100, 360)));
@@ -124,6 +133,8 @@ void SettingsWindow::buildUpdatePanel() {
     const double rights[3] = {1120, 2265, 3405};
     for (int k = 0; k < 3; ++k) {
         auto* option = new QRadioButton(captions[k], updatePicture_);
+        // Reached by Tab; a click leaves no focus frame around the caption.
+        option->setFocusPolicy(Qt::TabFocus);
         option->setObjectName(QStringLiteral("更新設定"));
         option->setProperty("index", k);
         // The caption areas of the picture decide a click; the option itself may be wider so that
@@ -155,9 +166,13 @@ void SettingsWindow::buildWebPanel() {
                                  QStringLiteral("最新消息")};
     for (int k = 0; k < 3; ++k) {
         auto* option = new QRadioButton(captions[k], webPicture_);
+        // Reached by Tab; a click leaves no focus frame around the caption.
+        option->setFocusPolicy(Qt::TabFocus);
         option->setObjectName(QStringLiteral("網頁選擇"));
         option->setProperty("index", k);
-        option->setGeometry(screen::rect(QRectF(405, 480 + k * 260, 1700, 240)));
+        // One option a band of the picture (480, 720, 960 twips down), with air between them.
+        option->setGeometry(screen::rect(QRectF(405, 480 + k * 240, 1700, 200)));
+        option->setFont(optionFont());
         group->addButton(option, k);
         connect(option, &QRadioButton::toggled, this, [this, k](bool on) {
             if (on)

@@ -7,6 +7,7 @@
 #include "platform/qt/QtMessageBoxes.h"
 #include "platform/qt/QtSystemServices.h"
 #include "shell/ApplicationControl.h"
+#include "shell/InstanceGate.h"
 #include "shell/MainWindow.h"
 
 #include <QApplication>
@@ -36,12 +37,13 @@ int runApplication(int argc, char** argv) {
     installFontSubstitutions();
 
     const DataLocation location = DataLocation::forThisProcess();
+    QtMessageBoxes messages;
     SingleInstance instance(location.programFolder());
-    if (!instance.acquire())
-        return 0; // another copy runs on this program folder: end silently
+    if (const std::optional<int> status =
+            InstanceGate::check(instance, messages, location.programFolder()))
+        return *status;
 
     LocalFileSystem files;
-    QtMessageBoxes messages;
     QtSystemServices system;
     ProcessControl control;
     control.instance = &instance;

@@ -175,7 +175,8 @@ QImage FramePictures::captionButton(CaptionButton button, Face face, QSize pixel
 
 namespace {
 
-const char* const toolbarCaptions[6] = {"記錄", "排版", "紙張", "排列", "列印", "設定"};
+// The six toolbar buttons, then the clear button.
+const char* const toolbarCaptions[7] = {"記錄", "排版", "紙張", "排列", "列印", "設定", "清除"};
 
 void drawToolbarIcon(QPainter& p, int index, const QRectF& r, const QColor& c) {
     QPen pen(c, 1.4);
@@ -228,6 +229,22 @@ void drawToolbarIcon(QPainter& p, int index, const QRectF& r, const QColor& c) {
             p.drawLine(t.map(QPointF(0, outer * 0.55)), t.map(QPointF(0, outer)));
         }
         p.drawEllipse(m, outer * 0.55, outer * 0.55);
+        break;
+    }
+    case 6: { // clear: a waste bin
+        const double w = r.width();
+        p.drawLine(QPointF(r.left(), r.top() + 3), QPointF(r.right(), r.top() + 3));
+        p.drawLine(QPointF(r.left() + w * 0.35, r.top() + 1),
+                   QPointF(r.right() - w * 0.35, r.top() + 1));
+        QPainterPath bin;
+        bin.moveTo(r.left() + w * 0.12, r.top() + 4);
+        bin.lineTo(r.left() + w * 0.22, r.bottom());
+        bin.lineTo(r.right() - w * 0.22, r.bottom());
+        bin.lineTo(r.right() - w * 0.12, r.top() + 4);
+        p.drawPath(bin);
+        for (double x : {0.4, 0.6})
+            p.drawLine(QPointF(r.left() + w * x, r.top() + 6),
+                       QPointF(r.left() + w * x, r.bottom() - 2));
         break;
     }
     default:

@@ -18,7 +18,8 @@ public:
     static QImage captionFace(bool withMaximise, QSize pixels);
     // Hover (視窗鈕亮) and pressed (視窗鈕凹) pictures of one caption button.
     static QImage captionButton(CaptionButton button, Face face, QSize pixels);
-    // Toolbar button 0 to 5 in its normal look (painted on the strip) or its hover look.
+    // Toolbar button 0 to 5 in its normal look (painted on the strip) or its hover look; 6 is the
+    // clear button `空白預設按鈕` in the same look.
     static QImage toolbarButton(int index, Face face, QSize pixels);
     // Layout toggle pictures 版本圖形 0 to 3: 0 hover towards the professional layout, 1 hover
     // towards the simple one, 2 normal in the professional layout, 3 normal in the simple one.

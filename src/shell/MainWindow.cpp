@@ -1,9 +1,9 @@
 #include "shell/MainWindow.h"
 
-#include "common/ScreenPixels.h"
-
 #include "common/Rounding.h"
+#include "common/ScreenPixels.h"
 #include "common/Twips.h"
+#include "page/EditorTexts.h"
 #include "page/PictureFolder.h"
 #include "page/ui/FormatPanels.h"
 #include "page/ui/PageEditor.h"
@@ -19,6 +19,7 @@
 #include "shell/AlignmentBridge.h"
 #include "shell/ApplicationControl.h"
 #include "shell/EditorBridge.h"
+#include "shell/FolderWarning.h"
 #include "shell/FramePictures.h"
 #include "shell/LayoutParticipant.h"
 #include "shell/PasswordLock.h"
@@ -129,14 +130,12 @@ bool MainWindow::prepareDataFolders() {
         problem = where.recordsFolder();
     files.removeFile(probe);
     if (!problem.isEmpty()) {
-        services_.messages.warn(QStringLiteral("資料夾錯誤"),
-                                QStringLiteral("無法建立或寫入資料夾：") + problem +
-                                    QStringLiteral("\r\n程式將自動關閉。"));
+        FolderWarning::showUnwritable(services_.messages, problem);
         return false;
     }
     const QString settingsFile = where.recordsFile(SettingsStore::fileName());
     if (files.folderExists(settingsFile)) {
-        services_.messages.warn(QStringLiteral("資料夾錯誤"),
+        services_.messages.warn(FolderWarning::title(),
                                 QStringLiteral("功能設定 記錄檔案的位置是一個資料夾：") +
                                     settingsFile +
                                     QStringLiteral("\r\n請移除該資料夾後重新執行程式。"));
@@ -389,7 +388,8 @@ void MainWindow::createFrame() {
     }
 
     layoutToggle_ = new PictureControl(QStringLiteral("版本按鈕"), this);
-    placeWidget(layoutToggle_, QRectF(3300, 75, 840, 330));
+    placeWidget(layoutToggle_, QRectF(2670, 75, 750, 330));
+    createClearButton();
     connect(layoutToggle_, &PictureControl::moved, this, [this](QPointF, Qt::MouseButtons) {
         const bool professional = isProfessionalTag();
         layoutToggle_->setPicture(
@@ -401,6 +401,31 @@ void MainWindow::createFrame() {
             toggleLayout();
     });
     restoreLayoutToggle();
+}
+
+void MainWindow::createClearButton() {
+    // Before the first toolbar button, where the six bands leave room: 空白預設按鈕.
+    clearButton_ = new PictureControl(QStringLiteral("空白預設按鈕"), this);
+    placeWidget(clearButton_, QRectF(3435, 90, 845, 310));
+    const auto face = [this](FramePictures::Face f) {
+        clearButton_->setPicture(FramePictures::toolbarButton(6, f, clearButton_->size()));
+    };
+    face(FramePictures::Face::Normal);
+    connect(clearButton_, &PictureControl::moved, this, [this, face](QPointF, Qt::MouseButtons) {
+        face(FramePictures::Face::Hover);
+        setHint(EditorTexts::clearPageHint());
+    });
+    connect(clearButton_, &PictureControl::left, this,
+            [face] { face(FramePictures::Face::Normal); });
+    connect(clearButton_, &PictureControl::pressed, this,
+            [face](QPointF, Qt::MouseButton) { face(FramePictures::Face::Pressed); });
+    connect(clearButton_, &PictureControl::released, this,
+            [this, face](QPointF, Qt::MouseButton button, bool inside) {
+                face(inside ? FramePictures::Face::Hover : FramePictures::Face::Normal);
+                if (button == Qt::LeftButton && inside)
+                    pageEditor().askAndClearPage();
+            });
+    clearButton_->hide();
 }
 
 void MainWindow::layoutFrame() {
@@ -532,11 +557,13 @@ void MainWindow::switchLayout(const QString& layoutName) {
             participant_->enterSimpleLayout(frame_.viewport.top());
         layoutToggle_->setPicture(FramePictures::layoutToggle(3, layoutToggle_->size()));
         toolbar_[0]->hide();
+        clearButton_->hide();
     } else if (layoutName == professionalName) {
         if (participant_)
             participant_->enterProfessionalLayout();
         layoutToggle_->setPicture(FramePictures::layoutToggle(2, layoutToggle_->size()));
         toolbar_[0]->show();
+        clearButton_->show();
         closePanels();
     }
     layoutTag_ = layoutName;

@@ -124,6 +124,7 @@ private:
     void applyPlacement();
     void fillFontList();
     void createFrame();
+    void createClearButton();
     void placeWidget(QWidget* widget, const QRectF& twipsRect);
     void backgroundMove(QPointF at, Qt::MouseButtons buttons);
     void viewportMove(QPointF at, Qt::MouseButtons buttons);
@@ -171,6 +172,7 @@ private:
     std::array<PictureControl*, 3> captionButtons_{}; // minimise, maximise, close
     std::array<PictureControl*, 6> toolbar_{};
     PictureControl* layoutToggle_ = nullptr;
+    PictureControl* clearButton_ = nullptr; // 空白預設按鈕, professional layout only
 
     std::array<QImage, 9> pieceImages_;
     std::array<QImage, 6> toolbarImages_;

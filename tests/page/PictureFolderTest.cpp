@@ -2,12 +2,14 @@
 
 #include "platform/LocalFileSystem.h"
 #include "platform/QtPictureLoader.h"
+#include "support/FixtureScript.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TempDataFolder.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -173,6 +175,50 @@ TEST_F(PictureFolderTest, DeleteWithNothingChosenAsksNothing) {
     EXPECT_FALSE(folder.deleteChosen());
     EXPECT_TRUE(boxes.shown.isEmpty());
     EXPECT_TRUE(QFile::exists(path("old.jpg")));
+}
+
+// A pictures folder written by python3 with names and links that lead in and out of it.
+class PictureLinksTest : public PictureFolderTest {
+protected:
+    QTemporaryDir outside;
+    void SetUp() override {
+        PictureFolderTest::SetUp();
+        test::runFixtureScript(QStringLiteral("tests/page/fixtures/picture_links.py"),
+                               {data.path(), outside.path()});
+    }
+};
+
+TEST_F(PictureLinksTest, NamesLeadingOutOfThePicturesFolderAreNotRead) {
+    for (const char* name : {"inside.bmp", "link-inside.bmp"})
+        EXPECT_FALSE(folder.loadFile(QString::fromUtf8(name)).isNull()) << name;
+    for (const char* name :
+         {"../secret.bmp", "sub/deep.bmp", "./inside.bmp", "link-outside.bmp", "link-absolute.bmp",
+          "link-folder/outside.bmp", "..", ".", "", "missing.bmp"})
+        EXPECT_TRUE(folder.loadFile(QString::fromUtf8(name)).isNull()) << name;
+    const QString escape =
+        QStringLiteral("../../") + QDir(outside.path()).dirName() + QStringLiteral("/outside.bmp");
+    EXPECT_TRUE(folder.loadFile(escape).isNull());
+    EXPECT_TRUE(boxes.shown.isEmpty());
+}
+
+TEST_F(PictureLinksTest, LinksOutOfTheFolderAreNotListed) {
+    folder.fill();
+    QStringList names = folder.names();
+    names.sort();
+    EXPECT_EQ(names, (QStringList{"inside.bmp", "link-inside.bmp"}));
+}
+
+TEST_F(PictureLinksTest, ANameTurnedIntoALinkOutAfterStartIsRefusedOnPreview) {
+    folder.fill();
+    const int row = folder.indexOf("inside.bmp");
+    ASSERT_GE(row, 0);
+    ASSERT_TRUE(QFile::remove(path("inside.bmp")));
+    ASSERT_TRUE(QFile::link(outside.filePath("outside.bmp"), path("inside.bmp")));
+    EXPECT_FALSE(folder.preview(row));
+    ASSERT_EQ(boxes.shown.size(), 1);
+    EXPECT_EQ(boxes.shown[0].text, "資料夾內的【inside.bmp】圖形檔案錯誤，無法讀取使用");
+    EXPECT_EQ(folder.indexOf("inside.bmp"), -1);
+    EXPECT_TRUE(QFile::exists(outside.filePath("outside.bmp")));
 }
 
 struct PanelCase {

@@ -1,5 +1,8 @@
 #include "platform/QtPictureLoader.h"
 
+#include "platform/DibDecoder.h"
+#include "support/FixtureScript.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QImage>
@@ -128,6 +131,55 @@ std::vector<Damage> rasterDamages() {
 
 INSTANTIATE_TEST_SUITE_P(Damaged, RasterRefusal, ::testing::ValuesIn(rasterDamages()),
                          [](const auto& info) { return std::string(info.param.name); });
+
+struct RowsCase {
+    const char* name;
+    qint64 width, height, bitCount, available;
+    bool fits;
+};
+
+class BitmapRows : public ::testing::TestWithParam<RowsCase> {};
+
+TEST_P(BitmapRows, FitWithoutOverflow) {
+    const RowsCase& c = GetParam();
+    EXPECT_EQ(DibDecoder::rowsFit(c.width, c.height, c.bitCount, c.available), c.fits);
+}
+
+constexpr qint64 maxInt32 = 0x7FFFFFFF;
+
+INSTANTIATE_TEST_SUITE_P(
+    Headers, BitmapRows,
+    ::testing::Values(
+        // rows are padded to four bytes: 3 pixels of 24 bits take 12 bytes a row
+        RowsCase{"PaddedRowsFitExactly", 3, 2, 24, 24, true},
+        RowsCase{"OneByteShort", 3, 2, 24, 23, false}, RowsCase{"OneBitRows", 33, 1, 1, 8, true},
+        RowsCase{"NoRows", 5, 0, 8, 0, true}, RowsCase{"NoWidth", 0, 4, 8, 100, false},
+        RowsCase{"NegativeRoom", 1, 1, 8, -4, false},
+        // stride x height near 2^64: the product wraps in 64 bits and used to look small
+        RowsCase{"ProductWraps", maxInt32, maxInt32, 32, 64, false},
+        RowsCase{"WidestTallest", maxInt32, maxInt32, 0xFFFF, std::numeric_limits<qint64>::max(),
+                 false},
+        RowsCase{"WidthTimesBitsOverflows", std::numeric_limits<qint64>::max() / 2, 1, 64, 64,
+                 false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Bitmaps written by python3 whose headers claim sizes that overflow naive arithmetic.
+TEST(QtPictureLoader, BitmapHeadersThatOverflowAreRefused) {
+    QTemporaryDir folder;
+    test::runFixtureScript(QStringLiteral("tests/platform/fixtures/hostile_rasters.py"),
+                           {folder.path(), QStringLiteral("wrapping-rows.bmp"),
+                            QStringLiteral("top-down-huge.bmp"),
+                            QStringLiteral("offset-past-end.bmp"), QStringLiteral("complete.bmp")});
+    const QtPictureLoader loader;
+    for (const char* name : {"wrapping-rows.bmp", "top-down-huge.bmp", "offset-past-end.bmp"}) {
+        QString error;
+        EXPECT_TRUE(loader.load(folder.filePath(QLatin1String(name)), &error).isNull()) << name;
+        EXPECT_TRUE(error.contains(QLatin1String("cut off"))) << name << error.toStdString();
+    }
+    const Picture complete = loader.load(folder.filePath(QStringLiteral("complete.bmp")));
+    ASSERT_FALSE(complete.isNull());
+    EXPECT_EQ(complete.image().pixelColor(0, 0), QColor(255, 0, 0));
+}
 
 } // namespace
 } // namespace brevmark

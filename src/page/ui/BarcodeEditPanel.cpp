@@ -1,6 +1,8 @@
 #include "page/ui/BarcodeEditPanel.h"
 
+#include "page/ui/BarcodeEntryValidator.h"
 #include "page/EditPanelRules.h"
+#include "page/ui/FocusCycle.h"
 #include "page/PanelSkin.h"
 #include "page/ui/SkinButton.h"
 #include "symbology/BarcodeEntry.h"
@@ -11,7 +13,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPainterPath>
-#include <QRegularExpressionValidator>
 
 namespace brevmark {
 
@@ -80,10 +81,10 @@ BarcodeEditPanel::BarcodeEditPanel(QWidget* parent)
     resize(360, 178);
 
     entry_->setObjectName(QStringLiteral("條碼輸入"));
-    entry_->setMaxLength(20);
-    // Pasted text obeys the same character set as typed keys.
-    entry_->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[0-9A-Za-z\\-. /+]*")), entry_));
+    // Typing and pasting are held to 20 barcode characters; a longer text the program puts in
+    // (from a record or a format) is kept whole, which a maximum length would cut.
+    entryValidator_ = new BarcodeEntryValidator(entry_);
+    entry_->setValidator(entryValidator_);
     entry_->setGeometry(12, 34, 250, 28);
     entry_->setFont(PanelSkin::font(12));
     entry_->setStyleSheet(QStringLiteral(
@@ -92,10 +93,14 @@ BarcodeEditPanel::BarcodeEditPanel(QWidget* parent)
         "QLineEdit:focus{border:1px solid #2f6fed;}"));
     entry_->installEventFilter(this);
 
-    const QString serialCaptions[2] = {QStringLiteral("+1"), QStringLiteral("−1")};
+    const QString serialCaptions[2] = {QStringLiteral("＋1"), QStringLiteral("－1")};
+    QFont serialFont(QStringLiteral("DejaVu Sans"));
+    serialFont.setPixelSize(13);
+    serialFont.setBold(true);
     for (int i = 0; i < 2; ++i) {
         serial_[i] = new SkinButton(SkinButton::Kind::Push, QStringLiteral("流水加減"),
                                     serialCaptions[i], this, i);
+        serial_[i]->setCaptionFont(serialFont);
         // −1 sits before +1, as a number line reads.
         serial_[i]->setGeometry(i == 1 ? 268 : 312, 34, 40, 28);
     }
@@ -114,11 +119,9 @@ BarcodeEditPanel::BarcodeEditPanel(QWidget* parent)
     for (int size : EditPanelRules::textSizes())
         sizeList_->addItem(QString::number(size));
     sizeList_->setGeometry(268, 70, 84, 24);
-    sizeList_->setFont(PanelSkin::font(9));
-    sizeList_->setStyleSheet(QStringLiteral(
-        "QComboBox{border:1px solid #bec8d8;border-radius:5px;padding:0 6px;background:white;"
-        "color:#2c3442;}QComboBox:hover{border-color:#2f6fed;}"
-        "QComboBox::drop-down{border:none;width:16px;}"));
+    // The style's own list, as the text label panel's lists: its drop-down arrow shows and its
+    // entries read in the standard font.
+    sizeList_->setFocusPolicy(Qt::StrongFocus);
 
     auto* ratioGroup = new QButtonGroup(this);
     for (int i = 0; i < 4; ++i) {
@@ -154,6 +157,22 @@ BarcodeEditPanel::BarcodeEditPanel(QWidget* parent)
     hide();
 }
 
+QList<QWidget*> BarcodeEditPanel::tabOrder() const {
+    // As a reader meets them: the header, then row by row, left to right.
+    QList<QWidget*> order{close_,     entry_, serial_[1], serial_[0], showText_,
+                          alignment_, bold_,  border_,    sizeList_};
+    for (SkinButton* option : ratio_)
+        order << option;
+    order << swatchButton_;
+    for (SkinButton* button : adjust_)
+        order << button;
+    return order;
+}
+
+bool BarcodeEditPanel::focusNextPrevChild(bool next) {
+    return FocusCycle::move(tabOrder(), next);
+}
+
 void BarcodeEditPanel::showItem(int index, const BarcodeItem& item) {
     editedItem_ = index;
     setProperty("editedItem", index);
@@ -165,8 +184,13 @@ void BarcodeEditPanel::showItem(int index, const BarcodeItem& item) {
     if (item.symbol.widthRatio < 4)
         ratio_[item.symbol.widthRatio]->setChecked(true);
     setSwatchColour(QColor(item.backColour));
-    entry_->setText(item.symbol.text);
+    setEntryText(item.symbol.text);
     update();
+}
+
+void BarcodeEditPanel::setEntryText(const QString& text) {
+    entryValidator_->admit(text);
+    entry_->setText(text);
 }
 
 void BarcodeEditPanel::setSwatchColour(const QColor& colour) {
@@ -196,6 +220,7 @@ bool BarcodeEditPanel::eventFilter(QObject* watched, QEvent* event) {
             code = 8;
             break;
         case Qt::Key_Tab:
+        case Qt::Key_Backtab: // Shift+Tab is a Tab too
             code = 9;
             break;
         case Qt::Key_Escape:

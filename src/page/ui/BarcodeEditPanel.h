@@ -11,6 +11,7 @@ class QLineEdit;
 
 namespace brevmark {
 
+class BarcodeEntryValidator;
 class SkinButton;
 
 // The barcode edit panel `條碼輸入區`: the barcode text box `條碼輸入` with the serial step
@@ -27,6 +28,8 @@ public:
 
     // Copies an item's editable fields into the controls; the text box's change follows.
     void showItem(int index, const BarcodeItem& item);
+    // Puts a text into the barcode text box whole, however long (typing stops at 20).
+    void setEntryText(const QString& text);
     int editedItem() const { return editedItem_; }
     void setSwatchColour(const QColor& colour);
     QColor swatchColour() const { return swatch_; }
@@ -44,6 +47,8 @@ public:
     SkinButton* closeButton() const { return close_; }
 
     void hideEntryPanel() override { hide(); }
+    // The controls in the order Tab visits them, which is the order they are read in.
+    QList<QWidget*> tabOrder() const;
 
 signals:
     void entryDoubleClicked();
@@ -51,11 +56,14 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Tab stays inside the panel.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     int editedItem_ = 0;
     QColor swatch_ = Qt::white;
     QLineEdit* entry_;
+    BarcodeEntryValidator* entryValidator_;
     SkinButton* serial_[2];
     SkinButton* showText_;
     SkinButton* alignment_;

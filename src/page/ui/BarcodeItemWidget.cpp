@@ -37,6 +37,9 @@ BarcodeItemWidget::BarcodeItemWidget(int index, QWidget* page)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     handle_->hide();
+    // The item's own buttons show under the pointer only; Tab passes them by.
+    delete_->setFocusPolicy(Qt::NoFocus);
+    deleteTag_->setFocusPolicy(Qt::NoFocus);
     delete_->resize(12, 12);
     delete_->setIconPainter(paintDeleteIcon);
     delete_->hide();
@@ -73,9 +76,14 @@ void BarcodeItemWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), surface_.background());
     p.drawImage(0, 0, surface_.image());
+    p.setBrush(Qt::NoBrush);
     if (border_) {
         p.setPen(Qt::black);
-        p.setBrush(Qt::NoBrush);
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    } else {
+        // A white item on the white page would not be seen: a light outline shows it on screen.
+        // The print job draws from the model, so the outline never reaches paper.
+        p.setPen(QPen(outlineColour(), 1, Qt::DashLine));
         p.drawRect(rect().adjusted(0, 0, -1, -1));
     }
 }

@@ -11,13 +11,17 @@ class SkinButton;
 class SymbolHandleWidget;
 
 // A barcode item on the page (`條碼項目`, its index in the dynamic property "index"): the item's
-// retained surface, on which its symbol is drawn, with its border, its symbol handle, its
-// delete button `刪除碼` and its delete-tag button `刪除籤`; its text labels and images are child
-// widgets too. Pointer events are passed on in item twips.
+// retained surface, on which its symbol is drawn, with its border (or a light outline on screen
+// when it has none), its symbol handle, its delete button `刪除碼` and its delete-tag button
+// `刪除籤`; its text labels and images are child widgets too. Pointer events are passed on in
+// item twips.
 class BarcodeItemWidget : public QWidget {
     Q_OBJECT
 public:
     BarcodeItemWidget(int index, QWidget* page);
+
+    // The screen-only outline of an item without a border.
+    static QColor outlineColour() { return QColor(150, 170, 205); }
 
     int index() const { return index_; }
     DrawingSurface& surface() { return surface_; }

@@ -5,8 +5,10 @@
 #include "page/PaletteModel.h"
 #include "page/PanelSkin.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 namespace brevmark {
 
@@ -24,11 +26,47 @@ ColourPalette::ColourPalette(QWidget* parent) : QWidget(parent) {
     hide();
 }
 
-void ColourPalette::open(QPoint topLeft, Target target) {
+QPoint ColourPalette::placeFor(const QRect& opener, QSize palette, QSize parent) {
+    constexpr int gap = 2;
+    // The window's frame (6 pixels on each side) stays clear too.
+    constexpr int frame = 6;
+    int top = opener.bottom() + 1 + gap;
+    if (top + palette.height() > parent.height() - frame)
+        top = opener.top() - gap - palette.height();
+    top = std::clamp(top, frame, std::max(frame, parent.height() - frame - palette.height()));
+    const int left =
+        std::clamp(opener.left(), frame, std::max(frame, parent.width() - frame - palette.width()));
+    return {left, top};
+}
+
+void ColourPalette::open(const QRect& opener, const QString& title, Target target) {
     target_ = std::move(target);
-    move(topLeft);
+    title_ = title;
+    const QSize parent = parentWidget() ? parentWidget()->size() : QSize(width(), height());
+    move(placeFor(opener, size(), parent));
     show();
     raise();
+    update();
+}
+
+void ColourPalette::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // A press anywhere else closes the palette (and still does what it was for).
+    qApp->installEventFilter(this);
+}
+
+void ColourPalette::hideEvent(QHideEvent* event) {
+    qApp->removeEventFilter(this);
+    QWidget::hideEvent(event);
+}
+
+bool ColourPalette::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress && watched->isWidgetType()) {
+        auto* w = static_cast<QWidget*>(watched);
+        if (w != this && !isAncestorOf(w))
+            hide();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void ColourPalette::mousePressEvent(QMouseEvent* e) {
@@ -51,7 +89,8 @@ void ColourPalette::paintEvent(QPaintEvent*) {
 
     p.setPen(PanelSkin::ink());
     p.setFont(PanelSkin::font(9, true));
-    p.drawText(QRectF(8, 0, 120, 20), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("選擇底色"));
+    p.drawText(QRectF(8, 0, 2200.0 / twips::perPixel - 8, 20), Qt::AlignVCenter | Qt::AlignLeft,
+               title_);
     // the close corner (x above 2200 twips, y below 300)
     const QRectF close(2200.0 / twips::perPixel + 1, 2, width() - 2200.0 / twips::perPixel - 4, 16);
     p.setPen(Qt::NoPen);

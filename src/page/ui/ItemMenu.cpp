@@ -16,14 +16,14 @@ namespace brevmark {
 ItemMenu::ItemMenu(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("功能選項"));
     setMouseTracking(true);
-    resize(screen::pixels(sizeTwips().width()), screen::pixels(sizeTwips().height()));
+    resize(screen::pixels(sizeTwips(ContextMenuBands::count).width()),
+           screen::pixels(sizeTwips(ContextMenuBands::count).height()));
     for (int i = 0; i < ContextMenuBands::count; ++i) {
         entries_[i] = new SkinButton(SkinButton::Kind::Push, QStringLiteral("標籤功能"),
                                      TagTexts::menuCaption(i), this, i);
-        const int top = screen::pixels(ContextMenuBands::top(i));
-        entries_[i]->setGeometry(width(), top, width(),
-                                 screen::pixels(ContextMenuBands::bottom(i)) - top);
         entries_[i]->installEventFilter(this);
+        // Hover pictures, parked out of sight: the keyboard has no business with them.
+        entries_[i]->setFocusPolicy(Qt::NoFocus);
         connect(entries_[i], &SkinButton::clicked, this, [this, i] {
             hide();
             emit chosen(i, itemIndex_);
@@ -32,22 +32,39 @@ ItemMenu::ItemMenu(QWidget* parent) : QWidget(parent) {
     hide();
 }
 
-bool ItemMenu::available(int entry) const {
-    return entry != 3 || formatFileExists_;
+QList<int> ItemMenu::shownEntries(bool professional, bool formatFileExists) {
+    QList<int> entries;
+    for (int i = 0; i < ContextMenuBands::count; ++i)
+        if ((i != 2 || professional) && (i != 3 || formatFileExists))
+            entries << i;
+    return entries;
+}
+
+QSizeF ItemMenu::sizeTwips(int entryCount) {
+    // Bands start 45 twips down and the last one ends 45 twips above the bottom.
+    return {2400, entryCount > 0 ? ContextMenuBands::bottom(entryCount - 1) + 45 : 90};
 }
 
 int ItemMenu::bandAt(double y) const {
-    const int band = ContextMenuBands::at(y, professional_);
-    return band >= 0 && available(band) ? band : -1;
+    // Every row is a band of its own: the overlap rule of the bands holds between rows.
+    const int row = ContextMenuBands::at(y, true);
+    return row >= 0 && row < shown_.size() ? shown_[row] : -1;
 }
 
 void ItemMenu::open(int itemIndex, QPoint topLeft, bool professional, bool formatFileExists) {
     itemIndex_ = itemIndex;
-    professional_ = professional;
-    formatFileExists_ = formatFileExists;
+    shown_ = shownEntries(professional, formatFileExists);
     band_ = -1;
-    for (SkinButton* e : entries_)
-        e->move(width(), e->y());
+    resize(width(), screen::pixels(sizeTwips(int(shown_.size())).height()));
+    for (int i = 0; i < ContextMenuBands::count; ++i) {
+        const int row = int(shown_.indexOf(i));
+        entries_[i]->setVisible(row >= 0);
+        if (row < 0)
+            continue;
+        const int top = screen::pixels(ContextMenuBands::top(row));
+        entries_[i]->setGeometry(width(), top, width(),
+                                 screen::pixels(ContextMenuBands::bottom(row)) - top);
+    }
     move(topLeft);
     show();
     raise();
@@ -85,15 +102,12 @@ void ItemMenu::paintEvent(QPaintEvent*) {
     p.setBrush(QColor(250, 251, 253));
     p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
     p.setFont(PanelSkin::font(9));
-    for (int i = 0; i < ContextMenuBands::count; ++i) {
-        const bool shown = available(i) && (i != 2 || professional_);
-        if (!shown)
-            continue;
-        p.setPen(PanelSkin::ink());
-        const QRectF row(12, screen::pixels(ContextMenuBands::top(i)), width() - 24,
-                         screen::pixels(ContextMenuBands::bottom(i)) -
-                             screen::pixels(ContextMenuBands::top(i)));
-        p.drawText(row, Qt::AlignVCenter | Qt::AlignLeft, TagTexts::menuCaption(i));
+    p.setPen(PanelSkin::ink());
+    for (int row = 0; row < shown_.size(); ++row) {
+        const int top = screen::pixels(ContextMenuBands::top(row));
+        const QRectF band(12, top, width() - 24,
+                          screen::pixels(ContextMenuBands::bottom(row)) - top);
+        p.drawText(band, Qt::AlignVCenter | Qt::AlignLeft, TagTexts::menuCaption(shown_[row]));
     }
 }
 

@@ -6,20 +6,26 @@ namespace brevmark {
 
 class SkinButton;
 
-// The context menu `功能選項` of a barcode item: five hover pictures `標籤功能` 0 to 4 stacked in
-// the bands of ContextMenuBands. A hover picture shows by moving to left 0 and hides by moving to
-// left = the menu's width. Entry 2 exists only in the professional layout, entry 3 only while the
-// format record file exists.
+// The context menu `功能選項` of a barcode item: five hover pictures `標籤功能` 0 to 4. Entry 2
+// exists only in the professional layout, entry 3 only while the format record file exists; the
+// entries shown fill the bands of ContextMenuBands from the top, one band each, so that a hidden
+// entry leaves no empty row, and the menu is as tall as its rows. A hover picture shows by moving
+// to left 0 and hides by moving to left = the menu's width.
 class ItemMenu : public QWidget {
     Q_OBJECT
 public:
     explicit ItemMenu(QWidget* parent);
 
-    // Twips.
-    static QSizeF sizeTwips() { return {2400, 2070}; }
+    // The entries shown, top to bottom.
+    static QList<int> shownEntries(bool professional, bool formatFileExists);
+    // The menu's size in twips with that many entries.
+    static QSizeF sizeTwips(int entryCount);
+    static QSizeF sizeTwips(bool professional, bool formatFileExists) {
+        return sizeTwips(int(shownEntries(professional, formatFileExists).size()));
+    }
     SkinButton* entry(int index) const { return entries_[index]; }
     int itemIndex() const { return itemIndex_; }
-    // The band under the pointer (menu twips), for the entries available now; -1 for none.
+    // The entry whose row holds the pointer (menu twips); -1 for none.
     int bandAt(double yTwips) const;
 
     // Shows the menu in front at a position (pixels of the parent) for a barcode item.
@@ -37,12 +43,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool available(int entry) const;
-
     SkinButton* entries_[5];
+    QList<int> shown_;
     int itemIndex_ = 0;
-    bool professional_ = true;
-    bool formatFileExists_ = false;
     int band_ = -1;
 };
 

@@ -1,9 +1,8 @@
 #include "page/ui/PageEditor.h"
 
-#include "common/ScreenPixels.h"
-
 #include "common/LeadingNumber.h"
 #include "common/Rounding.h"
+#include "common/ScreenPixels.h"
 #include "common/Twips.h"
 #include "page/Arrangement.h"
 #include "page/CopyPlacement.h"
@@ -22,6 +21,7 @@
 #include "page/ui/NumberBox.h"
 #include "page/ui/PageWidget.h"
 #include "page/ui/PaperPanel.h"
+#include "page/ui/PaperPicture.h"
 #include "page/ui/PrintQuantityPanel.h"
 #include "page/ui/SkinButton.h"
 #include "page/ui/SymbolHandleWidget.h"
@@ -33,7 +33,9 @@
 #include "symbology/BarcodeRedraw.h"
 #include "symbology/SerialStep.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QWidget>
@@ -99,9 +101,51 @@ PageEditor::PageEditor(QWidget* viewport, QWidget* panelParent, EditorHost& host
     });
     attachHints();
     syncPage();
+    // Escape, wherever the focus is in the window, closes the floating panel in front.
+    panelParent_->installEventFilter(this);
 }
 
 PageEditor::~PageEditor() = default;
+
+bool PageEditor::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == panelParent_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        closeFrontPanel();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void PageEditor::closeFrontPanel() {
+    // The small panels that float over the others go first, one at a time.
+    for (QWidget* small : {static_cast<QWidget*>(palette_), static_cast<QWidget*>(menu_),
+                           static_cast<QWidget*>(addPanel_)}) {
+        if (small->isVisible()) {
+            small->hide();
+            return;
+        }
+    }
+    if (model_.page.isProfessionalLayout()) {
+        host_.closePanels();
+        return;
+    }
+    // The simple layout keeps its edit and print quantity panels; another panel holding the
+    // focus closes through its close button, so the rest is stacked again.
+    const std::pair<const char*, int> closable[] = {{"標籤修改區", 2},
+                                                    {"圖片讀取窗", 6},
+                                                    {"條碼讀取窗", 4},
+                                                    {"條碼儲存窗", 5},
+                                                    {"條碼載入窗", 0}};
+    QWidget* focus = QApplication::focusWidget();
+    for (const auto& [name, button] : closable) {
+        QWidget* panel =
+            panelParent_->findChild<QWidget*>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly);
+        if (panel && panel->isVisible() && focus && panel->isAncestorOf(focus)) {
+            host_.closePanelButton(button);
+            return;
+        }
+    }
+}
 
 // ---------------------------------------------------------------- geometry helpers
 
@@ -342,6 +386,17 @@ void PageEditor::clearPage() {
     matchLine_->hide();
 }
 
+bool PageEditor::askAndClearPage() {
+    bool holdsItems = false;
+    for (int k : ItemTable::pageIndexes())
+        holdsItems = holdsItems || model_.items.exists(k);
+    if (holdsItems &&
+        !host_.messages().confirm(EditorTexts::clearPageTitle(), EditorTexts::clearPageQuestion()))
+        return false;
+    clearPage();
+    return true;
+}
+
 void PageEditor::showSelectionFrame(int index) {
     const BarcodeItem& item = model_.items.at(index);
     selectionFrame_->setFrame(
@@ -451,8 +506,13 @@ void PageEditor::itemRelease(int index, Qt::MouseButton button, QPointF at) {
     }
     model_.pointer.release();
     redrawItem(index);
-    if (index == ItemTable::simpleItem && button == Qt::LeftButton)
+    if (index == ItemTable::simpleItem && button == Qt::LeftButton) {
         openItem(index);
+        // A resize of item 0 hid the edit and print quantity panels: both come back at once,
+        // stacked under the page at its new size.
+        if (model_.page.isSimpleLayout())
+            host_.stackPanels();
+    }
 }
 
 void PageEditor::itemDoubleClick(int index) {
@@ -545,7 +605,7 @@ void PageEditor::connectEditPanel() {
         connect(panel->serialButton(i), &SkinButton::clicked, this, [this, i] {
             QLineEdit* entry = editPanel_->entry();
             if (!entry->text().isEmpty())
-                entry->setText(serialStep(entry->text(), SerialStep(i)));
+                editPanel_->setEntryText(serialStep(entry->text(), SerialStep(i)));
         });
     }
     connect(panel->showTextBox(), &SkinButton::clicked, this, [this](bool on) {
@@ -573,8 +633,8 @@ void PageEditor::connectEditPanel() {
     }
     connect(panel->swatchButton(), &SkinButton::clicked, this, [this] {
         SkinButton* swatch = editPanel_->swatchButton();
-        const QPoint below = swatch->mapTo(editPanel_, QPoint(0, swatch->height() + 2));
-        palette_->open(editPanel_->pos() + below, [this](const QColor& colour) {
+        const QRect opener(swatch->mapTo(panelParent_, QPoint(0, 0)), swatch->size());
+        palette_->open(opener, ColourPalette::backColourTitle(), [this](const QColor& colour) {
             editPanel_->setSwatchColour(colour);
             editAndRedraw(
                 [colour](BarcodeItem& item) { item.backColour = colour.rgb() & 0xFFFFFF; });
@@ -618,10 +678,18 @@ void PageEditor::attachHints() {
         });
     for (int i = 0; i < EditPanelRules::adjustButtonCount; ++i)
         hints_->attach(panel->adjustButton(i), [i] { return EditPanelRules::adjustHint(i); });
+    hints_->attach(panel->sizeList(), [] { return EditPanelRules::textSizeHint(); });
+    for (int i = 0; i < 4; ++i)
+        hints_->attach(panel->widthRatioOption(i),
+                       [i] { return EditPanelRules::widthRatioHint(i); });
     for (int i = 0; i < 3; ++i)
         hints_->attach(paperPanel_->sizeOption(i), [i] {
             return EditorTexts::paperSizeHint(PaperTable::caption(PaperSize(i)));
         });
+    for (int i = 0; i < 2; ++i)
+        hints_->attach(paperPanel_->orientationOption(i),
+                       [i] { return EditorTexts::orientationHint(i == 1); });
+    hints_->attach(paperPanel_->picture(), [] { return EditorTexts::paperPictureHint(); });
 }
 
 // ---------------------------------------------------------------- context menu, tags, memory
@@ -629,10 +697,11 @@ void PageEditor::attachHints() {
 void PageEditor::openItemMenu(int index, QPointF pointer) {
     if (!model_.items.exists(index))
         return;
-    menuTopLeft_ = PanelPlacement::atPointer(pointer, ItemMenu::sizeTwips(),
+    const bool professional = !model_.page.isSimpleLayout();
+    const bool formatFile = host_.formatRecordFileExists();
+    menuTopLeft_ = PanelPlacement::atPointer(pointer, ItemMenu::sizeTwips(professional, formatFile),
                                              QSizeF(panelParent_->size()) * twips::perPixel);
-    menu_->open(index, screen::point(menuTopLeft_), !model_.page.isSimpleLayout(),
-                host_.formatRecordFileExists());
+    menu_->open(index, screen::point(menuTopLeft_), professional, formatFile);
 }
 
 QPointF PageEditor::menuPointInItem() const {
@@ -801,10 +870,17 @@ void PageEditor::connectLayoutPanels() {
     for (int i = 0; i < 2; ++i)
         hints_->attach(quantity->stepButton(i), [i] { return TagTexts::quantityStepHint(i); });
 
+    hints_->attach(addPanel_->button(0), [] { return EditorTexts::addBlankCaption(); });
     hints_->attach(addPanel_->button(1), [this] {
         return EditorTexts::addCopiesCaption(int(addPanel_->copyCountBox()->value()));
     });
+    hints_->attach(addPanel_->button(2), [] { return EditorTexts::addFromRecordCaption(); });
     hints_->attach(addPanel_->copyCountBox(), [] { return TagTexts::copyCountHint(); });
+    // The count is typed with the pointer on button 1: its hint follows each key.
+    connect(addPanel_->copyCountBox(), &QLineEdit::textChanged, this, [this] {
+        if (addPanel_->isVisible())
+            host_.setHint(EditorTexts::addCopiesCaption(int(addPanel_->copyCountBox()->value())));
+    });
 }
 
 } // namespace brevmark

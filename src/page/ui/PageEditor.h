@@ -60,6 +60,9 @@ public:
     void redrawItem(int index);
     // `空白預設按鈕`: removes every page item; the barcode edit panel closes with them.
     void clearPage();
+    // The clear button's click: a page that holds items is cleared once the user agrees (any
+    // answer but No); an empty page is cleared without a question. False when nothing was done.
+    bool askAndClearPage();
     // Adds a blank item where the add-barcode panel lies over the page; nothing (and a message)
     // when all 245 indexes are taken.
     std::optional<int> addBlankItem();
@@ -136,6 +139,14 @@ public:
     GuideWidget* matchLine() const { return matchLine_; }
     // Lines drawn on the page itself (alignment guides).
     DrawingSurface& overlay();
+
+    // Escape: closes the colour palette, the context menu or the add-barcode panel when one is
+    // open, else the floating panels (professional layout) or the panel holding the focus
+    // (simple layout, whose edit and print quantity panels stay).
+    void closeFrontPanel();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // EditedBarcode: the edited item as the text box's change rule sees it.

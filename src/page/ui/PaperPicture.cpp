@@ -51,20 +51,31 @@ void PaperPicture::paintEvent(QPaintEvent*) {
     p.setBrush(QColor(241, 245, 251));
     p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
 
-    // The three sheets to scale, sharing their bottom-left corner, largest behind.
-    const double scale = 52.0 / 16700.0;
-    const QPointF corner(30, 58);
-    for (PaperSize paper : {PaperSize::A4, PaperSize::B5, PaperSize::A5}) {
+    // The three sheets to scale side by side on one base line, each with its name inside, so that
+    // no sheet hides another's name.
+    constexpr double gap = 6;
+    const QRectF area(8, 6, width() - 16, 52);
+    const PaperSize order[3] = {PaperSize::A4, PaperSize::B5, PaperSize::A5};
+    double totalWidth = 0, tallest = 0;
+    for (PaperSize paper : order) {
+        totalWidth += PaperTable::size(paper, landscape_).width();
+        tallest = qMax(tallest, PaperTable::size(paper, landscape_).height());
+    }
+    const double scale = qMin(area.height() / tallest, (area.width() - 2 * gap) / totalWidth);
+    double x = area.left() + (area.width() - 2 * gap - totalWidth * scale) / 2;
+    for (PaperSize paper : order) {
         const QSizeF s = PaperTable::size(paper, landscape_) * scale;
-        const QRectF sheet(corner.x(), corner.y() - s.height(), s.width(), s.height());
-        QColor fill = paper == current_ ? paperColour(paper).lighter(175) : QColor(Qt::white);
-        p.setPen(QPen(paperColour(paper), paper == current_ ? 1.6 : 1));
-        p.setBrush(fill);
+        const QRectF sheet(x, area.bottom() - s.height(), s.width(), s.height());
+        x += s.width() + gap;
+        const bool on = paper == current_;
+        p.setPen(QPen(paperColour(paper), on ? 1.6 : 1));
+        p.setBrush(on ? paperColour(paper).lighter(175) : QColor(Qt::white));
         p.drawRect(sheet);
         p.setPen(paperColour(paper).darker(120));
-        p.setFont(PanelSkin::font(6, true));
-        p.drawText(sheet.adjusted(2, 1, 0, 0), Qt::AlignTop | Qt::AlignRight,
-                   PaperTable::caption(paper) + QStringLiteral(" "));
+        QFont f = PanelSkin::font(7, true);
+        f.setPixelSize(9);
+        p.setFont(f);
+        p.drawText(sheet, Qt::AlignCenter, PaperTable::caption(paper));
     }
 
     // One chip per zone; the zone itself is what a mouse-down tests.

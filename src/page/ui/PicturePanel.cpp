@@ -1,5 +1,6 @@
 #include "page/ui/PicturePanel.h"
 
+#include "common/ScreenPixels.h"
 #include "common/Twips.h"
 #include "page/PanelSkin.h"
 #include "page/ui/SkinButton.h"
@@ -121,7 +122,7 @@ void PicturePanel::syncCommands() {
 
 void PicturePanel::resizeToPreview() {
     const QSizeF size = PictureFolder::panelSize(previewRectTwips());
-    resize(int(twips::toPixels(size.width())), int(twips::toPixels(size.height())));
+    resize(screen::pixels(size.width()), screen::pixels(size.height()));
 }
 
 void PicturePanel::resizeEvent(QResizeEvent*) {

@@ -59,7 +59,8 @@ void PrintQuantityPanel::step(int button) {
 void PrintQuantityPanel::setPrintButton(QWidget* button) {
     button->setParent(this);
     const QSize size = button->sizeHint().isValid() ? button->sizeHint() : QSize(100, 28);
-    button->setGeometry(width() - size.width() - 10,
+    // Its right edge lines up with the right-hand controls of the edit panel above.
+    button->setGeometry(width() - size.width() - 8,
                         (height() + PanelSkin::headerHeight) / 2 - size.height() / 2, size.width(),
                         size.height());
     button->show();
@@ -70,7 +71,8 @@ void PrintQuantityPanel::paintEvent(QPaintEvent*) {
     PanelSkin::paintPanel(p, rect(), QStringLiteral("列印數量"));
     p.setPen(PanelSkin::ink());
     p.setFont(PanelSkin::font(9));
-    p.drawText(QRect(10, 32, 66, 24), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("列印數量"));
+    // The caption starts where the edit panel's controls do.
+    p.drawText(QRect(12, 32, 66, 24), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("列印數量"));
 }
 
 } // namespace brevmark

@@ -17,12 +17,18 @@ SkinButton::SkinButton(Kind kind, const QString& objectName, const QString& capt
         setProperty("index", index);
     setCheckable(kind == Kind::Check || kind == Kind::Option);
     setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab (Space presses it), never by a click, which leaves the focus where it was.
+    setFocusPolicy(Qt::TabFocus);
     setMouseTracking(true);
 }
 
 void SkinButton::setIconPainter(IconPainter painter) {
     icon_ = std::move(painter);
+    update();
+}
+
+void SkinButton::setCaptionFont(const QFont& font) {
+    captionFont_ = font;
     update();
 }
 
@@ -73,6 +79,22 @@ void SkinButton::paintEvent(QPaintEvent*) {
         paintClose(p, r);
         break;
     }
+    if (hasFocus()) {
+        // A solid ring in the accent colour, not the style's dashed focus rectangle.
+        p.setPen(QPen(accent_, 1.6));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(r.adjusted(0.8, 0.8, -0.8, -0.8), 4, 4);
+    }
+}
+
+void SkinButton::focusInEvent(QFocusEvent* event) {
+    QAbstractButton::focusInEvent(event);
+    update();
+}
+
+void SkinButton::focusOutEvent(QFocusEvent* event) {
+    QAbstractButton::focusOutEvent(event);
+    update();
 }
 
 void SkinButton::paintPush(QPainter& p, const QRectF& r) {
@@ -107,7 +129,7 @@ void SkinButton::paintPush(QPainter& p, const QRectF& r) {
     }
     if (!text().isEmpty()) {
         p.setPen(ink);
-        p.setFont(PanelSkin::font(9));
+        p.setFont(captionFont_ ? *captionFont_ : PanelSkin::font(9));
         p.drawText(r, Qt::AlignCenter, text());
     }
 }

@@ -1,12 +1,15 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QFont>
 #include <functional>
+#include <optional>
 
 namespace brevmark {
 
 // A self-drawn button of the editor's panels with normal, hover, pressed and checked looks.
-// Push buttons show a caption or an icon; check and option buttons show a box or a pill.
+// Push buttons show a caption or an icon; check and option buttons show a box or a pill. Tab
+// reaches it and draws a ring around it; Space presses it.
 class SkinButton : public QAbstractButton {
     Q_OBJECT
 public:
@@ -20,6 +23,8 @@ public:
 
     void setIconPainter(IconPainter painter);
     void setAccent(const QColor& accent);
+    // The font of a push button's caption (the panels' small font unless set).
+    void setCaptionFont(const QFont& font);
     bool isHovered() const { return hovered_; }
     int index() const;
 
@@ -28,6 +33,8 @@ protected:
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void paintPush(QPainter& p, const QRectF& r);
@@ -38,6 +45,7 @@ private:
     Kind kind_;
     IconPainter icon_;
     QColor accent_;
+    std::optional<QFont> captionFont_;
     bool hovered_ = false;
 };
 

@@ -11,8 +11,6 @@
 
 namespace brevmark {
 
-namespace {} // namespace
-
 SymbolHandleWidget::SymbolHandleWidget(int itemIndex, QWidget* item)
     : QWidget(item), itemIndex_(itemIndex) {
     setObjectName(QStringLiteral("移動指標"));
@@ -27,22 +25,31 @@ void SymbolHandleWidget::setCaption(const QString& barHeight) {
     update();
 }
 
-void SymbolHandleWidget::moveToTwips(QPointF topLeft) {
-    move(screen::pixels(topLeft.x()), screen::pixels(topLeft.y()));
+QPointF SymbolHandleWidget::placeFor(QPointF origin) {
+    const QSizeF size = sizeTwips();
+    if (origin.y() >= size.height())
+        return {origin.x(), origin.y() - size.height()};
+    if (origin.x() >= size.width())
+        return {origin.x() - size.width(), origin.y()};
+    return origin;
+}
+
+void SymbolHandleWidget::moveToTwips(QPointF symbolOrigin) {
+    const QPointF at = placeFor(symbolOrigin);
+    move(screen::pixels(at.x()), screen::pixels(at.y()));
 }
 
 void SymbolHandleWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    QColor fill = PanelSkin::accent();
-    fill.setAlpha(210);
-    p.setPen(QPen(PanelSkin::accent().darker(130), 1));
-    p.setBrush(fill);
-    p.drawRoundedRect(r, 4, 4);
+    p.setPen(Qt::NoPen);
+    p.setBrush(PanelSkin::accent());
+    p.drawRoundedRect(r, 2.5, 2.5);
     p.setPen(Qt::white);
-    QFont f = PanelSkin::font(7, true);
-    f.setPixelSize(9);
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(height() - 1);
+    f.setBold(true);
     p.setFont(f);
     p.drawText(r, Qt::AlignCenter, caption_);
 }

@@ -5,17 +5,21 @@
 
 namespace brevmark {
 
-// The symbol handle `移動指標` of a barcode item: a small tag at the symbol's origin that shows
-// the bar height and drags the symbol inside the item.
+// The symbol handle `移動指標` of a barcode item: a small tab at the symbol's origin that shows
+// the bar height and drags the symbol inside the item. The tab keeps off the bars: it sits on
+// their top edge, or left of them when there is no room above, and over them only when the
+// symbol has no room on either side.
 class SymbolHandleWidget : public QWidget {
     Q_OBJECT
 public:
-    static QSizeF sizeTwips() { return {450, 225}; }
+    static QSizeF sizeTwips() { return {390, 120}; }
+    // Where the tab's top-left corner goes for a symbol origin (item twips).
+    static QPointF placeFor(QPointF symbolOrigin);
 
     SymbolHandleWidget(int itemIndex, QWidget* item);
     void setCaption(const QString& barHeight);
-    // Item twips.
-    void moveToTwips(QPointF topLeft);
+    // Places the tab for a symbol origin (item twips).
+    void moveToTwips(QPointF symbolOrigin);
 
 signals:
     void pressed(int itemIndex, Qt::MouseButton button, QPointF twips);

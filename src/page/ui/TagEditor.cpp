@@ -18,6 +18,7 @@
 #include "page/ui/PicturePanel.h"
 #include "page/ui/SkinButton.h"
 #include "page/TagDrag.h"
+#include "page/TagPlacement.h"
 #include "page/TagTexts.h"
 #include "page/ui/TextLabelPanel.h"
 #include "page/ui/TextLabelWidget.h"
@@ -91,6 +92,7 @@ void TagEditor::syncLabel(int item, int number) {
         createWidget(TagKind::Label, item, number);
     if (TextLabelWidget* w = labelWidget(item, number))
         w->showLabel(*label);
+    followWithDeleteTagButton(TagKind::Label, item, number);
 }
 
 void TagEditor::syncImage(int item, int number) {
@@ -101,6 +103,7 @@ void TagEditor::syncImage(int item, int number) {
         createWidget(TagKind::Image, item, number);
     if (ImageItemWidget* w = imageWidget(item, number))
         w->showImage(*image, pictureOf(image->file));
+    followWithDeleteTagButton(TagKind::Image, item, number);
 }
 
 void TagEditor::syncTags(int item) {
@@ -201,28 +204,42 @@ void TagEditor::deleteAllTags(int item) {
 
 // ---------------------------------------------------------------- pointer
 
+std::optional<QRectF> TagEditor::tagRect(TagKind kind, int item, int number) const {
+    if (kind == TagKind::Label) {
+        if (const TextLabelItem* label = model_.tags.label(item, number))
+            return QRectF(label->left, label->top, label->width, label->height);
+    } else if (const ImageItem* image = model_.tags.image(item, number)) {
+        return QRectF(image->left, image->top, image->width, image->height);
+    }
+    return std::nullopt;
+}
+
+void TagEditor::placeDeleteTagButton(SkinButton* button, const QRectF& tag, int item) {
+    const QPointF at = TagPlacement::deleteTagButton(tag, model_.items.at(item).width);
+    button->move(screen::pixels(at.x()), screen::pixels(at.y()));
+}
+
 void TagEditor::showDeleteTagButton(TagKind kind, int item, int number) {
     BarcodeItemWidget* owner = editor_.itemWidget(item);
-    if (!owner)
+    const std::optional<QRectF> tag = tagRect(kind, item, number);
+    if (!owner || !tag)
         return;
-    float left = 0, top = 0, width = 0;
-    if (kind == TagKind::Label) {
-        const TextLabelItem* label = model_.tags.label(item, number);
-        if (!label)
-            return;
-        left = label->left, top = label->top, width = label->width;
-    } else {
-        const ImageItem* image = model_.tags.image(item, number);
-        if (!image)
-            return;
-        left = image->left, top = image->top, width = image->width;
-    }
     underPointer_ = {item, number};
     underPointerKind_ = kind;
     SkinButton* button = owner->deleteTagButton();
-    button->move(screen::pixels(left + width), screen::pixels(top));
+    placeDeleteTagButton(button, *tag, item);
     button->show();
     button->raise();
+}
+
+void TagEditor::followWithDeleteTagButton(TagKind kind, int item, int number) {
+    // A label that grows or shrinks with its caption keeps its delete-tag button at its end.
+    if (underPointer_.item != item || underPointer_.number != number || underPointerKind_ != kind)
+        return;
+    BarcodeItemWidget* owner = editor_.itemWidget(item);
+    const std::optional<QRectF> tag = tagRect(kind, item, number);
+    if (owner && tag && owner->deleteTagButton()->isVisible())
+        placeDeleteTagButton(owner->deleteTagButton(), *tag, item);
 }
 
 void TagEditor::closeForTagPress(bool labelPanelToo) {
@@ -371,6 +388,8 @@ void TagEditor::setPictureFolder(PictureFolder& folder) {
         connect(picturePanel_->closeButton(), &SkinButton::clicked, this,
                 [this] { host_.closePanelButton(6); });
         hints_->attach(picturePanel_->closeButton(), [] { return TagTexts::closeButtonHint(); });
+        hints_->attach(picturePanel_->takeButton(), [] { return TagTexts::takePictureHint(); });
+        hints_->attach(picturePanel_->deleteButton(), [] { return TagTexts::deletePictureHint(); });
     }
 }
 
@@ -378,9 +397,16 @@ void TagEditor::takePicture(const PictureFolder::TakenPicture& taken) {
     ImageItem* image = model_.tags.image(currentImage_.item, currentImage_.number);
     if (!image)
         return;
+    // A picture larger than its item comes in scaled down to fit, so that it does not cover the
+    // bars at its natural size.
+    const BarcodeItem& owner = model_.items.at(currentImage_.item);
+    const QRectF placed = TagPlacement::fitPicture(
+        QPointF(image->left, image->top), taken.sizeTwips, QSizeF(owner.width, owner.height));
     image->file = taken.fileName;
-    image->width = float(taken.sizeTwips.width());
-    image->height = float(taken.sizeTwips.height());
+    image->left = float(placed.left());
+    image->top = float(placed.top());
+    image->width = float(placed.width());
+    image->height = float(placed.height());
     pictures_.insert(taken.fileName, taken.picture);
     syncImage(currentImage_.item, currentImage_.number);
 }
@@ -442,6 +468,9 @@ void TagEditor::connectLabelPanel() {
             editLabel([size](TextLabelItem& l) { l.fontSize = float(size); });
     };
     connect(panel->sizeList(), &QComboBox::activated, this, setSize);
+    connect(panel, &TextLabelPanel::sizeEntered, this, setSize);
+    connect(panel, &TextLabelPanel::confirmed, this, [this] { host_.closePanelButton(2); });
+    connect(panel, &TextLabelPanel::replaceConfirmed, this, &TagEditor::replaceAll);
     for (int style = 0; style < 3; ++style) {
         connect(panel->styleBox(style), &SkinButton::toggled, this, [this, style](bool on) {
             editLabel([style, on](TextLabelItem& l) {
@@ -450,13 +479,14 @@ void TagEditor::connectLabelPanel() {
         });
     }
     auto openPalette = [this, panel](SkinButton* button) {
-        const QPoint below = button->mapTo(panel, QPoint(0, button->height() + 2));
-        palette_->open(panel->pos() + below, [this, panel](const QColor& colour) {
-            if (!editedLabel())
-                return;
-            panel->setSwatchColour(colour);
-            editLabel([colour](TextLabelItem& l) { l.foreColour = colour.rgb() & 0xFFFFFF; });
-        });
+        const QRect opener(button->mapTo(panelParent_, QPoint(0, 0)), button->size());
+        palette_->open(
+            opener, ColourPalette::textColourTitle(), [this, panel](const QColor& colour) {
+                if (!editedLabel())
+                    return;
+                panel->setSwatchColour(colour);
+                editLabel([colour](TextLabelItem& l) { l.foreColour = colour.rgb() & 0xFFFFFF; });
+            });
     };
     connect(panel->colourButton(), &SkinButton::clicked, this,
             [panel, openPalette] { openPalette(panel->colourButton()); });
@@ -477,6 +507,9 @@ void TagEditor::connectLabelPanel() {
     hints_->attach(panel->colourButton(), [] { return TagTexts::colourHint(); });
     hints_->attach(panel->swatchButton(), [] { return TagTexts::colourHint(); });
     hints_->attach(panel->replaceBox(), [] { return TagTexts::replaceAllHint(); });
+    hints_->attach(panel->replaceButton(), [] { return TagTexts::replaceButtonHint(); });
+    hints_->attach(panel->fontList(), [] { return TagTexts::fontListHint(); });
+    hints_->attach(panel->sizeList(), [] { return TagTexts::sizeListHint(); });
     hints_->attach(panel->closeButton(), [] { return TagTexts::closeButtonHint(); });
 }
 

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QPointF>
 #include <QPointer>
+#include <QRectF>
 #include <map>
 #include <optional>
 #include <tuple>
@@ -22,6 +23,7 @@ class HintFilter;
 class ImageItemWidget;
 class PageEditor;
 class PicturePanel;
+class SkinButton;
 class TagWidget;
 class TextLabelPanel;
 class TextLabelWidget;
@@ -103,7 +105,10 @@ private:
     void editLabel(const std::function<void(TextLabelItem&)>& change);
     Picture pictureOf(const QString& fileName);
     void takePicture(const PictureFolder::TakenPicture& taken);
+    std::optional<QRectF> tagRect(TagKind kind, int item, int number) const;
+    void placeDeleteTagButton(SkinButton* button, const QRectF& tag, int item);
     void showDeleteTagButton(TagKind kind, int item, int number);
+    void followWithDeleteTagButton(TagKind kind, int item, int number);
     void closeForTagPress(bool labelPanelToo);
     QPoint belowItem(int item) const;
     void connectLabelPanel();

@@ -1,5 +1,7 @@
 #include "page/ui/TextLabelPanel.h"
 
+#include "common/Rounding.h"
+#include "page/ui/FocusCycle.h"
 #include "page/PanelSkin.h"
 #include "page/ui/SkinButton.h"
 
@@ -85,8 +87,38 @@ TextLabelPanel::TextLabelPanel(QWidget* parent)
             [this](const QString& text) { replaceButton_->setVisible(!text.isEmpty()); });
     close_ = new SkinButton(SkinButton::Kind::Close, QStringLiteral("關閉窗"), QString(), this, 2);
 
+    // Enter confirms the panel wherever the focus is in it (see keyPressEvent); the size list's
+    // box would keep it to itself.
+    sizes_->lineEdit()->installEventFilter(this);
+
     setSimpleLook(false);
     hide();
+}
+
+QList<QWidget*> TextLabelPanel::tabOrder() const {
+    // As a reader meets them: the header, then row by row, left to right.
+    QList<QWidget*> order{close_, caption_, fonts_, sizes_};
+    for (int i = 0; i < 3; ++i)
+        order << styleButtons_[i] << styleBoxes_[i];
+    order << colourButton_ << swatch_ << replace_ << replaceButton_;
+    return order;
+}
+
+bool TextLabelPanel::focusNextPrevChild(bool next) {
+    return FocusCycle::move(tabOrder(), next);
+}
+
+void TextLabelPanel::keyPressEvent(QKeyEvent* e) {
+    // The text boxes, the font list and the buttons leave Enter to the panel: in the replace-all
+    // box holding a text it confirms the replacement, anywhere else the panel.
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        if (replace_->hasFocus() && !replace_->text().isEmpty())
+            emit replaceConfirmed();
+        else
+            emit confirmed();
+        return;
+    }
+    QWidget::keyPressEvent(e);
 }
 
 void TextLabelPanel::setSimpleLook(bool simple) {
@@ -137,7 +169,8 @@ void TextLabelPanel::showLabel(const TextLabelItem& label) {
         font = fonts_->count() - 1;
     }
     fonts_->setCurrentIndex(font);
-    const QString size = QString::number(qRound(label.fontSize));
+    // Shown as a whole number, rounded halves to even as everywhere: 10.5 shows 10.
+    const QString size = QString::number(roundHalfEvenToInt(label.fontSize));
     const int row = sizes_->findText(size);
     sizes_->setCurrentIndex(row);
     sizes_->setEditText(size);
@@ -149,6 +182,15 @@ void TextLabelPanel::showLabel(const TextLabelItem& label) {
 }
 
 bool TextLabelPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+        if (enter && watched == sizes_->lineEdit()) {
+            emit sizeEntered();
+            emit confirmed();
+            return true;
+        }
+    }
     if ((watched == caption_ || watched == replace_) && event->type() == QEvent::KeyPress &&
         isRefusedCaptionKey(static_cast<QKeyEvent*>(event)))
         return true;

@@ -42,10 +42,23 @@ public:
     SkinButton* closeButton() const { return close_; }
     QColor swatchColour() const { return swatchColour_; }
     void setSwatchColour(const QColor& colour);
+    // The controls in the order Tab visits them, which is the order they are read in.
+    QList<QWidget*> tabOrder() const;
+
+signals:
+    // Enter in the panel: its edits are done.
+    void confirmed();
+    // Enter in the replace-all box while it holds a text.
+    void replaceConfirmed();
+    // Enter in the size list after typing a size.
+    void sizeEntered();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    // Tab stays inside the panel.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void layoutControls();

@@ -52,7 +52,8 @@ TEST_F(PicturePanelTest, ControlsCarryTheirNames) {
     EXPECT_EQ(panel->deleteButton()->objectName(), "刪除此圖");
     EXPECT_EQ(panel->list()->count(), 2);
     EXPECT_FALSE(panel->takeButton()->isVisibleTo(panel.get()));
-    EXPECT_EQ(panel->size(), QSize(4928 / 15, 2415 / 15));
+    // 4928 twips are 328.53 pixels: the nearest whole pixel is 329
+    EXPECT_EQ(panel->size(), QSize(329, 161));
 }
 
 TEST_F(PicturePanelTest, ClickPreviewsAndDoubleClickTakes) {

@@ -96,11 +96,17 @@ TEST_F(TagEditorGuiTest, ContextMenuHoverBandsShowOnePictureAndItsHint) {
     moveTo(menu, QPointF(20, 66), Qt::NoButton); // y 990: copy the format
     EXPECT_EQ(control<SkinButton>("標籤功能", 2)->x(), 0);
     EXPECT_EQ(host.hint, QStringLiteral("複製 條碼設定 格式：複製後，可增加數個，相同條碼"));
-    moveTo(menu, QPointF(20, 95), Qt::NoButton); // y 1425: read a format, no file
+    // Without the format file entry 3 is not shown and leaves no empty row: entry 4 takes the
+    // fourth row (y 1425) and the menu ends below it.
+    EXPECT_FALSE(control<SkinButton>("標籤功能", 3)->isVisible());
+    EXPECT_EQ(menu->height(), (1635 + 45) / 15);
+    moveTo(menu, QPointF(20, 95), Qt::NoButton); // y 1425
+    EXPECT_EQ(control<SkinButton>("標籤功能", 4)->x(), 0);
+    EXPECT_EQ(host.hint, QStringLiteral("儲存 現在編輯的 條碼格式"));
+    moveTo(menu, QPointF(20, 120), Qt::NoButton); // y 1800: below the last row
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(control<SkinButton>("標籤功能", i)->x(), menu->width());
-    moveTo(menu, QPointF(20, 120), Qt::NoButton); // y 1800
-    EXPECT_EQ(host.hint, QStringLiteral("儲存 現在編輯的 條碼格式"));
+    moveTo(menu, QPointF(20, 95), Qt::NoButton);
     QTest::mouseClick(control<SkinButton>("標籤功能", 4), Qt::LeftButton);
     EXPECT_EQ(host.saveFormatPanelOpened, 1);
     EXPECT_FALSE(menu->isVisible());
@@ -109,6 +115,7 @@ TEST_F(TagEditorGuiTest, ContextMenuHoverBandsShowOnePictureAndItsHint) {
     host.formatFile = true;
     QTest::mousePress(item(1), Qt::RightButton, {}, QPoint(40, 20));
     QTest::mouseRelease(item(1), Qt::RightButton, {}, QPoint(40, 20));
+    EXPECT_EQ(menu->height(), 2070 / 15);
     moveTo(menu, QPointF(20, 95), Qt::NoButton);
     QTest::mouseClick(control<SkinButton>("標籤功能", 3), Qt::LeftButton);
     ASSERT_EQ(host.formatPanelOpenedAt.size(), 1);

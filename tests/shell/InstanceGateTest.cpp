@@ -1,0 +1,69 @@
+// One copy per program folder, and a program folder that cannot be written is reported instead of
+// being taken for a running copy.
+#include "shell/InstanceGate.h"
+#include "platform/SingleInstance.h"
+#include "shell/FolderWarning.h"
+#include "support/FixtureScript.h"
+#include "support/ScriptedMessageBoxes.h"
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace brevmark {
+namespace {
+
+class InstanceGateTest : public ::testing::Test {
+protected:
+    QTemporaryDir folders;
+    test::ScriptedMessageBoxes messages;
+
+    void SetUp() override {
+        test::runFixtureScript(QStringLiteral("tests/shell/fixtures/unwritable_program_folders.py"),
+                               {folders.path()});
+    }
+    void TearDown() override {
+        // The read-only folder must become writable again to be removed.
+        QFile::setPermissions(folders.filePath(QStringLiteral("read-only")),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                  QFileDevice::ExeOwner);
+    }
+    std::optional<int> check(const QString& programFolder) {
+        SingleInstance instance(programFolder);
+        return InstanceGate::check(instance, messages, programFolder);
+    }
+};
+
+TEST_F(InstanceGateTest, TheFirstCopyGoesOnAndASecondEndsSilently) {
+    const QString program = folders.filePath(QStringLiteral("program"));
+    SingleInstance first(program);
+    EXPECT_EQ(InstanceGate::check(first, messages, program), std::nullopt);
+    // A lock file held by a live process is another copy, here this very process.
+    EXPECT_EQ(check(program), 0);
+    EXPECT_TRUE(messages.shown.isEmpty());
+    first.release();
+    EXPECT_EQ(check(program), std::nullopt);
+}
+
+TEST_F(InstanceGateTest, AFolderThatCannotBeMadeIsReportedAndEndsWithStatusOne) {
+    const QString program = folders.filePath(QStringLiteral("blocker/program"));
+    EXPECT_EQ(check(program), 1);
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0].title, QStringLiteral("資料夾錯誤"));
+    EXPECT_EQ(messages.shown[0].text, FolderWarning::unwritableText(program));
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
+}
+
+TEST_F(InstanceGateTest, AReadOnlyFolderIsReportedAndEndsWithStatusOne) {
+    const QString program = folders.filePath(QStringLiteral("read-only"));
+    if (QFileInfo(program).isWritable())
+        GTEST_SKIP() << "this user may write into read-only folders";
+    EXPECT_EQ(check(program), 1);
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0].text, QStringLiteral("無法建立或寫入資料夾：") + program +
+                                          QStringLiteral("\r\n程式將自動關閉。"));
+}
+
+} // namespace
+} // namespace brevmark
