@@ -51,6 +51,8 @@ public:
     void newPage() override { ++calls; }
     void endDocument() override { ++calls; }
     void abortDocument() override {}
+    void setClipRect(const QRectF&) override { ++calls; }
+    void resetClip() override { ++calls; }
     void drawLine(QPointF, QPointF, const QColor&, double) override { ++calls; }
     void fillRect(const QRectF&, const QColor&) override { ++calls; }
     void drawRect(const QRectF&, const QColor&, LineStyle) override { ++calls; }

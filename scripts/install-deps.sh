@@ -7,7 +7,7 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins qt6-qpa-plugins
   libgl-dev fonts-arphic-uming
-  libgtest-dev libbenchmark-dev libzint-dev
+  libgtest-dev libbenchmark-dev libzint-dev libzxing-dev
   xvfb xauth cups cups-bsd cups-client printer-driver-cups-pdf
   poppler-utils zbar-tools python3 imagemagick
 )

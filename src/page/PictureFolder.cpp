@@ -22,6 +22,10 @@ void PictureFolder::setNoticeRequest(std::function<void(int)> requestNotice) {
     requestNotice_ = std::move(requestNotice);
 }
 
+void PictureFolder::setDeletedHandler(std::function<void(const QString&)> deleted) {
+    deleted_ = std::move(deleted);
+}
+
 bool PictureFolder::isUsableName(const QString& name) {
     const QString tail = name.right(3).toLower();
     return tail == QLatin1String("jpg") || tail == QLatin1String("gif") ||
@@ -61,9 +65,13 @@ void PictureFolder::removeEntry(int row) {
 }
 
 Picture PictureFolder::loadFile(const QString& name) const {
-    if (name.isEmpty() || !files_.fileExists(location_.pictureFile(name)))
+    if (!hasFile(name))
         return Picture();
     return loader_.load(location_.pictureFile(name));
+}
+
+bool PictureFolder::hasFile(const QString& name) const {
+    return !name.isEmpty() && files_.fileExists(location_.pictureFile(name));
 }
 
 bool PictureFolder::preview(int row) {
@@ -110,6 +118,8 @@ bool PictureFolder::deleteChosen() {
         return false;
     }
     removeEntry(chosen_);
+    if (deleted_)
+        deleted_(name);
     if (requestNotice_)
         requestNotice_(deletedNotice);
     return true;

@@ -34,6 +34,9 @@ public:
 
     // Called with notice 2 after a picture is deleted; the prompt window shows it.
     void setNoticeRequest(std::function<void(int)> requestNotice);
+    // Called with the file's name after a picture file was deleted, so that nothing keeps
+    // offering it.
+    void setDeletedHandler(std::function<void(const QString&)> deleted);
 
     // A name ending, lower-cased, in "jpg", "gif", "bmp" or "wmf"; the dot is not checked.
     static bool isUsableName(const QString& name);
@@ -61,6 +64,8 @@ public:
     // A picture of the folder by file name, for image items filled from stored formats: null when
     // the file is missing or cannot be read (nothing is reported).
     Picture loadFile(const QString& name) const;
+    // The folder holds a file of that name now.
+    bool hasFile(const QString& name) const;
 
     // Hint over the list.
     QString listHint() const;
@@ -84,6 +89,7 @@ private:
     MessageBoxes& boxes_;
     DataLocation location_;
     std::function<void(int)> requestNotice_;
+    std::function<void(const QString&)> deleted_;
     QStringList names_;
     int chosen_ = -1;
     Picture preview_;

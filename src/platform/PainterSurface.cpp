@@ -3,8 +3,12 @@
 #include "common/Twips.h"
 #include "platform/FontMetricsTwips.h"
 
-#include <QPainter>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetricsF>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QPainterPath>
 #include <QPicture>
 
 namespace brevmark {
@@ -63,15 +67,44 @@ void PainterSurface::drawRect(const QRectF& rect, const QColor& color, LineStyle
     painter_->drawRect(toDevice(rect));
 }
 
+namespace {
+// True when the font asks for bold but is drawn from a face that has no bold of its own (the
+// Chinese system fonts have one weight): on screen the glyph rasteriser thickens such glyphs, a
+// vector document (PDF, and so every printer) would show them regular.
+bool needsSyntheticBold(const QFont& font, QPainter* painter) {
+    if (!font.bold() || !painter->paintEngine() ||
+        painter->paintEngine()->type() != QPaintEngine::Pdf)
+        return false;
+    const QFontInfo info(font);
+    return QFontDatabase::weight(info.family(), info.styleName()) < QFont::DemiBold;
+}
+} // namespace
+
 const QFont& PainterSurface::fontFor(const TextFont& font, double* ascent) {
     if (!fontValid_ || !(lastFont_ == font)) {
         qfont_ = toQFont(font);
         ascent_ = QFontMetricsF(qfont_, painter_->device()).ascent();
+        emboldens_ = needsSyntheticBold(qfont_, painter_);
         lastFont_ = font;
         fontValid_ = true;
     }
     *ascent = ascent_;
     return qfont_;
+}
+
+void PainterSurface::emboldenText(QPointF baseline, const QString& text, const QFont& font,
+                                  const QColor& color) {
+    // The same thickening the screen's glyph rasteriser applies (FreeType's emboldening: the
+    // outline grows by 1/24 of the em), as a stroke around the glyph outlines. The underline
+    // keeps its own thickness.
+    const double em = font.pointSizeF() * dpi_ / 72.0;
+    QFont outlineFont(font);
+    outlineFont.setPixelSize(qMax(1, qRound(em)));
+    outlineFont.setUnderline(false);
+    QPainterPath outline;
+    outline.addText(baseline, outlineFont, text);
+    QPen pen(color, em / 24.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    painter_->strokePath(outline, pen); // restores the painter's own pen afterwards
 }
 
 void PainterSurface::drawText(QPointF topLeft, const QString& text, const TextFont& font,
@@ -81,14 +114,27 @@ void PainterSurface::drawText(QPointF topLeft, const QString& text, const TextFo
     painter_->setFont(f);
     usePen(color, 0, Qt::SolidLine);
     const QPointF at = toDevice(topLeft);
-    painter_->drawText(QPointF(at.x(), at.y() + ascent), text);
+    const QPointF baseline(at.x(), at.y() + ascent);
+    painter_->drawText(baseline, text);
+    if (emboldens_)
+        emboldenText(baseline, text, f, color);
+}
+
+void PainterSurface::setClipRect(const QRectF& rect) {
+    painter_->setClipRect(toDevice(rect), Qt::ReplaceClip);
+}
+
+void PainterSurface::resetClip() {
+    painter_->setClipping(false);
 }
 
 double PainterSurface::textWidth(const QString& text, const TextFont& font) const {
     return measureTextWidth(text, font);
 }
 
-double PainterSurface::textHeight(const TextFont& font) const { return measureTextHeight(font); }
+double PainterSurface::textHeight(const TextFont& font) const {
+    return measureTextHeight(font);
+}
 
 bool PainterSurface::drawPicture(const Picture& picture, const QRectF& target) {
     if (picture.isNull())

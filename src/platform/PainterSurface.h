@@ -24,6 +24,10 @@ public:
     double textHeight(const TextFont& font) const override;
     bool drawPicture(const Picture& picture, const QRectF& target) override;
 
+    // Drawings after this show only inside the rectangle (twips), until resetClip().
+    void setClipRect(const QRectF& rect);
+    void resetClip();
+
     double dotsPerInch() const { return dpi_; }
     const QColor& background() const { return background_; }
     void setBackground(const QColor& color) { background_ = color; }
@@ -36,6 +40,8 @@ protected:
 private:
     void usePen(const QColor& color, double widthTwips, Qt::PenStyle style);
     const QFont& fontFor(const TextFont& font, double* ascent);
+    void emboldenText(QPointF baseline, const QString& text, const QFont& font,
+                      const QColor& color);
 
     QPainter* painter_;
     double dpi_;
@@ -49,6 +55,8 @@ private:
     QFont qfont_;
     double ascent_ = 0;
     bool fontValid_ = false;
+    // The font asks for bold, its face has none, and the device does not thicken glyphs itself.
+    bool emboldens_ = false;
 };
 
 } // namespace brevmark
