@@ -92,32 +92,40 @@ const QFont& PainterSurface::fontFor(const TextFont& font, double* ascent) {
     return qfont_;
 }
 
-void PainterSurface::emboldenText(QPointF baseline, const QString& text, const QFont& font,
-                                  const QColor& color) {
-    // The same thickening the screen's glyph rasteriser applies (FreeType's emboldening: the
-    // outline grows by 1/24 of the em), as a stroke around the glyph outlines. The underline
-    // keeps its own thickness.
+void PainterSurface::drawEmboldened(QPointF baseline, const QString& text, const QFont& font,
+                                    const QColor& color) {
+    // The thickening the screen's glyph rasteriser applies (FreeType's emboldening: the outline
+    // grows by 1/24 of the em), as glyph outlines filled and stroked. A PDF would otherwise strike
+    // the glyphs twice half a line apart, which a printer's driver may round away. The underline
+    // is filled, not thickened.
     const double em = font.pointSizeF() * dpi_ / 72.0;
-    QFont outlineFont(font);
-    outlineFont.setPixelSize(qMax(1, qRound(em)));
-    outlineFont.setUnderline(false);
+    QFont plain(font);
+    plain.setBold(false); // the same face: it has no bold of its own
+    plain.setPixelSize(qMax(1, qRound(em)));
+    QPainterPath filled;
+    filled.addText(baseline, plain, text);
+    painter_->fillPath(filled, color);
+    plain.setUnderline(false);
+    plain.setStrikeOut(false);
     QPainterPath outline;
-    outline.addText(baseline, outlineFont, text);
-    QPen pen(color, em / 24.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    painter_->strokePath(outline, pen); // restores the painter's own pen afterwards
+    outline.addText(baseline, plain, text);
+    painter_->strokePath(outline, QPen(color, em / 24.0, Qt::SolidLine, Qt::RoundCap,
+                                       Qt::RoundJoin)); // restores the painter's own pen
 }
 
 void PainterSurface::drawText(QPointF topLeft, const QString& text, const TextFont& font,
                               const QColor& color) {
     double ascent = 0;
     const QFont& f = fontFor(font, &ascent);
-    painter_->setFont(f);
-    usePen(color, 0, Qt::SolidLine);
     const QPointF at = toDevice(topLeft);
     const QPointF baseline(at.x(), at.y() + ascent);
+    if (emboldens_) {
+        drawEmboldened(baseline, text, f, color);
+        return;
+    }
+    painter_->setFont(f);
+    usePen(color, 0, Qt::SolidLine);
     painter_->drawText(baseline, text);
-    if (emboldens_)
-        emboldenText(baseline, text, f, color);
 }
 
 void PainterSurface::setClipRect(const QRectF& rect) {

@@ -40,8 +40,8 @@ protected:
 private:
     void usePen(const QColor& color, double widthTwips, Qt::PenStyle style);
     const QFont& fontFor(const TextFont& font, double* ascent);
-    void emboldenText(QPointF baseline, const QString& text, const QFont& font,
-                      const QColor& color);
+    void drawEmboldened(QPointF baseline, const QString& text, const QFont& font,
+                        const QColor& color);
 
     QPainter* painter_;
     double dpi_;
