@@ -11,6 +11,8 @@
 #include <QPainterPath>
 #include <QPicture>
 
+#include <algorithm>
+
 namespace brevmark {
 
 PainterSurface::PainterSurface(QPainter* painter, double dotsPerInch, QColor background)
@@ -85,6 +87,10 @@ const QFont& PainterSurface::fontFor(const TextFont& font, double* ascent) {
         qfont_ = toQFont(font);
         ascent_ = QFontMetricsF(qfont_, painter_->device()).ascent();
         emboldens_ = needsSyntheticBold(qfont_, painter_);
+        // (A static text draws its underline a little differently, so underlined text is not.)
+        laysOutOnce_ = painter_->paintEngine() &&
+                       painter_->paintEngine()->type() == QPaintEngine::Raster && !font.underline;
+        laidOut_.clear();
         lastFont_ = font;
         fontValid_ = true;
     }
@@ -125,7 +131,24 @@ void PainterSurface::drawText(QPointF topLeft, const QString& text, const TextFo
     }
     painter_->setFont(f);
     usePen(color, 0, Qt::SolidLine);
-    painter_->drawText(baseline, text);
+    // A static text breaks lines and expands tabs, which a plain text does not.
+    const bool plainLine =
+        std::none_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x20; });
+    if (!laysOutOnce_ || !plainLine) {
+        painter_->drawText(baseline, text);
+        return;
+    }
+    // A static text is placed by its top-left corner and gives the same pixels.
+    auto it = laidOut_.find(text);
+    if (it == laidOut_.end()) {
+        if (laidOut_.size() >= 512)
+            laidOut_.clear();
+        QStaticText laid(text);
+        laid.setTextFormat(Qt::PlainText);
+        laid.setPerformanceHint(QStaticText::AggressiveCaching);
+        it = laidOut_.insert(text, laid);
+    }
+    painter_->drawStaticText(at, *it);
 }
 
 void PainterSurface::setClipRect(const QRectF& rect) {

@@ -4,6 +4,8 @@
 
 #include <QColor>
 #include <QFont>
+#include <QHash>
+#include <QStaticText>
 
 class QPainter;
 
@@ -57,6 +59,10 @@ private:
     bool fontValid_ = false;
     // The font asks for bold, its face has none, and the device does not thicken glyphs itself.
     bool emboldens_ = false;
+    // On screen, the laid-out texts of the current font: redraws draw the same characters
+    // thousands of times, and laying them out is most of a text's cost.
+    bool laysOutOnce_ = false;
+    QHash<QString, QStaticText> laidOut_;
 };
 
 } // namespace brevmark
