@@ -11,6 +11,9 @@
 
 #include <algorithm>
 
+#include <signal.h>
+#include <sys/prctl.h>
+
 namespace brevmark::test {
 
 namespace {
@@ -268,6 +271,8 @@ bool PrivateCupsScheduler::start(QString* why) {
         return false;
 
     cupsd_.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
+    // A test that dies (a crash, a time-out) takes its scheduler with it.
+    cupsd_.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
     cupsd_.setStandardOutputFile(QProcess::nullDevice());
     cupsd_.setStandardErrorFile(path(QStringLiteral("log/cupsd.out")));
     cupsd_.start(cupsd, {QStringLiteral("-f"), QStringLiteral("-c"),
