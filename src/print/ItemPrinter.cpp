@@ -76,7 +76,8 @@ bool ItemPrinter::print(int index, Printer& printer, int printerKind, Fixed4 res
         messages_.warn(print_texts::noticeTitle(), print_texts::itemFailure(index));
         return false;
     }
-    printBarcodeSymbol(item.symbol, origin, resolution, twips::fromDots(1, printer.dotsPerInch()),
+    const double dpi = printer.dotsPerInch();
+    printBarcodeSymbol(item.symbol, origin, resolution, dpi > 0 ? twips::fromDots(1, dpi) : 0,
                        printer);
     printer.resetClip();
     return true;

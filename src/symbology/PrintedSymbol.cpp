@@ -52,8 +52,8 @@ void PrintedSymbol::drawCellBars(DrawingSurface& surface, int cell, Fixed4& x, d
     const double filled = lineWidth();
     const int cellLength = symbol_.cellLength();
     const int first = cell * cellLength;
-    // Each cell ends with its separating space, so a run of bar modules never crosses cells and
-    // the spread character of the next cell is still drawn before that cell's bars.
+    // A run ends at the latest with its cell, so that the next cell's spread character is still
+    // drawn before that cell's bars (cells end with their separating space, so no bar is split).
     Fixed4 runStart;
     bool inRun = false;
     auto endRun = [&](Fixed4 end) {
