@@ -71,8 +71,12 @@ def main(argv):
         expected = [line.strip() for line in f if line.strip()]
     scale = DPI / 72.0
     with tempfile.TemporaryDirectory() as work:
-        subprocess.run(["pdftoppm", "-r", str(DPI), "-gray", pdf, os.path.join(work, "page")],
-                       check=True, stderr=subprocess.DEVNULL)
+        raster = subprocess.run(["pdftoppm", "-r", str(DPI), "-gray", pdf,
+                                 os.path.join(work, "page")], stderr=subprocess.DEVNULL)
+        if raster.returncode != 0:
+            print("zbarimg 0/%d ZXing 0/%d (the PDF cannot be rasterised)"
+                  % (len(expected), len(expected)))
+            return 1
         pages = sorted(p for p in os.listdir(work) if p.endswith(".pgm"))
         crops = []
         for page in pages:
