@@ -71,7 +71,9 @@ void BM_RedrawAllItems(benchmark::State& state) {
 }
 BENCHMARK(BM_RedrawAllItems)->Unit(benchmark::kMillisecond);
 
-// Redraw plus painting the page with its 245 item widgets into an off-screen picture.
+// One frame of a full page: every item redrawn, then the page widget painted with its 245 item
+// widgets (into an off-screen picture), as after a change that touches them all. A frame at
+// 60 Hz has 16 ms.
 void BM_RedrawAndPaintPage(benchmark::State& state) {
     FullPage page;
     for (auto _ : state) {

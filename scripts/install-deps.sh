@@ -7,8 +7,8 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins qt6-qpa-plugins
   libgl-dev fonts-arphic-uming
-  libgtest-dev libbenchmark-dev libzint-dev
-  xvfb xauth cups cups-bsd cups-client printer-driver-cups-pdf
+  libgtest-dev libbenchmark-dev libzint-dev libzxing-dev
+  xvfb xauth cups cups-bsd cups-client cups-filters printer-driver-cups-pdf ghostscript
   poppler-utils zbar-tools python3 imagemagick
 )
 

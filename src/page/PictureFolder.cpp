@@ -23,6 +23,10 @@ void PictureFolder::setNoticeRequest(std::function<void(int)> requestNotice) {
     requestNotice_ = std::move(requestNotice);
 }
 
+void PictureFolder::setDeletedHandler(std::function<void(const QString&)> deleted) {
+    deleted_ = std::move(deleted);
+}
+
 bool PictureFolder::isUsableName(const QString& name) {
     const QString tail = name.right(3).toLower();
     return tail == QLatin1String("jpg") || tail == QLatin1String("gif") ||
@@ -66,9 +70,13 @@ bool PictureFolder::leadsInside(const QString& name) const {
 }
 
 Picture PictureFolder::loadFile(const QString& name) const {
-    if (!leadsInside(name) || !files_.fileExists(location_.pictureFile(name)))
+    if (!hasFile(name))
         return Picture();
     return loader_.load(location_.pictureFile(name));
+}
+
+bool PictureFolder::hasFile(const QString& name) const {
+    return !name.isEmpty() && leadsInside(name) && files_.fileExists(location_.pictureFile(name));
 }
 
 bool PictureFolder::preview(int row) {
@@ -116,6 +124,8 @@ bool PictureFolder::deleteChosen() {
         return false;
     }
     removeEntry(chosen_);
+    if (deleted_)
+        deleted_(name);
     if (requestNotice_)
         requestNotice_(deletedNotice);
     return true;

@@ -34,6 +34,9 @@ public:
 
     // Called with notice 2 after a picture is deleted; the prompt window shows it.
     void setNoticeRequest(std::function<void(int)> requestNotice);
+    // Called with the file's name after a picture file was deleted, so that nothing keeps
+    // offering it.
+    void setDeletedHandler(std::function<void(const QString&)> deleted);
 
     // A name ending, lower-cased, in "jpg", "gif", "bmp" or "wmf"; the dot is not checked.
     static bool isUsableName(const QString& name);
@@ -64,6 +67,8 @@ public:
     // Names that lead out of the folder ("..", a folder part, a link to a file elsewhere) are
     // neither listed nor read.
     bool leadsInside(const QString& name) const;
+    // The folder holds a file of that name now, and the name leads nowhere else.
+    bool hasFile(const QString& name) const;
 
     // Hint over the list.
     QString listHint() const;
@@ -87,6 +92,7 @@ private:
     MessageBoxes& boxes_;
     DataLocation location_;
     std::function<void(int)> requestNotice_;
+    std::function<void(const QString&)> deleted_;
     QStringList names_;
     int chosen_ = -1;
     Picture preview_;

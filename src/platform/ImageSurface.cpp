@@ -3,6 +3,9 @@
 #include "common/Rounding.h"
 #include "common/Twips.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace brevmark {
 
 namespace {
@@ -37,6 +40,47 @@ void ImageSurface::resize(QSizeF sizeTwips) {
     begin();
 }
 
-const QImage& ImageSurface::image() { return image_; }
+const QImage& ImageSurface::image() {
+    return image_;
+}
+
+bool ImageSurface::writesDirectly(const QColor& color) const {
+    // Only while the image's pixels are its own (a shared image would be copied away from under
+    // the painter) and nothing on the painter changes what a plain opaque pixel is.
+    return color.alpha() == 255 && image_.isDetached() && !painter_->hasClipping() &&
+           painter_->worldTransform().type() == QTransform::TxNone &&
+           painter_->compositionMode() == QPainter::CompositionMode_SourceOver &&
+           !painter_->testRenderHint(QPainter::Antialiasing);
+}
+
+void ImageSurface::clear() {
+    if (!image_.isDetached()) {
+        PainterSurface::clear();
+        return;
+    }
+    image_.fill(background());
+}
+
+void ImageSurface::drawLine(QPointF from, QPointF to, const QColor& color, double widthTwips) {
+    // An upright one-pixel line covers, like the raster engine's cosmetic line, the pixel column
+    // floor(x) and the rows round(top) to round(bottom) - 1 (a line of no length is a dot there,
+    // left to the painter).
+    if (widthTwips > 0 || from.x() != to.x() || from.y() == to.y() || !writesDirectly(color)) {
+        PainterSurface::drawLine(from, to, color, widthTwips);
+        return;
+    }
+    const QPointF a = toDevice(from);
+    const QPointF b = toDevice(to);
+    const int column = int(std::floor(a.x()));
+    const int first = std::max(0, int(std::floor(std::min(a.y(), b.y()) + 0.5)));
+    const int end = std::min(image_.height(), int(std::floor(std::max(a.y(), b.y()) + 0.5)));
+    if (column < 0 || column >= image_.width() || first >= end)
+        return;
+    const QRgb pixel = color.rgba(); // opaque, so premultiplied as it is
+    uchar* bits = image_.bits();
+    const qsizetype stride = image_.bytesPerLine();
+    for (int y = first; y < end; ++y)
+        reinterpret_cast<QRgb*>(bits + y * stride)[column] = pixel;
+}
 
 } // namespace brevmark

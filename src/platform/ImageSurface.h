@@ -18,8 +18,14 @@ public:
     void resize(QSizeF sizeTwips);
     const QImage& image();
 
+    // The same pixels as the painter would make, set directly where that is safe: a full page
+    // redraws some 20 000 bar lines, and the painter's line drawing is most of that.
+    void clear() override;
+    void drawLine(QPointF from, QPointF to, const QColor& color, double widthTwips = 0) override;
+
 private:
     void begin();
+    bool writesDirectly(const QColor& color) const;
     QImage image_;
     std::unique_ptr<QPainter> painter_;
 };

@@ -3,9 +3,15 @@
 #include "common/Twips.h"
 #include "platform/FontMetricsTwips.h"
 
-#include <QPainter>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetricsF>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QPainterPath>
 #include <QPicture>
+
+#include <algorithm>
 
 namespace brevmark {
 
@@ -63,10 +69,28 @@ void PainterSurface::drawRect(const QRectF& rect, const QColor& color, LineStyle
     painter_->drawRect(toDevice(rect));
 }
 
+namespace {
+// True when the font asks for bold but is drawn from a face that has no bold of its own (the
+// Chinese system fonts have one weight): on screen the glyph rasteriser thickens such glyphs, a
+// vector document (PDF, and so every printer) would show them regular.
+bool needsSyntheticBold(const QFont& font, QPainter* painter) {
+    if (!font.bold() || !painter->paintEngine() ||
+        painter->paintEngine()->type() != QPaintEngine::Pdf)
+        return false;
+    const QFontInfo info(font);
+    return QFontDatabase::weight(info.family(), info.styleName()) < QFont::DemiBold;
+}
+} // namespace
+
 const QFont& PainterSurface::fontFor(const TextFont& font, double* ascent) {
     if (!fontValid_ || !(lastFont_ == font)) {
         qfont_ = toQFont(font);
         ascent_ = QFontMetricsF(qfont_, painter_->device()).ascent();
+        emboldens_ = needsSyntheticBold(qfont_, painter_);
+        // (A static text draws its underline a little differently, so underlined text is not.)
+        laysOutOnce_ = painter_->paintEngine() &&
+                       painter_->paintEngine()->type() == QPaintEngine::Raster && !font.underline;
+        laidOut_.clear();
         lastFont_ = font;
         fontValid_ = true;
     }
@@ -74,21 +98,74 @@ const QFont& PainterSurface::fontFor(const TextFont& font, double* ascent) {
     return qfont_;
 }
 
+void PainterSurface::drawEmboldened(QPointF baseline, const QString& text, const QFont& font,
+                                    const QColor& color) {
+    // The thickening the screen's glyph rasteriser applies (FreeType's emboldening: the outline
+    // grows by 1/24 of the em), as glyph outlines filled and stroked. A PDF would otherwise strike
+    // the glyphs twice half a line apart, which a printer's driver may round away. The underline
+    // is filled, not thickened.
+    const double em = font.pointSizeF() * dpi_ / 72.0;
+    QFont plain(font);
+    plain.setBold(false); // the same face: it has no bold of its own
+    plain.setPixelSize(qMax(1, qRound(em)));
+    QPainterPath filled;
+    filled.addText(baseline, plain, text);
+    painter_->fillPath(filled, color);
+    plain.setUnderline(false);
+    plain.setStrikeOut(false);
+    QPainterPath outline;
+    outline.addText(baseline, plain, text);
+    painter_->strokePath(outline, QPen(color, em / 24.0, Qt::SolidLine, Qt::RoundCap,
+                                       Qt::RoundJoin)); // restores the painter's own pen
+}
+
 void PainterSurface::drawText(QPointF topLeft, const QString& text, const TextFont& font,
                               const QColor& color) {
     double ascent = 0;
     const QFont& f = fontFor(font, &ascent);
+    const QPointF at = toDevice(topLeft);
+    const QPointF baseline(at.x(), at.y() + ascent);
+    if (emboldens_) {
+        drawEmboldened(baseline, text, f, color);
+        return;
+    }
     painter_->setFont(f);
     usePen(color, 0, Qt::SolidLine);
-    const QPointF at = toDevice(topLeft);
-    painter_->drawText(QPointF(at.x(), at.y() + ascent), text);
+    // A static text breaks lines and expands tabs, which a plain text does not.
+    const bool plainLine =
+        std::none_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x20; });
+    if (!laysOutOnce_ || !plainLine) {
+        painter_->drawText(baseline, text);
+        return;
+    }
+    // A static text is placed by its top-left corner and gives the same pixels.
+    auto it = laidOut_.find(text);
+    if (it == laidOut_.end()) {
+        if (laidOut_.size() >= 512)
+            laidOut_.clear();
+        QStaticText laid(text);
+        laid.setTextFormat(Qt::PlainText);
+        laid.setPerformanceHint(QStaticText::AggressiveCaching);
+        it = laidOut_.insert(text, laid);
+    }
+    painter_->drawStaticText(at, *it);
+}
+
+void PainterSurface::setClipRect(const QRectF& rect) {
+    painter_->setClipRect(toDevice(rect), Qt::ReplaceClip);
+}
+
+void PainterSurface::resetClip() {
+    painter_->setClipping(false);
 }
 
 double PainterSurface::textWidth(const QString& text, const TextFont& font) const {
     return measureTextWidth(text, font);
 }
 
-double PainterSurface::textHeight(const TextFont& font) const { return measureTextHeight(font); }
+double PainterSurface::textHeight(const TextFont& font) const {
+    return measureTextHeight(font);
+}
 
 bool PainterSurface::drawPicture(const Picture& picture, const QRectF& target) {
     if (picture.isNull())

@@ -4,6 +4,8 @@
 
 #include <QColor>
 #include <QFont>
+#include <QHash>
+#include <QStaticText>
 
 class QPainter;
 
@@ -24,6 +26,10 @@ public:
     double textHeight(const TextFont& font) const override;
     bool drawPicture(const Picture& picture, const QRectF& target) override;
 
+    // Drawings after this show only inside the rectangle (twips), until resetClip().
+    void setClipRect(const QRectF& rect);
+    void resetClip();
+
     double dotsPerInch() const { return dpi_; }
     const QColor& background() const { return background_; }
     void setBackground(const QColor& color) { background_ = color; }
@@ -36,6 +42,8 @@ protected:
 private:
     void usePen(const QColor& color, double widthTwips, Qt::PenStyle style);
     const QFont& fontFor(const TextFont& font, double* ascent);
+    void drawEmboldened(QPointF baseline, const QString& text, const QFont& font,
+                        const QColor& color);
 
     QPainter* painter_;
     double dpi_;
@@ -49,6 +57,12 @@ private:
     QFont qfont_;
     double ascent_ = 0;
     bool fontValid_ = false;
+    // The font asks for bold, its face has none, and the device does not thicken glyphs itself.
+    bool emboldens_ = false;
+    // On screen, the laid-out texts of the current font: redraws draw the same characters
+    // thousands of times, and laying them out is most of a text's cost.
+    bool laysOutOnce_ = false;
+    QHash<QString, QStaticText> laidOut_;
 };
 
 } // namespace brevmark

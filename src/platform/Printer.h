@@ -19,6 +19,10 @@ public:
     virtual void endDocument() = 0;
     // Drops the document under way without printing it.
     virtual void abortDocument() = 0;
+    // Later drawings show only inside the rectangle (twips), as on an item's own surface on
+    // screen, until the clip is reset.
+    virtual void setClipRect(const QRectF& rect) = 0;
+    virtual void resetClip() = 0;
 
     // Printers have no retained image to erase.
     void clear() override {}

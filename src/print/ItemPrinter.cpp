@@ -1,6 +1,7 @@
 #include "print/ItemPrinter.h"
 
 #include "common/Rounding.h"
+#include "common/Twips.h"
 #include "page/ItemTable.h"
 #include "page/TagTable.h"
 #include "platform/MessageBoxes.h"
@@ -48,7 +49,10 @@ bool ItemPrinter::drawTags(int index, QPointF origin, Printer& printer) {
         // An image without a file only shows a placeholder on screen; there is nothing to print.
         if (!image || image->file.isEmpty())
             continue;
-        const Picture& picture = pictures_.picture(image->file);
+        // The picture the item shows on the page; only an image filled from a record without the
+        // editor (no picture held) reads its file.
+        const Picture& picture =
+            image->picture.isNull() ? pictures_.picture(image->file) : image->picture;
         const QRectF target(roundHalfEven(origin.x() + image->left),
                             roundHalfEven(origin.y() + image->top), image->width, image->height);
         if (picture.isNull() || !printer.drawPicture(picture, target))
@@ -73,11 +77,17 @@ bool ItemPrinter::print(int index, QPointF placeOnPage, Printer& printer,
     printer.fillRect(frame, QColor::fromRgb(item.backColour));
     if (item.border == 1)
         printer.drawRect(frame, Qt::black, LineStyle::Solid);
+    // Labels, pictures and bars stop at the item's edges, as on its surface on screen.
+    printer.setClipRect(frame);
     if (!drawTags(index, origin, printer)) {
+        printer.resetClip();
         messages_.warn(print_texts::noticeTitle(), print_texts::itemFailure(index));
         return false;
     }
-    printBarcodeSymbol(item.symbol, origin, resolution, printer);
+    const double dpi = printer.dotsPerInch();
+    printBarcodeSymbol(item.symbol, origin, resolution, dpi > 0 ? twips::fromDots(1, dpi) : 0,
+                       printer);
+    printer.resetClip();
     return true;
 }
 

@@ -13,8 +13,9 @@ struct PrintSettings;
 
 // `噴墨列印`: draws one barcode item into the open print document, in this order: background,
 // border, text labels, images, then the symbol (centred text, and per cell the spread character
-// and the bar lines one print resolution apart, starting on the resolution grid). It neither
-// starts pages nor ends the document.
+// and the bar lines one print resolution apart, starting on the resolution grid, filled at least
+// one printer dot wide). Labels, images and symbol are clipped to the item's rectangle, and
+// images print the picture they show on the page. It neither starts pages nor ends the document.
 class ItemPrinter {
 public:
     ItemPrinter(ItemTable& items, const TagTable& tags, PrintPictures& pictures,

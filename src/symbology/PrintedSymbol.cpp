@@ -4,6 +4,8 @@
 #include "symbology/BarcodeAppearance.h"
 #include "symbology/BarcodeTextFont.h"
 
+#include <algorithm>
+
 namespace brevmark {
 
 namespace {
@@ -25,9 +27,9 @@ std::int64_t divideHalfEven(std::int64_t a, std::int64_t b) {
 }
 } // namespace
 
-PrintedSymbol::PrintedSymbol(Code39Symbol symbol, int barWidth, Fixed4 resolution)
-    : symbol_(std::move(symbol)), barWidth_(barWidth == 0 ? 2 : barWidth), resolution_(resolution) {
-}
+PrintedSymbol::PrintedSymbol(Code39Symbol symbol, int barWidth, Fixed4 resolution, double dotTwips)
+    : symbol_(std::move(symbol)), barWidth_(barWidth == 0 ? 2 : barWidth), resolution_(resolution),
+      dotTwips_(dotTwips) {}
 
 Fixed4 PrintedSymbol::snapToGrid(double twips, Fixed4 resolution) {
     const Fixed4 x = Fixed4::fromDouble(twips);
@@ -40,21 +42,40 @@ Fixed4 PrintedSymbol::width() const {
     return resolution_ * (std::int64_t(symbol_.cellCount()) * symbol_.cellLength()) * barWidth_;
 }
 
+double PrintedSymbol::lineWidth() const {
+    return std::max(resolution_.toDouble(), dotTwips_);
+}
+
 void PrintedSymbol::drawCellBars(DrawingSurface& surface, int cell, Fixed4& x, double top,
                                  double bottom) const {
     const QColor black(Qt::black);
+    const double filled = lineWidth();
     const int cellLength = symbol_.cellLength();
     const int first = cell * cellLength;
+    // A run ends at the latest with its cell, so that the next cell's spread character is still
+    // drawn before that cell's bars (cells end with their separating space, so no bar is split).
+    Fixed4 runStart;
+    bool inRun = false;
+    auto endRun = [&](Fixed4 end) {
+        if (!inRun)
+            return;
+        const double left = runStart.toDouble();
+        const double right = (end - resolution_).toDouble() + filled;
+        surface.fillRect(QRectF(QPointF(left, top), QPointF(right, bottom)), black);
+        inRun = false;
+    };
     for (int i = 0; i < cellLength; ++i) {
-        const bool isBar = symbol_.isBar(first + i);
-        for (int k = 0; k < barWidth_; ++k) {
-            if (isBar) {
-                const double at = x.toDouble();
-                surface.drawLine({at, top}, {at, bottom}, black, 0);
+        if (symbol_.isBar(first + i)) {
+            if (!inRun) {
+                runStart = x;
+                inRun = true;
             }
-            x = x + resolution_;
+        } else {
+            endRun(x);
         }
+        x = x + resolution_ * barWidth_;
     }
+    endRun(x);
 }
 
 void PrintedSymbol::drawBars(DrawingSurface& surface, Fixed4 left, Fixed4 top,
@@ -87,7 +108,7 @@ void PrintedSymbol::draw(DrawingSurface& surface, Fixed4 left, Fixed4 top, Fixed
 }
 
 void printBarcodeSymbol(BarcodeAppearance& item, QPointF printOrigin, Fixed4 resolution,
-                        DrawingSurface& surface) {
+                        double dotTwips, DrawingSurface& surface) {
     const Fixed4 left = PrintedSymbol::snapToGrid(printOrigin.x() + item.symbolLeft, resolution);
     const Fixed4 top = PrintedSymbol::snapToGrid(printOrigin.y() + item.symbolTop, resolution);
     const Fixed4 height = Fixed4::fromText(item.barHeight);
@@ -96,7 +117,7 @@ void printBarcodeSymbol(BarcodeAppearance& item, QPointF printOrigin, Fixed4 res
     if (item.text.isEmpty())
         return;
     const PrintedSymbol symbol(Code39Symbol::assemble(item.text, item.widthRatio), item.barWidth,
-                               resolution);
+                               resolution, dotTwips);
     HumanReadableLine line;
     line.shown = item.showText == 1;
     line.alignment = item.textAlignment;

@@ -21,13 +21,19 @@ struct HumanReadableLine {
 };
 
 // A Code 39 symbol in printed geometry: each module is `barWidth` lines one print resolution
-// apart, lines one device dot wide, so a module is barWidth × resolution twips and the symbol
-// cells × cell length × barWidth × resolution twips. Positions are four-decimal fixed point, so
-// the lines stay on the resolution grid however long the symbol is.
+// apart, so a module is barWidth × resolution twips and the symbol cells × cell length ×
+// barWidth × resolution twips. Positions are four-decimal fixed point, so the lines stay on the
+// resolution grid however long the symbol is.
+//
+// Each line is filled from its grid position as wide as one resolution step, or one device dot
+// when the dot is wider: the lines of a module, and of neighbouring bar modules, then join into
+// one solid bar whatever the printer's dot pitch, and each run of joined lines is drawn as one
+// filled rectangle. When the dot pitch equals the resolution this is the classic one-dot line
+// per step; a resolution finer than the dot swells the bars by what is left of the last dot.
 class PrintedSymbol {
 public:
-    // A bar width of 0 is printed as 2.
-    PrintedSymbol(Code39Symbol symbol, int barWidth, Fixed4 resolution);
+    // A bar width of 0 is printed as 2. `dotTwips` is the device's dot (0 when it has none).
+    PrintedSymbol(Code39Symbol symbol, int barWidth, Fixed4 resolution, double dotTwips = 0);
 
     // x / resolution rounded to a whole number (halves to even), times resolution: where bars
     // may start. A resolution of 0 or less leaves x as it is.
@@ -40,8 +46,11 @@ public:
     Fixed4 cellWidth() const { return moduleWidth() * symbol_.cellLength(); }
     // ((cells × cell length × resolution) × bar width), the symbol width W.
     Fixed4 width() const;
+    // How wide each line is filled: the resolution, or the device dot when that is wider.
+    double lineWidth() const;
 
-    // The bars alone, the first module's left line at (left, top), each line `height` long.
+    // The bars alone, the first module's left line at (left, top), each line `height` long, as
+    // filled rectangles (one per run of adjacent bar lines).
     void drawBars(DrawingSurface& surface, Fixed4 left, Fixed4 top, Fixed4 height) const;
     // Bars and human-readable text as a print lays them out: a centred text first, 30 twips left
     // of the middle, then per cell its character at the cell's left edge and its bars; the text
@@ -56,13 +65,15 @@ private:
     Code39Symbol symbol_;
     int barWidth_;
     Fixed4 resolution_;
+    double dotTwips_;
 };
 
 // The bars and text of one barcode item on a printed page, with the item's top-left corner at
 // `printOrigin` (twips from the page's top-left): the symbol starts at the item's symbol left and
-// top snapped to the resolution grid. A bar width of 0 is stored back as 2. An empty barcode text
-// draws nothing. Background, border, labels and pictures are the print job's.
+// top snapped to the resolution grid, its lines at least `dotTwips` (the printer's dot) wide. A
+// bar width of 0 is stored back as 2. An empty barcode text draws nothing. Background, border,
+// labels and pictures are the print job's.
 void printBarcodeSymbol(BarcodeAppearance& item, QPointF printOrigin, Fixed4 resolution,
-                        DrawingSurface& surface);
+                        double dotTwips, DrawingSurface& surface);
 
 } // namespace brevmark

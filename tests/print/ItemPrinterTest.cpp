@@ -22,16 +22,22 @@ protected:
         ItemPrinter printer(model.items, tags, pictures, boxes);
         return printer.print(index, surface, PrintSettings{std::uint8_t(kind), r});
     }
-    // The x of every bar line of the symbol that starts at `left` (the module rule itself).
-    static QList<double> expectedLines(const QString& text, int ratio, int barWidth, double left,
-                                       double r) {
+    // The left and right edges of every bar of the symbol that starts at `left`: each run of bar
+    // modules from its first line to the end of its last, barWidth × r twips a module.
+    static QList<QPair<double, double>> expectedBars(const QString& text, int ratio, int barWidth,
+                                                     double left, double r) {
         const Code39Symbol symbol = Code39Symbol::assemble(text, ratio);
-        QList<double> xs;
-        for (int m = 0; m < symbol.moduleCount(); ++m)
-            for (int k = 0; k < barWidth; ++k)
-                if (symbol.isBar(m))
-                    xs.append(left + (m * barWidth + k) * r);
-        return xs;
+        QList<QPair<double, double>> bars;
+        const double module = barWidth * r;
+        for (int m = 0; m < symbol.moduleCount(); ++m) {
+            if (!symbol.isBar(m))
+                continue;
+            if (m > 0 && symbol.isBar(m - 1))
+                bars.last().second += module;
+            else
+                bars.append({left + m * module, left + (m + 1) * module});
+        }
+        return bars;
     }
 
     PageModel model;
@@ -45,11 +51,11 @@ protected:
 TEST_F(ItemPrinterTest, PagePrinterSnapsTheSymbolOriginToTheResolutionGrid) {
     model.items.put(1, pageItem(600, 1200, QStringLiteral("1")));
     ASSERT_TRUE(print(1, 0));
-    const QList<DrawCall> lines = surface.ofKind(DrawCall::Line);
-    ASSERT_FALSE(lines.isEmpty());
-    EXPECT_DOUBLE_EQ(lines.first().from.x(), 720);
-    EXPECT_NEAR(lines.first().from.y(), 1317.6, 1e-9);
-    EXPECT_NEAR(lines.first().to.y(), 1317.6 + 480, 1e-9);
+    const QList<QRectF> bars = surface.blackFills();
+    ASSERT_FALSE(bars.isEmpty());
+    EXPECT_DOUBLE_EQ(bars.first().left(), 720);
+    EXPECT_NEAR(bars.first().top(), 1317.6, 1e-9);
+    EXPECT_NEAR(bars.first().bottom(), 1317.6 + 480, 1e-9);
     EXPECT_EQ(surface.ofKind(DrawCall::FillRect).first().rect, QRectF(600, 1200, 3600, 900));
 }
 
@@ -57,26 +63,47 @@ TEST_F(ItemPrinterTest, LabelPrinterPutsTheItemAtThePageCorner) {
     model.items.put(1, pageItem(600, 1200, QStringLiteral("1")));
     model.items.at(1).border = 1;
     ASSERT_TRUE(print(1, 1));
-    EXPECT_NEAR(surface.lineXs().first(), 122.4, 1e-9);
-    EXPECT_NEAR(surface.ofKind(DrawCall::Line).first().from.y(), 122.4, 1e-9);
+    EXPECT_NEAR(surface.blackFills().first().left(), 122.4, 1e-9);
+    EXPECT_NEAR(surface.blackFills().first().top(), 122.4, 1e-9);
     EXPECT_EQ(surface.ofKind(DrawCall::FillRect).first().rect, QRectF(0, 0, 3600, 900));
     EXPECT_EQ(surface.ofKind(DrawCall::Rect).first().rect, QRectF(0, 0, 3600, 900));
 }
 
-TEST_F(ItemPrinterTest, BarWidthThreeDrawsEachModuleAsThreeLinesOneResolutionApart) {
+TEST_F(ItemPrinterTest, BarWidthThreePrintsEachModuleThreeResolutionStepsWideAndSolid) {
     BarcodeItem item = pageItem(0, 0, QStringLiteral("A"));
     item.symbol.barWidth = 3;
     model.items.put(1, item);
     ASSERT_TRUE(print(1, 1));
-    const QList<double> xs = surface.lineXs();
-    const QList<double> expected = expectedLines(QStringLiteral("A"), 0, 3, 122.4, 7.2);
-    ASSERT_EQ(xs.size(), expected.size());
-    for (int i = 0; i < xs.size(); ++i)
-        EXPECT_NEAR(xs[i], expected[i], 1e-9) << "line " << i;
+    const QList<QRectF> bars = surface.blackFills();
+    const QList<QPair<double, double>> expected =
+        expectedBars(QStringLiteral("A"), 0, 3, 122.4, 7.2);
+    ASSERT_EQ(bars.size(), expected.size());
+    for (int i = 0; i < bars.size(); ++i) {
+        EXPECT_NEAR(bars[i].left(), expected[i].first, 1e-9) << "bar " << i;
+        EXPECT_NEAR(bars[i].right(), expected[i].second, 1e-9) << "bar " << i;
+    }
     // Three cells of 16 modules × 3 lines × 7.2 twips: 345.6 each, 1036.8 in all; the stop
     // cell's last bar is its 15th module, before the separating space.
-    EXPECT_NEAR(xs.last(), 122.4 + 2 * 345.6 + (14 * 3 + 2) * 7.2, 1e-9);
-    EXPECT_LT(xs.last(), 122.4 + 1036.8);
+    EXPECT_NEAR(bars.last().right(), 122.4 + 2 * 345.6 + 15 * 3 * 7.2, 1e-9);
+    EXPECT_LT(bars.last().right(), 122.4 + 1036.8);
+    EXPECT_EQ(surface.count(DrawCall::Line), 0);
+}
+
+TEST_F(ItemPrinterTest, BarLinesAreAtLeastOnePrinterDotWide) {
+    // 3 twips a step on a 300-dpi printer (4.8 twips a dot): each bar ends one dot after its last
+    // line instead of leaving gaps between lines finer than the printer can make.
+    BarcodeItem item = pageItem(0, 0, QStringLiteral("A"));
+    item.symbol.barWidth = 1;
+    model.items.put(1, item);
+    surface.dpi = 300;
+    ASSERT_TRUE(print(1, 1, Fixed4::fromRaw(30000)));
+    const QList<QPair<double, double>> expected = expectedBars(QStringLiteral("A"), 0, 1, 120, 3);
+    const QList<QRectF> bars = surface.blackFills();
+    ASSERT_EQ(bars.size(), expected.size());
+    for (int i = 0; i < bars.size(); ++i) {
+        EXPECT_NEAR(bars[i].left(), expected[i].first, 1e-9) << "bar " << i;
+        EXPECT_NEAR(bars[i].right(), expected[i].second - 3 + 4.8, 1e-9) << "bar " << i;
+    }
 }
 
 TEST_F(ItemPrinterTest, SpreadCharactersSitAtTheirCellsLeftEdges) {
@@ -115,21 +142,26 @@ TEST_F(ItemPrinterTest, DrawsBackgroundBorderLabelsImagesCentredTextThenBars) {
 
     ASSERT_TRUE(print(4, 0));
     QList<DrawCall::Kind> head;
-    for (int i = 0; i < 6 && i < surface.calls.size(); ++i)
+    for (int i = 0; i < 7 && i < surface.calls.size(); ++i)
         head.append(surface.calls[i].kind);
-    EXPECT_EQ(head, (QList<DrawCall::Kind>{DrawCall::FillRect, DrawCall::Rect, DrawCall::Text,
-                                           DrawCall::Picture, DrawCall::Text, DrawCall::Line}));
+    EXPECT_EQ(head, (QList<DrawCall::Kind>{DrawCall::FillRect, DrawCall::Rect, DrawCall::Clip,
+                                           DrawCall::Text, DrawCall::Picture, DrawCall::Text,
+                                           DrawCall::FillRect}));
     EXPECT_EQ(surface.calls[0].color, QColor(0, 255, 0));
     EXPECT_EQ(surface.calls[1].color, QColor(Qt::black));
-    EXPECT_EQ(surface.calls[2].from, QPointF(1030, 2040));
-    EXPECT_EQ(surface.calls[2].color, QColor(0, 0, 255));
-    EXPECT_TRUE(surface.calls[2].font.bold);
+    // Everything after the border stays inside the item, as on screen.
+    EXPECT_EQ(surface.calls[2].rect, QRectF(1000, 2000, 3600, 900));
+    EXPECT_EQ(surface.calls[3].from, QPointF(1030, 2040));
+    EXPECT_EQ(surface.calls[3].color, QColor(0, 0, 255));
+    EXPECT_TRUE(surface.calls[3].font.bold);
     // Image corners rounded to whole twips, halves to even.
-    EXPECT_EQ(surface.calls[3].rect, QRectF(1010, 2012, 375, 375));
+    EXPECT_EQ(surface.calls[4].rect, QRectF(1010, 2012, 375, 375));
     // Centred: X + W / 2 − text width / 2 − 30 with W = 4 × 16 × 7.2 × 2 = 921.6.
     const double x = 1123.2; // snap(1120)
-    EXPECT_NEAR(surface.calls[4].from.x(), x + 921.6 / 2 - 200.0 / 2 - 30, 1e-9);
+    EXPECT_NEAR(surface.calls[5].from.x(), x + 921.6 / 2 - 200.0 / 2 - 30, 1e-9);
+    EXPECT_EQ(surface.calls[6].color, QColor(Qt::black));
     EXPECT_EQ(surface.count(DrawCall::Text), 2);
+    EXPECT_EQ(surface.calls.last().kind, DrawCall::ResetClip);
 }
 
 TEST_F(ItemPrinterTest, PictureThatCannotBeDrawnStopsTheItemWithAWarningNamingIt) {
@@ -143,7 +175,8 @@ TEST_F(ItemPrinterTest, PictureThatCannotBeDrawnStopsTheItemWithAWarningNamingIt
     EXPECT_EQ(boxes.shown[0].title, QStringLiteral("提示"));
     EXPECT_EQ(boxes.shown[0].text, QStringLiteral("列印格式 3 出現故障，無法完整列印"));
     EXPECT_EQ(boxes.shown[0].icon, MessageIcon::Warning);
-    EXPECT_EQ(surface.count(DrawCall::Line), 0);
+    EXPECT_TRUE(surface.blackFills().isEmpty()) << "no bars";
+    EXPECT_EQ(surface.calls.last().kind, DrawCall::ResetClip) << "the next item is not clipped";
 }
 
 TEST_F(ItemPrinterTest, MissingPictureFileFailsTheSameWay) {
@@ -160,7 +193,8 @@ TEST_F(ItemPrinterTest, EmptyTextPrintsOnlyTheItemAndZeroBarWidthBecomesTwo) {
     item.symbol.barWidth = 0;
     model.items.put(1, item);
     ASSERT_TRUE(print(1, 0));
-    EXPECT_EQ(surface.calls.size(), 1);
+    EXPECT_EQ(surface.count(DrawCall::FillRect), 1);
+    EXPECT_EQ(surface.count(DrawCall::Text), 0);
     EXPECT_EQ(model.items.at(1).symbol.barWidth, 2);
 }
 
@@ -170,6 +204,23 @@ TEST_F(ItemPrinterTest, ImageWithoutFileIsNotPrinted) {
     EXPECT_TRUE(print(1, 0));
     EXPECT_EQ(surface.count(DrawCall::Picture), 0);
     EXPECT_EQ(loader.loads, 0);
+}
+
+TEST_F(ItemPrinterTest, ImagePrintsThePictureItHoldsWithoutReadingItsFile) {
+    // The file was deleted (or replaced by something unreadable) after the picture was placed:
+    // the page still shows the picture, so the print does too.
+    model.items.put(2, pageItem(0, 0, QStringLiteral("X")));
+    ImageItem image;
+    image.file = QStringLiteral("gone.jpg");
+    QImage held(8, 8, QImage::Format_RGB32);
+    held.fill(Qt::blue);
+    image.picture = Picture::fromImage(held, QSizeF(120, 120));
+    tags.addImage(2, image);
+    EXPECT_TRUE(print(2, 0));
+    EXPECT_TRUE(boxes.shown.isEmpty());
+    EXPECT_EQ(surface.count(DrawCall::Picture), 1);
+    EXPECT_EQ(loader.loads, 0);
+    EXPECT_FALSE(surface.blackFills().isEmpty()) << "the bars print";
 }
 
 } // namespace

@@ -23,6 +23,8 @@ public:
     void newPage() override { t_.newPage(); }
     void endDocument() override { t_.endDocument(); }
     void abortDocument() override { t_.abortDocument(); }
+    void setClipRect(const QRectF& r) override { t_.setClipRect(r); }
+    void resetClip() override { t_.resetClip(); }
     void drawLine(QPointF a, QPointF b, const QColor& c, double w) override {
         t_.drawLine(a, b, c, w);
     }

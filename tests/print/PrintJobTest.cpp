@@ -76,7 +76,7 @@ TEST_F(PrintJobTest, PrintsEachPlacementAtItsOriginWithoutMovingTheItem) {
     const PrintJob job(items, settings);
     const int failed = job.print({{0, {300, 300}, false}, {0, {300, 1220}, true}}, surface);
     EXPECT_EQ(failed, 0);
-    const QList<DrawCall> fills = surface.ofKind(DrawCall::FillRect);
+    const QList<DrawCall> fills = surface.backgroundFills();
     ASSERT_EQ(fills.size(), 2);
     EXPECT_EQ(fills[0].rect.topLeft(), QPointF(300, 300));
     EXPECT_EQ(fills[1].rect.topLeft(), QPointF(300, 1220));
@@ -90,7 +90,7 @@ TEST_F(PrintJobTest, LabelPrinterPutsEveryCopyAtThePageCorner) {
     settings.printerKind = 1;
     ItemPrinter items(model.items, model.tags, pictures, boxes);
     PrintJob(items, settings).print({{0, {300, 1220}, false}}, surface);
-    EXPECT_EQ(surface.ofKind(DrawCall::FillRect).value(0).rect.topLeft(), QPointF(0, 0));
+    EXPECT_EQ(surface.backgroundFills().value(0).rect.topLeft(), QPointF(0, 0));
 }
 
 TEST_F(PrintJobTest, FailedItemsAreCountedAndTheRestStillPrint) {
@@ -105,7 +105,7 @@ TEST_F(PrintJobTest, FailedItemsAreCountedAndTheRestStillPrint) {
     const int failed =
         PrintJob(items, settings).print({{1, {0, 0}, false}, {0, {0, 0}, false}}, surface);
     EXPECT_EQ(failed, 1);
-    EXPECT_EQ(surface.ofKind(DrawCall::FillRect).size(), 2);
+    EXPECT_EQ(surface.backgroundFills().size(), 2);
     EXPECT_EQ(boxes.shown.size(), 1);
 }
 

@@ -210,7 +210,7 @@ TEST_F(Alignment, TheGuideIsNeverPrinted) {
                            test::recordingFactory(printer), messages, settings, host);
     commands.printPage();
     ASSERT_EQ(printer.count(test::DrawCall::EndDocument), 1);
-    EXPECT_EQ(printer.count(test::DrawCall::FillRect), 3) << "the three items' backgrounds";
+    EXPECT_EQ(printer.backgroundFills().size(), 3) << "the three items' backgrounds";
     EXPECT_EQ(printer.count(test::DrawCall::Picture), 0);
     for (const test::DrawCall& c : printer.calls)
         EXPECT_NE(c.color, GuidePicture::outline());

@@ -36,6 +36,12 @@ void RecordingSurface::drawText(QPointF topLeft, const QString& text, const Text
     calls.append(c);
 }
 
+void RecordingSurface::setClipRect(const QRectF& rect) {
+    DrawCall c{DrawCall::Clip};
+    c.rect = rect;
+    calls.append(c);
+}
+
 bool RecordingSurface::drawPicture(const brevmark::Picture& picture, const QRectF& target) {
     if (picture.isNull() || picture.naturalSize() == failingPictureSize)
         return false;
@@ -53,12 +59,28 @@ QList<DrawCall> RecordingSurface::ofKind(DrawCall::Kind kind) const {
     return result;
 }
 
+QList<DrawCall> RecordingSurface::backgroundFills() const {
+    QList<DrawCall> result;
+    for (const DrawCall& c : calls)
+        if (c.kind == DrawCall::FillRect && c.color != QColor(Qt::black))
+            result.append(c);
+    return result;
+}
+
 QList<double> RecordingSurface::lineXs() const {
     QList<double> xs;
     for (const DrawCall& c : calls)
         if (c.kind == DrawCall::Line)
             xs.append(c.from.x());
     return xs;
+}
+
+QList<QRectF> RecordingSurface::blackFills() const {
+    QList<QRectF> rects;
+    for (const DrawCall& c : calls)
+        if (c.kind == DrawCall::FillRect && c.color == QColor(Qt::black))
+            rects.append(c.rect);
+    return rects;
 }
 
 QList<QString> RecordingSurface::texts() const {

@@ -9,7 +9,19 @@ namespace brevmark::test {
 
 // One drawing call as a surface received it.
 struct DrawCall {
-    enum Kind { Clear, Line, FillRect, Rect, Text, Picture, NewPage, EndDocument, AbortDocument };
+    enum Kind {
+        Clear,
+        Line,
+        FillRect,
+        Rect,
+        Text,
+        Picture,
+        NewPage,
+        EndDocument,
+        AbortDocument,
+        Clip,
+        ResetClip
+    };
     Kind kind;
     QPointF from;
     QPointF to;
@@ -51,10 +63,16 @@ public:
     void newPage() override { calls.append(DrawCall{DrawCall::NewPage}); }
     void endDocument() override { calls.append(DrawCall{DrawCall::EndDocument}); }
     void abortDocument() override { calls.append(DrawCall{DrawCall::AbortDocument}); }
+    void setClipRect(const QRectF& rect) override;
+    void resetClip() override { calls.append(DrawCall{DrawCall::ResetClip}); }
 
     QList<DrawCall> ofKind(DrawCall::Kind kind) const;
     // x of every line, in drawing order.
     QList<double> lineXs() const;
+    // The black filled rectangles (printed bars), in drawing order.
+    QList<QRectF> blackFills() const;
+    // The other filled rectangles (item backgrounds), in drawing order.
+    QList<DrawCall> backgroundFills() const;
     QList<QString> texts() const;
     int count(DrawCall::Kind kind) const { return int(ofKind(kind).size()); }
 };

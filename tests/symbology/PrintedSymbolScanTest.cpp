@@ -19,14 +19,12 @@ using namespace brevmark;
 namespace {
 
 constexpr double printerDpi = 600;
-// One printer dot at 600 dpi: lines of a bar just touch, as a calibrated print resolution makes
-// them.
-const Fixed4 dotPitch = Fixed4::fromRaw(24000);
 constexpr int quietZoneDots = 150;
 constexpr double barHeightTwips = 720;
 
-// Renders one item's printed symbol (bars and spread text) with a quiet zone on all sides.
-QImage renderPrinted(const QString& text, int widthRatio, int barWidth) {
+// Renders one item's printed symbol (bars and spread text) with a quiet zone on all sides, on a
+// 600-dpi page.
+QImage renderPrinted(const QString& text, int widthRatio, int barWidth, Fixed4 resolution) {
     BarcodeAppearance item;
     item.text = text;
     item.widthRatio = std::uint8_t(widthRatio);
@@ -38,7 +36,7 @@ QImage renderPrinted(const QString& text, int widthRatio, int barWidth) {
     item.symbolLeft = float(quiet);
     item.symbolTop = float(quiet);
 
-    const PrintedSymbol geometry(Code39Symbol::assemble(text, widthRatio), barWidth, dotPitch);
+    const PrintedSymbol geometry(Code39Symbol::assemble(text, widthRatio), barWidth, resolution);
     const double widthDots = twips::toDots(geometry.width().toDouble(), printerDpi);
     const int imageWidth = int(widthDots) + 2 * quietZoneDots;
     const int imageHeight = int(twips::toDots(barHeightTwips, printerDpi)) + 3 * quietZoneDots;
@@ -49,7 +47,7 @@ QImage renderPrinted(const QString& text, int widthRatio, int barWidth) {
     image.setDotsPerMeterY(dotsPerMeter);
     QPainter painter(&image);
     PainterSurface surface(&painter, printerDpi);
-    printBarcodeSymbol(item, QPointF(0, 0), dotPitch, surface);
+    printBarcodeSymbol(item, QPointF(0, 0), resolution, twips::fromDots(1, printerDpi), surface);
     painter.end();
     return image;
 }
@@ -110,6 +108,7 @@ const QStringList scanTexts = {
 struct ScanCase {
     int widthRatio;
     int barWidth;
+    double resolution;
 };
 
 class PrintedSymbolScan : public testing::TestWithParam<ScanCase> {};
@@ -127,19 +126,28 @@ TEST_P(PrintedSymbolScan, EverySymbolDecodesToItsOwnText) {
     for (int i = 0; i < scanTexts.size(); ++i) {
         const QString file = dir.filePath(
             QStringLiteral("ratio%1_bar%2_%3.png").arg(c.widthRatio).arg(c.barWidth).arg(i));
-        ASSERT_TRUE(renderPrinted(scanTexts[i], c.widthRatio, c.barWidth).save(file));
+        ASSERT_TRUE(
+            renderPrinted(scanTexts[i], c.widthRatio, c.barWidth, Fixed4::fromDouble(c.resolution))
+                .save(file));
         files << file;
         expected << scannedForm(scanTexts[i]);
     }
     EXPECT_EQ(decode(files), expected);
 }
 
+// At 2.4 twips (the 600-dpi dot) the lines of a bar just touch; at the default 7.2 and at 6.8 each
+// line covers several dots and the lines still join into solid bars.
 INSTANTIATE_TEST_SUITE_P(EveryWidthRatio, PrintedSymbolScan,
-                         testing::Values(ScanCase{0, 3}, ScanCase{1, 3}, ScanCase{2, 3},
-                                         ScanCase{3, 3}, ScanCase{0, 2}, ScanCase{3, 4}),
+                         testing::Values(ScanCase{0, 3, 2.4}, ScanCase{1, 3, 2.4},
+                                         ScanCase{2, 3, 2.4}, ScanCase{3, 3, 2.4},
+                                         ScanCase{0, 2, 2.4}, ScanCase{3, 4, 2.4},
+                                         ScanCase{0, 2, 7.2}, ScanCase{1, 1, 7.2},
+                                         ScanCase{2, 2, 7.2}, ScanCase{3, 1, 7.2},
+                                         ScanCase{0, 1, 6.8}, ScanCase{3, 2, 6.8}),
                          [](const testing::TestParamInfo<ScanCase>& info) {
                              return "ratio" + std::to_string(info.param.widthRatio) + "_barWidth" +
-                                    std::to_string(info.param.barWidth);
+                                    std::to_string(info.param.barWidth) + "_resolution" +
+                                    std::to_string(int(info.param.resolution * 10));
                          });
 
 } // namespace

@@ -24,39 +24,86 @@ TEST(PrintedSymbolGrid, SnapsToTheNearestResolutionStepHalvesToEven) {
     EXPECT_EQ(PrintedSymbol::snapToGrid(12.5, Fixed4()), Fixed4::fromRaw(125000));
 }
 
-TEST(PrintedSymbolGeometry, EachModuleIsBarWidthLinesOneResolutionApart) {
-    const PrintedSymbol symbol(Code39Symbol::assemble(QStringLiteral("A"), 0), 3, r72);
+// The bar runs of a symbol as module ranges [first, last], left to right.
+QList<QPair<int, int>> barRuns(const Code39Symbol& modules) {
+    QList<QPair<int, int>> runs;
+    for (int m = 0; m < modules.moduleCount(); ++m) {
+        if (!modules.isBar(m))
+            continue;
+        if (!runs.isEmpty() && runs.last().second == m - 1)
+            runs.last().second = m;
+        else
+            runs.append({m, m});
+    }
+    return runs;
+}
+
+TEST(PrintedSymbolGeometry, EachBarIsOneSolidRectangleOfItsModules) {
+    const PrintedSymbol symbol(Code39Symbol::assemble(QStringLiteral("A"), 0), 3, r72, 4.8);
     EXPECT_EQ(symbol.cellWidth(), Fixed4::fromRaw(3456000));
     EXPECT_EQ(symbol.width(), Fixed4::fromRaw(10368000));
 
     RecordingSurface surface;
     symbol.drawBars(surface, Fixed4::fromRaw(7200000), Fixed4::fromRaw(1000000),
                     Fixed4::fromRaw(5000000));
-    QList<double> expected;
-    const Code39Symbol& modules = symbol.symbol();
-    for (int m = 0; m < modules.moduleCount(); ++m)
-        for (int k = 0; k < 3; ++k)
-            if (modules.isBar(m))
-                expected.append(Fixed4::fromRaw(7200000 + 72000 * (3 * m + k)).toDouble());
-    EXPECT_EQ(surface.lineXs(), expected);
-    for (const DrawCall& line : surface.ofKind(DrawCall::Line)) {
-        EXPECT_EQ(line.from.y(), 100);
-        EXPECT_EQ(line.to.y(), 600);
-        EXPECT_EQ(line.width, 0) << "one device dot";
-        EXPECT_EQ(line.color, QColor(Qt::black));
+    EXPECT_TRUE(surface.ofKind(DrawCall::Line).isEmpty()) << "no comb of one-dot lines";
+    const QList<QPair<int, int>> runs = barRuns(symbol.symbol());
+    const QList<QRectF> bars = surface.blackFills();
+    ASSERT_EQ(bars.size(), runs.size());
+    for (int i = 0; i < runs.size(); ++i) {
+        // From the run's first line to the end of its last one: exactly its modules, 3 × 7.2
+        // twips each, wide bars three times that.
+        EXPECT_NEAR(bars[i].left(), 720 + runs[i].first * 21.6, 1e-9) << "bar " << i;
+        EXPECT_NEAR(bars[i].right(), 720 + (runs[i].second + 1) * 21.6, 1e-9) << "bar " << i;
+        EXPECT_EQ(bars[i].top(), 100);
+        EXPECT_EQ(bars[i].bottom(), 600);
     }
 }
+
+// How wide each module prints for a resolution against the printer's dot: the lines join into
+// b × r whenever the dot is no wider than r; a finer resolution swells each bar by what is left of
+// its last dot.
+struct ModuleCase {
+    double resolution;
+    double dot;
+    int barWidth;
+    double narrowBar;
+};
+
+class PrintedModuleWidth : public testing::TestWithParam<ModuleCase> {};
+
+TEST_P(PrintedModuleWidth, NarrowBarsAreBarWidthResolutionStepsWide) {
+    const ModuleCase c = GetParam();
+    const PrintedSymbol symbol(Code39Symbol::assemble(QStringLiteral("0"), 0), c.barWidth,
+                               Fixed4::fromDouble(c.resolution), c.dot);
+    EXPECT_DOUBLE_EQ(symbol.lineWidth(), std::max(c.resolution, c.dot));
+    RecordingSurface surface;
+    symbol.drawBars(surface, Fixed4(), Fixed4(), Fixed4::fromRaw(1000000));
+    // The start character begins with a narrow bar.
+    ASSERT_FALSE(surface.blackFills().isEmpty());
+    EXPECT_NEAR(surface.blackFills().first().width(), c.narrowBar, 1e-9);
+    EXPECT_EQ(surface.blackFills().first().left(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(ResolutionsAndDots, PrintedModuleWidth,
+                         testing::Values(ModuleCase{7.2, 4.8, 1, 7.2},
+                                         ModuleCase{7.2, 4.8, 2, 14.4},
+                                         ModuleCase{7.2, 4.8, 6, 43.2},
+                                         ModuleCase{4.8, 4.8, 3, 14.4},
+                                         ModuleCase{6.8, 4.8, 2, 13.6}, ModuleCase{15, 4.8, 1, 15},
+                                         ModuleCase{3, 4.8, 1, 4.8}, ModuleCase{3, 4.8, 2, 3 + 4.8},
+                                         ModuleCase{7.2, 0, 2, 14.4}));
 
 TEST(PrintedSymbolGeometry, LongSymbolsStayOnTheGrid) {
     QString text(300, QLatin1Char('W'));
     const Fixed4 r = Fixed4::fromRaw(68000); // 6.8
-    const PrintedSymbol symbol(Code39Symbol::assemble(text, 0), 6, r);
+    const PrintedSymbol symbol(Code39Symbol::assemble(text, 0), 6, r, 4.8);
     RecordingSurface surface;
     symbol.drawBars(surface, Fixed4(), Fixed4(), Fixed4::fromRaw(10000));
-    // The last bar line: the stop cell's last bar module, its last line.
+    // The last bar: the stop cell's last bar module, ending with its sixth line.
     const int lastBarModule = symbol.symbol().moduleCount() - 2;
-    EXPECT_EQ(surface.lineXs().last(),
-              Fixed4::fromRaw(68000LL * (lastBarModule * 6 + 5)).toDouble());
+    EXPECT_EQ(surface.blackFills().last().right(),
+              Fixed4::fromRaw(68000LL * (lastBarModule * 6 + 5)).toDouble() + 6.8);
     EXPECT_EQ(symbol.width(), Fixed4::fromRaw(68000LL * 302 * 16 * 6));
 }
 
@@ -76,22 +123,22 @@ BarcodeAppearance printedItem(const QString& text) {
 TEST(PrintBarcodeSymbol, StartsAtTheSnappedSymbolOrigin) {
     BarcodeAppearance a = printedItem(QStringLiteral("AB"));
     RecordingSurface page;
-    printBarcodeSymbol(a, QPointF(600, 1200), r72, page);
-    const QList<DrawCall> lines = page.ofKind(DrawCall::Line);
-    ASSERT_FALSE(lines.isEmpty());
-    EXPECT_DOUBLE_EQ(lines.first().from.x(), 720);
-    EXPECT_DOUBLE_EQ(lines.first().from.y(), 1317.6);
-    EXPECT_DOUBLE_EQ(lines.first().to.y(), 1817.6);
+    printBarcodeSymbol(a, QPointF(600, 1200), r72, 4.8, page);
+    const QList<QRectF> bars = page.blackFills();
+    ASSERT_FALSE(bars.isEmpty());
+    EXPECT_DOUBLE_EQ(bars.first().left(), 720);
+    EXPECT_DOUBLE_EQ(bars.first().top(), 1317.6);
+    EXPECT_DOUBLE_EQ(bars.first().bottom(), 1817.6);
 
     RecordingSurface label;
-    printBarcodeSymbol(a, QPointF(0, 0), r72, label);
-    EXPECT_DOUBLE_EQ(label.lineXs().first(), 122.4);
+    printBarcodeSymbol(a, QPointF(0, 0), r72, 4.8, label);
+    EXPECT_DOUBLE_EQ(label.blackFills().first().left(), 122.4);
 }
 
 TEST(PrintBarcodeSymbol, SpreadTextSitsAtEachCellsLeftEdgeBeforeItsBars) {
     BarcodeAppearance a = printedItem(QStringLiteral("AB"));
     RecordingSurface page;
-    printBarcodeSymbol(a, QPointF(0, 0), r72, page);
+    printBarcodeSymbol(a, QPointF(0, 0), r72, 4.8, page);
     const QList<DrawCall> texts = page.ofKind(DrawCall::Text);
     ASSERT_EQ(texts.size(), 2);
     // Cells are 16 × 2 × 7.2 = 230.4 twips; the first character under cell 1.
@@ -100,13 +147,13 @@ TEST(PrintBarcodeSymbol, SpreadTextSitsAtEachCellsLeftEdgeBeforeItsBars) {
     EXPECT_DOUBLE_EQ(texts[0].from.y(), 122.4 + 500 + 45);
     EXPECT_EQ(texts[0].font.family, QStringLiteral("新細明體"));
     // Character 1 comes after the start cell's bars and before its own cell's bars.
-    int linesBefore = 0;
+    int barsBefore = 0;
     for (const DrawCall& c : page.calls) {
         if (c.kind == DrawCall::Text)
             break;
-        ++linesBefore;
+        ++barsBefore;
     }
-    EXPECT_EQ(linesBefore, 9 * 2) << "start cell: 9 bar modules, 2 lines each";
+    EXPECT_EQ(barsBefore, 5) << "start cell: its 5 bars";
 }
 
 TEST(PrintBarcodeSymbol, CentredTextIsThirtyTwipsLeftOfTheMiddle) {
@@ -114,7 +161,7 @@ TEST(PrintBarcodeSymbol, CentredTextIsThirtyTwipsLeftOfTheMiddle) {
     a.textAlignment = 1;
     RecordingSurface page;
     page.widthPerCharacter = 100;
-    printBarcodeSymbol(a, QPointF(0, 0), r72, page);
+    printBarcodeSymbol(a, QPointF(0, 0), r72, 4.8, page);
     const QList<DrawCall> texts = page.ofKind(DrawCall::Text);
     ASSERT_EQ(texts.size(), 1);
     EXPECT_EQ(texts[0].text, QStringLiteral("AB"));
@@ -127,17 +174,17 @@ TEST(PrintBarcodeSymbol, BarWidthZeroPrintsAsTwoAndEmptyTextPrintsNothing) {
     a.barWidth = 0;
     a.showText = 0;
     RecordingSurface zero;
-    printBarcodeSymbol(a, QPointF(0, 0), r72, zero);
+    printBarcodeSymbol(a, QPointF(0, 0), r72, 4.8, zero);
     EXPECT_EQ(a.barWidth, 2);
     BarcodeAppearance b = printedItem(QStringLiteral("AB"));
     b.showText = 0;
     RecordingSurface two;
-    printBarcodeSymbol(b, QPointF(0, 0), r72, two);
-    EXPECT_EQ(zero.lineXs(), two.lineXs());
+    printBarcodeSymbol(b, QPointF(0, 0), r72, 4.8, two);
+    EXPECT_EQ(zero.blackFills(), two.blackFills());
 
     BarcodeAppearance empty = printedItem(QString());
     RecordingSurface nothing;
-    printBarcodeSymbol(empty, QPointF(0, 0), r72, nothing);
+    printBarcodeSymbol(empty, QPointF(0, 0), r72, 4.8, nothing);
     EXPECT_TRUE(nothing.calls.isEmpty());
 }
 

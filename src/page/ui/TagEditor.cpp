@@ -96,13 +96,16 @@ void TagEditor::syncLabel(int item, int number) {
 }
 
 void TagEditor::syncImage(int item, int number) {
-    const ImageItem* image = model_.tags.image(item, number);
+    ImageItem* image = model_.tags.image(item, number);
     if (!image)
         return;
+    // An image keeps the picture it was given; only one filled from a record reads its file.
+    if (image->picture.isNull())
+        image->picture = pictureOf(image->file);
     if (!widget(TagKind::Image, item, number))
         createWidget(TagKind::Image, item, number);
     if (ImageItemWidget* w = imageWidget(item, number))
-        w->showImage(*image, pictureOf(image->file));
+        w->showImage(*image, image->picture);
     followWithDeleteTagButton(TagKind::Image, item, number);
 }
 
@@ -139,6 +142,11 @@ Picture TagEditor::pictureOf(const QString& fileName) {
 }
 
 bool TagEditor::pictureUsable(const QString& fileName) {
+    // A file gone from the folder leaves the new image empty, even if it was shown before.
+    if (!folder_ || !folder_->hasFile(fileName)) {
+        pictures_.remove(fileName);
+        return false;
+    }
     return !pictureOf(fileName).isNull();
 }
 
@@ -380,6 +388,9 @@ void TagEditor::openPicturePanel() {
 void TagEditor::setPictureFolder(PictureFolder& folder) {
     folder_ = &folder;
     pictures_.clear();
+    // A deleted file is no picture for the images made after it (format memory, layouts); those
+    // already on the page keep theirs.
+    folder.setDeletedHandler([this](const QString& name) { pictures_.remove(name); });
     if (!picturePanel_) {
         picturePanel_ = new PicturePanel(folder, panelParent_);
         picturePanel_->setHintSink([this](const QString& text) { host_.setHint(text); });
@@ -403,6 +414,7 @@ void TagEditor::takePicture(const PictureFolder::TakenPicture& taken) {
     const QRectF placed = TagPlacement::fitPicture(
         QPointF(image->left, image->top), taken.sizeTwips, QSizeF(owner.width, owner.height));
     image->file = taken.fileName;
+    image->picture = taken.picture;
     image->left = float(placed.left());
     image->top = float(placed.top());
     image->width = float(placed.width());

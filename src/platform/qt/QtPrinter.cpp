@@ -56,11 +56,17 @@ QtPrinter::~QtPrinter() {
         painter_->end();
 }
 
-bool QtPrinter::isAvailable() const { return available_; }
+bool QtPrinter::isAvailable() const {
+    return available_;
+}
 
-QString QtPrinter::name() const { return printer_->printerName(); }
+QString QtPrinter::name() const {
+    return printer_->printerName();
+}
 
-double QtPrinter::dotsPerInch() const { return printer_->resolution(); }
+double QtPrinter::dotsPerInch() const {
+    return printer_->resolution();
+}
 
 PainterSurface& QtPrinter::surface() {
     if (!painter_) {
@@ -94,17 +100,25 @@ void QtPrinter::abortDocument() {
     surface_.reset();
 }
 
+void QtPrinter::setClipRect(const QRectF& rect) {
+    surface().setClipRect(rect);
+}
+
+void QtPrinter::resetClip() {
+    if (surface_)
+        surface_->resetClip();
+}
+
 void QtPrinter::drawLine(QPointF from, QPointF to, const QColor& color, double widthTwips) {
     // The thinnest line is one printer dot: an upright or level one is filled as a rectangle one
     // dot wide from its coordinate, so that it covers exactly the dot there instead of straddling
     // two dots (a stroke is centred on its coordinate).
     if (widthTwips <= 0 && (from.x() == to.x() || from.y() == to.y())) {
         const double dot = twips::fromDots(1, printer_->resolution());
-        const QRectF rect = from.x() == to.x()
-                                ? QRectF(QPointF(from.x(), qMin(from.y(), to.y())),
-                                         QSizeF(dot, qAbs(to.y() - from.y())))
-                                : QRectF(QPointF(qMin(from.x(), to.x()), from.y()),
-                                         QSizeF(qAbs(to.x() - from.x()), dot));
+        const QRectF rect = from.x() == to.x() ? QRectF(QPointF(from.x(), qMin(from.y(), to.y())),
+                                                        QSizeF(dot, qAbs(to.y() - from.y())))
+                                               : QRectF(QPointF(qMin(from.x(), to.x()), from.y()),
+                                                        QSizeF(qAbs(to.x() - from.x()), dot));
         surface().fillRect(rect, color);
         return;
     }
@@ -123,7 +137,9 @@ void QtPrinter::drawText(QPointF topLeft, const QString& text, const TextFont& f
 double QtPrinter::textWidth(const QString& text, const TextFont& font) const {
     return measureTextWidth(text, font);
 }
-double QtPrinter::textHeight(const TextFont& font) const { return measureTextHeight(font); }
+double QtPrinter::textHeight(const TextFont& font) const {
+    return measureTextHeight(font);
+}
 bool QtPrinter::drawPicture(const Picture& picture, const QRectF& target) {
     return surface().drawPicture(picture, target);
 }

@@ -30,6 +30,8 @@ public:
     void newPage() override;
     void endDocument() override;
     void abortDocument() override;
+    void setClipRect(const QRectF& rect) override;
+    void resetClip() override;
 
     void drawLine(QPointF from, QPointF to, const QColor& color, double widthTwips = 0) override;
     void fillRect(const QRectF& rect, const QColor& color) override;

@@ -21,6 +21,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
@@ -284,6 +285,45 @@ TEST_F(TagEditorGuiTest, PicturePanelGivesTheChosenPictureToTheImage) {
     // reopening selects the image's file
     QTest::mouseDClick(imageWidget(1, 1), Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(list->currentRow(), 0);
+}
+
+TEST_F(TagEditorGuiTest, DeletedPictureStaysOnThePageButNotInNewCopies) {
+    addItemAt(6000, 360);
+    menuEntry(1, QPoint(100, 20), 1);
+    QTest::mouseDClick(imageWidget(1, 1), Qt::LeftButton, {}, QPoint(5, 5));
+    auto* panel = control<PicturePanel>("圖片讀取窗");
+    QListWidget* list = panel->list();
+    const QPoint entry = list->visualItemRect(list->item(0)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, entry);
+    QTest::mouseClick(panel->takeButton(), Qt::LeftButton);
+    ASSERT_FALSE(tags().image(1, 1)->picture.isNull());
+    editor->model().items.at(1).symbol.text = QStringLiteral("A1");
+    menuEntry(1, QPoint(40, 20), 2); // copy the format, picture record included
+
+    // Delete the file through the panel (the question is answered Yes).
+    QTest::mouseDClick(imageWidget(1, 1), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, entry);
+    QTest::mouseClick(panel->deleteButton(), Qt::LeftButton);
+    ASSERT_FALSE(QFileInfo::exists(data.location().pictureFile("logo.bmp")));
+
+    // The placed image keeps its picture, also when it is resized afterwards.
+    ImageItemWidget* placed = imageWidget(1, 1);
+    QTest::mousePress(placed, Qt::LeftButton, {}, QPoint(58, 5)); // right band
+    moveTo(placed, QPointF(66, 5), Qt::LeftButton);
+    QTest::mouseRelease(placed, Qt::LeftButton, {}, QPoint(66, 5));
+    EXPECT_GT(tags().image(1, 1)->width, 900);
+    EXPECT_FALSE(tags().image(1, 1)->picture.isNull());
+    EXPECT_FALSE(imageWidget(1, 1)->showsPlaceholder());
+
+    // A copy made now finds no file: its image is empty, as for any missing picture.
+    QTest::mousePress(page(), Qt::RightButton, {}, px(360, 660));
+    QTest::mouseRelease(page(), Qt::RightButton, {}, px(360, 660));
+    QTest::mouseClick(control<SkinButton>("增加條碼鈕", 1), Qt::LeftButton);
+    ASSERT_TRUE(editor->model().items.exists(2));
+    ASSERT_NE(tags().image(2, 1), nullptr);
+    EXPECT_EQ(tags().image(2, 1)->file, QString());
+    EXPECT_TRUE(tags().image(2, 1)->picture.isNull());
+    EXPECT_TRUE(imageWidget(2, 1)->showsPlaceholder());
 }
 
 TEST_F(TagEditorGuiTest, DraggingTheRightBandResizesAnImage) {

@@ -1,173 +1,349 @@
-// Prints through the system's default printer for real: a cups-pdf queue is made the default,
-// the PDF it writes is rasterised at 600 dpi and every symbol is decoded with zbarimg. Skips when
-// the machine cannot host the queue (not root, no CUPS, no cups-pdf, no poppler or zbar).
+// Prints through real CUPS: a scheduler of the test's own whose default printer is a cups-pdf
+// queue writing into a temporary folder. The PDF is rasterised at 600 dpi, every symbol is read by
+// zbarimg and by ZXing, and the bars, texts and pictures are measured on the raster. The machine's
+// own printing stays as it is. Skips when a package is missing (scripts/install-deps.sh has them
+// all).
 
 #include "PrintDoubles.h"
-#include "support/CupsPdfQueue.h"
 
 #include "platform/qt/QtPrinter.h"
 #include "print/PrintCommands.h"
 #include "print/PrintSettings.h"
+#include "support/PrintedPageReader.h"
+#include "support/PrivateCupsScheduler.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "symbology/PrintedSymbol.h"
 
-#include <QDateTime>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QImage>
-#include <QImageReader>
+#include <QCryptographicHash>
+#include <QDirIterator>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QThread>
 #include <gtest/gtest.h>
-#include <iostream>
-#include <unistd.h>
 
 namespace brevmark::test {
 namespace {
 
-using namespace cups;
+using printed::toPixels;
 
-class CupsPdfEndToEnd : public ::testing::Test {
+class PrintedThroughCups : public ::testing::Test {
 protected:
     void SetUp() override {
-        QString why;
-        if (!prepareQueue(&why))
-            GTEST_SKIP() << "skipped: " << why.toStdString();
-        clearOutput();
+        QString missing = PrivateCupsScheduler::missingParts();
+        if (missing.isEmpty())
+            missing = printed::missingTools();
+        if (!missing.isEmpty())
+            GTEST_SKIP() << "skipped: " << missing.toStdString();
         ASSERT_TRUE(work.isValid());
+        QString why;
+        ASSERT_TRUE(cups.start(&why)) << why.toStdString();
     }
-    void TearDown() override { clearOutput(); }
+    void TearDown() override { cups.stop(); }
 
-    PrintCommands commands(std::uint8_t kind, Fixed4 r) {
-        settings = PrintSettings{kind, r};
+    PrintCommands commands() {
         return PrintCommands(
             model, loader, DataLocation(work.path()),
             [] { return std::make_unique<QtPrinter>(); }, boxes, settings, host);
     }
+    // Prints the page and gives back its one page at 600 dpi (empty when that failed).
+    QImage printPageAndRead() {
+        PrintCommands printing = commands();
+        printing.printPage();
+        EXPECT_EQ(printing.failedItems(), 0);
+        const QString pdf = cups.waitForPdf();
+        EXPECT_FALSE(pdf.isEmpty()) << "no PDF from the queue; its log:\n"
+                                    << cups.errorLog().toStdString();
+        if (pdf.isEmpty())
+            return {};
+        const QList<QImage> pages = printed::rasterise(pdf, work.path());
+        EXPECT_EQ(pages.size(), 1);
+        return pages.value(0);
+    }
+    void expectBothRead(const QImage& page, const BarcodeItem& item, const QString& what) {
+        const printed::Readings read = printed::readRegion(page, item.rect(), work.path());
+        const QStringList expected{item.symbol.text.toUpper()};
+        EXPECT_EQ(read.zbar, expected) << "zbarimg, " << what.toStdString();
+        EXPECT_EQ(read.zxing, expected) << "ZXing, " << what.toStdString();
+    }
+    BarcodeItem& put(int index, BarcodeItem item) {
+        model.items.put(index, item);
+        return model.items.at(index);
+    }
 
+    PrivateCupsScheduler cups;
+    QTemporaryDir work;
     PageModel model;
-    PrintSettings settings;
+    TagTable& tags = model.tags;
     FakePictureLoader loader;
     ScriptedMessageBoxes boxes;
     FakePrintHost host;
-    QTemporaryDir work;
+    PrintSettings settings;
+    std::uint8_t& kind = settings.printerKind;
+    Fixed4& resolution = settings.resolution;
 };
 
-TEST_F(CupsPdfEndToEnd, PageOfItemsDecodesWithBarsOnTheResolutionGrid) {
+// Names, sizes and contents of the files under a folder (what can be read).
+QStringList snapshot(const QString& folder) {
+    QStringList entries;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QFileInfo info(path);
+        QString entry = path + QLatin1Char(' ') + QString::number(info.size()) + QLatin1Char(' ') +
+                        info.lastModified().toString(Qt::ISODateWithMs);
+        QFile f(path);
+        if (info.isFile() && f.open(QIODevice::ReadOnly))
+            entry += QLatin1Char(' ') +
+                     QString::fromLatin1(
+                         QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha1).toHex());
+        entries << entry;
+    }
+    entries.sort();
+    return entries;
+}
+
+// What the machine's own scheduler calls its default printer (or says when it has none or does
+// not run), asked without the test's CUPS environment.
+QString machineDefaultPrinter() {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const QString& name : {QStringLiteral("CUPS_SERVER"), QStringLiteral("CUPS_SERVERROOT"),
+                                QStringLiteral("LPDEST"), QStringLiteral("PRINTER")})
+        env.remove(name);
+    QProcess lpstat;
+    lpstat.setProcessEnvironment(env);
+    lpstat.setProcessChannelMode(QProcess::MergedChannels);
+    lpstat.start(QStringLiteral("lpstat"), {QStringLiteral("-d")});
+    lpstat.waitForFinished(20000);
+    return QString::fromUtf8(lpstat.readAll()).trimmed();
+}
+
+TEST_F(PrintedThroughCups, PrintsOnItsOwnQueueAndLeavesTheMachinesPrintingAlone) {
+    cups.stop();
+    const QStringList etcBefore = snapshot(QStringLiteral("/etc/cups"));
+    const QString defaultBefore = machineDefaultPrinter();
+    QString why;
+    ASSERT_TRUE(cups.start(&why)) << why.toStdString();
+
     QtPrinter probe;
     ASSERT_TRUE(probe.isAvailable());
-    ASSERT_EQ(probe.name(), queueName());
-    // One printer dot per resolution step makes the lines of a bar touch.
-    const double dpi = probe.dotsPerInch();
-    std::cout << "printer " << probe.name().toStdString() << " at " << dpi << " dpi\n";
-    Fixed4 r = Fixed4::fromDouble(1440.0 / dpi);
-    std::uint8_t kind = 0;
+    EXPECT_EQ(probe.name(), PrivateCupsScheduler::queueName());
+    // The cups-pdf PPD offers 150 to 2400 dpi; the program takes 300, its 4.8-twip dot.
+    EXPECT_EQ(probe.dotsPerInch(), 300);
+    EXPECT_EQ(machineDefaultPrinter(), defaultBefore);
 
-    struct Label {
-        const char* text;
-        int barWidth;
+    put(1, pageItem(600, 600, QStringLiteral("CUPS-1")));
+    const QImage page = printPageAndRead();
+    ASSERT_FALSE(page.isNull());
+    expectBothRead(page, model.items.at(1), QStringLiteral("CUPS-1"));
+
+    cups.stop();
+    EXPECT_EQ(snapshot(QStringLiteral("/etc/cups")), etcBefore);
+    EXPECT_EQ(machineDefaultPrinter(), defaultBefore);
+    EXPECT_FALSE(qEnvironmentVariableIsSet("CUPS_SERVER") &&
+                 qEnvironmentVariable("CUPS_SERVER") == cups.socketPath())
+        << "the process no longer points at the stopped scheduler";
+}
+
+// Every width ratio at bar widths 1 to 6 on one page, at one print resolution: each symbol reads
+// with both decoders, and each bar is one solid run of dark columns exactly its modules wide.
+class PrintResolutionSweep : public PrintedThroughCups,
+                             public ::testing::WithParamInterface<double> {};
+
+TEST_P(PrintResolutionSweep, EverySymbolReadsAndEveryBarIsSolid) {
+    resolution = Fixed4::fromDouble(GetParam());
+    struct Placed {
+        int index;
         int ratio;
+        int barWidth;
     };
-    const Label labels[] = {{"BREVMARK-1", 2, 0},
-                          {"A1B2C3", 3, 1},
-                          {"LABEL 42", 2, 2},
-                          {"X/Y+Z.", 4, 3},
-                          {"999", 3, 0}};
-    int index = 1;
-    for (const Label& s : labels) {
-        BarcodeItem item =
-            pageItem(600 + 45.3 * index, 600 + 1800.0 * (index - 1), QString::fromLatin1(s.text));
-        item.width = 9000;
-        item.height = 1500;
-        item.symbol.barWidth = std::uint8_t(s.barWidth);
-        item.symbol.widthRatio = std::uint8_t(s.ratio);
-        item.symbol.barHeight = QStringLiteral("900");
-        model.items.put(index, item);
-        index = index == 10 ? 12 : index + 1;
+    QList<Placed> placed;
+    const QList<int>& indexes = ItemTable::pageIndexes();
+    int n = 0;
+    for (int ratio = 0; ratio < 4; ++ratio) {
+        for (int barWidth = 1; barWidth <= 6; ++barWidth, ++n) {
+            const int index = indexes[n];
+            BarcodeItem item = pageItem(300 + (n % 2) * 5760, 300 + (n / 2) * 1320,
+                                        QStringLiteral("R%1B%2").arg(ratio).arg(barWidth));
+            item.width = 5700;
+            item.height = 1260;
+            item.symbol.widthRatio = std::uint8_t(ratio);
+            item.symbol.barWidth = std::uint8_t(barWidth);
+            item.symbol.symbolLeft = 600;
+            item.symbol.symbolTop = 150;
+            item.symbol.barHeight = QStringLiteral("720");
+            put(index, item);
+            placed.append({index, ratio, barWidth});
+        }
     }
-    PrintCommands printing = commands(kind, r);
-    printing.printPage();
-    EXPECT_EQ(printing.failedItems(), 0);
-    EXPECT_TRUE(boxes.shown.isEmpty());
+    const QImage page = printPageAndRead();
+    ASSERT_FALSE(page.isNull());
 
-    const QString pdf = waitForPdf();
-    ASSERT_FALSE(pdf.isEmpty()) << "the queue wrote no PDF into " << outputFolder().toStdString();
-    const QList<QImage> pages = rasterise(pdf, work);
-    ASSERT_EQ(pages.size(), 1);
-    index = 1;
-    for (const Label& s : labels) {
-        const BarcodeItem& item = model.items.at(index);
-        EXPECT_EQ(decodeRegion(pages[0], item.rect(), work),
-                  QStringList{QString::fromLatin1(s.text)})
-            << "item " << index << " bar width " << s.barWidth << " ratio " << s.ratio;
-        index = index == 10 ? 12 : index + 1;
-    }
-    // The whole page holds nothing else.
-    EXPECT_EQ(
-        decode(work.filePath(QDir(work.path()).entryList({QStringLiteral("page*.pgm")}).value(0)))
-            .size(),
-        int(std::size(labels)));
+    const double pixelsPerTwip = printed::rasterDpi / 1440.0;
+    for (const Placed& p : placed) {
+        const BarcodeItem& item = model.items.at(p.index);
+        const QString what = QStringLiteral("ratio %1, bar width %2, resolution %3")
+                                 .arg(p.ratio)
+                                 .arg(p.barWidth)
+                                 .arg(resolution.toText());
+        expectBothRead(page, item, what);
 
-    // Every bar's left edge lies on the grid of the resolution (in 600-dpi pixels), counted from
-    // the page's left edge, less half a line's width.
-    const double pxPerTwip = 600.0 / 1440.0;
-    const double step = r.toDouble() * pxPerTwip;
-    // A line covers the printer dot to the right of its coordinate.
-    const double halfLine = 0;
-    for (int i : {1, 2, 3, 4, 5}) {
-        const BarcodeItem& item = model.items.at(i);
+        const PrintedSymbol symbol(Code39Symbol::assemble(item.symbol.text, p.ratio), p.barWidth,
+                                   resolution);
+        const double left =
+            PrintedSymbol::snapToGrid(item.left + item.symbol.symbolLeft, resolution).toDouble();
         const double top =
-            PrintedSymbol::snapToGrid(item.top + item.symbol.symbolTop, r).toDouble();
-        const int y = int((top + 450) * pxPerTwip);
-        const int from = int(item.left * pxPerTwip);
-        const QList<int> edges =
-            barLeftEdges(pages[0], y, from, int((item.left + 9000) * pxPerTwip));
-        ASSERT_GT(edges.size(), 10) << "item " << i;
-        const double firstLine =
-            PrintedSymbol::snapToGrid(item.left + item.symbol.symbolLeft, r).toDouble();
-        EXPECT_NEAR(edges.first() + halfLine, firstLine * pxPerTwip, 1.0) << "item " << i;
-        for (int e : edges) {
-            const double steps = (e + halfLine) / step;
-            EXPECT_NEAR(steps, std::round(steps), 0.26) << "item " << i << " edge at " << e;
+            PrintedSymbol::snapToGrid(item.top + item.symbol.symbolTop, resolution).toDouble();
+        // The middle of the bars' height, from a little before the symbol to a little after it.
+        const QRect band =
+            toPixels(QRectF(left - 120, top + 120, symbol.width().toDouble() + 240, 720 - 240));
+        const QList<QPair<int, int>> runs = printed::solidColumnRuns(page, band);
+        const double module = symbol.moduleWidth().toDouble();
+        QList<QPair<double, double>> expected; // twips, [left, right)
+        const Code39Symbol& modules = symbol.symbol();
+        for (int m = 0; m < modules.moduleCount(); ++m) {
+            if (!modules.isBar(m))
+                continue;
+            if (m > 0 && modules.isBar(m - 1))
+                expected.last().second += module;
+            else
+                expected.append({left + m * module, left + (m + 1) * module});
+        }
+        ASSERT_EQ(runs.size(), expected.size())
+            << what.toStdString() << ": a bar split by white columns, or bars run together";
+        for (int i = 0; i < runs.size(); ++i) {
+            EXPECT_NEAR(runs[i].first, expected[i].first * pixelsPerTwip, 1.0)
+                << what.toStdString() << ", bar " << i;
+            EXPECT_NEAR(runs[i].second + 1, expected[i].second * pixelsPerTwip, 1.0)
+                << what.toStdString() << ", bar " << i;
         }
     }
 }
 
-TEST_F(CupsPdfEndToEnd, SimpleLayoutPrintsItsQuantity) {
-    QtPrinter probe;
-    ASSERT_TRUE(probe.isAvailable());
-    Fixed4 r = Fixed4::fromDouble(1440.0 / probe.dotsPerInch());
-    std::uint8_t kind = 0;
-    BarcodeItem item = pageItem(0, 0, QStringLiteral("Q7"));
-    item.symbol.barWidth = 3;
-    model.items.put(0, item);
-    model.printQuantity = QStringLiteral("7");
-    commands(kind, r).printSimple();
+INSTANTIATE_TEST_SUITE_P(DefaultDotPitchAndFine, PrintResolutionSweep,
+                         ::testing::Values(7.2, 4.8, 6.8),
+                         [](const ::testing::TestParamInfo<double>& info) {
+                             return "resolution" + std::to_string(int(info.param * 10));
+                         });
 
-    const QString pdf = waitForPdf();
-    ASSERT_FALSE(pdf.isEmpty());
-    const QList<QImage> pages = rasterise(pdf, work);
-    ASSERT_EQ(pages.size(), 1);
-    // Rows of three from (300, 300), 3620 twips apart across and 920 down: seven copies, then
-    // empty places.
-    int found = 0;
-    for (int row = 0; row < 3; ++row) {
-        for (int column = 0; column < 3; ++column) {
-            const QRectF place(300 + column * 3620, 300 + row * 920, 3600, 900);
-            const QStringList texts = decodeRegion(pages[0], place, work);
-            const int copy = row * 3 + column;
-            if (copy < 7) {
-                EXPECT_EQ(texts, QStringList{QStringLiteral("Q7")}) << "copy " << copy;
-                found += int(texts.size());
-            } else {
-                EXPECT_TRUE(texts.isEmpty()) << "place " << copy;
+TEST_F(PrintedThroughCups, LabelsAndPicturesStopAtTheirItemsEdge) {
+    // Item 1, printed first, is the neighbour: an empty white item right of item 2.
+    const BarcodeItem& neighbour = put(1, pageItem(4300, 600, QString()));
+    const BarcodeItem& overflowing = put(2, pageItem(600, 600, QStringLiteral("EDGE")));
+    TextLabelItem label;
+    label.caption = QStringLiteral("A LABEL FAR TOO LONG FOR ITS ITEM");
+    label.left = 2400;
+    label.top = 620;
+    label.fontSize = 14;
+    tags.addLabel(2, label);
+    ImageItem image;
+    image.file = QStringLiteral("black.bmp");
+    QImage black(16, 16, QImage::Format_RGB32);
+    black.fill(Qt::black);
+    image.picture = Picture::fromImage(black, QSizeF(240, 240));
+    image.left = 3000;
+    image.top = 60;
+    image.width = 1500;
+    image.height = 400;
+    tags.addImage(2, image);
+
+    const QImage page = printPageAndRead();
+    ASSERT_FALSE(page.isNull());
+    EXPECT_EQ(printed::inkCount(page, toPixels(neighbour.rect())), 0)
+        << "the neighbour's area stays white";
+    // Up to the edge both are there: the picture's part inside the item is solid.
+    const QRect inside =
+        toPixels(QRectF(overflowing.left + 3000 + 60, overflowing.top + 120, 600 - 120, 280));
+    EXPECT_EQ(printed::inkCount(page, inside), inside.width() * inside.height());
+    EXPECT_GT(printed::inkCount(page, toPixels(QRectF(overflowing.left + 2400,
+                                                      overflowing.top + 620, 1200, 280))),
+              0);
+    expectBothRead(page, overflowing, QStringLiteral("item beside the overflow"));
+}
+
+TEST_F(PrintedThroughCups, HumanReadableTextPrintsBoldItalicAndUnderlinedAsOnScreen) {
+    // Four items with the same centred text in the default size, one per style.
+    const char* styles[] = {"regular", "bold", "italic", "underline"};
+    const int points = BarcodeItem::blank({}, false).symbol.textSize;
+    for (int s = 0; s < 4; ++s) {
+        BarcodeItem item = pageItem(600, 600 + s * 1800, QStringLiteral("STYLE8"));
+        item.width = 6000;
+        item.height = 1700;
+        item.symbol.textAlignment = 1;
+        item.symbol.barHeight = QStringLiteral("600");
+        item.symbol.textBold = s == 1;
+        item.symbol.textItalic = s == 2;
+        item.symbol.textUnderline = s == 3;
+        put(s + 1, item);
+    }
+    const QImage page = printPageAndRead();
+    ASSERT_FALSE(page.isNull());
+
+    // The text band below each item's bars.
+    auto textBand = [&](int s) {
+        const BarcodeItem& item = model.items.at(s + 1);
+        const double top =
+            PrintedSymbol::snapToGrid(item.top + item.symbol.symbolTop, resolution).toDouble() +
+            600 + 45;
+        return toPixels(QRectF(item.left, top, item.width, item.top + item.height - top));
+    };
+    int ink[4];
+    for (int s = 0; s < 4; ++s) {
+        ink[s] = printed::inkCount(page, textBand(s));
+        ASSERT_GT(ink[s], 0) << styles[s];
+        expectBothRead(page, model.items.at(s + 1), QString::fromLatin1(styles[s]));
+    }
+    // The screen thickens a face that has no bold of its own by 1/24 em; the print must show it
+    // as clearly, not as the faint double strike a PDF makes of it.
+    EXPECT_GT(ink[1], ink[0] * 1.5) << "bold prints bold";
+
+    // Italic leans: the top half of the glyphs sits right of their bottom half.
+    auto lean = [&](int s) {
+        const QRect band = textBand(s);
+        const QRect glyphs(band.left(), band.top(), band.width(), points * 600 / 72 * 3 / 4);
+        const QRect upper(glyphs.left(), glyphs.top(), glyphs.width(), glyphs.height() / 2);
+        const QRect lower(glyphs.left(), glyphs.top() + glyphs.height() / 2, glyphs.width(),
+                          glyphs.height() / 2);
+        return printed::inkCentreX(page, upper) - printed::inkCentreX(page, lower);
+    };
+    EXPECT_GT(lean(2), lean(0) + 3) << "italic prints italic";
+
+    // Underline: one unbroken dark stroke across the text, far longer than any glyph's.
+    auto longestDarkStroke = [&](int s) {
+        const QRect band = textBand(s).intersected(page.rect());
+        int longest = 0;
+        for (int y = band.top(); y <= band.bottom(); ++y) {
+            const uchar* row = page.constScanLine(y);
+            int run = 0;
+            for (int x = band.left(); x <= band.right(); ++x) {
+                run = row[x] < 128 ? run + 1 : 0;
+                longest = qMax(longest, run);
             }
         }
-    }
-    EXPECT_EQ(found, 7);
+        return longest;
+    };
+    EXPECT_GT(longestDarkStroke(3), 3 * longestDarkStroke(0)) << "underline prints";
+}
+
+TEST_F(PrintedThroughCups, PictureWhoseFileIsGonePrintsFromThePage) {
+    // The file was deleted after the picture was placed; the page still shows it.
+    const BarcodeItem& item = put(1, pageItem(600, 600, QStringLiteral("PIC-9")));
+    ImageItem image;
+    image.file = QStringLiteral("deleted.jpg");
+    QImage black(16, 16, QImage::Format_RGB32);
+    black.fill(Qt::black);
+    image.picture = Picture::fromImage(black, QSizeF(240, 240));
+    image.left = 2700;
+    image.top = 60;
+    image.width = 600;
+    image.height = 300;
+    tags.addImage(1, image);
+
+    const QImage page = printPageAndRead();
+    ASSERT_FALSE(page.isNull());
+    EXPECT_TRUE(boxes.shown.isEmpty());
+    const QRect picture = toPixels(QRectF(item.left + 2760, item.top + 120, 480, 180));
+    EXPECT_EQ(printed::inkCount(page, picture), picture.width() * picture.height());
+    expectBothRead(page, item, QStringLiteral("item with the picture"));
 }
 
 } // namespace

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QList>
+#include <QProcess>
+#include <QSet>
+#include <QString>
+
+namespace brevmark::test {
+
+// A CUPS scheduler of the tests' own, so that printing tests go through real CUPS without
+// touching the machine's printing: its configuration, socket, spool, cache, state and logs all
+// live in one temporary folder, and its only queue, the default printer, uses the cups-pdf PPD
+// with a backend that writes each job as a PDF into that folder. While it runs, this process
+// (and so the program under test) reaches it through CUPS_SERVER and CUPS_SERVERROOT; the
+// machine's own scheduler, its default printer and everything under /etc stay as they are.
+//
+// The folder and socket are named after the process, so tests in parallel processes never meet,
+// and a scheduler started again in the same process is found at the same address.
+class PrivateCupsScheduler {
+public:
+    PrivateCupsScheduler();
+    ~PrivateCupsScheduler();
+    PrivateCupsScheduler(const PrivateCupsScheduler&) = delete;
+    PrivateCupsScheduler& operator=(const PrivateCupsScheduler&) = delete;
+
+    static QString queueName();
+    // Empty when the machine has every part (CUPS, its filters, the cups-pdf PPD, Ghostscript),
+    // else what is missing.
+    static QString missingParts();
+
+    // Starts cupsd with the queue as its default printer and points this process at it; false
+    // with the reason when it does not come up.
+    bool start(QString* why);
+    // Stops cupsd, restores this process's CUPS environment and removes the folder.
+    void stop();
+    bool isRunning() const;
+
+    QString socketPath() const;
+    QString outputFolder() const;
+    // The next PDF the queue wrote that was not returned before, once it is complete; empty on
+    // time-out. With BREVMARK_KEEP_PRINTS naming a folder, a copy goes there too, named after the
+    // running test.
+    QString waitForPdf(int timeoutMs = 90000);
+    // The scheduler's error log, to explain a job that went wrong.
+    QString errorLog() const;
+
+private:
+    bool writeConfiguration(QString* why);
+    bool installBackend(QString* why);
+    bool waitUntilListening(int timeoutMs);
+    bool addQueue(QString* why);
+    QString path(const QString& relative) const;
+    void pointProcessHere();
+    void restoreProcessEnvironment();
+
+    QString root_;
+    QProcess cupsd_;
+    QSet<QString> returned_;
+    struct SavedVariable {
+        QByteArray name;
+        bool wasSet = false;
+        QByteArray value;
+    };
+    QList<SavedVariable> saved_;
+};
+
+} // namespace brevmark::test
