@@ -137,26 +137,3 @@ TEST_F(RecordLoad, TheToolbarOpensTheManagerAsAChildWindow) {
     EXPECT_TRUE(window->isVisible());
 }
 
-// A picture of the panel for the documentation: run with BREVMARK_SCREENSHOT_DIR set.
-TEST_F(RecordLoad, Screenshot) {
-    const QString dir = qEnvironmentVariable("BREVMARK_SCREENSHOT_DIR");
-    if (dir.isEmpty())
-        GTEST_SKIP() << "BREVMARK_SCREENSHOT_DIR not set";
-    const QStringList categories{"飲料", "零食", "文具", "日用品"};
-    const QStringList names{"烏龍茶", "綠茶", "洋芋片", "原子筆", "衛生紙", "牛奶"};
-    QString text;
-    for (int i = 0; i < 300; ++i)
-        text += line({QStringLiteral("TW-%1").arg(47100 + i * 7, 6, 10, QLatin1Char('0')),
-                      categories.at(i % 4), names.at(i % 6), QStringLiteral("NT$%1").arg(20 + i)});
-    writeRecords(text);
-    open(QStringLiteral(
-        "\"標籤A\",\"條碼★種類★品名★售價★自訂★自訂★自訂★自訂★自訂★自訂★自訂★自訂\"\r\n"
-        "\"標籤_數量\",\"3\"\r\n"));
-    openPanel();
-    auto* categoriesList = inPanel<QComboBox>("記錄選項", 1);
-    categoriesList->setCurrentIndex(0);
-    emit categoriesList->activated(0);
-    timer("終點顯示")->fire();
-    QTest::qWait(50);
-    window->grab().save(dir + QStringLiteral("/record-load-panel.png"));
-}
