@@ -42,8 +42,9 @@ bool BulkImport::paste() {
     return PasteImport::run(grid_, clipboardText(), services_.messages);
 }
 
-ImportSave::Result BulkImport::save() {
-    const ImportSave::Result result = ImportSave::run(grid_, file_, services_.messages);
+ImportSave::Result BulkImport::save(const std::function<void(ImportSave::Cell)>& showFailing) {
+    const ImportSave::Result result =
+        ImportSave::run(grid_, file_, services_.messages, showFailing);
     if (result.outcome == ImportSave::Outcome::Saved && services_.requestNotice)
         services_.requestNotice(1);
     else if (result.outcome == ImportSave::Outcome::EndProgram && services_.endProgram)

@@ -49,8 +49,8 @@ public:
     bool importSpreadsheet();
     // `貼上` at the current cell: true when the grid changed.
     bool paste();
-    // `儲存多筆資料`.
-    ImportSave::Result save();
+    // `儲存多筆資料`; showFailing frames a failing cell before its message.
+    ImportSave::Result save(const std::function<void(ImportSave::Cell)>& showFailing = {});
     // `全選圖`: every cell and the conversion table emptied, with a beep; the range stays.
     void clearAll();
     // An item of the table function panel on row or column k; true when performed.

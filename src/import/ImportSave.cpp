@@ -11,8 +11,15 @@
 namespace brevmark {
 
 ImportSave::Result ImportSave::run(ImportGrid& grid, BarcodeRecordFile& file,
-                                   MessageBoxes& messages) {
+                                   MessageBoxes& messages,
+                                   const std::function<void(Cell)>& showFailing) {
     namespace texts = import_texts;
+    const auto refuse = [&](Cell cell, const QString& title, const QString& text) {
+        if (showFailing)
+            showFailing(cell);
+        messages.warn(title, text);
+        return Result{Outcome::Refused, cell};
+    };
     CellTable& cells = grid.cells();
     const ImportColumns& columns = grid.columns();
     const int shown = std::min(columns.count(), BarcodeRecord::entryFieldCount);
@@ -25,22 +32,17 @@ ImportSave::Result ImportSave::run(ImportGrid& grid, BarcodeRecordFile& file,
         entry = record_texts::prepareForImport(entry, messages);
         for (int c = 0; c < shown; ++c)
             cells.setText(p, c, entry[std::size_t(c)]);
-        if (entry[BarcodeRecord::Barcode].isEmpty()) {
-            messages.warn(texts::errorTitle, texts::barcodeMissing(p + 1));
-            return {Outcome::Refused, Cell{p, 0}};
-        }
-        if (entry[BarcodeRecord::Category].isEmpty()) {
-            messages.warn(texts::errorTitle, texts::fieldMissing(p + 1, columns.caption(1)));
-            return {Outcome::Refused, Cell{p, 1}};
-        }
+        if (entry[BarcodeRecord::Barcode].isEmpty())
+            return refuse({p, 0}, texts::errorTitle, texts::barcodeMissing(p + 1));
+        if (entry[BarcodeRecord::Category].isEmpty())
+            return refuse({p, 1}, texts::errorTitle,
+                          texts::fieldMissing(p + 1, columns.caption(1)));
         for (int c = 0; c < shown; ++c) {
             const QString lacking = cp950::unencodableCharacters(entry[std::size_t(c)]);
-            if (!lacking.isEmpty()) {
-                messages.warn(texts::unencodableTitle,
+            if (!lacking.isEmpty())
+                return refuse({p, c}, texts::unencodableTitle,
                               texts::unencodable(p + 1, columns.caption(c),
                                                  cp950::listedCharacters(lacking)));
-                return {Outcome::Refused, Cell{p, c}};
-            }
         }
         entries << entry;
     }

@@ -2,6 +2,7 @@
 
 #include "records/BarcodeRecordFile.h"
 
+#include <functional>
 #include <optional>
 
 namespace brevmark {
@@ -32,7 +33,9 @@ public:
         std::optional<Cell> failing;
     };
 
-    static Result run(ImportGrid& grid, BarcodeRecordFile& file, MessageBoxes& messages);
+    // showFailing frames the failing cell before its message box appears.
+    static Result run(ImportGrid& grid, BarcodeRecordFile& file, MessageBoxes& messages,
+                      const std::function<void(Cell)>& showFailing = {});
 };
 
 } // namespace brevmark
