@@ -273,14 +273,18 @@ void ImportGridView::addRowLabel(int row) {
     const double top = RowRange::rowTop(row);
     auto* background = new PictureControl(QStringLiteral("數字底"), gridArea_, row);
     background->setGeometry(pixels({labelsLeft, top, labelsWidth, RowRange::rowHeight}));
-    background->setPicture(ImportPictures::rowLabel(background->size()));
+    if (rowLabelPicture_.size() != background->size())
+        rowLabelPicture_ = ImportPictures::rowLabel(background->size());
+    background->setPicture(rowLabelPicture_);
     auto* label = new QLabel(QString::number(row + 1), gridArea_);
     label->setObjectName(QStringLiteral("數字籤"));
     label->setProperty("index", row);
     label->setGeometry(pixels({labelLeft, top + 30, labelWidth, RowRange::rowHeight - 45}));
     label->setAlignment(Qt::AlignCenter);
     label->setFont(labelFont());
-    label->setStyleSheet(QStringLiteral("color: rgb(39, 65, 62);"));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, grid_painter::captionColour());
+    label->setPalette(palette);
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     connect(background, &PictureControl::moved, this, [this](QPointF, Qt::MouseButtons) {
         if (!isEditorOpen())

@@ -88,6 +88,7 @@ private:
     ImageSurface headerSurface_;
     ImageSurface gridSurface_;
     QImage headerPicture_;
+    QImage rowLabelPicture_;
 
     PictureControl* headerStrip_ = nullptr;
     std::array<PictureControl*, 12> headers_{};
