@@ -30,7 +30,8 @@ const ImportSettings& BulkImport::open() {
 }
 
 QString BulkImport::clipboardText() const {
-    // Only plain text is read: a picture or anything else on the clipboard reads as nothing.
+    // The conversion text (`轉換區`) is the clipboard's plain text only: a picture or anything
+    // else on the clipboard reads as nothing.
     return services_.clipboard.text();
 }
 

@@ -189,6 +189,16 @@ TEST_F(ImportSaveTest, AReadOnlyRecordsFolderLosesNoRow) {
     EXPECT_EQ(cell(0, 0), QStringLiteral("A1"));
 }
 
+TEST_F(ImportSaveTest, AnImportWithoutTheCategoryColumnStopsAtTheFirstRecord) {
+    clipboard.setText(QStringLiteral("條碼\t名稱\t數量\nA1\t蘋果\t3\nA2\t梨\t4\n"));
+    ASSERT_TRUE(model.importSpreadsheet());
+    const ImportSave::Result result = model.save();
+    EXPECT_EQ(result.failing, (ImportSave::Cell{0, 1}));
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0].text, QStringLiteral("表格中的：第1筆【種類必須輸入】"));
+    EXPECT_EQ(files.appends, 0);
+}
+
 TEST_F(ImportSaveTest, ClearAllEmptiesEveryCellWithABeepAndKeepsTheRange) {
     fill({{"A1", "x"}, {"A2", "y"}});
     model.grid().cells().setText(190, 11, QStringLiteral("far"));

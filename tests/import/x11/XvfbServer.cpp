@@ -2,6 +2,9 @@
 
 #include <QStandardPaths>
 
+#include <signal.h>
+#include <sys/prctl.h>
+
 namespace brevmark::test {
 
 namespace {
@@ -32,6 +35,8 @@ std::unique_ptr<XvfbServer> XvfbServer::start(QString* why) {
                     QStringLiteral("0"), QStringLiteral("1280x1024x24"),
                     QStringLiteral("-nolisten"), QStringLiteral("tcp")});
     p.setStandardErrorFile(QProcess::nullDevice());
+    // A test that dies (a crash, a time-out) takes its X server, and so xclip, with it.
+    p.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
     p.start();
     if (!p.waitForStarted(5000)) {
         *why = QStringLiteral("Xvfb did not start: ") + p.errorString();
