@@ -46,4 +46,16 @@ QString unencodableCharacters(const QString& text) {
     return found;
 }
 
+QString listedCharacters(const QString& characters) {
+    QString listed;
+    for (qsizetype i = 0; i < characters.size(); ++i) {
+        if (!listed.isEmpty())
+            listed += QChar(0x3000);
+        const bool pair = characters.at(i).isHighSurrogate() && i + 1 < characters.size();
+        listed += characters.mid(i, pair ? 2 : 1);
+        i += pair ? 1 : 0;
+    }
+    return listed;
+}
+
 } // namespace brevmark::cp950

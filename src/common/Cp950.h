@@ -17,5 +17,7 @@ bool canEncode(const QString& text);
 // The characters of the text that code page 950 cannot hold, each once, in the order they first
 // occur (a character outside the Basic Multilingual Plane stays whole). Empty when canEncode.
 QString unencodableCharacters(const QString& text);
+// Those characters one by one for a message, separated by ideographic spaces ("a　b").
+QString listedCharacters(const QString& characters);
 
 } // namespace brevmark::cp950

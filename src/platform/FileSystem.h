@@ -27,6 +27,8 @@ public:
     // never missing and a failed write leaves the old file as it was.
     virtual bool replaceBytes(const QString& path, const QByteArray& bytes,
                               QString* error = nullptr) = 0;
+    // Adds the bytes at the end of the file (made when missing) and waits until they reach the
+    // disk; a failed append leaves the file as it was.
     virtual bool appendBytes(const QString& path, const QByteArray& bytes,
                              QString* error = nullptr) = 0;
     // The last `count` bytes of a file (fewer when it is shorter; empty when it is missing).

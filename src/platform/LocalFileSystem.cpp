@@ -158,13 +158,33 @@ bool LocalFileSystem::appendBytes(const QString& path, const QByteArray& bytes, 
     QString target;
     if (!writeTarget(path, &target, error))
         return false;
-    QFile file(target);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
-        setError(error, file.errorString());
+    if (QFileInfo(target).isDir()) {
+        setError(error, QStringLiteral("%1 is a folder").arg(target));
         return false;
     }
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        setError(error, file.errorString());
+    const QByteArray native = QFile::encodeName(target);
+    const bool existed = QFileInfo::exists(target);
+    const int fd = ::open(native.constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        setError(error, systemError(errno));
+        return false;
+    }
+    struct stat before {};
+    const bool measured = ::fstat(fd, &before) == 0;
+    bool ok = measured && writeAll(fd, bytes) && ::fsync(fd) == 0;
+    const int failure = ok ? 0 : errno;
+    if (!ok && measured) {
+        // A write cut short (a full disk, a size limit) takes back what it wrote, so the file
+        // holds all of the new bytes or none of them.
+        if (::ftruncate(fd, before.st_size) == 0)
+            ::fsync(fd);
+    }
+    // Once synced the bytes are on the disk, whatever closing says.
+    ::close(fd);
+    if (!ok) {
+        if (!existed)
+            ::unlink(native.constData());
+        setError(error, systemError(failure));
         return false;
     }
     return true;

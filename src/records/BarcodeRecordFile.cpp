@@ -162,16 +162,10 @@ bool BarcodeRecordFile::refuseUnencodable(const RecordEntry& entry) {
     const QString characters = cp950::unencodableCharacters(all);
     if (characters.isEmpty())
         return false;
-    QStringList listed;
-    for (qsizetype i = 0; i < characters.size(); ++i) {
-        const bool pair = characters.at(i).isHighSurrogate() && i + 1 < characters.size();
-        listed << characters.mid(i, pair ? 2 : 1);
-        i += pair ? 1 : 0;
-    }
     error_ = QStringLiteral("characters code page 950 cannot hold: ") + characters;
     messages_.warn(QStringLiteral("文字無法儲存"),
                    QStringLiteral("條碼記錄檔案使用 Big5 文字，無法儲存下列文字：") +
-                       listed.join(QStringLiteral("　")) +
+                       cp950::listedCharacters(characters) +
                        QStringLiteral("\r\n請修改這些文字後再儲存，檔案沒有變更。"));
     return true;
 }
@@ -183,10 +177,21 @@ void BarcodeRecordFile::reportWriteFailure(const QString& reason) {
 }
 
 BarcodeRecordFile::WriteOutcome BarcodeRecordFile::append(const RecordEntry& entry) {
-    if (refuseUnencodable(entry))
-        return WriteOutcome::NotWritten;
+    return appendAll({entry});
+}
+
+BarcodeRecordFile::WriteOutcome BarcodeRecordFile::appendAll(const QList<RecordEntry>& entries) {
+    for (const RecordEntry& entry : entries)
+        if (refuseUnencodable(entry))
+            return WriteOutcome::NotWritten;
+    if (entries.isEmpty())
+        return WriteOutcome::Written;
+    QString lines;
+    lines.reserve(entries.size() * 64);
+    for (const RecordEntry& entry : entries)
+        lines += recordLine(BarcodeRecord::fromEntry(entry));
     exists();
-    if (!files_.appendText(filePath(), recordLine(BarcodeRecord::fromEntry(entry)), &error_)) {
+    if (!files_.appendText(filePath(), lines, &error_)) {
         reportWriteFailure(error_);
         return WriteOutcome::NotWritten;
     }

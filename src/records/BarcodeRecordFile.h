@@ -66,6 +66,9 @@ public:
     // The texts must have been prepared (RecordTextPreparation); texts code page 950 cannot hold
     // are refused with a message naming the characters.
     WriteOutcome append(const RecordEntry& entry);
+    // Appends the records in one write that reaches the disk: the file gains all of them or, when
+    // the write fails (or a text cannot be stored), none.
+    WriteOutcome appendAll(const QList<RecordEntry>& entries);
     WriteOutcome remove(int position);
     // Fields 0 to 6 of the record at the position; its reserved fields stay as stored.
     WriteOutcome change(int position, const RecordEntry& entry);

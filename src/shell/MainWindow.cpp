@@ -12,6 +12,7 @@
 #include "platform/QtPictureLoader.h"
 #include "platform/SystemServices.h"
 #include "platform/Timer.h"
+#include "platform/qt/FramePictures.h"
 #include "platform/qt/PictureControl.h"
 #include "prompt/PromptWindow.h"
 #include "records/SettingsKeys.h"
@@ -20,7 +21,6 @@
 #include "shell/ApplicationControl.h"
 #include "shell/EditorBridge.h"
 #include "shell/FolderWarning.h"
-#include "shell/FramePictures.h"
 #include "shell/LayoutParticipant.h"
 #include "shell/PasswordLock.h"
 #include "shell/PrintBridge.h"
@@ -781,9 +781,18 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         }
     } else if (event->type() == QEvent::Hide && watched->isWidgetType() &&
                static_cast<QWidget*>(watched)->isWindow()) {
-        // A child window closed: the main window comes back.
-        watched->removeEventFilter(this);
-        show();
+        // A child window closed: the main window comes back. One that only makes way for a
+        // window of its own (the record manager for the bulk import window) keeps it hidden.
+        const auto covered = [watched] {
+            for (QWidget* w : watched->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                if (w->isWindow() && w->isVisible())
+                    return true;
+            return false;
+        };
+        if (!covered()) {
+            watched->removeEventFilter(this);
+            show();
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

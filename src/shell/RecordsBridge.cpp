@@ -1,6 +1,7 @@
 #include "shell/RecordsBridge.h"
 
 #include "common/ScreenPixels.h"
+#include "import/ui/ImportWindow.h"
 #include "manager/ui/RecordManagerWindow.h"
 #include "page/ui/BarcodeEditPanel.h"
 #include "page/ui/PageEditor.h"
@@ -56,7 +57,30 @@ void RecordsBridge::openManager() {
                                                  captions, window_.values().lastShownField);
                                      }};
     manager_ = new RecordManagerWindow(std::move(services));
+    manager_->setImportOpener([this] { openImport(); });
     window_.showChildWindow(manager_);
+}
+
+void RecordsBridge::openImport() {
+    RecordManagerWindow* manager = manager_;
+    if (!manager)
+        return;
+    const ShellServices& s = window_.services();
+    PromptWindow& prompt = window_.prompt();
+    auto* import = new ImportWindow(
+        BulkImport::Services{s.files, window_.settings(), s.messages, clipboard_, s.system,
+                             s.location.recordsFolder(),
+                             [&prompt](int notice) { prompt.requestNotice(notice); },
+                             [this] { endProgram(); }},
+        manager);
+    connect(import, &ImportWindow::closed, manager, [manager] {
+        manager->startFullRead();
+        manager->show();
+    });
+    // Shown before the manager hides, so the main window stays hidden behind both.
+    import->show();
+    manager->hide();
+    import->activateWindow();
 }
 
 void RecordsBridge::openLoadPanel(QPointF topLeft) {

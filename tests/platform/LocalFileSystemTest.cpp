@@ -6,6 +6,9 @@
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
+
 using namespace brevmark;
 
 namespace {
@@ -109,4 +112,54 @@ TEST_F(LocalFileSystemTest, LastBytesAndTextAppends) {
     put(path, "\"a\"");
     EXPECT_TRUE(files.appendText(path, QStringLiteral("\"b\"\r\n")));
     EXPECT_EQ(contents(path), QByteArray("\"a\"\r\n\"b\"\r\n"));
+}
+
+namespace {
+// A limit on the size of files this process writes, as a full disk would set one, lifted again
+// at the end of the scope. Writes past it fail with EFBIG instead of ending the process.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &previous_);
+        rlimit limit = previous_;
+        limit.rlim_cur = bytes;
+        set_ = setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &previous_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+    bool isSet() const { return set_; }
+
+private:
+    rlimit previous_{};
+    void (*previousHandler_)(int) = nullptr;
+    bool set_ = false;
+};
+} // namespace
+
+TEST_F(LocalFileSystemTest, AnAppendCutShortTakesBackWhatItWrote) {
+    const QString path = file(QStringLiteral("records"));
+    const QByteArray before = QByteArray("\"old\",1\r\n").repeated(10);
+    put(path, before);
+    const QByteArray lines = QByteArray("\"new record\",1\r\n").repeated(500);
+    QString error;
+    {
+        FileSizeLimit limit(rlim_t(before.size() + 100));
+        ASSERT_TRUE(limit.isSet());
+        EXPECT_FALSE(files.appendBytes(path, lines, &error));
+    }
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(contents(path), before) << "none of the new lines, and the old ones whole";
+
+    const QString fresh = file(QStringLiteral("fresh"));
+    {
+        FileSizeLimit limit(100);
+        EXPECT_FALSE(files.appendBytes(fresh, lines, &error));
+    }
+    EXPECT_FALSE(QFileInfo::exists(fresh)) << "a file the append made is not left behind";
+
+    EXPECT_TRUE(files.appendBytes(path, lines, &error));
+    EXPECT_EQ(contents(path), before + lines);
 }

@@ -1,4 +1,4 @@
-#include "shell/FramePictures.h"
+#include "platform/qt/FramePictures.h"
 
 #include "platform/TransparentImage.h"
 
@@ -175,8 +175,9 @@ QImage FramePictures::captionButton(CaptionButton button, Face face, QSize pixel
 
 namespace {
 
-// The six toolbar buttons, then the clear button.
-const char* const toolbarCaptions[7] = {"記錄", "排版", "紙張", "排列", "列印", "設定", "清除"};
+// The six toolbar buttons, the clear button, then the bulk import window's two buttons.
+const char* const toolbarCaptions[9] = {"記錄", "排版", "紙張",           "排列",    "列印",
+                                        "設定", "清除", "Excel 記憶匯入", "儲存資料"};
 
 void drawToolbarIcon(QPainter& p, int index, const QRectF& r, const QColor& c) {
     QPen pen(c, 1.4);
@@ -245,6 +246,30 @@ void drawToolbarIcon(QPainter& p, int index, const QRectF& r, const QColor& c) {
         for (double x : {0.4, 0.6})
             p.drawLine(QPointF(r.left() + w * x, r.top() + 6),
                        QPointF(r.left() + w * x, r.bottom() - 2));
+        break;
+    }
+    case 7: { // spreadsheet import: a sheet of cells with an arrow into it
+        p.drawRect(r.adjusted(3, 0, 0, -3));
+        p.drawLine(QPointF(r.left() + 3, r.center().y() - 2),
+                   QPointF(r.right(), r.center().y() - 2));
+        p.drawLine(QPointF(r.center().x() + 1.5, r.top()),
+                   QPointF(r.center().x() + 1.5, r.bottom() - 3));
+        p.drawLine(QPointF(r.left(), r.bottom()), QPointF(r.left() + 6, r.bottom() - 6));
+        p.drawLine(QPointF(r.left() + 6, r.bottom() - 6), QPointF(r.left() + 6, r.bottom() - 2));
+        p.drawLine(QPointF(r.left() + 6, r.bottom() - 6), QPointF(r.left() + 2, r.bottom() - 6));
+        break;
+    }
+    case 8: { // save: a tray taking a record
+        const double m = r.center().x();
+        p.drawLine(QPointF(m, r.top()), QPointF(m, r.center().y() + 2));
+        p.drawLine(QPointF(m - 3, r.center().y() - 1), QPointF(m, r.center().y() + 2));
+        p.drawLine(QPointF(m + 3, r.center().y() - 1), QPointF(m, r.center().y() + 2));
+        QPainterPath tray;
+        tray.moveTo(r.left(), r.center().y() + 1);
+        tray.lineTo(r.left(), r.bottom());
+        tray.lineTo(r.right(), r.bottom());
+        tray.lineTo(r.right(), r.center().y() + 1);
+        p.drawPath(tray);
         break;
     }
     default:

@@ -1,0 +1,71 @@
+#include "import/BulkImport.h"
+
+#include "import/PasteImport.h"
+#include "import/SpreadsheetImport.h"
+#include "platform/Clipboard.h"
+#include "platform/SystemServices.h"
+#include "records/SettingsKeys.h"
+#include "records/SettingsStore.h"
+
+namespace brevmark {
+
+BulkImport::BulkImport(Services services)
+    : services_(std::move(services)),
+      file_(services_.files, services_.messages, services_.recordsFolder) {}
+
+BulkImport::BulkImport(Services services, ImportColumns::Measure measure)
+    : services_(std::move(services)),
+      file_(services_.files, services_.messages, services_.recordsFolder),
+      grid_(std::move(measure)) {}
+
+const ImportSettings& BulkImport::open() {
+    settings_ = ImportSettings::read(services_.settings, services_.system.screenSizeTwips());
+    ImportColumns& columns = grid_.columns();
+    columns.setCount(settings_.columnCount);
+    for (int c = 0; c < BarcodeRecord::entryFieldCount; ++c)
+        columns.setCaption(c, settings_.captions[std::size_t(c)]);
+    columns.resetWidths();
+    grid_.range().setRange(1);
+    return settings_;
+}
+
+QString BulkImport::clipboardText() const {
+    // The conversion text (`轉換區`) is the clipboard's plain text only: a picture or anything
+    // else on the clipboard reads as nothing.
+    return services_.clipboard.text();
+}
+
+bool BulkImport::importSpreadsheet() {
+    return SpreadsheetImport::run(grid_, clipboardText(), services_.messages);
+}
+
+bool BulkImport::paste() {
+    return PasteImport::run(grid_, clipboardText(), services_.messages);
+}
+
+ImportSave::Result BulkImport::save(const std::function<void(ImportSave::Cell)>& showFailing) {
+    const ImportSave::Result result =
+        ImportSave::run(grid_, file_, services_.messages, showFailing);
+    if (result.outcome == ImportSave::Outcome::Saved && services_.requestNotice)
+        services_.requestNotice(1);
+    else if (result.outcome == ImportSave::Outcome::EndProgram && services_.endProgram)
+        services_.endProgram();
+    return result;
+}
+
+void BulkImport::clearAll() {
+    grid_.cells().clear();
+    grid_.conversion().clear();
+    services_.system.beep();
+}
+
+bool BulkImport::performTableFunction(int item, TableFunctions::Mode mode, int k) {
+    return TableFunctions::perform(item, mode, k, grid_);
+}
+
+void BulkImport::storePlacement(int state, const QRectF& geometry) {
+    services_.settings.set(settings_keys::importWindowSize,
+                           ImportSettings::placementText(state, geometry));
+}
+
+} // namespace brevmark

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "import/ImportGrid.h"
+#include "import/ImportSave.h"
+#include "import/ImportSettings.h"
+#include "import/TableFunctions.h"
+#include "records/BarcodeRecordFile.h"
+
+#include <functional>
+
+namespace brevmark {
+
+class Clipboard;
+class FileSystem;
+class MessageBoxes;
+class SettingsStore;
+class SystemServices;
+
+// The bulk import window `匯入視窗` without its widgets: the grid and the commands that fill it
+// from the clipboard, change its rows and columns and save its rows as barcode records. The
+// window forwards its events here and draws what the grid holds.
+class BulkImport {
+public:
+    struct Services {
+        FileSystem& files;
+        SettingsStore& settings;
+        MessageBoxes& messages;
+        Clipboard& clipboard;
+        SystemServices& system;
+        QString recordsFolder;
+        // Shows prompt notice n at once (1 after a save).
+        std::function<void(int)> requestNotice;
+        // Ends the program at once (after a repair of the record file).
+        std::function<void()> endProgram;
+    };
+
+    explicit BulkImport(Services services);
+    // With another measure of texts than the grid's font (tests).
+    BulkImport(Services services, ImportColumns::Measure measure);
+
+    // Opening: the settings in table order, the headers as wide as their captions, one row.
+    const ImportSettings& open();
+    const ImportSettings& settings() const { return settings_; }
+    ImportGrid& grid() { return grid_; }
+    const ImportGrid& grid() const { return grid_; }
+    BarcodeRecordFile& file() { return file_; }
+
+    // `記憶匯入`: true when the grid was replaced by the copied cells.
+    bool importSpreadsheet();
+    // `貼上` at the current cell: true when the grid changed.
+    bool paste();
+    // `儲存多筆資料`; showFailing frames a failing cell before its message.
+    ImportSave::Result save(const std::function<void(ImportSave::Cell)>& showFailing = {});
+    // `全選圖`: every cell and the conversion table emptied, with a beep; the range stays.
+    void clearAll();
+    // An item of the table function panel on row or column k; true when performed.
+    bool performTableFunction(int item, TableFunctions::Mode mode, int k);
+
+    // Closing: `匯入視窗大小` from the window state (0 normal, 1 minimised, 2 maximised) and its
+    // normal geometry.
+    void storePlacement(int state, const QRectF& geometry);
+
+private:
+    QString clipboardText() const;
+
+    Services services_;
+    BarcodeRecordFile file_;
+    ImportGrid grid_;
+    ImportSettings settings_;
+};
+
+} // namespace brevmark

@@ -1,0 +1,61 @@
+#include "import/ImportSave.h"
+
+#include "common/Cp950.h"
+#include "import/ImportGrid.h"
+#include "import/ImportTexts.h"
+#include "platform/MessageBoxes.h"
+#include "records/RecordTextPreparation.h"
+
+#include <algorithm>
+
+namespace brevmark {
+
+ImportSave::Result ImportSave::run(ImportGrid& grid, BarcodeRecordFile& file,
+                                   MessageBoxes& messages,
+                                   const std::function<void(Cell)>& showFailing) {
+    namespace texts = import_texts;
+    const auto refuse = [&](Cell cell, const QString& title, const QString& text) {
+        if (showFailing)
+            showFailing(cell);
+        messages.warn(title, text);
+        return Result{Outcome::Refused, cell};
+    };
+    CellTable& cells = grid.cells();
+    const ImportColumns& columns = grid.columns();
+    const int shown = std::min(columns.count(), BarcodeRecord::entryFieldCount);
+    QList<RecordEntry> entries;
+    for (int p = 0; p <= grid.range().last(); ++p) {
+        // Hidden columns are never saved.
+        RecordEntry entry;
+        for (int c = 0; c < shown; ++c)
+            entry[std::size_t(c)] = cells.text(p, c);
+        entry = record_texts::prepareForImport(entry, messages);
+        for (int c = 0; c < shown; ++c)
+            cells.setText(p, c, entry[std::size_t(c)]);
+        if (entry[BarcodeRecord::Barcode].isEmpty())
+            return refuse({p, 0}, texts::errorTitle, texts::barcodeMissing(p + 1));
+        if (entry[BarcodeRecord::Category].isEmpty())
+            return refuse({p, 1}, texts::errorTitle,
+                          texts::fieldMissing(p + 1, columns.caption(1)));
+        for (int c = 0; c < shown; ++c) {
+            const QString lacking = cp950::unencodableCharacters(entry[std::size_t(c)]);
+            if (!lacking.isEmpty())
+                return refuse({p, c}, texts::unencodableTitle,
+                              texts::unencodable(p + 1, columns.caption(c),
+                                                 cp950::listedCharacters(lacking)));
+        }
+        entries << entry;
+    }
+    switch (file.appendAll(entries)) {
+    case BarcodeRecordFile::WriteOutcome::Written:
+        cells.clear();
+        return {Outcome::Saved, std::nullopt};
+    case BarcodeRecordFile::WriteOutcome::EndProgram:
+        return {Outcome::EndProgram, std::nullopt};
+    case BarcodeRecordFile::WriteOutcome::NotWritten:
+        break;
+    }
+    return {Outcome::NotWritten, std::nullopt};
+}
+
+} // namespace brevmark

@@ -1,0 +1,39 @@
+#include "import/PasteImport.h"
+
+#include "import/ClipboardLines.h"
+#include "import/ImportGrid.h"
+#include "import/ImportTexts.h"
+#include "platform/MessageBoxes.h"
+#include "records/RecordTextPreparation.h"
+
+#include <algorithm>
+
+namespace brevmark {
+
+bool PasteImport::run(ImportGrid& grid, const QString& clipboardText, MessageBoxes& messages) {
+    namespace texts = import_texts;
+    if (clipboardText.isEmpty())
+        return false;
+    const QStringList lines = clipboard_lines::split(clipboardText);
+    int k = clipboard_lines::lastLineIndex(lines);
+    if (k < 0) {
+        messages.warn(texts::errorTitle, texts::pasteTooLittle);
+        return false;
+    }
+    if (k > maxRows) {
+        k = maxRows;
+        messages.inform(texts::excessTitle, texts::pasteExcess);
+    }
+    ConversionTable& conversion = grid.conversion();
+    conversion.convert(lines, k);
+    const int r0 = grid.currentRow();
+    const int c0 = grid.currentColumn();
+    const int lastColumn = std::min(c0 + conversion.widest(), grid.columns().count() - 1);
+    const int lastRow = std::min(r0 + k, RowRange::maxLast);
+    for (int c = c0; c <= lastColumn; ++c)
+        for (int r = r0; r <= lastRow; ++r)
+            grid.cells().setText(r, c, record_texts::trimSpaces(conversion.field(r - r0, c - c0)));
+    return true;
+}
+
+} // namespace brevmark

@@ -1,0 +1,50 @@
+#include "import/SpreadsheetImport.h"
+
+#include "import/ClipboardLines.h"
+#include "import/ImportGrid.h"
+#include "import/ImportTexts.h"
+#include "platform/MessageBoxes.h"
+#include "records/RecordTextPreparation.h"
+
+#include <algorithm>
+
+namespace brevmark {
+
+bool SpreadsheetImport::run(ImportGrid& grid, const QString& clipboardText,
+                            MessageBoxes& messages) {
+    namespace texts = import_texts;
+    if (!clipboard_lines::hasLineBreak(clipboardText)) {
+        messages.warn(texts::errorTitle, texts::importTooLittle);
+        return false;
+    }
+    const QStringList lines = clipboard_lines::split(clipboardText);
+    // The whole header line is looked at, however long it is.
+    if (!record_texts::trimSpaces(lines.first()).contains(ConversionTable::separator)) {
+        messages.warn(texts::errorTitle, texts::importNotSpreadsheet);
+        return false;
+    }
+    int k = std::max(0, clipboard_lines::lastLineIndex(lines));
+    if (k > maxRows) {
+        k = maxRows;
+        messages.inform(texts::excessTitle, texts::importExcess);
+    }
+    grid.range().setRange(k + 1);
+    grid.conversion().convert(lines, k);
+    CellTable& cells = grid.cells();
+    cells.clear();
+    const ImportColumns& columns = grid.columns();
+    for (int w = 0; w <= columns.count(); ++w) {
+        const QString header = record_texts::trimSpaces(grid.conversion().field(0, w));
+        for (int c = 0; c < columns.count(); ++c) {
+            if (columns.caption(c) != header)
+                continue;
+            for (int j = 1; j <= k; ++j)
+                cells.setText(j - 1, c, grid.conversion().field(j, w));
+        }
+    }
+    if (k >= 1)
+        grid.range().setRange(k);
+    return true;
+}
+
+} // namespace brevmark

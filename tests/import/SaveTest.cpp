@@ -1,0 +1,223 @@
+// The save `儲存多筆資料`: all rows checked first, then one append; the bytes in the record file
+// are compared with what python3's cp950 codec makes of the expected lines.
+#include "ImportFixture.h"
+
+#include "import/BulkImport.h"
+#include "import/ImportTexts.h"
+#include "platform/Clipboard.h"
+#include "platform/SystemServices.h"
+#include "records/SettingsStore.h"
+#include "support/FaultyFileSystem.h"
+#include "support/TempDataFolder.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+using namespace brevmark;
+using namespace brevmark::test;
+using Outcome = ImportSave::Outcome;
+
+namespace {
+
+class TextClipboard : public Clipboard {
+public:
+    QString held;
+    void clear() override { held.clear(); }
+    void setText(const QString& text) override { held = text; }
+    void setImage(const QImage&) override { held.clear(); }
+    QString text() const override { return held; }
+};
+
+class QuietSystem : public SystemServices {
+public:
+    int beeps = 0;
+    QSizeF screenSizeTwips() const override { return {28800, 16200}; }
+    QStringList screenFonts() const override { return {}; }
+    bool isPrintKeyDown() const override { return false; }
+    void beep() override { ++beeps; }
+    QDateTime now() const override { return {}; }
+    double random() override { return 0; }
+    bool openInBrowser(const QUrl&) override { return false; }
+};
+
+// One record line as the program stores it: seven fields, five empty ones, the tail 1.
+QString line(const QStringList& seven) {
+    QStringList fields = seven;
+    while (fields.size() < 12)
+        fields << QString();
+    return QLatin1Char('"') + fields.join(QStringLiteral("\",\"")) + QStringLiteral("\",1\r\n");
+}
+
+class ImportSaveTest : public ::testing::Test {
+protected:
+    TempDataFolder folder;
+    FaultyFileSystem files;
+    ScriptedMessageBoxes messages;
+    SettingsStore settings{files, messages, folder.location().recordsFolder()};
+    TextClipboard clipboard;
+    QuietSystem system;
+    QList<int> notices;
+    int endings = 0;
+    BulkImport model{BulkImport::Services{files, settings, messages, clipboard, system,
+                                          folder.location().recordsFolder(),
+                                          [this](int n) { notices << n; }, [this] { ++endings; }},
+                     hundredPerCharacter};
+
+    void SetUp() override {
+        settings.load();
+        model.open();
+    }
+    QByteArray records() const { return folder.readRecordsFile(BarcodeRecordFile::fileName()); }
+    // Rows of the grid from the cells given, the range set to them.
+    void fill(const QList<QStringList>& rows) {
+        model.grid().range().setRange(int(rows.size()));
+        for (int r = 0; r < rows.size(); ++r)
+            for (int c = 0; c < rows[r].size(); ++c)
+                model.grid().cells().setText(r, c, rows[r][c]);
+    }
+    QString cell(int r, int c) const { return model.grid().cells().text(r, c); }
+};
+
+TEST_F(ImportSaveTest, RowsAreAppendedAsRecordsByteForByteAndTheGridEmpties) {
+    folder.writeRecordsFile(BarcodeRecordFile::fileName(),
+                            pythonCp950(line({"OLD", "舊"}).chopped(2))); // no final line end
+    fill({{" A-1 ", " 水果 ", "蘋果", "紅,色"}, {"b2", "文具", "", "\"藍\""}, {"C 3", "雜項"}});
+    const ImportSave::Result result = model.save();
+    EXPECT_EQ(result.outcome, Outcome::Saved);
+    EXPECT_TRUE(messages.shown.isEmpty());
+    EXPECT_EQ(records(), pythonCp950(line({"OLD", "舊"}) + line({" A-1 ", "水果", "蘋果", "紅色"}) +
+                                     line({"b2", "文具", "", "藍"}) + line({"C 3", "雜項"})))
+        << "the barcode keeps its spaces; the other fields lose commas, quotes and outer spaces";
+    EXPECT_EQ(files.appends, 1) << "one append for all rows";
+    EXPECT_EQ(notices, (QList<int>{1}));
+    EXPECT_EQ(cell(0, 0), QString());
+    EXPECT_EQ(cell(2, 1), QString());
+    EXPECT_EQ(model.grid().range().count(), 3) << "the range stays";
+}
+
+TEST_F(ImportSaveTest, SevenColumnsFillEveryFieldOfTheRecord) {
+    settings.set(QStringLiteral("標籤_數量"), QStringLiteral("6"));
+    model.open();
+    ASSERT_EQ(model.grid().columns().count(), 7);
+    fill({{"X1", "甲", "乙", "丙", "丁", "戊", "己"}});
+    EXPECT_EQ(model.save().outcome, Outcome::Saved);
+    EXPECT_EQ(records(), pythonCp950(line({"X1", "甲", "乙", "丙", "丁", "戊", "己"})));
+}
+
+TEST_F(ImportSaveTest, ARowWithoutABarcodeWritesNothingAndNamesTheCell) {
+    fill({{"A1", "x"}, {"A2", "x"}, {"", "x"}, {"A4", "x"}});
+    const ImportSave::Result result = model.save();
+    EXPECT_EQ(result.outcome, Outcome::Refused);
+    EXPECT_EQ(result.failing, (ImportSave::Cell{2, 0}));
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0].title, QStringLiteral("錯誤提示"));
+    EXPECT_EQ(messages.shown[0].text, QStringLiteral("表格中的：第3筆【條碼必須輸入】"));
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
+    EXPECT_FALSE(QFileInfo::exists(folder.recordsFile(BarcodeRecordFile::fileName())));
+    EXPECT_EQ(files.appends, 0);
+    EXPECT_EQ(cell(3, 0), QStringLiteral("A4")) << "the grid keeps its rows";
+    EXPECT_TRUE(notices.isEmpty());
+}
+
+TEST_F(ImportSaveTest, ACategoryIsNeededUnderItsOwnCaption) {
+    settings.set(QStringLiteral("標籤A"),
+                 QStringLiteral("條碼★分類★名稱★自訂★自訂★自訂★自訂★自訂★自訂★自訂★自訂★自訂"));
+    model.open();
+    fill({{"A1", "x"}, {"A2", "  "}});
+    const ImportSave::Result result = model.save();
+    EXPECT_EQ(result.failing, (ImportSave::Cell{1, 1}));
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0].text, QStringLiteral("表格中的：第2筆【分類必須輸入】"));
+    EXPECT_EQ(cell(1, 1), QString()) << "the cleaning applied so far stays";
+}
+
+TEST_F(ImportSaveTest, ABarcodeWithAStarIsSavedWithoutItAfterTheRemovalNotice) {
+    fill({{"ab*12", "x"}});
+    EXPECT_EQ(model.save().outcome, Outcome::Saved);
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0].title, QStringLiteral("移除提示"));
+    EXPECT_EQ(records(), pythonCp950(line({"ab12", "x"})));
+}
+
+TEST_F(ImportSaveTest, TextsBig5CannotHoldAreNamedByRowAndColumnBeforeAnythingIsWritten) {
+    fill({{"A1", "x", "好"}, {"A2", "x", "简体😀"}});
+    const ImportSave::Result result = model.save();
+    EXPECT_EQ(result.outcome, Outcome::Refused);
+    EXPECT_EQ(result.failing, (ImportSave::Cell{1, 2}));
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0].text,
+              import_texts::unencodable(2, QStringLiteral("名稱"), QStringLiteral("简　😀")));
+    EXPECT_EQ(files.appends, 0);
+}
+
+TEST_F(ImportSaveTest, AFailedWriteKeepsEveryRowAndTheFile) {
+    const QByteArray before = pythonCp950(line({"OLD", "舊"}));
+    folder.writeRecordsFile(BarcodeRecordFile::fileName(), before);
+    fill({{"A1", "x"}, {"A2", "y"}});
+    files.failAppend = true;
+    const ImportSave::Result result = model.save();
+    EXPECT_EQ(result.outcome, Outcome::NotWritten);
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0].title, QStringLiteral("檔案 寫入錯誤"));
+    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("No space left on device")));
+    EXPECT_EQ(records(), before);
+    EXPECT_EQ(cell(0, 0), QStringLiteral("A1"));
+    EXPECT_EQ(cell(1, 1), QStringLiteral("y"));
+    EXPECT_TRUE(notices.isEmpty());
+
+    files.failAppend = false;
+    EXPECT_EQ(model.save().outcome, Outcome::Saved) << "the kept rows can be saved again";
+    EXPECT_EQ(records(), before + pythonCp950(line({"A1", "x"}) + line({"A2", "y"})));
+}
+
+TEST_F(ImportSaveTest, AReadOnlyRecordsFolderLosesNoRow) {
+    const QString records = folder.location().recordsFolder();
+    QFile::setPermissions(records, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const bool writable = QFileInfo(records).isWritable();
+    if (writable) {
+        QFile::setPermissions(records, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                           QFileDevice::ExeOwner);
+        GTEST_SKIP() << "this user may write into read-only folders";
+    }
+    fill({{"A1", "x"}});
+    EXPECT_EQ(model.save().outcome, Outcome::NotWritten);
+    QFile::setPermissions(records,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_EQ(messages.titles(), (QStringList{"檔案 寫入錯誤"}));
+    EXPECT_FALSE(QFileInfo::exists(folder.recordsFile(BarcodeRecordFile::fileName())));
+    EXPECT_EQ(cell(0, 0), QStringLiteral("A1"));
+}
+
+TEST_F(ImportSaveTest, AnImportWithoutTheCategoryColumnStopsAtTheFirstRecord) {
+    clipboard.setText(QStringLiteral("條碼\t名稱\t數量\nA1\t蘋果\t3\nA2\t梨\t4\n"));
+    ASSERT_TRUE(model.importSpreadsheet());
+    const ImportSave::Result result = model.save();
+    EXPECT_EQ(result.failing, (ImportSave::Cell{0, 1}));
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0].text, QStringLiteral("表格中的：第1筆【種類必須輸入】"));
+    EXPECT_EQ(files.appends, 0);
+}
+
+TEST_F(ImportSaveTest, ClearAllEmptiesEveryCellWithABeepAndKeepsTheRange) {
+    fill({{"A1", "x"}, {"A2", "y"}});
+    model.grid().cells().setText(190, 11, QStringLiteral("far"));
+    model.clearAll();
+    EXPECT_EQ(cell(0, 0), QString());
+    EXPECT_EQ(cell(190, 11), QString());
+    EXPECT_EQ(system.beeps, 1);
+    EXPECT_EQ(model.grid().range().count(), 2);
+}
+
+TEST_F(ImportSaveTest, TheClipboardCommandsReadTheClipboard) {
+    clipboard.setText(QStringLiteral("條碼\t種類\nA1\t水果\nA2\t水果\n"));
+    EXPECT_TRUE(model.importSpreadsheet());
+    EXPECT_EQ(model.grid().range().count(), 2);
+    // A picture on the clipboard holds no text: nothing to paste.
+    clipboard.setImage(QImage(4, 4, QImage::Format_RGB32));
+    EXPECT_FALSE(model.paste());
+    EXPECT_EQ(model.save().outcome, Outcome::Saved);
+    EXPECT_EQ(records(), pythonCp950(line({"A1", "水果"}) + line({"A2", "水果"})));
+}
+
+} // namespace
