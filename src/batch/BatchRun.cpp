@@ -130,7 +130,7 @@ bool BatchRun::pictureUsable(const QString& file) {
     // The editor leaves such an image empty too; a command says so, once per file.
     if (!missingPictures_.contains(file)) {
         missingPictures_.insert(file);
-        console_.warning(QStringLiteral("圖片 ") + quoted(file) + QStringLiteral(" 不在 ") +
+        console_.warning(QStringLiteral("圖片") + quoted(file) + QStringLiteral("不在 ") +
                          DataLocation::picturesFolderName() +
                          QStringLiteral(" 資料夾或無法讀取，這張圖片不會印出"));
     }
@@ -140,13 +140,12 @@ bool BatchRun::pictureUsable(const QString& file) {
 std::optional<BatchFailure> BatchRun::placeLayout() {
     const QString& name = options_.layoutName;
     if (!LayoutFolder::isSafeName(name))
-        return BatchFailure{BatchExit::Usage,
-                            QStringLiteral("排版名稱 ") + quoted(name) +
-                                QStringLiteral(" 不可含 / 或 \\，也不可只有句點")};
+        return BatchFailure{BatchExit::Usage, QStringLiteral("排版名稱") + quoted(name) +
+                                                  QStringLiteral("不可含 / 或 \\，也不可只有句點")};
     const LayoutFolder folder(files_, location_.recordsFolder());
     const QString path = folder.pathOf(name);
     if (!files_.fileExists(path))
-        return BatchFailure{BatchExit::NotFound, QStringLiteral("找不到排版 ") + quoted(name) +
+        return BatchFailure{BatchExit::NotFound, QStringLiteral("找不到排版") + quoted(name) +
                                                      QStringLiteral("（") + path +
                                                      QStringLiteral("）")};
     LayoutFile file(files_);
@@ -156,8 +155,8 @@ std::optional<BatchFailure> BatchRun::placeLayout() {
                                                     QStringLiteral(" 無法使用：") +
                                                     file.errorString() + notChanged};
     if (layout->items.isEmpty())
-        return BatchFailure{BatchExit::NothingToPrint, QStringLiteral("排版 ") + quoted(name) +
-                                                           QStringLiteral(" 沒有條碼標籤")};
+        return BatchFailure{BatchExit::NothingToPrint,
+                            QStringLiteral("排版") + quoted(name) + QStringLiteral("沒有條碼標籤")};
     if (layout->items.size() > ItemTable::pageCapacity)
         return BatchFailure{BatchExit::Damaged,
                             QStringLiteral("排版 %1 有 %2 個條碼標籤，頁面最多只能放 %3 個")
@@ -186,11 +185,11 @@ std::optional<BatchFailure> BatchRun::placeFormat() {
         const QStringList names = FormatCatalogue::names(*records, options_.category);
         QString hint;
         if (!names.isEmpty())
-            hint = QStringLiteral("；種類 ") + quoted(options_.category) + QStringLiteral(" 有 ") +
+            hint = QStringLiteral("；種類") + quoted(options_.category) + QStringLiteral("有 ") +
                    names.join(QStringLiteral("、"));
         return BatchFailure{BatchExit::NotFound,
-                            QStringLiteral("找不到條碼格式：種類 ") + quoted(options_.category) +
-                                QStringLiteral("，名稱 ") + quoted(options_.formatName) + hint};
+                            QStringLiteral("找不到條碼格式：種類") + quoted(options_.category) +
+                                QStringLiteral("，名稱") + quoted(options_.formatName) + hint};
     }
     if (total > format.size())
         console_.warning(QStringLiteral("條碼格式有 %1 筆記錄，只使用前 %2 筆（與格式預覽相同）")
@@ -220,8 +219,8 @@ std::optional<BatchFailure> BatchRun::loadRecords() {
         const std::optional<int> column = table.columnOf(field);
         if (!column)
             return BatchFailure{BatchExit::UnknownField,
-                                QStringLiteral("--filter 的欄位 ") + quoted(field) +
-                                    QStringLiteral(" 不在記錄中；記錄的欄位有 ") +
+                                QStringLiteral("--filter 的欄位") + quoted(field) +
+                                    QStringLiteral("不在記錄中；記錄的欄位有 ") +
                                     table.captionList()};
         QStringList texts(columns);
         texts[*column] = prefix;
@@ -306,7 +305,7 @@ BatchRun::openOutput(const BatchOptions& options) {
                                     QStringLiteral("）；請用 --printer 指定印表機，或用 --output "
                                                    "寫成 PDF 檔")};
         return BatchFailure{BatchExit::NoPrinter,
-                            QStringLiteral("找不到印表機 ") + quoted(options.printer) +
+                            QStringLiteral("找不到印表機") + quoted(options.printer) +
                                 QStringLiteral("（") + error + QStringLiteral("）")};
     }
     auto printer = std::make_unique<CupsPrinter>(*queue);
@@ -367,8 +366,8 @@ std::optional<BatchFailure> BatchRun::print() {
         return BatchFailure{BatchExit::OutputFailed, QStringLiteral("無法寫入 ") + options_.output +
                                                          QStringLiteral("：") +
                                                          printer.errorString()};
-    return BatchFailure{BatchExit::PrintFailed, QStringLiteral("印表機 ") + quoted(printer.name()) +
-                                                    QStringLiteral(" 沒有接受列印工作：") +
+    return BatchFailure{BatchExit::PrintFailed, QStringLiteral("印表機") + quoted(printer.name()) +
+                                                    QStringLiteral("沒有接受列印工作：") +
                                                     printer.errorString()};
 }
 

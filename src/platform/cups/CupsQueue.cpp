@@ -22,11 +22,22 @@ QString lastError() {
     return QString::fromUtf8(cupsLastErrorString());
 }
 
+// The media the queue prints on when a job names none: the user's own choice (lpoptions), else
+// the queue's media-default (from its PPD's default page size, as Qt's print support reads it).
+// cupsGetDestMediaDefault alone would fall back to US Letter whatever the queue says.
 QPageSize defaultMedia(cups_dest_t* dest, cups_dinfo_t* info) {
     cups_size_t size{};
-    if (info &&
-        cupsGetDestMediaDefault(CUPS_HTTP_DEFAULT, dest, info, CUPS_MEDIA_FLAGS_DEFAULT, &size) &&
-        size.width > 0 && size.length > 0) {
+    QByteArray media = cupsGetOption("media", dest->num_options, dest->options);
+    if (media.isEmpty() && info)
+        if (ipp_attribute_t* fallback = cupsFindDestDefault(CUPS_HTTP_DEFAULT, dest, info, "media"))
+            media = ippGetString(fallback, 0, nullptr);
+    const bool found =
+        info &&
+        (media.isEmpty() ? cupsGetDestMediaDefault(CUPS_HTTP_DEFAULT, dest, info,
+                                                   CUPS_MEDIA_FLAGS_DEFAULT, &size)
+                         : cupsGetDestMediaByName(CUPS_HTTP_DEFAULT, dest, info, media.constData(),
+                                                  CUPS_MEDIA_FLAGS_DEFAULT, &size));
+    if (found && size.width > 0 && size.length > 0) {
         // Hundredths of a millimetre; a size Qt knows keeps its name.
         return QPageSize(QSizeF(size.width / 100.0, size.length / 100.0), QPageSize::Millimeter,
                          QString(), QPageSize::FuzzyMatch);
