@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <gtest/gtest.h>
 
@@ -115,12 +116,17 @@ TEST_F(LayoutPanelTest, NamesThatWouldLeaveTheRecordsFolderWriteNothing) {
     EXPECT_EQ(host.boxes.titles(), QStringList(names.size(), QStringLiteral("名稱 錯誤提示")));
     for (const auto& shown : host.boxes.shown)
         EXPECT_TRUE(shown.text.contains(QStringLiteral("路徑")));
+    // Nothing in the program folder, nor where each name would lead (other tests running at the
+    // same time may keep layouts of their own elsewhere in the temporary folder).
     int wabFiles = 0;
-    QDirIterator all(QDir(data.path()).absoluteFilePath(".."), QDir::Files,
-                     QDirIterator::Subdirectories);
+    QDirIterator all(data.path(), QDir::Files, QDirIterator::Subdirectories);
     while (all.hasNext())
         wabFiles += all.next().endsWith(QStringLiteral(".wab")) ? 1 : 0;
     EXPECT_EQ(wabFiles, 0);
+    for (const QString& name : names)
+        EXPECT_FALSE(QFileInfo::exists(QDir::cleanPath(
+            data.location().recordsFolder() + QLatin1Char('/') + name + QStringLiteral(".wab"))))
+            << name.toStdString();
     EXPECT_TRUE(notices.isEmpty());
 }
 
