@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Counts the labels of a printed PDF whose Code 39 symbol reads back as expected.
 
-Rasterises the PDF at 600 dpi with pdftoppm, cuts out every label of a regular grid and reads each
-one with zbarimg and with the tests' ZXing decoder (one symbol per label). Prints one line:
+Rasterises the PDF at 600 dpi with pdftoppm, one page at a time, cuts out every label of a regular
+grid and reads each one with zbarimg and with the tests' ZXing decoder (one symbol per label).
+Prints one line:
 
     zbarimg <n>/<expected> ZXing <m>/<expected>
 
@@ -55,6 +56,14 @@ def decoded(command, files):
     return [line.strip() for line in out.decode("utf-8", "replace").splitlines() if line.strip()]
 
 
+def page_count(pdf):
+    info = subprocess.run(["pdfinfo", pdf], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+    for line in info.stdout.decode("utf-8", "replace").splitlines():
+        if line.startswith("Pages:"):
+            return int(line.split()[1])
+    return 0
+
+
 def count(found, expected):
     seen = collections.Counter(found)
     return sum(1 for text in expected if seen[text] == 1)
@@ -70,17 +79,27 @@ def main(argv):
     with open(expected_file, encoding="utf-8") as f:
         expected = [line.strip() for line in f if line.strip()]
     scale = DPI / 72.0
+    found_zbar, found_zxing = [], []
     with tempfile.TemporaryDirectory() as work:
-        raster = subprocess.run(["pdftoppm", "-r", str(DPI), "-gray", pdf,
-                                 os.path.join(work, "page")], stderr=subprocess.DEVNULL)
-        if raster.returncode != 0:
+        # One page at a time: a 600-dpi A4 page is 35 MB, and long jobs have hundreds of pages.
+        pages = page_count(pdf)
+        if pages == 0:
             print("zbarimg 0/%d ZXing 0/%d (the PDF cannot be rasterised)"
                   % (len(expected), len(expected)))
             return 1
-        pages = sorted(p for p in os.listdir(work) if p.endswith(".pgm"))
-        crops = []
-        for page in pages:
-            width, height, pixels = read_pgm(os.path.join(work, page))
+        for number in range(1, pages + 1):
+            prefix = os.path.join(work, "page")
+            subprocess.run(["pdftoppm", "-r", str(DPI), "-gray", "-f", str(number), "-l",
+                            str(number), pdf, prefix], stderr=subprocess.DEVNULL)
+            rasters = [p for p in os.listdir(work) if p.startswith("page") and p.endswith(".pgm")]
+            if len(rasters) != 1:
+                print("zbarimg 0/%d ZXing 0/%d (page %d cannot be rasterised)"
+                      % (len(expected), len(expected), number))
+                return 1
+            raster = os.path.join(work, rasters[0])
+            width, height, pixels = read_pgm(raster)
+            os.remove(raster)
+            crops = []
             for row in range(rows):
                 for column in range(columns):
                     left, top = x0 + column * dx, y0 + row * dy
@@ -89,10 +108,13 @@ def main(argv):
                     crop = os.path.join(work, "label%04d.pgm" % len(crops))
                     write_crop(pixels, width, height, box, crop)
                     crops.append(crop)
-            os.remove(os.path.join(work, page))
-        zbar = count(decoded(["zbarimg", "-q", "--raw", "-Sdisable", "-Scode39.enable"], crops),
-                     expected)
-        zx = count(decoded([zxing], crops), expected)
+            found_zbar += decoded(["zbarimg", "-q", "--raw", "-Sdisable", "-Scode39.enable"],
+                                  crops)
+            found_zxing += decoded([zxing], crops)
+            for crop in crops:
+                os.remove(crop)
+    zbar = count(found_zbar, expected)
+    zx = count(found_zxing, expected)
     print("zbarimg %d/%d ZXing %d/%d" % (zbar, len(expected), zx, len(expected)))
     return 0 if zbar == len(expected) and zx == len(expected) else 1
 

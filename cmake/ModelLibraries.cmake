@@ -3,8 +3,9 @@
 # platform/qt/) libraries of its own. The configure step refuses a model library, or a test of
 # one, whose link closure reaches Qt Widgets.
 set(BREVMARK_MODEL_LIBRARIES
-    brevmark_common brevmark_platform brevmark_symbology brevmark_records brevmark_page
-    brevmark_print brevmark_manager brevmark_import brevmark_alignment brevmark_update)
+    brevmark_common brevmark_platform brevmark_platform_cups brevmark_symbology brevmark_records
+    brevmark_page brevmark_print brevmark_manager brevmark_import brevmark_alignment brevmark_update
+    brevmark_batch)
 
 # The direct links of a target, generator expressions that only wrap a name unwrapped.
 function(_brevmark_direct_links target out)

@@ -10,6 +10,7 @@ PACKAGES=(
   libgtest-dev libbenchmark-dev libzint-dev libzxing-dev
   xvfb xauth xclip cups cups-bsd cups-client cups-filters printer-driver-cups-pdf ghostscript
   poppler-utils zbar-tools python3 imagemagick
+  libcups2-dev librsvg2-bin desktop-file-utils appstream
 )
 
 missing=()

@@ -102,15 +102,9 @@ void RecordList::build() {
 void RecordList::filter(const RecordEntry& texts) {
     QList<StoredRecord> kept;
     kept.reserve(loaded_.size());
-    for (const StoredRecord& row : loaded_) {
-        bool keep = true;
-        for (int k = 0; k <= lastField_ && k < fieldCount && keep; ++k) {
-            const QString& t = texts[std::size_t(k)];
-            keep = t.isEmpty() || row.record[k].startsWith(t);
-        }
-        if (keep)
+    for (const StoredRecord& row : loaded_)
+        if (passesFilter(row.record, texts, lastField_))
             kept.append(row);
-    }
     display_ = std::move(kept);
     if (display_.isEmpty()) {
         lines_ = QStringList{noMatchLine()};

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QStringList>
 #include <array>
+#include <iterator>
 #include <optional>
 
 namespace brevmark {
@@ -51,6 +52,17 @@ public:
     // Keeps the loaded rows whose field k begins with entry text k for every field in use with a
     // non-empty text, and builds the list; with nothing kept the list is the no-match line.
     void filter(const RecordEntry& texts);
+    // The filter's rule for one row of any field table: every non-empty text is the beginning of
+    // the field of the same number (exact comparison), for the fields 0 to lastField.
+    template <typename Fields, typename Texts>
+    static bool passesFilter(const Fields& fields, const Texts& texts, int lastField) {
+        for (int k = 0; k <= lastField && k < int(std::size(texts)); ++k) {
+            const QString& t = texts[std::size_t(k)];
+            if (!t.isEmpty() && !fields[k].startsWith(t))
+                return false;
+        }
+        return true;
+    }
 
     // The display row a list line shows; nothing for the header, the no-match line or no line.
     std::optional<int> displayRowOfLine(int line) const;

@@ -27,6 +27,19 @@ QString serialise(const QList<StoredRecord>& records, int tail) {
     return text;
 }
 
+// The next record: twelve texts and the tail number, which is read and dropped. False when the
+// fields run out first (a damaged file).
+bool readRecord(QuotedFieldReader& reader, BarcodeRecord* record) {
+    for (int k = 0; k < BarcodeRecord::textFieldCount + 1; ++k) {
+        std::optional<QString> field = reader.next();
+        if (!field)
+            return false;
+        if (k < BarcodeRecord::textFieldCount)
+            record->fields[std::size_t(k)] = std::move(*field);
+    }
+    return true;
+}
+
 } // namespace
 
 BarcodeRecordFile::BarcodeRecordFile(FileSystem& files, MessageBoxes& messages,
@@ -80,15 +93,7 @@ BarcodeRecordFile::ReadResult BarcodeRecordFile::read(int limit, const QString& 
     QuotedFieldReader reader(std::move(text));
     while (!reader.atEnd()) {
         BarcodeRecord record;
-        bool complete = true;
-        for (int k = 0; k < BarcodeRecord::textFieldCount + 1 && complete; ++k) {
-            std::optional<QString> field = reader.next();
-            if (!field)
-                complete = false;
-            else if (k < BarcodeRecord::textFieldCount)
-                record.fields[std::size_t(k)] = std::move(*field);
-        }
-        if (!complete) {
+        if (!readRecord(reader, &record)) {
             messages_.warn(QStringLiteral("自動修復提示"),
                            QStringLiteral("讀取 條碼記錄檔案，時發現錯誤，程式將自動修復錯誤"));
             ReadResult damaged;
@@ -107,6 +112,27 @@ BarcodeRecordFile::ReadResult BarcodeRecordFile::read(int limit, const QString& 
         }
     }
     return result;
+}
+
+std::optional<QList<BarcodeRecord>>
+BarcodeRecordFile::readAsIs(const FileSystem& files, const QString& path, QString* error) {
+    QString text;
+    QString reason;
+    if (!files.readText(path, &text, &reason)) {
+        *error = reason;
+        return std::nullopt;
+    }
+    QList<BarcodeRecord> records;
+    QuotedFieldReader reader(std::move(text));
+    while (!reader.atEnd()) {
+        BarcodeRecord record;
+        if (!readRecord(reader, &record)) {
+            *error = QStringLiteral("第 %1 筆記錄損壞（不足 13 個欄位）").arg(records.size() + 1);
+            return std::nullopt;
+        }
+        records.append(std::move(record));
+    }
+    return records;
 }
 
 BarcodeRecordFile::ReadResult BarcodeRecordFile::readForLoadPanel() {

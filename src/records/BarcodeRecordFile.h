@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <functional>
+#include <optional>
 
 namespace brevmark {
 
@@ -62,6 +63,12 @@ public:
     // Every record up to the 6000 limit, taking those whose field k equals entry text k for at
     // least one non-empty entry text (exact comparison).
     ReadResult readMatching(const RecordEntry& entry);
+
+    // Every record of a record file at any path, as it stands: nothing is repaired, renamed,
+    // written or shown. Nothing, with the reason in *error, when the file cannot be read or is
+    // damaged (a read failure as above).
+    static std::optional<QList<BarcodeRecord>> readAsIs(const FileSystem& files,
+                                                        const QString& path, QString* error);
 
     // The texts must have been prepared (RecordTextPreparation); texts code page 950 cannot hold
     // are refused with a message naming the characters.

@@ -53,21 +53,36 @@ QString SettingsStore::filePath() const { return recordsFolder_ + QLatin1Char('/
 
 SettingsStore::LoadResult SettingsStore::load() {
     entries_.clear();
-    const QString path = filePath();
-    if (!files_.fileExists(path))
+    if (!files_.fileExists(filePath()))
         return LoadResult::Loaded;
+    return readEntries(nullptr) ? LoadResult::Loaded : repair();
+}
+
+bool SettingsStore::loadAsIs(QString* error) {
+    entries_.clear();
+    if (!files_.fileExists(filePath()))
+        return true;
+    return readEntries(error);
+}
+
+bool SettingsStore::readEntries(QString* error) {
     QString text;
-    if (!files_.readText(path, &text))
-        return repair();
+    if (!files_.readText(filePath(), &text, error))
+        return false;
     QuotedFieldReader reader(text);
     while (!reader.atEnd()) {
         const auto key = reader.next();
         const auto value = key ? reader.next() : std::nullopt;
-        if (!key || !value || entries_.size() >= maxEntries)
-            return repair();
+        if (!key || !value || entries_.size() >= maxEntries) {
+            if (error)
+                *error = entries_.size() >= maxEntries
+                             ? QStringLiteral("設定超過 %1 項").arg(maxEntries)
+                             : QStringLiteral("第 %1 項設定損壞").arg(entries_.size() + 1);
+            return false;
+        }
         entries_.append({*key, *value});
     }
-    return LoadResult::Loaded;
+    return true;
 }
 
 SettingsStore::LoadResult SettingsStore::repair() {

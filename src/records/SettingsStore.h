@@ -36,6 +36,9 @@ public:
     SettingsStore(FileSystem& files, MessageBoxes& messages, QString recordsFolder);
 
     LoadResult load();
+    // Reads the file as it stands, for a command that must not change it: nothing is repaired or
+    // shown. False, with the reason in *error, when it cannot be read or is damaged.
+    bool loadAsIs(QString* error);
     // Stores one value, in memory and in the file. False (after telling the user) when the file
     // cannot be written; memory then still holds the value for this run.
     bool set(const QString& key, const QString& value);
@@ -50,6 +53,8 @@ public:
     QString filePath() const;
 
 private:
+    // Appends the file's entries; false at the first damage (the entries before it stay).
+    bool readEntries(QString* error);
     LoadResult repair();
     bool rewrite();
     void reportWriteFailure(const QString& reason);

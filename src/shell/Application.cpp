@@ -34,6 +34,8 @@ public:
 int runApplication(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brevmark"));
+    // The installed desktop entry, so that desktops match the window to its name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.brevmark.Brevmark"));
     installFontSubstitutions();
 
     const DataLocation location = DataLocation::forThisProcess();

@@ -3,6 +3,7 @@
 #include "common/LeadingNumber.h"
 #include "common/PasswordCodec.h"
 #include "common/Rounding.h"
+#include "print/StoredPrintSettings.h"
 #include "records/SettingsKeys.h"
 #include "records/SettingsStore.h"
 
@@ -73,15 +74,9 @@ StartupValues applyStartupSettings(const SettingsStore& store, double screenW, d
             v.expectedPassword = password_codec::decode(value);
         } else if (e.key == keys::updateSetting) {
             v.updateFlag = numberText(leadingNumber(value));
-        } else if (e.key == keys::printerKind) {
-            v.printing.printerKind = toUInt8(leadingNumber(value));
-            if (v.printing.printerKind == 1)
+        } else if (StoredPrintSettings::apply(v.printing, e.key, value)) {
+            if (e.key == keys::printerKind && v.printing.printerKind == 1)
                 v.item0Width = 2700;
-        } else if (e.key == keys::printResolution) {
-            // A resolution of zero or below would put every bar on one spot: keep the one in force.
-            const Fixed4 resolution = Fixed4::fromDouble(leadingNumber(value));
-            if (resolution.raw() > 0)
-                v.printing.resolution = resolution;
         }
     }
     return v;

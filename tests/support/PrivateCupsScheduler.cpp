@@ -97,8 +97,8 @@ QString PrivateCupsScheduler::socketPath() const {
     return path(QStringLiteral("cups.sock"));
 }
 
-QString PrivateCupsScheduler::outputFolder() const {
-    return path(QStringLiteral("out"));
+QString PrivateCupsScheduler::outputFolder(const QString& queue) const {
+    return path(queue.isEmpty() ? QStringLiteral("out") : QStringLiteral("out-") + queue);
 }
 
 bool PrivateCupsScheduler::isRunning() const {
@@ -212,20 +212,32 @@ bool PrivateCupsScheduler::waitUntilListening(int timeoutMs) {
     return false;
 }
 
-bool PrivateCupsScheduler::addQueue(QString* why) {
+bool PrivateCupsScheduler::addDefaultQueue(QString* why) {
+    return addQueue(queueName(), true, why);
+}
+
+bool PrivateCupsScheduler::addQueue(const QString& name, QString* why) {
+    return addQueue(name, false, why);
+}
+
+bool PrivateCupsScheduler::addQueue(const QString& name, bool asDefault, QString* why) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("CUPS_SERVER"), socketPath());
     env.insert(QStringLiteral("CUPS_SERVERROOT"), path(QStringLiteral("etc")));
+    const QString folder = outputFolder(asDefault ? QString() : name);
+    QDir().mkpath(folder);
     const Run add =
         run(tool(QStringLiteral("lpadmin")),
-            {QStringLiteral("-p"), queueName(), QStringLiteral("-E"), QStringLiteral("-v"),
-             backendName + QLatin1Char(':') + outputFolder(), QStringLiteral("-P"), ppdFile(),
+            {QStringLiteral("-p"), name, QStringLiteral("-E"), QStringLiteral("-v"),
+             backendName + QLatin1Char(':') + folder, QStringLiteral("-P"), ppdFile(),
              QStringLiteral("-o"), QStringLiteral("printer-error-policy=abort-job")},
             env);
     if (add.exitCode != 0) {
         *why = QStringLiteral("lpadmin could not add the queue: ") + QString::fromUtf8(add.output);
         return false;
     }
+    if (!asDefault)
+        return true;
     const Run makeDefault =
         run(tool(QStringLiteral("lpadmin")), {QStringLiteral("-d"), queueName()}, env);
     if (makeDefault.exitCode != 0) {
@@ -283,7 +295,7 @@ bool PrivateCupsScheduler::start(QString* why) {
         stop();
         return false;
     }
-    if (!addQueue(why)) {
+    if (!addDefaultQueue(why)) {
         stop();
         return false;
     }
@@ -305,12 +317,12 @@ void PrivateCupsScheduler::stop() {
         QDir(root_).removeRecursively();
 }
 
-QString PrivateCupsScheduler::waitForPdf(int timeoutMs) {
+QString PrivateCupsScheduler::waitForPdf(int timeoutMs, const QString& queue) {
     QElapsedTimer wait;
     wait.start();
     while (wait.elapsed() < timeoutMs) {
         QStringList pdfs =
-            QDir(outputFolder()).entryList({QStringLiteral("job-*.pdf")}, QDir::Files);
+            QDir(outputFolder(queue)).entryList({QStringLiteral("job-*.pdf")}, QDir::Files);
         // In the order the jobs were sent: job-<id>.pdf by id.
         auto id = [](const QString& name) { return name.mid(4, name.size() - 8).toInt(); };
         std::sort(pdfs.begin(), pdfs.end(),
@@ -319,7 +331,7 @@ QString PrivateCupsScheduler::waitForPdf(int timeoutMs) {
             if (returned_.contains(name))
                 continue;
             returned_.insert(name);
-            const QString pdf = outputFolder() + QLatin1Char('/') + name;
+            const QString pdf = outputFolder(queue) + QLatin1Char('/') + name;
             const QString keep = qEnvironmentVariable("BREVMARK_KEEP_PRINTS");
             if (!keep.isEmpty()) {
                 const ::testing::TestInfo* test =

@@ -35,12 +35,17 @@ public:
     void stop();
     bool isRunning() const;
 
+    // Adds a further queue of that name, not the default, printing like the first into a folder
+    // of its own (outputFolder(name)); false with the reason when lpadmin refuses it.
+    bool addQueue(const QString& name, QString* why);
+
     QString socketPath() const;
-    QString outputFolder() const;
+    // Where the default queue, or the named further queue, writes its PDFs.
+    QString outputFolder(const QString& queue = QString()) const;
     // The next PDF the queue wrote that was not returned before, once it is complete; empty on
     // time-out. With BREVMARK_KEEP_PRINTS naming a folder, a copy goes there too, named after the
     // running test.
-    QString waitForPdf(int timeoutMs = 90000);
+    QString waitForPdf(int timeoutMs = 90000, const QString& queue = QString());
     // The scheduler's error log, to explain a job that went wrong.
     QString errorLog() const;
 
@@ -48,7 +53,8 @@ private:
     bool writeConfiguration(QString* why);
     bool installBackend(QString* why);
     bool waitUntilListening(int timeoutMs);
-    bool addQueue(QString* why);
+    bool addDefaultQueue(QString* why);
+    bool addQueue(const QString& name, bool asDefault, QString* why);
     QString path(const QString& relative) const;
     void pointProcessHere();
     void restoreProcessEnvironment();

@@ -1,29 +1,10 @@
 #include "page/ui/PageLayouts.h"
 
-#include "page/FormatNumbers.h"
+#include "page/LayoutPlacement.h"
 #include "page/ui/PageEditor.h"
 #include "page/ui/TagEditor.h"
 
 namespace brevmark {
-
-namespace {
-// Applying a format takes a label's size as a whole point size; the page put back keeps the size
-// it had (11.25 points for every new label), so that it looks as it did.
-void keepFontSizes(PageEditor& editor, int index, const QList<FormatRecord>& records) {
-    int number = 0;
-    for (const FormatRecord& r : records) {
-        if (r.kind() != FormatRecord::labelKind())
-            continue;
-        TextLabelItem* label = editor.model().tags.label(index, ++number);
-        const std::optional<double> size = FormatNumbers::strictNumber(r[7]);
-        if (label && size && *size > 0 && *size < 256) {
-            label->fontSize = float(*size);
-            label->fitToCaption();
-        }
-    }
-    editor.tags()->syncTags(index);
-}
-} // namespace
 
 Layout PageLayouts::capture(PageEditor& editor) {
     Layout layout;
@@ -39,27 +20,16 @@ Layout PageLayouts::capture(PageEditor& editor) {
 }
 
 int PageLayouts::place(PageEditor& editor, const Layout& layout) {
-    FormatMemory& memory = editor.formatMemory();
-    const QList<FormatRecord> memoryBefore = memory.records();
-    ItemTable& items = editor.model().items;
-    int placed = 0;
-    for (const LayoutItem& stored : layout.items) {
-        const std::optional<int> index = items.freeIndex();
-        if (!index)
-            break;
-        BarcodeItem item = BarcodeItem::blank(stored.position.value_or(QPointF()), false);
-        editor.putItem(*index, item);
-        editor.deleteAllTags(*index);
-        memory.setRecords(stored.records);
-        editor.applyFormat(*index);
-        keepFontSizes(editor, *index, stored.records);
-        items.at(*index).category.clear();
-        items.at(*index).name.clear();
-        editor.redrawItem(*index);
-        ++placed;
+    TagEditor* tags = editor.tags();
+    const QList<int> placed = LayoutPlacement::place(
+        editor.model(), layout, [tags](const QString& file) { return tags->pictureUsable(file); });
+    for (int index : placed) {
+        const BarcodeItem item = editor.model().items.at(index);
+        editor.putItem(index, item);
+        tags->syncTags(index);
+        editor.redrawItem(index);
     }
-    memory.setRecords(memoryBefore);
-    return placed;
+    return int(placed.size());
 }
 
 } // namespace brevmark

@@ -1,0 +1,374 @@
+#include "batch/BatchRun.h"
+
+#include "batch/BatchConsole.h"
+#include "batch/MergeSource.h"
+#include "manager/RecordList.h"
+#include "page/FormatBrowser.h"
+#include "page/FormatMemory.h"
+#include "page/LayoutPlacement.h"
+#include "page/PaperTable.h"
+#include "platform/FileSystem.h"
+#include "platform/MessageBoxes.h"
+#include "platform/PdfPrinter.h"
+#include "platform/cups/CupsPrinter.h"
+#include "print/ArrangedPrintPlan.h"
+#include "print/ItemPrinter.h"
+#include "records/FormatCatalogue.h"
+#include "records/FormatRecordFile.h"
+#include "records/LayoutFile.h"
+#include "records/LayoutFolder.h"
+
+#include <QSet>
+
+namespace brevmark {
+
+namespace {
+
+// The item print's own warning names the item's index, which means nothing here: the run tells
+// which label failed instead.
+class HeldMessages : public MessageBoxes {
+public:
+    MessageAnswer show(const QString&, const QString&, MessageIcon, MessageButtons) override {
+        return MessageAnswer::Ok;
+    }
+};
+
+QString quoted(const QString& text) {
+    return QStringLiteral("「") + text + QStringLiteral("」");
+}
+
+const QString notChanged = QStringLiteral("（檔案沒有變更，請用 Brevmark 開啟以修復）");
+
+} // namespace
+
+BatchRun::BatchRun(const BatchOptions& options, DataLocation location, FileSystem& files,
+                   const PictureLoader& pictures, BatchConsole& console)
+    : options_(options), location_(location), files_(files), console_(console),
+      pictures_(pictures, location), openOutput_(&BatchRun::openOutput) {}
+
+BatchRun::~BatchRun() = default;
+
+int BatchRun::pageCount() const {
+    if (placements_.isEmpty())
+        return 0;
+    int pages = 1;
+    for (const PrintJob::Placement& p : placements_)
+        pages += p.newPageBefore ? 1 : 0;
+    return pages;
+}
+
+BatchExit BatchRun::run() {
+    std::optional<BatchFailure> failure = prepare();
+    if (!failure)
+        failure = print();
+    if (!failure)
+        return BatchExit::Printed;
+    console_.error(failure->message);
+    return failure->exit;
+}
+
+std::optional<BatchFailure> BatchRun::prepare() {
+    if (std::optional<BatchFailure> f = checkDataFolder())
+        return f;
+    if (std::optional<BatchFailure> f = loadSettings())
+        return f;
+    model_ = std::make_unique<PageModel>();
+    model_->arrangement = settings_.arrangement;
+    if (options_.command == BatchOptions::Command::Layout) {
+        if (std::optional<BatchFailure> f = placeLayout())
+            return f;
+        planLayoutCopies();
+        return std::nullopt;
+    }
+    if (std::optional<BatchFailure> f = placeFormat())
+        return f;
+    std::int64_t labels = options_.copies;
+    if (!options_.recordsFile.isEmpty()) {
+        if (std::optional<BatchFailure> f = loadRecords())
+            return f;
+        labels *= records_->rows.size();
+    }
+    planFormatCopies(labels);
+    return std::nullopt;
+}
+
+std::optional<BatchFailure> BatchRun::checkDataFolder() const {
+    if (!files_.folderExists(location_.programFolder()))
+        return BatchFailure{BatchExit::NotFound,
+                            QStringLiteral("找不到程式資料夾 ") + location_.programFolder()};
+    if (!files_.folderExists(location_.recordsFolder()))
+        return BatchFailure{BatchExit::NotFound,
+                            QStringLiteral("程式資料夾 ") + location_.programFolder() +
+                                QStringLiteral(" 裡沒有 ") + DataLocation::recordsFolderName() +
+                                QStringLiteral(" 資料夾（可用 --data 指定程式資料夾）")};
+    return std::nullopt;
+}
+
+std::optional<BatchFailure> BatchRun::loadSettings() {
+    std::variant<BatchSettings, BatchFailure> loaded = BatchSettings::load(files_, location_);
+    if (BatchFailure* f = std::get_if<BatchFailure>(&loaded))
+        return *f;
+    settings_ = std::get<BatchSettings>(std::move(loaded));
+    printing_ = settings_.printing;
+    if (options_.printerKind)
+        printing_.printerKind = *options_.printerKind;
+    if (options_.resolution)
+        printing_.resolution = *options_.resolution;
+    // The program prints nothing for another kind; a command must not end as if it had printed.
+    if (printing_.printerKind != 0 && printing_.printerKind != 1)
+        return BatchFailure{
+            BatchExit::Damaged,
+            QStringLiteral("設定檔的 印表裝置 為 %1，不是 0（一般印表機）或 1"
+                           "（標籤印表機）；請加上 --page-printer 或 --label-printer")
+                .arg(printing_.printerKind)};
+    return std::nullopt;
+}
+
+bool BatchRun::pictureUsable(const QString& file) {
+    if (!pictures_.picture(file).isNull())
+        return true;
+    // The editor leaves such an image empty too; a command says so, once per file.
+    if (!missingPictures_.contains(file)) {
+        missingPictures_.insert(file);
+        console_.warning(QStringLiteral("圖片") + quoted(file) + QStringLiteral("不在 ") +
+                         DataLocation::picturesFolderName() +
+                         QStringLiteral(" 資料夾或無法讀取，這張圖片不會印出"));
+    }
+    return false;
+}
+
+std::optional<BatchFailure> BatchRun::placeLayout() {
+    const QString& name = options_.layoutName;
+    if (!LayoutFolder::isSafeName(name))
+        return BatchFailure{BatchExit::Usage, QStringLiteral("排版名稱") + quoted(name) +
+                                                  QStringLiteral("不可含 / 或 \\，也不可只有句點")};
+    const LayoutFolder folder(files_, location_.recordsFolder());
+    const QString path = folder.pathOf(name);
+    if (!files_.fileExists(path))
+        return BatchFailure{BatchExit::NotFound, QStringLiteral("找不到排版") + quoted(name) +
+                                                     QStringLiteral("（") + path +
+                                                     QStringLiteral("）")};
+    LayoutFile file(files_);
+    const std::optional<Layout> layout = file.read(path);
+    if (!layout)
+        return BatchFailure{BatchExit::Damaged, QStringLiteral("排版檔 ") + path +
+                                                    QStringLiteral(" 無法使用：") +
+                                                    file.errorString() + notChanged};
+    if (layout->items.isEmpty())
+        return BatchFailure{BatchExit::NothingToPrint,
+                            QStringLiteral("排版") + quoted(name) + QStringLiteral("沒有條碼標籤")};
+    if (layout->items.size() > ItemTable::pageCapacity)
+        return BatchFailure{BatchExit::Damaged,
+                            QStringLiteral("排版 %1 有 %2 個條碼標籤，頁面最多只能放 %3 個")
+                                .arg(quoted(name))
+                                .arg(layout->items.size())
+                                .arg(ItemTable::pageCapacity)};
+    LayoutPlacement::place(*model_, *layout,
+                           [this](const QString& file) { return pictureUsable(file); });
+    return std::nullopt;
+}
+
+std::optional<BatchFailure> BatchRun::placeFormat() {
+    const QString path = location_.recordsFile(FormatRecordFile::fileName());
+    if (!files_.fileExists(path))
+        return BatchFailure{BatchExit::NotFound, QStringLiteral("尚未記錄格式：找不到 ") + path};
+    FormatRecordFile file(files_);
+    const std::optional<QList<FormatRecord>> records = file.read(path);
+    if (!records)
+        return BatchFailure{BatchExit::Damaged, QStringLiteral("格式檔 ") + path +
+                                                    QStringLiteral(" 無法使用：") +
+                                                    file.errorString() + notChanged};
+    int total = 0;
+    const QList<FormatRecord> format = FormatCatalogue::format(
+        *records, options_.category, options_.formatName, FormatBrowser::previewLimit, &total);
+    if (format.isEmpty()) {
+        const QStringList names = FormatCatalogue::names(*records, options_.category);
+        QString hint;
+        if (!names.isEmpty())
+            hint = QStringLiteral("；種類") + quoted(options_.category) + QStringLiteral("有 ") +
+                   names.join(QStringLiteral("、"));
+        return BatchFailure{BatchExit::NotFound,
+                            QStringLiteral("找不到條碼格式：種類") + quoted(options_.category) +
+                                QStringLiteral("，名稱") + quoted(options_.formatName) + hint};
+    }
+    if (total > format.size())
+        console_.warning(QStringLiteral("條碼格式有 %1 筆記錄，只使用前 %2 筆（與格式預覽相同）")
+                             .arg(total)
+                             .arg(format.size()));
+    // Item 0, as the simple layout's print takes a format: a new item, then the format applied.
+    BarcodeItem& item = model_->items.at(ItemTable::simpleItem);
+    item = BarcodeItem::blank({0, 0}, printing_.isLabelPrinter());
+    model_->tags.removeAll(ItemTable::simpleItem);
+    FormatMemory memory;
+    memory.setRecords(format);
+    memory.apply(item, ItemTable::simpleItem, model_->tags,
+                 [this](const QString& file) { return pictureUsable(file); });
+    return std::nullopt;
+}
+
+std::optional<BatchFailure> BatchRun::loadRecords() {
+    std::variant<MergeTable, BatchFailure> read =
+        MergeSource::read(files_, options_.recordsFile, settings_.recordCaptions);
+    if (BatchFailure* f = std::get_if<BatchFailure>(&read))
+        return *f;
+    MergeTable table = std::get<MergeTable>(std::move(read));
+    const int columns = int(table.captions.size());
+    // Each filter as the manager's filter texts: the prefix in its field's place.
+    QList<QStringList> filters;
+    for (const auto& [field, prefix] : options_.filters) {
+        const std::optional<int> column = table.columnOf(field);
+        if (!column)
+            return BatchFailure{BatchExit::UnknownField,
+                                QStringLiteral("--filter 的欄位") + quoted(field) +
+                                    QStringLiteral("不在記錄中；記錄的欄位有 ") +
+                                    table.captionList()};
+        QStringList texts(columns);
+        texts[*column] = prefix;
+        filters.append(texts);
+    }
+    if (table.rows.isEmpty())
+        return BatchFailure{BatchExit::NothingToPrint, QStringLiteral("記錄檔 ") +
+                                                           options_.recordsFile +
+                                                           QStringLiteral(" 沒有記錄")};
+    if (!filters.isEmpty()) {
+        QList<MergeTable::Row> kept;
+        for (MergeTable::Row& row : table.rows) {
+            bool keep = true;
+            for (const QStringList& texts : filters)
+                keep = keep && RecordList::passesFilter(row.cells, texts, columns - 1);
+            if (keep)
+                kept.append(std::move(row));
+        }
+        table.rows = std::move(kept);
+        if (table.rows.isEmpty())
+            return BatchFailure{BatchExit::NothingToPrint,
+                                QStringLiteral("沒有符合篩選條件的記錄")};
+    }
+    if (std::optional<BatchFailure> f = LabelMerge::checkBarcodes(table))
+        return f;
+    std::variant<LabelMerge, BatchFailure> merge =
+        LabelMerge::prepare(*model_, ItemTable::simpleItem, table);
+    if (BatchFailure* f = std::get_if<BatchFailure>(&merge))
+        return *f;
+    merge_ = std::get<LabelMerge>(std::move(merge));
+    records_ = std::move(table);
+    return std::nullopt;
+}
+
+void BatchRun::planLayoutCopies() {
+    const QList<PrintJob::Placement> page = PrintJob::pageItems(*model_, printing_);
+    placements_.reserve(page.size() * options_.copies);
+    for (std::int64_t c = 0; c < options_.copies; ++c)
+        for (qsizetype i = 0; i < page.size(); ++i) {
+            PrintJob::Placement p = page.at(i);
+            // Each copy of the page starts on a sheet of its own.
+            if (c > 0 && i == 0)
+                p.newPageBefore = true;
+            placements_.append(p);
+        }
+}
+
+void BatchRun::planFormatCopies(std::int64_t labels) {
+    const BarcodeItem& item = model_->items.at(ItemTable::simpleItem);
+    if (!options_.arrangement) {
+        model_->printQuantity = QString::number(labels);
+        placements_ = PrintJob::simpleCopies(*model_, printing_);
+        return;
+    }
+    const QList<SimplePrintPlan::Copy> copies =
+        ArrangedPrintPlan::plan(labels, settings_.arrangement, QSizeF(item.width, item.height),
+                                PaperTable::size(PaperSize::A4, false), printing_.printerKind);
+    placements_.reserve(copies.size());
+    for (const SimplePrintPlan::Copy& copy : copies)
+        placements_.append({ItemTable::simpleItem,
+                            QPointF(float(copy.topLeft.x()), float(copy.topLeft.y())),
+                            copy.newPageBefore});
+}
+
+std::variant<std::unique_ptr<PdfPrinter>, BatchFailure>
+BatchRun::openOutput(const BatchOptions& options) {
+    if (!options.output.isEmpty()) {
+        auto pdf =
+            std::make_unique<PdfPrinter>(options.output, QPageSize(QPageSize::A4), pdfDotsPerInch);
+        if (!pdf->isAvailable())
+            return BatchFailure{BatchExit::OutputFailed, QStringLiteral("無法寫入 ") +
+                                                             options.output + QStringLiteral("：") +
+                                                             pdf->errorString()};
+        return pdf;
+    }
+    QString error;
+    const std::optional<CupsQueue> queue = CupsQueue::find(options.printer, &error);
+    if (!queue) {
+        if (options.printer.isEmpty())
+            return BatchFailure{BatchExit::NoPrinter,
+                                QStringLiteral("系統沒有預設印表機（") + error +
+                                    QStringLiteral("）；請用 --printer 指定印表機，或用 --output "
+                                                   "寫成 PDF 檔")};
+        return BatchFailure{BatchExit::NoPrinter,
+                            QStringLiteral("找不到印表機") + quoted(options.printer) +
+                                QStringLiteral("（") + error + QStringLiteral("）")};
+    }
+    auto printer = std::make_unique<CupsPrinter>(*queue);
+    if (!printer->isAvailable())
+        return BatchFailure{BatchExit::PrintFailed,
+                            QStringLiteral("無法準備列印工作：") + printer->errorString()};
+    return printer;
+}
+
+std::optional<BatchFailure> BatchRun::print() {
+    if (placements_.isEmpty())
+        return BatchFailure{BatchExit::NothingToPrint, QStringLiteral("沒有可列印的標籤")};
+    std::variant<std::unique_ptr<PdfPrinter>, BatchFailure> opened = openOutput_(options_);
+    if (BatchFailure* f = std::get_if<BatchFailure>(&opened))
+        return *f;
+    PdfPrinter& printer = *std::get<std::unique_ptr<PdfPrinter>>(opened);
+
+    HeldMessages held;
+    ItemPrinter items(model_->items, model_->tags, pictures_, held);
+    // A PDF for a label printer has pages the size of their label, as the printer's labels are.
+    const bool labelPages = !options_.output.isEmpty() && printing_.isLabelPrinter();
+    const auto labelPageSize = [this](int index) {
+        const BarcodeItem& item = model_->items.at(index);
+        return QPageSize(QSizeF(item.width / 20.0, item.height / 20.0), QPageSize::Point, QString(),
+                         QPageSize::ExactMatch);
+    };
+    const int pages = pageCount();
+    int page = 1;
+    console_.progress(page, pages);
+    for (qsizetype i = 0; i < placements_.size(); ++i) {
+        const PrintJob::Placement& placement = placements_.at(i);
+        if (labelPages && (i == 0 || placement.newPageBefore))
+            printer.setPageSize(labelPageSize(placement.index));
+        if (placement.newPageBefore) {
+            printer.newPage();
+            console_.progress(++page, pages);
+        }
+        QString which = QStringLiteral("第 %1 張標籤").arg(i + 1);
+        if (merge_) {
+            const MergeTable::Row& row = records_->rows.at(qsizetype(i / options_.copies));
+            if (i % options_.copies == 0)
+                merge_->apply(*model_, row);
+            which += QStringLiteral("（") + records_->whereIs(row) + QStringLiteral("）");
+        }
+        if (!items.print(placement.index, placement.placeOnPage, printer, printing_)) {
+            console_.endProgress();
+            printer.abortDocument();
+            return BatchFailure{
+                BatchExit::PrintFailed,
+                which + QStringLiteral(" 無法完整列印（圖片無法繪出），沒有送出任何頁面")};
+        }
+    }
+    console_.endProgress();
+    printer.endDocument();
+    if (printer.written() && printer.errorString().isEmpty())
+        return std::nullopt;
+    if (!options_.output.isEmpty())
+        return BatchFailure{BatchExit::OutputFailed, QStringLiteral("無法寫入 ") + options_.output +
+                                                         QStringLiteral("：") +
+                                                         printer.errorString()};
+    return BatchFailure{BatchExit::PrintFailed, QStringLiteral("印表機") + quoted(printer.name()) +
+                                                    QStringLiteral("沒有接受列印工作：") +
+                                                    printer.errorString()};
+}
+
+} // namespace brevmark
