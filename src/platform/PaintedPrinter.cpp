@@ -24,6 +24,8 @@ PainterSurface& PaintedPrinter::surface() {
 
 bool PaintedPrinter::endPainting() {
     bool ended = true;
+    if (surface_)
+        surface_->flush();
     if (painter_ && painter_->isActive())
         ended = painter_->end();
     surface_.reset();
@@ -42,9 +44,10 @@ void PaintedPrinter::dropPainting() {
 }
 
 void PaintedPrinter::newPage() {
-    if (painter_)
+    if (painter_) {
+        surface_->flush();
         device().newPage();
-    else
+    } else
         surface(); // a new page before any drawing opens the document with an empty first page
 }
 

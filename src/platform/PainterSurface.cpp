@@ -27,6 +27,7 @@ QRectF PainterSurface::toDevice(const QRectF& r) const {
 }
 
 void PainterSurface::clear() {
+    flush();
     const QRect all = painter_->viewport();
     painter_->save();
     painter_->setCompositionMode(QPainter::CompositionMode_Source);
@@ -55,15 +56,57 @@ void PainterSurface::usePen(const QColor& color, double widthTwips, Qt::PenStyle
 }
 
 void PainterSurface::drawLine(QPointF from, QPointF to, const QColor& color, double widthTwips) {
+    flush();
     usePen(color, widthTwips, Qt::SolidLine);
     painter_->drawLine(toDevice(from), toDevice(to));
 }
 
 void PainterSurface::fillRect(const QRectF& rect, const QColor& color) {
-    painter_->fillRect(toDevice(rect), color);
+    const QPaintEngine* engine = painter_->paintEngine();
+    if (!engine || engine->type() != QPaintEngine::Pdf) {
+        painter_->fillRect(toDevice(rect), color);
+        return;
+    }
+    if (!heldFills_.isEmpty() && color != heldColor_)
+        flush();
+    const QRectF device = toDevice(rect);
+    heldBounds_ = heldFills_.isEmpty() ? device : heldBounds_.united(device);
+    heldColor_ = color;
+    heldFills_.append(device);
+}
+
+bool PainterSurface::clearOfHeldFills(QPointF baseline, const QString& text,
+                                      const TextFont& font) const {
+    // One character's ink box is cheap to know; the underline lies outside it, and a thickened
+    // glyph grows beyond it.
+    if (heldFills_.isEmpty())
+        return true;
+    if (text.size() != 1 || font.underline || emboldens_ || !metrics_)
+        return false;
+    // (with a device dot to spare on every side)
+    const QRectF ink =
+        metrics_->boundingRect(text.at(0)).translated(baseline).adjusted(-1, -1, 1, 1);
+    return !ink.intersects(heldBounds_);
+}
+
+void PainterSurface::flush() {
+    if (heldFills_.isEmpty())
+        return;
+    if (painter_->isActive()) {
+        // What QPainter::fillRect does for one rectangle, for all of them at once.
+        const QPen pen = painter_->pen();
+        const QBrush brush = painter_->brush();
+        painter_->setPen(Qt::NoPen);
+        painter_->setBrush(heldColor_);
+        painter_->drawRects(heldFills_.constData(), int(heldFills_.size()));
+        painter_->setBrush(brush);
+        painter_->setPen(pen);
+    }
+    heldFills_.clear();
 }
 
 void PainterSurface::drawRect(const QRectF& rect, const QColor& color, LineStyle style) {
+    flush();
     usePen(color, 0, style == LineStyle::Dotted ? Qt::DotLine : Qt::SolidLine);
     painter_->setBrush(Qt::NoBrush);
     painter_->drawRect(toDevice(rect));
@@ -85,7 +128,8 @@ bool needsSyntheticBold(const QFont& font, QPainter* painter) {
 const QFont& PainterSurface::fontFor(const TextFont& font, double* ascent) {
     if (!fontValid_ || !(lastFont_ == font)) {
         qfont_ = toQFont(font);
-        ascent_ = QFontMetricsF(qfont_, painter_->device()).ascent();
+        metrics_.emplace(qfont_, painter_->device());
+        ascent_ = metrics_->ascent();
         emboldens_ = needsSyntheticBold(qfont_, painter_);
         // (A static text draws its underline a little differently, so underlined text is not.)
         laysOutOnce_ = painter_->paintEngine() &&
@@ -125,6 +169,8 @@ void PainterSurface::drawText(QPointF topLeft, const QString& text, const TextFo
     const QFont& f = fontFor(font, &ascent);
     const QPointF at = toDevice(topLeft);
     const QPointF baseline(at.x(), at.y() + ascent);
+    if (!clearOfHeldFills(baseline, text, font))
+        flush();
     if (emboldens_) {
         drawEmboldened(baseline, text, f, color);
         return;
@@ -152,10 +198,12 @@ void PainterSurface::drawText(QPointF topLeft, const QString& text, const TextFo
 }
 
 void PainterSurface::setClipRect(const QRectF& rect) {
+    flush();
     painter_->setClipRect(toDevice(rect), Qt::ReplaceClip);
 }
 
 void PainterSurface::resetClip() {
+    flush();
     painter_->setClipping(false);
 }
 
@@ -168,6 +216,7 @@ double PainterSurface::textHeight(const TextFont& font) const {
 }
 
 bool PainterSurface::drawPicture(const Picture& picture, const QRectF& target) {
+    flush();
     if (picture.isNull())
         return false;
     const QRectF device = toDevice(target);

@@ -4,8 +4,11 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QHash>
 #include <QStaticText>
+
+#include <optional>
 
 class QPainter;
 
@@ -36,17 +39,32 @@ public:
     QPointF toDevice(QPointF twipsPoint) const;
     QRectF toDevice(const QRectF& twipsRect) const;
 
+    // Fills that are still held (see fillRect) go onto the device; call before the page changes
+    // or the painter ends.
+    void flush();
+
 protected:
-    void setPainter(QPainter* painter) { painter_ = painter; }
+    void setPainter(QPainter* painter) {
+        flush();
+        painter_ = painter;
+    }
 
 private:
     void usePen(const QColor& color, double widthTwips, Qt::PenStyle style);
+    bool clearOfHeldFills(QPointF baseline, const QString& text, const TextFont& font) const;
     const QFont& fontFor(const TextFont& font, double* ascent);
     void drawEmboldened(QPointF baseline, const QString& text, const QFont& font,
                         const QColor& color);
 
     QPainter* painter_;
     double dpi_;
+    // On a vector document every fill is a graphics state and a path of its own; the bars of a
+    // symbol come as consecutive fills of one colour, so they are held and filled as one path.
+    // A text that cannot touch them is drawn at once and the fills stay held: the human-readable
+    // characters between a symbol's cells then leave its bars one path.
+    QList<QRectF> heldFills_;
+    QRectF heldBounds_;
+    QColor heldColor_;
     QColor background_;
     // The last pen and font used: redraws set the same ones thousands of times.
     QColor penColor_;
@@ -56,6 +74,7 @@ private:
     TextFont lastFont_;
     QFont qfont_;
     double ascent_ = 0;
+    std::optional<QFontMetricsF> metrics_;
     bool fontValid_ = false;
     // The font asks for bold, its face has none, and the device does not thicken glyphs itself.
     bool emboldens_ = false;

@@ -95,3 +95,41 @@ TEST_F(PdfPrinterFiles, AnUnwritablePlaceIsKnownBeforeDrawing) {
     EXPECT_FALSE(printer.written());
     EXPECT_EQ(files(), QStringList());
 }
+
+// Consecutive fills of one colour go into the PDF as one path; whatever they are held for, the
+// page shows every drawing in the order it was made.
+TEST_F(PdfPrinterFiles, HeldFillsKeepTheDrawingOrder) {
+    if (!test::printed::missingTools().isEmpty())
+        GTEST_SKIP() << test::printed::missingTools().toStdString();
+    PdfPrinter printer(path(), QPageSize(QPageSize::A4), 600);
+    TextFont big;
+    big.pointSize = 48;
+    // 1. A white character over two black fills shows white inside them.
+    printer.fillRect(QRectF(0, 0, 720, 1440), Qt::black);
+    printer.fillRect(QRectF(720, 0, 720, 1440), Qt::black);
+    printer.drawText(QPointF(100, 100), QStringLiteral("W"), big, Qt::white);
+    // 2. A character beside the fills, then a white fill over part of them: the white wins.
+    printer.fillRect(QRectF(2880, 0, 1440, 1440), Qt::black);
+    printer.drawText(QPointF(5000, 0), QStringLiteral("W"), big, Qt::black);
+    printer.fillRect(QRectF(2880, 0, 720, 1440), Qt::white);
+    // 3. Fills held when the page changes stay on their page.
+    printer.fillRect(QRectF(0, 2880, 1440, 1440), Qt::black);
+    printer.newPage();
+    printer.fillRect(QRectF(0, 0, 1440, 1440), Qt::black);
+    printer.endDocument();
+    ASSERT_TRUE(printer.written());
+
+    QDir().mkpath(dir.filePath(QStringLiteral("raster")));
+    const QList<QImage> pages =
+        test::printed::rasterise(path(), dir.filePath(QStringLiteral("raster")));
+    ASSERT_EQ(pages.size(), 2);
+    const int square = 600 * 600;
+    EXPECT_LT(test::printed::inkCount(pages[0], QRect(0, 0, 600, 600)), square * 99 / 100);
+    EXPECT_GT(test::printed::inkCount(pages[0], QRect(0, 0, 600, 600)), square / 2);
+    EXPECT_EQ(test::printed::inkCount(pages[0], QRect(1200, 0, 300, 600)), 0);
+    EXPECT_EQ(test::printed::inkCount(pages[0], QRect(1500, 0, 300, 600)), 300 * 600);
+    EXPECT_GT(test::printed::inkCount(pages[0], QRect(2080, 0, 600, 600)), 0) << "the character";
+    EXPECT_EQ(test::printed::inkCount(pages[0], QRect(0, 1200, 600, 600)), square);
+    EXPECT_EQ(test::printed::inkCount(pages[1], QRect(0, 0, 600, 600)), square);
+    EXPECT_EQ(test::printed::inkCount(pages[1], QRect(0, 1200, 600, 600)), 0);
+}
