@@ -69,6 +69,11 @@ struct UsageCase {
     const char* says;
 };
 
+// The command line names the case in test listings.
+void PrintTo(const UsageCase& c, std::ostream* os) {
+    *os << '"' << c.line << '"';
+}
+
 class BatchUsageErrors : public ::testing::TestWithParam<UsageCase> {};
 
 TEST_P(BatchUsageErrors, AreRefusedWithTheUsageStatus) {
