@@ -2,9 +2,10 @@
 // formats of a barcode, a label and a picture in 50 categories), listing its categories and the
 // names of one category, previewing a format on the preview item and saving one into it; and a
 // page of 245 items saved as a layout and taken back.
+#include "BenchHosts.h"
+#include "page/FormatSaver.h"
 #include "page/ui/EditorHost.h"
 #include "page/ui/FormatPanels.h"
-#include "page/FormatSaver.h"
 #include "page/ui/LayoutPanel.h"
 #include "page/ui/PageEditor.h"
 #include "platform/FontMetricsTwips.h"
@@ -24,27 +25,6 @@
 using namespace brevmark;
 
 namespace {
-
-class SilentMessages : public MessageBoxes {
-public:
-    MessageAnswer show(const QString&, const QString&, MessageIcon, MessageButtons) override {
-        return MessageAnswer::Yes;
-    }
-};
-
-class BenchHost : public EditorHost {
-public:
-    SilentMessages boxes;
-    void setHint(const QString&) override {}
-    void closePanels() override {}
-    void stackPanels() override {}
-    void closePanelButton(int) override {}
-    MessageBoxes& messages() override { return boxes; }
-    bool isLabelPrinter() const override { return false; }
-    Fixed4 printResolution() const override { return Fixed4::fromDouble(7.2); }
-    bool recordFileExists() const override { return false; }
-    bool formatRecordFileExists() const override { return true; }
-};
 
 QString line(const QStringList& f) {
     QStringList quoted;
@@ -94,7 +74,7 @@ struct Bench {
     LocalFileSystem files;
     QWidget window;
     QWidget* viewport = new QWidget(&window);
-    BenchHost host;
+    bench::EditorBenchHost host{true, MessageAnswer::Yes};
     std::unique_ptr<PageEditor> editor;
     std::unique_ptr<FormatPanels> panels;
 

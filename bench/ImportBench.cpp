@@ -2,6 +2,7 @@
 // full grid drawn (the model alone, and the window's whole import with its 150 row labels), and
 // the save of 150 rows as records in one append that reaches the disk. Each run checks what it
 // made before it counts.
+#include "BenchHosts.h"
 #include "import/BulkImport.h"
 #include "import/GridPainter.h"
 #include "import/SpreadsheetImport.h"
@@ -24,15 +25,6 @@
 using namespace brevmark;
 
 namespace {
-
-class SilentMessages : public MessageBoxes {
-public:
-    int shown = 0;
-    MessageAnswer show(const QString&, const QString&, MessageIcon, MessageButtons) override {
-        ++shown;
-        return MessageAnswer::Ok;
-    }
-};
 
 class TextClipboard : public Clipboard {
 public:
@@ -80,7 +72,7 @@ QString spreadsheetCopy() {
 struct ImportFolder {
     QTemporaryDir dir;
     LocalFileSystem files;
-    SilentMessages messages;
+    bench::SilentMessages messages;
     TextClipboard clipboard;
     QuietSystem system;
     SettingsStore settings{files, messages, dir.path()};

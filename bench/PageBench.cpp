@@ -1,5 +1,6 @@
 // The page editor on a full page of 245 items: redrawing every item, and one drag step of an
 // item (the match line is checked against every other item at each step).
+#include "BenchHosts.h"
 #include "page/ui/BarcodeItemWidget.h"
 #include "page/ui/EditorHost.h"
 #include "page/ui/PageEditor.h"
@@ -15,31 +16,10 @@ using namespace brevmark;
 
 namespace {
 
-class SilentMessages : public MessageBoxes {
-public:
-    MessageAnswer show(const QString&, const QString&, MessageIcon, MessageButtons) override {
-        return MessageAnswer::Ok;
-    }
-};
-
-class BenchHost : public EditorHost {
-public:
-    SilentMessages boxes;
-    void setHint(const QString&) override {}
-    void closePanels() override {}
-    void stackPanels() override {}
-    void closePanelButton(int) override {}
-    MessageBoxes& messages() override { return boxes; }
-    bool isLabelPrinter() const override { return false; }
-    Fixed4 printResolution() const override { return Fixed4::fromDouble(7.2); }
-    bool recordFileExists() const override { return false; }
-    bool formatRecordFileExists() const override { return false; }
-};
-
 struct FullPage {
     QWidget window;
     QWidget* viewport = new QWidget(&window);
-    BenchHost host;
+    bench::EditorBenchHost host;
     std::unique_ptr<PageEditor> editor;
 
     FullPage() {

@@ -2,6 +2,7 @@
 // Chinese fields (the model alone, and with the list widget filled), a filter on 5,999 records,
 // and the main window's record-load panel read of 3,500 records. The row counts 1,000, 3,000 and
 // 5,999 show how the read and the list grow with the file.
+#include "BenchHosts.h"
 #include "manager/RecordList.h"
 #include "page/RecordLoadList.h"
 #include "platform/LocalFileSystem.h"
@@ -20,18 +21,11 @@ using namespace brevmark;
 
 namespace {
 
-class SilentMessages : public MessageBoxes {
-public:
-    MessageAnswer show(const QString&, const QString&, MessageIcon, MessageButtons) override {
-        return MessageAnswer::Ok;
-    }
-};
-
 // One records folder per row count, filled once.
 struct RecordsFolder {
     QTemporaryDir dir;
     LocalFileSystem files;
-    SilentMessages messages;
+    bench::SilentMessages messages;
     BarcodeRecordFile file{files, messages, dir.path()};
 
     explicit RecordsFolder(int rows) {

@@ -14,6 +14,7 @@
 #include "platform/Timer.h"
 #include "platform/qt/FramePictures.h"
 #include "platform/qt/PictureControl.h"
+#include "platform/qt/WindowTwips.h"
 #include "prompt/PromptWindow.h"
 #include "records/SettingsKeys.h"
 #include "records/TemporaryFiles.h"
@@ -250,8 +251,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 // Geometry
 
 void MainWindow::setGeometryTwips(double left, double top, double width, double height) {
-    setGeometry(screen::pixels(left), screen::pixels(top), screen::pixels(width),
-                screen::pixels(height));
+    window_twips::setGeometry(*this, QRectF(left, top, width, height));
 }
 
 void MainWindow::resizeTwips(double width, double height) {
@@ -259,24 +259,15 @@ void MainWindow::resizeTwips(double width, double height) {
 }
 
 QRectF MainWindow::geometryTwips() const {
-    const QRect g = (isMaximized() || isMinimized()) && !normalGeometry().isEmpty()
-                        ? normalGeometry()
-                        : geometry();
-    return {twips::fromPixels(g.x()), twips::fromPixels(g.y()), twips::fromPixels(g.width()),
-            twips::fromPixels(g.height())};
+    return window_twips::placement(*this);
 }
 
 int MainWindow::windowStateCode() const {
-    if (isMinimized())
-        return 1;
-    if (isMaximized())
-        return 2;
-    return 0;
+    return window_twips::stateCode(*this);
 }
 
 void MainWindow::placeWidget(QWidget* widget, const QRectF& r) {
-    widget->setGeometry(screen::pixels(r.left()), screen::pixels(r.top()),
-                        qMax(0, screen::pixels(r.width())), qMax(0, screen::pixels(r.height())));
+    window_twips::place(*widget, r);
 }
 
 // ---------------------------------------------------------------------------------------------

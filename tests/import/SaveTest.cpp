@@ -7,6 +7,7 @@
 #include "platform/Clipboard.h"
 #include "platform/SystemServices.h"
 #include "records/SettingsStore.h"
+#include "support/FakeSystemServices.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TempDataFolder.h"
 
@@ -30,18 +31,6 @@ public:
     QString text() const override { return held; }
 };
 
-class QuietSystem : public SystemServices {
-public:
-    int beeps = 0;
-    QSizeF screenSizeTwips() const override { return {28800, 16200}; }
-    QStringList screenFonts() const override { return {}; }
-    bool isPrintKeyDown() const override { return false; }
-    void beep() override { ++beeps; }
-    QDateTime now() const override { return {}; }
-    double random() override { return 0; }
-    bool openInBrowser(const QUrl&) override { return false; }
-};
-
 // One record line as the program stores it: seven fields, five empty ones, the tail 1.
 QString line(const QStringList& seven) {
     QStringList fields = seven;
@@ -57,7 +46,7 @@ protected:
     ScriptedMessageBoxes messages;
     SettingsStore settings{files, messages, folder.location().recordsFolder()};
     TextClipboard clipboard;
-    QuietSystem system;
+    FakeSystemServices system{quietSystem()};
     QList<int> notices;
     int endings = 0;
     BulkImport model{BulkImport::Services{files, settings, messages, clipboard, system,

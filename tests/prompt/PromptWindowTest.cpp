@@ -1,5 +1,5 @@
 #include "prompt/PromptWindow.h"
-#include "FakeSystemServices.h"
+#include "support/FakeSystemServices.h"
 #include "platform/Timer.h"
 #include "prompt/NoticePicture.h"
 #include "prompt/PromptAnimation.h"

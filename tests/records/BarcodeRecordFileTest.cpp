@@ -2,6 +2,7 @@
 #include "platform/LocalFileSystem.h"
 #include "records/RecordTextPreparation.h"
 #include "records/TemporaryFiles.h"
+#include "support/FaultyFileSystem.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TempDataFolder.h"
 
@@ -14,28 +15,6 @@ using Outcome = BarcodeRecordFile::ReadOutcome;
 using Write = BarcodeRecordFile::WriteOutcome;
 
 namespace {
-
-// A file system whose rewrites can be made to fail, as on a full disk.
-class FailingFileSystem : public LocalFileSystem {
-public:
-    bool failWrites = false;
-    bool replaceBytes(const QString& p, const QByteArray& b, QString* e) override {
-        if (failWrites) {
-            if (e)
-                *e = QStringLiteral("No space left on device");
-            return false;
-        }
-        return LocalFileSystem::replaceBytes(p, b, e);
-    }
-    bool appendBytes(const QString& p, const QByteArray& b, QString* e) override {
-        if (failWrites) {
-            if (e)
-                *e = QStringLiteral("No space left on device");
-            return false;
-        }
-        return LocalFileSystem::appendBytes(p, b, e);
-    }
-};
 
 // One stored line as the earlier program wrote it, with the reserved fields and the tail given.
 QString line(const QStringList& seven, const QStringList& reserved = {}, int tail = 1) {
@@ -71,7 +50,7 @@ QStringList barcodes(const QList<StoredRecord>& records) {
 class BarcodeRecordFileTest : public ::testing::Test {
 protected:
     test::TempDataFolder folder;
-    FailingFileSystem files;
+    test::FaultyFileSystem files;
     test::ScriptedMessageBoxes messages;
     BarcodeRecordFile file{files, messages, folder.location().recordsFolder()};
 
@@ -324,7 +303,7 @@ TEST_F(BarcodeRecordFileTest, CharactersBig5CannotHoldAreNamedAndNothingIsWritte
 TEST_F(BarcodeRecordFileTest, AFailedWriteLeavesTheOldFileAndSaysSo) {
     writeRecords(line({"A", "x"}) + line({"B", "y"}));
     const QByteArray before = bytes();
-    files.failWrites = true;
+    files.failReplace = files.failAppend = true;
     EXPECT_EQ(file.remove(0), Write::NotWritten);
     EXPECT_EQ(file.append(entry({"C", "z"})), Write::NotWritten);
     EXPECT_EQ(bytes(), before);

@@ -1,5 +1,6 @@
-#include "platform/LocalFileSystem.h"
 #include "records/SettingsStore.h"
+#include "platform/LocalFileSystem.h"
+#include "support/FaultyFileSystem.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TempDataFolder.h"
 
@@ -12,32 +13,10 @@ using Result = SettingsStore::LoadResult;
 
 namespace {
 
-// A file system whose writes can be made to fail, as on a full disk.
-class FailingFileSystem : public LocalFileSystem {
-public:
-    bool failWrites = false;
-    bool replaceBytes(const QString& p, const QByteArray& b, QString* e) override {
-        if (failWrites) {
-            if (e)
-                *e = QStringLiteral("disk full");
-            return false;
-        }
-        return LocalFileSystem::replaceBytes(p, b, e);
-    }
-    bool appendBytes(const QString& p, const QByteArray& b, QString* e) override {
-        if (failWrites) {
-            if (e)
-                *e = QStringLiteral("disk full");
-            return false;
-        }
-        return LocalFileSystem::appendBytes(p, b, e);
-    }
-};
-
 class SettingsStoreTest : public ::testing::Test {
 protected:
     test::TempDataFolder folder;
-    FailingFileSystem files;
+    test::FaultyFileSystem files;
     test::ScriptedMessageBoxes messages;
     SettingsStore store{files, messages, folder.location().recordsFolder()};
 
@@ -61,8 +40,9 @@ TEST_F(SettingsStoreTest, MissingFileGivesEmptyTableAndFirstSetCreatesOneLine) {
 }
 
 TEST_F(SettingsStoreTest, ReadsPythonWrittenBytesAndWritesThemBackByteForByte) {
-    const QString text = QStringLiteral("\"標籤A\",\"條碼★種類★新細明體 ”ㄑ€★名稱★a★b★c★d★自訂★自訂★自訂★自訂★自訂\"\r\n"
-                                        "\"列印解析度\",\"7.2\"\r\n");
+    const QString text = QStringLiteral(
+        "\"標籤A\",\"條碼★種類★新細明體 ”ㄑ€★名稱★a★b★c★d★自訂★自訂★自訂★自訂★自訂\"\r\n"
+        "\"列印解析度\",\"7.2\"\r\n");
     writeTop(text);
     ASSERT_EQ(store.load(), Result::Loaded);
     ASSERT_EQ(store.entries().size(), 2);
@@ -120,8 +100,9 @@ TEST_F(SettingsStoreTest, RepairKeepsSpacesAndEmptyValuesDropsCommaValues) {
                             "\"bad\",\"has,comma\"\r\n"
                             "\"unterminated"));
     EXPECT_EQ(store.load(), Result::RepairedEndProgram);
-    EXPECT_EQ(top(), test::pythonCp950(QStringLiteral("\"主視窗大小\",\"1 0 1200 900 12090 7470\"\r\n"
-                                                      "\"e\",\"\"\r\n")));
+    EXPECT_EQ(top(),
+              test::pythonCp950(QStringLiteral("\"主視窗大小\",\"1 0 1200 900 12090 7470\"\r\n"
+                                               "\"e\",\"\"\r\n")));
     // The next start loads the rebuilt file without another repair.
     SettingsStore again(files, messages, folder.location().recordsFolder());
     messages.shown.clear();
@@ -178,7 +159,7 @@ TEST_F(SettingsStoreTest, FullTableMakesRoomForANewKey) {
 TEST_F(SettingsStoreTest, FailedWriteLeavesOldFileAndTellsTheUser) {
     writeTop(QStringLiteral("\"a\",\"1\"\r\n"));
     ASSERT_EQ(store.load(), Result::Loaded);
-    files.failWrites = true;
+    files.failReplace = files.failAppend = true;
     EXPECT_FALSE(store.set(QStringLiteral("a"), QStringLiteral("2")));
     EXPECT_EQ(top(), QByteArray("\"a\",\"1\"\r\n"));
     EXPECT_EQ(messages.titles(), (QStringList{QStringLiteral("檔案 寫入錯誤")}));

@@ -1,7 +1,7 @@
 #include "settings/PasswordSection.h"
 #include "common/PasswordCodec.h"
 #include "platform/LocalFileSystem.h"
-#include "prompt/FakeSystemServices.h"
+#include "support/FakeSystemServices.h"
 #include "records/SettingsStore.h"
 #include "settings/SettingsWindow.h"
 #include "support/ScriptedMessageBoxes.h"

@@ -7,6 +7,7 @@
 #include "settings/ArrowAnimation.h"
 #include "settings/ResolutionPanel.h"
 #include "settings/SettingsChoices.h"
+#include "support/FakeSystemServices.h"
 #include "support/RecordingSurface.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TempDataFolder.h"
@@ -20,21 +21,6 @@
 
 namespace brevmark::test {
 namespace {
-
-class BrowserServices : public SystemServices {
-public:
-    QList<QUrl> opened;
-    QSizeF screenSizeTwips() const override { return {19200, 10800}; }
-    QStringList screenFonts() const override { return {}; }
-    bool isPrintKeyDown() const override { return false; }
-    void beep() override {}
-    QDateTime now() const override { return {}; }
-    double random() override { return 0.5; }
-    bool openInBrowser(const QUrl& url) override {
-        opened.append(url);
-        return true;
-    }
-};
 
 class SettingsWindowTest : public ::testing::Test {
 protected:
@@ -68,7 +54,7 @@ protected:
     LocalFileSystem files;
     ScriptedMessageBoxes boxes;
     SettingsStore store{files, boxes, folder.location().recordsFolder()};
-    BrowserServices system;
+    FakeSystemServices system{browserSystem()};
     PrintSettings printing;
     std::uint8_t& printerKind = printing.printerKind;
     Fixed4& resolution = printing.resolution;

@@ -1,6 +1,7 @@
 #include "update/UpdateCheck.h"
 #include "platform/LocalFileSystem.h"
 #include "platform/SystemServices.h"
+#include "support/FakeSystemServices.h"
 #include "support/LocalHttpServer.h"
 #include "support/ScopedEnvironment.h"
 #include "support/ScriptedMessageBoxes.h"
@@ -18,21 +19,6 @@
 
 namespace brevmark::test {
 namespace {
-
-class BrowserServices : public SystemServices {
-public:
-    QList<QUrl> opened;
-    QSizeF screenSizeTwips() const override { return {19200, 10800}; }
-    QStringList screenFonts() const override { return {}; }
-    bool isPrintKeyDown() const override { return false; }
-    void beep() override {}
-    QDateTime now() const override { return {}; }
-    double random() override { return 0.5; }
-    bool openInBrowser(const QUrl& url) override {
-        opened.append(url);
-        return true;
-    }
-};
 
 class Update : public ::testing::Test {
 protected:
@@ -73,7 +59,7 @@ protected:
     QTemporaryDir cache;
     LocalFileSystem files;
     ScriptedMessageBoxes boxes;
-    BrowserServices system;
+    FakeSystemServices system{browserSystem()};
     QStringList hints;
     UpdateCheck check{files, boxes, system, [this](const QString& h) { hints << h; }};
 };
@@ -244,7 +230,7 @@ TEST(UpdatePrompt, YesOpensTheProductPageAndNoNothing) {
     env.set("BREVMARK_UPDATE_URL", "http://updates.example.net");
     LocalFileSystem files;
     ScriptedMessageBoxes boxes;
-    BrowserServices system;
+    FakeSystemServices system{browserSystem()};
     UpdateCheck check(files, boxes, system, {});
     boxes.answers << MessageAnswer::Yes << MessageAnswer::No;
     check.prompt();

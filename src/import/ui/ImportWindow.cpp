@@ -11,6 +11,7 @@
 #include "platform/Timer.h"
 #include "platform/qt/FramePictures.h"
 #include "platform/qt/PictureControl.h"
+#include "platform/qt/WindowTwips.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -220,29 +221,19 @@ void ImportWindow::buildCaptionButtons() {
 // ----------------------------------------------------------------------------------- layout
 
 QRectF ImportWindow::geometryTwips() const {
-    const QRect g = (isMaximized() || isMinimized()) && !normalGeometry().isEmpty()
-                        ? normalGeometry()
-                        : geometry();
-    return {twips::fromPixels(g.x()), twips::fromPixels(g.y()), twips::fromPixels(g.width()),
-            twips::fromPixels(g.height())};
+    return window_twips::placement(*this);
 }
 
 void ImportWindow::setGeometryTwips(const QRectF& t) {
-    setGeometry(screen::pixels(t.left()), screen::pixels(t.top()), screen::pixels(t.width()),
-                screen::pixels(t.height()));
+    window_twips::setGeometry(*this, t);
 }
 
 int ImportWindow::windowStateCode() const {
-    if (isMinimized())
-        return 1;
-    if (isMaximized())
-        return 2;
-    return 0;
+    return window_twips::stateCode(*this);
 }
 
 void ImportWindow::placeWidget(QWidget* widget, const QRectF& r) {
-    widget->setGeometry(screen::pixels(r.left()), screen::pixels(r.top()),
-                        qMax(0, screen::pixels(r.width())), qMax(0, screen::pixels(r.height())));
+    window_twips::place(*widget, r);
 }
 
 void ImportWindow::layoutFrame() {

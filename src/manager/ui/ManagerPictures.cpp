@@ -67,19 +67,7 @@ QImage ManagerPictures::card(QSize pixels, const QString& title) {
 }
 
 QImage ManagerPictures::closeButton(bool hover, QSize pixels) {
-    QImage image = transparentImage(pixels);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF box = QRectF(image.rect()).adjusted(1, 1, -1, -1);
-    p.setPen(QPen(QColor(255, 255, 255, 200), 1));
-    p.setBrush(hover ? QColor(232, 60, 60) : QColor(255, 255, 255, 50));
-    p.drawEllipse(box);
-    p.setPen(QPen(Qt::white, qMax<qreal>(2.0, box.width() / 10), Qt::SolidLine, Qt::RoundCap));
-    const qreal inset = box.width() * 0.32;
-    const QRectF cross = box.adjusted(inset, inset, -inset, -inset);
-    p.drawLine(cross.topLeft(), cross.bottomRight());
-    p.drawLine(cross.topRight(), cross.bottomLeft());
-    return image;
+    return closeButtonPicture(hover, pixels);
 }
 
 QImage ManagerPictures::showBarcode(bool hover, QSize pixels) {

@@ -35,4 +35,20 @@ QImage cardPicture(QSize pixels, const QString& title) {
     return image;
 }
 
+QImage closeButtonPicture(bool hover, QSize pixels) {
+    QImage image = transparentImage(pixels);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF box = QRectF(image.rect()).adjusted(1, 1, -1, -1);
+    p.setPen(QPen(QColor(255, 255, 255, 200), 1));
+    p.setBrush(hover ? QColor(232, 60, 60) : QColor(255, 255, 255, 50));
+    p.drawEllipse(box);
+    p.setPen(QPen(Qt::white, qMax<qreal>(2.0, box.width() / 10), Qt::SolidLine, Qt::RoundCap));
+    const qreal inset = box.width() * 0.32;
+    const QRectF cross = box.adjusted(inset, inset, -inset, -inset);
+    p.drawLine(cross.topLeft(), cross.bottomRight());
+    p.drawLine(cross.topRight(), cross.bottomLeft());
+    return image;
+}
+
 } // namespace brevmark

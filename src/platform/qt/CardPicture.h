@@ -11,4 +11,7 @@ namespace brevmark {
 // and, optionally, a title at its top-left.
 QImage cardPicture(QSize pixels, const QString& title = QString());
 
+// Their close button: a round, faint button with a white cross that turns red under the pointer.
+QImage closeButtonPicture(bool hover, QSize pixels);
+
 } // namespace brevmark

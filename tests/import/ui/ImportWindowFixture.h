@@ -8,6 +8,7 @@
 #include "platform/qt/QtClipboard.h"
 #include "records/BarcodeRecordFile.h"
 #include "records/SettingsStore.h"
+#include "support/FakeSystemServices.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TempDataFolder.h"
 
@@ -21,19 +22,6 @@
 
 namespace brevmark::test {
 
-class ImportSystem : public SystemServices {
-public:
-    QSizeF screen{28800, 16200}; // 1920 x 1080 pixels
-    int beeps = 0;
-    QSizeF screenSizeTwips() const override { return screen; }
-    QStringList screenFonts() const override { return {}; }
-    bool isPrintKeyDown() const override { return false; }
-    void beep() override { ++beeps; }
-    QDateTime now() const override { return QDateTime(QDate(2026, 12, 9), QTime(9, 0)); }
-    double random() override { return 0.5; }
-    bool openInBrowser(const QUrl&) override { return false; }
-};
-
 // The bulk import window on a temporary data folder, driven through its controls as a user
 // would: the pointer and keys go to the controls the window names.
 class ImportWindowTest : public ::testing::Test {
@@ -43,7 +31,7 @@ protected:
     ScriptedMessageBoxes messages;
     SettingsStore settings{files, messages, folder.location().recordsFolder()};
     QtClipboard clipboard;
-    ImportSystem system;
+    FakeSystemServices system{desktopSystem()};
     QList<int> notices;
     QPointer<ImportWindow> window;
 

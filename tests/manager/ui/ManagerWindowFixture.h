@@ -7,6 +7,7 @@
 #include "platform/qt/QtClipboard.h"
 #include "records/BarcodeRecordFile.h"
 #include "records/SettingsStore.h"
+#include "support/FakeSystemServices.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TempDataFolder.h"
 
@@ -18,19 +19,6 @@
 
 namespace brevmark::test {
 
-// A calendar fixed at 9 December 2026.
-class ManagerSystem : public SystemServices {
-public:
-    int beeps = 0;
-    QSizeF screenSizeTwips() const override { return {28800, 16200}; }
-    QStringList screenFonts() const override { return {}; }
-    bool isPrintKeyDown() const override { return false; }
-    void beep() override { ++beeps; }
-    QDateTime now() const override { return QDateTime(QDate(2026, 12, 9), QTime(9, 0)); }
-    double random() override { return 0.5; }
-    bool openInBrowser(const QUrl&) override { return false; }
-};
-
 // The record manager on a temporary data folder, driven through its controls.
 class ManagerWindowTest : public ::testing::Test {
 protected:
@@ -39,7 +27,7 @@ protected:
     ScriptedMessageBoxes messages;
     SettingsStore settings{files, messages, folder.location().recordsFolder()};
     QtClipboard clipboard;
-    ManagerSystem system;
+    FakeSystemServices system{desktopSystem()};
     QList<int> pendingNotices;
     int shownNotices = 0;
     int endings = 0;
