@@ -14,7 +14,7 @@
 #     start-up);
 #   - the labels' own work: Brevmark's job for 245 labels less its job for 1, against glabels'
 #     process for 245 labels less its process for 1.
-# Until Brevmark has a batch command of its own there is no whole-process comparison.
+# bench/batch_vs_glabels.sh compares whole processes: brevmark-batch against glabels-3-batch.
 #
 # Usage: bench/print_vs_glabels.sh [build-dir] [runs]
 # Installs Debian's glabels with apt-get when glabels-3-batch is missing.
@@ -36,19 +36,12 @@ for tool in pdftoppm zbarimg python3; do
   command -v "$tool" >/dev/null || { echo "$tool is missing (scripts/install-deps.sh)" >&2; exit 1; }
 done
 
-if ! command -v glabels-3-batch >/dev/null; then
-  sudo=""
-  [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  echo "Installing glabels (for glabels-3-batch)..."
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends glabels >/dev/null
-fi
+source "$here/glabels_common.sh"
+install_glabels
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 export QT_QPA_PLATFORM=offscreen
-
-# Median of the numbers on standard input.
-median() { sort -n | awk '{v[NR] = $1} END {if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
 
 # The same 245 records as bench_print: BM-001-XYZ ... BM-245-XYZ, a name and a price.
 {
@@ -60,37 +53,6 @@ median() { sort -n | awk '{v[NR] = $1} END {if (NR % 2) print v[(NR + 1) / 2]; e
 head -n 2 "$work/labels.csv" >"$work/one.csv"
 tail -n +2 "$work/labels.csv" | cut -d, -f1 >"$work/expected.txt"
 
-identity='a0="1" a1="0" a2="0" a3="1" a4="0" a5="0"'
-span='font_family="Sans" font_size="6" font_weight="Regular" font_italic="False" color="0x000000ff" line_spacing="1"'
-# A glabels document over a CSV file: the symbol at its natural size from x = 8 pt (more than ten
-# narrow bars of quiet zone), the two text labels from x = 140 pt.
-glabels_document() {
-  cat <<XML
-<?xml version="1.0"?>
-<Glabels-document xmlns="http://glabels.org/xmlns/3.0/">
-  <Template brand="Brevmark" part="bench-3x35" size="A4" description="105 labels a page">
-    <Meta category="label"/>
-    <Label-rectangle id="0" width="190pt" height="22pt" round="0pt" x_waste="0pt" y_waste="0pt">
-      <Markup-margin size="1pt"/>
-      <Layout nx="3" ny="35" x0="12pt" y0="15pt" dx="192pt" dy="23pt"/>
-    </Label-rectangle>
-  </Template>
-  <Objects id="0" rotate="False">
-    <Object-barcode $identity x="8pt" y="1pt" w="0pt" h="17pt" backend="built-in" style="Code39"
-        text="True" checksum="False" color="0x000000ff" field="CODE"/>
-    <Object-text $identity x="140pt" y="2pt" w="48pt" h="8pt" justify="Left" valign="Top"
-        auto_shrink="False" wrap="None" line_spacing="1">
-      <Span $span><Field name="NAME"/></Span>
-    </Object-text>
-    <Object-text $identity x="140pt" y="11pt" w="48pt" h="8pt" justify="Left" valign="Top"
-        auto_shrink="False" wrap="None" line_spacing="1">
-      <Span $span><Field name="PRICE"/></Span>
-    </Object-text>
-  </Objects>
-  <Merge type="Text/Comma/Line1Keys" src="$1"/>
-</Glabels-document>
-XML
-}
 glabels_document "$work/labels.csv" >"$work/labels.glabels"
 glabels_document "$work/one.csv" >"$work/one.glabels"
 
@@ -115,7 +77,8 @@ echo "  glabels-3-batch (${glabels_pages:-?} pages): $glabels_read"
 
 # Median wall times in milliseconds.
 brevmark_ms() {
-  "$bench" --benchmark_filter="^$1\$" --benchmark_repetitions="$runs" \
+  # (Google Benchmark reports a median only from two repetitions on.)
+  "$bench" --benchmark_filter="^$1\$" --benchmark_repetitions="$((runs > 1 ? runs : 2))" \
     --benchmark_report_aggregates_only=true --benchmark_format=csv 2>/dev/null |
     awk -F, -v name="\"$1_median\"" '$1 == name {
       scale = $5 == "ns" ? 1e-6 : $5 == "us" ? 1e-3 : $5 == "s" ? 1e3 : 1
