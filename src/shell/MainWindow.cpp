@@ -13,6 +13,7 @@
 #include "platform/SystemServices.h"
 #include "platform/Timer.h"
 #include "platform/qt/FramePictures.h"
+#include "platform/qt/HintLabels.h"
 #include "platform/qt/PictureControl.h"
 #include "platform/qt/WindowTwips.h"
 #include "prompt/PromptWindow.h"
@@ -283,18 +284,9 @@ void MainWindow::createFrame() {
     viewport_->setMouseTracking(true);
     viewport_->installEventFilter(this);
 
-    hintShadow_ = new QLabel(this);
-    hintShadow_->setObjectName(QStringLiteral("說明提示2"));
-    hint_ = new QLabel(this);
-    hint_->setObjectName(QStringLiteral("說明提示"));
-    for (QLabel* label : {hintShadow_, hint_}) {
-        QFont f = label->font();
-        f.setPixelSize(12);
-        label->setFont(f);
-        label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
-    hint_->setStyleSheet(QStringLiteral("color: rgb(226, 236, 248);"));
-    hintShadow_->setStyleSheet(QStringLiteral("color: rgb(6, 14, 26);"));
+    const HintLabels hints = createHintLabels(this);
+    hintShadow_ = hints.shadow;
+    hint_ = hints.text;
 
     captionGroup_ = new QWidget(this);
     captionGroup_->setObjectName(QStringLiteral("關離功能"));

@@ -10,6 +10,7 @@
 #include "import/ui/ImportPictures.h"
 #include "platform/Timer.h"
 #include "platform/qt/FramePictures.h"
+#include "platform/qt/HintLabels.h"
 #include "platform/qt/PictureControl.h"
 #include "platform/qt/WindowTwips.h"
 
@@ -75,18 +76,9 @@ ImportWindow::ImportWindow(BulkImport::Services services, QWidget* parent)
     connect(grid_, &ImportGridView::gridResized, this, &ImportWindow::checkScrollBars);
     connect(grid_, &ImportGridView::rowWanted, this, &ImportWindow::showRow);
     buildScrollBars();
-    hintShadow_ = new QLabel(this);
-    hintShadow_->setObjectName(QStringLiteral("說明提示2"));
-    hint_ = new QLabel(this);
-    hint_->setObjectName(QStringLiteral("說明提示"));
-    for (QLabel* label : {hintShadow_, hint_}) {
-        QFont f = label->font();
-        f.setPixelSize(12);
-        label->setFont(f);
-        label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
-    hint_->setStyleSheet(QStringLiteral("color: rgb(226, 236, 248);"));
-    hintShadow_->setStyleSheet(QStringLiteral("color: rgb(6, 14, 26);"));
+    const HintLabels hints = createHintLabels(this);
+    hintShadow_ = hints.shadow;
+    hint_ = hints.text;
     buildToolbar();
     buildCaptionButtons();
 
