@@ -110,6 +110,13 @@ MainWindow::MainWindow(ShellServices services, QWidget* parent)
 }
 
 MainWindow::~MainWindow() {
+    // Child windows (the record manager, the settings window) have no parent but use this
+    // window's services and bridges: one still open goes first, before a timer of its can fire.
+    QList<QWidget*> openChildren;
+    for (const QPointer<QWidget>& child : std::as_const(childWindows_))
+        if (child)
+            openChildren.append(child.data());
+    qDeleteAll(openChildren);
     // The editor, the print commands and the panels hold references to the picture folder and
     // loader below: they go first.
     qDeleteAll(children());
@@ -519,6 +526,8 @@ void MainWindow::closePanelButton(int index) {
 }
 
 void MainWindow::showChildWindow(QWidget* child) {
+    childWindows_.removeAll(QPointer<QWidget>());
+    childWindows_.append(child);
     child->installEventFilter(this);
     child->show();
     hide();

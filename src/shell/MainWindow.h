@@ -8,6 +8,8 @@
 #include "shell/StartupValues.h"
 
 #include <QImage>
+#include <QList>
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -148,6 +150,8 @@ private:
     FloatingPanels panels_;
     QStringList fontList_;
     bool ending_ = false;
+    // The child windows shown in this window's place (see showChildWindow).
+    QList<QPointer<QWidget>> childWindows_;
 
     FrameLayout frame_;
     QString layoutTag_;

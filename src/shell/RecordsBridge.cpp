@@ -10,6 +10,7 @@
 #include "records/BarcodeRecordFile.h"
 #include "shell/ApplicationControl.h"
 #include "shell/MainWindow.h"
+#include "shell/StartupValues.h"
 
 #include <QLineEdit>
 
@@ -96,6 +97,7 @@ void RecordsBridge::openLoadPanel(QPointF topLeft) {
                 [this] { endProgram(); }, [this] { window_.closePanelButton(0); }},
             &window_);
     }
+    window_.values().lastShownField = storedLastShownField(window_.settings());
     loadPanel_->setCaptions(window_.values().fieldCaptions, window_.values().lastShownField);
     loadPanel_->openAt(screen::point(topLeft));
 }

@@ -11,7 +11,9 @@ namespace brevmark {
 
 namespace keys = settings_keys;
 
-int StartupValues::layoutModeNumber() const { return int(leadingNumber(layoutMode)); }
+int StartupValues::layoutModeNumber() const {
+    return int(leadingNumber(layoutMode));
+}
 
 namespace {
 
@@ -57,8 +59,17 @@ void applyCaptions(StartupValues& v, QString value) {
 
 } // namespace
 
+int storedLastShownField(const SettingsStore& store) {
+    int last = StartupValues().lastShownField;
+    for (const SettingsStore::Entry& e : store.entries())
+        if (e.key == keys::fieldCount)
+            last = qMax(last, int(toInt16(leadingNumber(e.value))));
+    return last;
+}
+
 StartupValues applyStartupSettings(const SettingsStore& store, double screenW, double screenH) {
     StartupValues v;
+    v.lastShownField = storedLastShownField(store);
     for (const SettingsStore::Entry& e : store.entries()) {
         const QString& value = e.value;
         if (e.key == keys::mainWindowSize) {
@@ -67,9 +78,6 @@ StartupValues applyStartupSettings(const SettingsStore& store, double screenW, d
             applyArrangement(v, value);
         } else if (e.key == keys::fieldCaptions) {
             applyCaptions(v, value);
-        } else if (e.key == keys::fieldCount) {
-            // Each stored count shows its fields; a later smaller count hides none of them.
-            v.lastShownField = qMax(v.lastShownField, int(toInt16(leadingNumber(value))));
         } else if (e.key == keys::password) {
             v.expectedPassword = password_codec::decode(value);
         } else if (e.key == keys::updateSetting) {
@@ -84,8 +92,11 @@ StartupValues applyStartupSettings(const SettingsStore& store, double screenW, d
 
 QString windowPlacementText(const QString& layoutMode, int windowState, double left, double top,
                             double width, double height) {
-    return QStringList{numberText(leadingNumber(layoutMode)), QString::number(windowState),
-                       singleText(float(left)), singleText(float(top)), singleText(float(width)),
+    return QStringList{numberText(leadingNumber(layoutMode)),
+                       QString::number(windowState),
+                       singleText(float(left)),
+                       singleText(float(top)),
+                       singleText(float(width)),
                        singleText(float(height))}
         .join(QLatin1Char(' '));
 }

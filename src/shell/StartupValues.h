@@ -46,6 +46,11 @@ struct StartupValues {
 StartupValues applyStartupSettings(const SettingsStore& store, double screenWidthTwips,
                                    double screenHeightTwips);
 
+// The last record field the record-load panel shows, from the stored field counts (each stored
+// count shows its fields; a later smaller one hides none of them). Read again at each opening,
+// since the record manager changes the count while the program runs.
+int storedLastShownField(const SettingsStore& store);
+
 // The text stored under the main window size key when the program closes:
 // layout mode, window state (0 normal, 1 minimised, 2 maximised), left, top, width, height.
 QString windowPlacementText(const QString& layoutMode, int windowState, double left, double top,

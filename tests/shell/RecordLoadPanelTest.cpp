@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -112,6 +113,41 @@ TEST_F(RecordLoad, NarrowingByACategoryThenAPrefixAddsUpAndReloadUndoesBoth) {
     EXPECT_TRUE(panel()->findChild<QLineEdit*>("開頭碼")->text().isEmpty());
 }
 
+TEST_F(RecordLoad, AFieldCountChosenInTheManagerShowsAtTheNextOpening) {
+    writeRecords(line({"A100", "水果", "蘋果", "x", "y"}));
+    open(QStringLiteral("\"標籤_數量\",\"2\"\r\n"));
+    openPanel();
+    EXPECT_FALSE(inPanel<QComboBox>("記錄選項", 3)->isVisible());
+    panel()->hide();
+
+    emit window->toolbarActivated(0);
+    RecordManagerWindow* manager = window->records().manager();
+    ASSERT_NE(manager, nullptr);
+    auto* count = manager->findChild<QComboBox*>(QStringLiteral("項目數量"));
+    ASSERT_NE(count, nullptr);
+    const int four = count->findText(QStringLiteral("4"));
+    ASSERT_GE(four, 0);
+    count->setCurrentIndex(four);
+    emit count->activated(four);
+    manager->close();
+
+    openPanel();
+    EXPECT_TRUE(inPanel<QComboBox>("記錄選項", 3)->isVisible());
+    EXPECT_TRUE(inPanel<QComboBox>("記錄選項", 4)->isVisible());
+    EXPECT_FALSE(inPanel<QComboBox>("記錄選項", 5)->isVisible());
+}
+
+TEST_F(RecordLoad, AManagerStillOpenGoesWithTheMainWindow) {
+    writeRecords(line({"A", "x"}));
+    open();
+    emit window->toolbarActivated(0);
+    QPointer<RecordManagerWindow> manager = window->records().manager();
+    ASSERT_FALSE(manager.isNull());
+    window.reset();
+    // Its pending read would otherwise use the program's services after they are gone.
+    EXPECT_TRUE(manager.isNull());
+}
+
 TEST_F(RecordLoad, PickingABarcodeFillsTheEditedItemAndHidesThePanel) {
     writeRecords(line({"a400", "水果"}) + line({"X-9", "b"}));
     open();
@@ -136,4 +172,3 @@ TEST_F(RecordLoad, TheToolbarOpensTheManagerAsAChildWindow) {
     manager->close();
     EXPECT_TRUE(window->isVisible());
 }
-
