@@ -2,7 +2,9 @@
 
 // What a benchmark puts around the code it times: message boxes nobody sees and an editor host
 // without a window, so that only the work itself is measured.
+#include "page/ItemTable.h"
 #include "page/ui/EditorHost.h"
+#include "page/ui/PageEditor.h"
 #include "platform/MessageBoxes.h"
 
 namespace brevmark::bench {
@@ -41,5 +43,17 @@ public:
 private:
     bool formatFileExists_;
 };
+
+// A full page: 245 items in 7 columns, each with a ten-character barcode and its text.
+inline void fillPageWithLabels(PageEditor& editor) {
+    int n = 0;
+    for (int k : ItemTable::pageIndexes()) {
+        BarcodeItem item =
+            BarcodeItem::blank({float(120 + (n % 7) * 3660), float(120 + (n / 7) * 960)}, false);
+        item.symbol.text = QStringLiteral("A%1-XY").arg(100000 + n);
+        editor.putItem(k, item);
+        ++n;
+    }
+}
 
 } // namespace brevmark::bench

@@ -95,16 +95,7 @@ struct Bench {
                            nullptr);
     }
     // 245 items of one record each (a layout holds at most 301), in 7 columns.
-    void fillPage() {
-        int n = 0;
-        for (int k : ItemTable::pageIndexes()) {
-            BarcodeItem item = BarcodeItem::blank(
-                {float(120 + (n % 7) * 3660), float(120 + (n / 7) * 960)}, false);
-            item.symbol.text = QStringLiteral("A%1-XY").arg(100000 + n);
-            editor->putItem(k, item);
-            ++n;
-        }
-    }
+    void fillPage() { bench::fillPageWithLabels(*editor); }
 };
 
 void BM_ListCategories(benchmark::State& state) {

@@ -29,15 +29,7 @@ struct FullPage {
         editor->setLayoutTag(QStringLiteral("專業版"));
         window.show();
         editor->paperAdjust();
-        // 245 labels in 7 columns, each with a ten-character barcode and its text
-        int n = 0;
-        for (int k : ItemTable::pageIndexes()) {
-            BarcodeItem item = BarcodeItem::blank(
-                {float(120 + (n % 7) * 3660), float(120 + (n / 7) * 960)}, false);
-            item.symbol.text = QStringLiteral("A%1-XY").arg(100000 + n);
-            editor->putItem(k, item);
-            ++n;
-        }
+        bench::fillPageWithLabels(*editor);
     }
 };
 

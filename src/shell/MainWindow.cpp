@@ -632,17 +632,7 @@ void MainWindow::toggleMaximised() {
 
 void MainWindow::setPointer(Pointer pointer) {
     pointer_ = pointer;
-    switch (pointer) {
-    case Pointer::SizeNwSe:
-        setCursor(Qt::SizeFDiagCursor);
-        break;
-    case Pointer::Arrow:
-        setCursor(Qt::ArrowCursor);
-        break;
-    case Pointer::Default:
-        unsetCursor();
-        break;
-    }
+    showPointer(*this, pointer);
 }
 
 void MainWindow::clearCaptionHover() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "page/ui/FloatingPanels.h"
+#include "platform/qt/WindowPointer.h"
 #include "records/SettingsStore.h"
 #include "shell/FrameLayout.h"
 #include "shell/MainWindowTimers.h"
@@ -38,7 +39,7 @@ class UpdateCheck;
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
-    enum class Pointer { Default, Arrow, SizeNwSe };
+    using Pointer = WindowPointer;
 
     explicit MainWindow(ShellServices services, QWidget* parent = nullptr);
     ~MainWindow() override;

@@ -1,4 +1,5 @@
 #include "common/PasswordCodec.h"
+#include "support/TempDataFolder.h"
 
 #include <QProcess>
 #include <gtest/gtest.h>
@@ -10,23 +11,6 @@ namespace {
 
 QString hex2(int v) {
     return QString::number(v, 16).rightJustified(2, QLatin1Char('0')).toUpper();
-}
-
-// The stored form as python3 makes it from the password's cp950 bytes and a key.
-QString pythonEncoded(const QString& password, int key) {
-    QProcess python;
-    python.start(QStringLiteral("python3"),
-                 {QStringLiteral("-c"),
-                  QStringLiteral("import sys\n"
-                                 "k = int(sys.argv[1])\n"
-                                 "b = sys.stdin.buffer.read().decode('utf-8').encode('cp950')\n"
-                                 "print('%02X' % k + ''.join('%02X' % ((x + k) % 256) for x in b),"
-                                 " end='')"),
-                  QString::number(key)});
-    python.write(password.toUtf8());
-    python.closeWriteChannel();
-    EXPECT_TRUE(python.waitForFinished(10000));
-    return QString::fromLatin1(python.readAllStandardOutput());
 }
 
 } // namespace
@@ -51,7 +35,7 @@ TEST(PasswordCodec, RandomNumberCoversKeys65To90) {
 TEST(PasswordCodec, Big5PasswordMatchesPython) {
     const QString password = QStringLiteral("條碼管理Ab9");
     for (int key : {65, 77, 90}) {
-        const QString expected = pythonEncoded(password, key);
+        const QString expected = test::pythonStoredPassword(password, key);
         EXPECT_EQ(codec::encodeWithKey(password, key), expected);
         EXPECT_EQ(expected.size(), 2 + 2 * (4 * 2 + 3));
         EXPECT_EQ(codec::decode(expected), password);

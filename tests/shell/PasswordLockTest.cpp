@@ -5,6 +5,7 @@
 #include "platform/qt/PictureControl.h"
 #include "shell/LockScreen.h"
 #include "shell/PasswordLock.h"
+#include "support/TempDataFolder.h"
 
 #include <QLineEdit>
 #include <QPointer>
@@ -16,23 +17,6 @@
 using namespace brevmark;
 
 namespace {
-
-// The stored form python3 makes of a password: the key, then each cp950 byte plus the key.
-QString pythonStoredPassword(const QString& password, int key) {
-    QProcess python;
-    python.start(QStringLiteral("python3"),
-                 {QStringLiteral("-c"),
-                  QStringLiteral("import sys\n"
-                                 "k = int(sys.argv[1])\n"
-                                 "b = sys.stdin.buffer.read().decode('utf-8').encode('cp950')\n"
-                                 "print('%02X' % k + ''.join('%02X' % ((x + k) % 256) for x in b),"
-                                 " end='')"),
-                  QString::number(key)});
-    python.write(password.toUtf8());
-    python.closeWriteChannel();
-    EXPECT_TRUE(python.waitForFinished(10000));
-    return QString::fromLatin1(python.readAllStandardOutput());
-}
 
 // Types each character as a key press carrying that text, as an input method delivers it.
 void typeText(QWidget* w, const QString& text) {
@@ -72,7 +56,7 @@ protected:
 
 TEST_F(Lock, PythonMadePasswordLocksAndUnlocks) {
     const QString password = QStringLiteral("條碼Ab9");
-    MainWindow& w = startLocked(pythonStoredPassword(password, 88));
+    MainWindow& w = startLocked(test::pythonStoredPassword(password, 88));
     EXPECT_EQ(w.values().expectedPassword, password);
 
     ASSERT_TRUE(locked());

@@ -41,4 +41,21 @@ QByteArray pythonCp950(const QString& text) {
     return python.readAllStandardOutput();
 }
 
+QString pythonStoredPassword(const QString& password, int key) {
+    QProcess python;
+    python.start(QStringLiteral("python3"),
+                 {QStringLiteral("-c"),
+                  QStringLiteral("import sys\n"
+                                 "k = int(sys.argv[1])\n"
+                                 "b = sys.stdin.buffer.read().decode('utf-8').encode('cp950')\n"
+                                 "print('%02X' % k + ''.join('%02X' % ((x + k) % 256) for x in b),"
+                                 " end='')"),
+                  QString::number(key)});
+    python.write(password.toUtf8());
+    python.closeWriteChannel();
+    if (!python.waitForFinished(10000) || python.exitCode() != 0)
+        throw std::runtime_error("python3 password encoding failed");
+    return QString::fromLatin1(python.readAllStandardOutput());
+}
+
 } // namespace brevmark::test

@@ -25,4 +25,8 @@ private:
 // by the code under test.
 QByteArray pythonCp950(const QString& text);
 
+// The stored form python3 makes of a start-up password: the key, then each cp950 byte of the
+// password plus the key, all as two hexadecimal digits.
+QString pythonStoredPassword(const QString& password, int key);
+
 } // namespace brevmark::test

@@ -362,17 +362,7 @@ void ImportWindow::clearCaptionHover() {
 
 void ImportWindow::setPointer(Pointer pointer) {
     pointer_ = pointer;
-    switch (pointer) {
-    case Pointer::SizeNwSe:
-        setCursor(Qt::SizeFDiagCursor);
-        break;
-    case Pointer::Arrow:
-        setCursor(Qt::ArrowCursor);
-        break;
-    case Pointer::Default:
-        unsetCursor();
-        break;
-    }
+    showPointer(*this, pointer);
 }
 
 void ImportWindow::mousePressEvent(QMouseEvent* event) {

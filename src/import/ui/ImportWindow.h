@@ -2,6 +2,7 @@
 
 #include "import/BulkImport.h"
 #include "import/ImportFrameLayout.h"
+#include "platform/qt/WindowPointer.h"
 
 #include <QImage>
 #include <QWidget>
@@ -26,7 +27,7 @@ class Timer;
 class ImportWindow : public QWidget {
     Q_OBJECT
 public:
-    enum class Pointer { Default, Arrow, SizeNwSe };
+    using Pointer = WindowPointer;
 
     explicit ImportWindow(BulkImport::Services services, QWidget* parent = nullptr);
     ~ImportWindow() override;
