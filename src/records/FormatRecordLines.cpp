@@ -11,12 +11,24 @@ bool isTrailingBlank(QChar c) {
     return c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QLatin1Char(' ');
 }
 
+// A double quote inside a text (an unquoted field of a damaged line can hold one) would end the
+// field early and shift every later field: it is left out, as quotedFieldLine leaves it out.
+void appendText(QString& text, QStringView field) {
+    if (!field.contains(QLatin1Char('"'))) {
+        text += field;
+        return;
+    }
+    for (const QChar c : field)
+        if (c != QLatin1Char('"'))
+            text += c;
+}
+
 // The same line as quotedFieldLine writes, appended in place: files of many thousand records
 // are written without a string for every field.
 template <typename Record> void appendLine(QString& text, const Record& record) {
     for (int f = 0; f < FormatRecord::fieldCount; ++f) {
         text += QLatin1Char('"');
-        text += record[f];
+        appendText(text, record[f]);
         text += QLatin1String("\",");
     }
     text += QLatin1String("\"\",1\r\n");
