@@ -1,0 +1,137 @@
+// Fuzz target: the barcode format file 排版記錄.zip. The input is the file as it lies on disk.
+//
+// A file that reads lists every category and name it holds, previews each format with its own
+// records, and after a delete or a save through the panels' models reads back as the same formats
+// less the deleted one or with the saved one at the end, losing nothing of the others but what
+// the file could never hold. A file that does not read is never written over.
+#include "support/FuzzCheck.h"
+#include "support/FuzzInput.h"
+#include "support/InputHash.h"
+#include "support/RecordedMessageBoxes.h"
+#include "support/ScratchFolder.h"
+#include "support/StoredForm.h"
+
+#include "page/FormatBrowser.h"
+#include "page/FormatSaver.h"
+#include "platform/LocalFileSystem.h"
+#include "records/FormatCatalogue.h"
+#include "records/FormatRecordFile.h"
+
+#include <cstddef>
+#include <cstdint>
+
+using namespace brevmark;
+using brevmark::fuzz::ScratchFolder;
+
+namespace {
+
+const QString name = FormatRecordFile::fileName();
+
+struct Session {
+    explicit Session(const QByteArray& bytes) {
+        ScratchFolder::instance().empty();
+        ScratchFolder::instance().put(name, bytes);
+    }
+    LocalFileSystem files;
+    fuzz::RecordedMessageBoxes boxes;
+    FormatBrowser browser{files, boxes, ScratchFolder::instance().path()};
+    FormatSaver saver{files, boxes, ScratchFolder::instance().path()};
+
+    std::optional<QList<FormatRecord>> readBack() {
+        FormatRecordFile file(files);
+        return file.read(ScratchFolder::instance().filePath(name));
+    }
+    QByteArray bytes() const { return ScratchFolder::instance().bytesOf(name); }
+};
+
+struct Chosen {
+    QString category;
+    QString name;
+};
+
+// Lists the categories and the names of each as the panel does; every listed format previews as
+// its first records in file order.
+QList<Chosen> browseAll(Session& s, const QList<FormatRecord>& records) {
+    QList<Chosen> formats;
+    FUZZ_CHECK(s.browser.listCategories(), "a readable format file could not be listed");
+    for (const QString& category : s.browser.categories()) {
+        FUZZ_CHECK(!category.isEmpty(), "an empty category was listed");
+        FUZZ_CHECK(s.browser.chooseCategory(category), "a listed category could not be chosen");
+        FUZZ_CHECK(!s.browser.allNames().isEmpty(), "a listed category has no names");
+        for (const QString& n : s.browser.allNames()) {
+            const auto shown = s.browser.preview(n);
+            FUZZ_CHECK(shown, "a listed format could not be previewed");
+            const QList<FormatRecord> own = FormatCatalogue::format(
+                records, category, n, FormatBrowser::previewLimit);
+            FUZZ_CHECK(*shown == own, "a preview shows other records than the format's");
+            FUZZ_CHECK(!shown->isEmpty(), "a listed format has no records");
+            formats.append({category, n});
+        }
+    }
+    return formats;
+}
+
+void checkDeleteAndSave(const QByteArray& input, const QList<FormatRecord>& records,
+                        const QList<Chosen>& formats) {
+    const Chosen chosen = formats.at(int(fuzz::inputHash(input) % std::uint32_t(formats.size())));
+    {
+        Session s(input);
+        FUZZ_CHECK(s.browser.listCategories() && s.browser.chooseCategory(chosen.category) &&
+                       s.browser.preview(chosen.name),
+                   "a listed format could not be chosen again");
+        FUZZ_CHECK(s.browser.deleteChosen(), "deleting a listed format failed");
+        FUZZ_CHECK(s.readBack() == fuzz::storedRecords(FormatCatalogue::without(
+                                       records, chosen.category, chosen.name)),
+                   "deleting a format changed the others");
+    }
+    // Saving the format again under its own names, as the save-format panel does when its names
+    // are left as they were: it moves to the end, the others stay.
+    const FormatSaver::Names names = FormatSaver::clean(chosen.category, chosen.name);
+    if (names.category != chosen.category || names.name != chosen.name)
+        return; // names the save panel would not keep as they are
+    Session s(input);
+    const QList<FormatRecord> format =
+        FormatCatalogue::format(records, chosen.category, chosen.name, FormatBrowser::previewLimit);
+    if (!s.saver.accepts(names))
+        return;
+    const bool stored = s.saver.store(names, format);
+    if (!stored) {
+        FUZZ_CHECK(s.bytes() == input, "a refused save changed the file");
+        return;
+    }
+    QList<FormatRecord> expected = FormatCatalogue::without(records, chosen.category, chosen.name);
+    expected.append(format);
+    FUZZ_CHECK(s.readBack() == fuzz::storedRecords(expected),
+               "saving a format changed the others");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QByteArray input = fuzz::inputBytes(data, size);
+    Session s(input);
+    const std::optional<QList<FormatRecord>> records = s.readBack();
+    if (!records) {
+        // Neither the panel nor a save may write over a file that does not read.
+        s.browser.listCategories();
+        s.saver.store({QStringLiteral("A"), QStringLiteral("B")},
+                      {FormatRecord::fromList({QStringLiteral("A"), QStringLiteral("B"),
+                                               FormatRecord::barcodeKind()})});
+        FUZZ_CHECK(s.bytes() == input, "a damaged format file was written over");
+        return 0;
+    }
+    // Writing what was read and reading it again gives the same records.
+    {
+        FormatRecordFile file(s.files);
+        FUZZ_CHECK(file.write(ScratchFolder::instance().filePath(name), *records),
+                   "the records read could not be written");
+        FUZZ_CHECK(s.readBack() == fuzz::storedRecords(*records),
+                   "records written and read again differ");
+    }
+    Session fresh(input);
+    const QList<Chosen> formats = browseAll(fresh, *records);
+    FUZZ_CHECK(fresh.bytes() == input, "browsing the formats changed the file");
+    if (!formats.isEmpty())
+        checkDeleteAndSave(input, *records, formats);
+    return 0;
+}

@@ -1,0 +1,135 @@
+// Fuzz target: the layout files (*.wab) and the page kept between runs, which is written in the
+// same form. The input is the file as it lies on disk.
+//
+// A layout that reads can be taken onto the page; the page's items saved as a layout and taken
+// again give the same items at the same places, and nothing taken lies at a place the page cannot
+// show. A layout that does not read is reported and left as it is; the kept page reads whatever
+// a layout reads.
+#include "support/FuzzCheck.h"
+#include "support/FuzzInput.h"
+#include "support/RecordedMessageBoxes.h"
+#include "support/ScratchFolder.h"
+
+#include "page/FormatMemory.h"
+#include "page/KeptPage.h"
+#include "page/LayoutLibrary.h"
+#include "page/LayoutPlacement.h"
+#include "page/PageModel.h"
+#include "platform/LocalFileSystem.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+
+using namespace brevmark;
+using brevmark::fuzz::ScratchFolder;
+
+namespace {
+
+const QString layoutName = QStringLiteral("版面");
+const QString savedName = QStringLiteral("再存");
+
+// The layout's items on an empty page, and the page's items captured again as the layout
+// panel's save captures them.
+Layout takeAndCapture(const Layout& layout) {
+    PageModel model;
+    const QList<int> placed =
+        LayoutPlacement::place(model, layout, [](const QString&) { return false; });
+    FUZZ_CHECK(placed.size() <= layout.items.size(), "more items were placed than the layout has");
+    Layout captured;
+    for (int k : ItemTable::pageIndexes()) {
+        if (!model.items.exists(k))
+            continue;
+        const BarcodeItem& item = model.items.at(k);
+        FUZZ_CHECK(std::isfinite(item.left) && std::isfinite(item.top) &&
+                       std::isfinite(item.width) && std::isfinite(item.height),
+                   QStringLiteral("an item was taken to %1, %2 (%3 x %4)")
+                       .arg(item.left)
+                       .arg(item.top)
+                       .arg(item.width)
+                       .arg(item.height));
+        FormatMemory memory;
+        memory.capture(model.items.at(k), &model.tags.of(k));
+        captured.items.append({QPointF(item.left, item.top), memory.records()});
+    }
+    FUZZ_CHECK(captured.items.size() == placed.size(), "a placed item is missing from the page");
+    return captured;
+}
+
+bool sameItems(const Layout& a, const Layout& b) {
+    if (a.items.size() != b.items.size())
+        return false;
+    for (qsizetype i = 0; i < a.items.size(); ++i)
+        if (a.items.at(i).position != b.items.at(i).position ||
+            a.items.at(i).records != b.items.at(i).records)
+            return false;
+    return true;
+}
+
+} // namespace
+
+// Text labels are measured in their fonts when they are taken onto the page.
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QGuiApplication* application = new QGuiApplication(*argc, *argv);
+    Q_UNUSED(application);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QByteArray input = fuzz::inputBytes(data, size);
+    ScratchFolder& scratch = ScratchFolder::instance();
+    scratch.empty();
+    const QString fileName = layoutName + LayoutFile::extension();
+    scratch.put(fileName, input);
+
+    LocalFileSystem files;
+    fuzz::RecordedMessageBoxes boxes;
+    LayoutLibrary library(files, boxes, scratch.path());
+    library.listLayouts();
+    FUZZ_CHECK(library.names() == QStringList{layoutName}, "the layout is not listed");
+    library.choose(0);
+    const std::optional<Layout> layout = library.readChosen();
+    FUZZ_CHECK(scratch.bytesOf(fileName) == input, "taking a layout changed its file");
+
+    // The kept page is read without the layout limits.
+    KeptPage kept(files, scratch.path(), QStringLiteral("/program"));
+    scratch.put(QFileInfo(kept.path()).fileName(), input);
+    const std::optional<Layout> keptPage = kept.load();
+    if (!layout) {
+        FUZZ_CHECK(!boxes.titles.isEmpty(), "a layout that does not read was not reported");
+        return 0;
+    }
+    FUZZ_CHECK(boxes.titles.isEmpty(), "a layout that reads showed a message");
+    FUZZ_CHECK(keptPage && sameItems(*keptPage, *layout),
+               "the kept page reads otherwise than the same layout");
+
+    // Taken, saved and taken again: the same items at the same places.
+    const Layout page = takeAndCapture(*layout);
+    const LayoutLibrary::SaveOutcome saved = library.save(savedName, page);
+    if (page.items.size() < 2) {
+        FUZZ_CHECK(saved == LayoutLibrary::SaveOutcome::TooFew, "a page of one item was saved");
+        return 0;
+    }
+    if (page.recordCount() > LayoutFile::recordLimit) {
+        FUZZ_CHECK(saved == LayoutLibrary::SaveOutcome::Failed, "a layout over its limit was saved");
+        return 0;
+    }
+    if (KeptPage::unstorableText(page)) {
+        FUZZ_CHECK(saved == LayoutLibrary::SaveOutcome::Failed,
+                   "a layout with text code page 950 cannot hold was saved");
+        return 0;
+    }
+    FUZZ_CHECK(saved == LayoutLibrary::SaveOutcome::Saved, "a page taken from a layout could not be saved");
+    library.listLayouts();
+    library.choose(int(library.names().indexOf(savedName)));
+    const std::optional<Layout> again = library.readChosen();
+    FUZZ_CHECK(again, "a saved layout does not read");
+    FUZZ_CHECK(sameItems(takeAndCapture(*again), page),
+               "a saved layout taken again gives other items");
+    return 0;
+}

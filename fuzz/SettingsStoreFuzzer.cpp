@@ -1,0 +1,165 @@
+// Fuzz target: the settings file TOP.reg. The input is the file as it lies on disk.
+//
+// A file that loads gives every reader of a setting values it can use, and a setting stored into
+// it reads back with every other entry as it was. A file that does not load is repaired into one
+// that loads at the next start without another repair, or deleted when nothing can be saved.
+#include "support/FuzzCheck.h"
+#include "support/FuzzInput.h"
+#include "support/InputHash.h"
+#include "support/RecordedMessageBoxes.h"
+#include "support/ScratchFolder.h"
+#include "support/StoredForm.h"
+
+#include "alignment/GuideOffset.h"
+#include "alignment/SheetFormat.h"
+#include "batch/BatchSettings.h"
+#include "import/ImportSettings.h"
+#include "manager/ManagerSettings.h"
+#include "platform/DataLocation.h"
+#include "platform/LocalFileSystem.h"
+#include "print/StoredPrintSettings.h"
+#include "records/SettingsStore.h"
+
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+
+using namespace brevmark;
+using brevmark::fuzz::ScratchFolder;
+
+namespace {
+
+const QString relativePath =
+    DataLocation::recordsFolderName() + QLatin1Char('/') + SettingsStore::fileName();
+
+struct Session {
+    explicit Session(const QByteArray& bytes) {
+        ScratchFolder::instance().empty();
+        ScratchFolder::instance().put(relativePath, bytes);
+    }
+    LocalFileSystem files;
+    fuzz::RecordedMessageBoxes boxes;
+    DataLocation location{ScratchFolder::instance().path()};
+    SettingsStore store{files, boxes, location.recordsFolder()};
+
+    QByteArray bytes() const { return ScratchFolder::instance().bytesOf(relativePath); }
+    bool fileExists() const { return ScratchFolder::instance().holds(relativePath); }
+};
+
+QList<SettingsStore::Entry> storedForm(const QList<SettingsStore::Entry>& entries) {
+    QList<SettingsStore::Entry> stored;
+    for (const SettingsStore::Entry& e : entries)
+        stored.append({fuzz::storedForm(e.key), fuzz::storedForm(e.value)});
+    return stored;
+}
+
+bool finite(QPointF p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
+
+// Every reader of the settings takes what it can use from whatever the file holds.
+void readEverySetting(Session& s) {
+    const PrintSettings printing = StoredPrintSettings::from(s.store);
+    FUZZ_CHECK(printing.resolution.raw() > 0, "a stored resolution put every bar on one spot");
+
+    const ImportSettings import = ImportSettings::read(s.store, QSizeF(28800, 16200));
+    FUZZ_CHECK(import.columnCount >= 1 && import.columnCount <= 7,
+               QStringLiteral("the import window would show %1 columns").arg(import.columnCount));
+    if (import.geometry)
+        FUZZ_CHECK(std::isfinite(import.geometry->left()) && std::isfinite(import.geometry->top()) &&
+                       std::isfinite(import.geometry->width()) &&
+                       std::isfinite(import.geometry->height()),
+                   "the import window would open at no place");
+
+    const ManagerSettings manager = ManagerSettings::read(s.store);
+    FUZZ_CHECK(manager.fieldCount >= 1 && manager.fieldCount <= 6,
+               QStringLiteral("the record manager would use %1 fields").arg(manager.fieldCount));
+    FUZZ_CHECK(manager.thickness >= 1 && manager.thickness <= 5,
+               QStringLiteral("the picture thickness is %1").arg(manager.thickness));
+    for (const double edge : manager.columnEdges)
+        FUZZ_CHECK(std::isfinite(edge), "a record manager column stands at no place");
+
+    for (const SheetFormat& format : SheetFormats::all())
+        FUZZ_CHECK(finite(GuideOffset::read(s.store, format)), "a guide stands at no place");
+
+    const auto batch = BatchSettings::load(s.files, s.location);
+    FUZZ_CHECK(std::holds_alternative<BatchSettings>(batch),
+               "brevmark-batch refuses a settings file the program loads");
+    FUZZ_CHECK(std::get<BatchSettings>(batch).recordCaptions.size() == 7,
+               "brevmark-batch has no caption for every field");
+}
+
+// Stores a value as the program would (a text the file can hold) and loads the file again.
+void checkSet(const QByteArray& input, const QList<SettingsStore::Entry>& loaded) {
+    Session s(input);
+    FUZZ_CHECK(s.store.load() == SettingsStore::LoadResult::Loaded, "a second load differs");
+    const std::uint32_t h = fuzz::inputHash(input);
+    QString key = QStringLiteral("印表裝置");
+    QString value = QStringLiteral("1");
+    if (!loaded.isEmpty()) {
+        const SettingsStore::Entry& picked = loaded.at(int(h % std::uint32_t(loaded.size())));
+        key = fuzz::storedForm(picked.key);
+        value = fuzz::storedForm(loaded.at(int((h / 31u) % std::uint32_t(loaded.size()))).value);
+    }
+    // Keys and values as the program stores them: never a double quote, a comma or a line end.
+    for (const QChar c : {QLatin1Char('"'), QLatin1Char(','), QLatin1Char('\r'), QLatin1Char('\n')}) {
+        key.remove(c);
+        value.remove(c);
+    }
+    if (key.isEmpty())
+        key = QStringLiteral("更新設定");
+    QList<SettingsStore::Entry> expected = s.store.entries();
+    FUZZ_CHECK(s.store.set(key, value), "a setting could not be stored");
+    bool matched = false;
+    for (SettingsStore::Entry& e : expected)
+        if (e.key == key) {
+            e.value = value;
+            matched = true;
+        }
+    if (!matched && expected.size() < SettingsStore::maxEntries)
+        expected.append({key, value});
+
+    Session again(s.bytes());
+    FUZZ_CHECK(again.store.load() == SettingsStore::LoadResult::Loaded && again.boxes.titles.isEmpty(),
+               "storing a setting made the file need a repair");
+    if (matched || loaded.size() < SettingsStore::maxEntries)
+        FUZZ_CHECK(again.store.entries() == storedForm(expected),
+                   QStringLiteral("storing %1 changed other settings").arg(key));
+    FUZZ_CHECK(again.store.value(key) == value, "a stored setting reads back otherwise");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QByteArray input = fuzz::inputBytes(data, size);
+    Session s(input);
+    QString error;
+    const bool readsAsIs = s.store.loadAsIs(&error);
+    const QList<SettingsStore::Entry> asIs = s.store.entries();
+    FUZZ_CHECK(s.bytes() == input, "reading the settings as they stand changed the file");
+
+    switch (s.store.load()) {
+    case SettingsStore::LoadResult::Loaded:
+        FUZZ_CHECK(readsAsIs && s.store.entries() == asIs, "two loads of one file disagree");
+        FUZZ_CHECK(s.boxes.titles.isEmpty() && s.bytes() == input,
+                   "a clean load showed a message or changed the file");
+        readEverySetting(s);
+        checkSet(input, asIs);
+        break;
+    case SettingsStore::LoadResult::RepairedEndProgram: {
+        FUZZ_CHECK(!readsAsIs, "a file brevmark-batch reads was repaired");
+        Session again(s.bytes());
+        FUZZ_CHECK(again.store.load() == SettingsStore::LoadResult::Loaded &&
+                       again.boxes.titles.isEmpty(),
+                   "the repaired settings file needs another repair at the next start");
+        FUZZ_CHECK(!again.store.entries().isEmpty(), "the repair kept nothing but ended the program");
+        break;
+    }
+    case SettingsStore::LoadResult::RepairedDeleted:
+        FUZZ_CHECK(!readsAsIs, "a file brevmark-batch reads was deleted");
+        FUZZ_CHECK(!s.fileExists(), "a settings file nothing could be saved from is still there");
+        break;
+    case SettingsStore::LoadResult::RepairVanished:
+        FUZZ_CHECK(false, "the settings file vanished during the load");
+        break;
+    }
+    return 0;
+}
