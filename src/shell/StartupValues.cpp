@@ -12,7 +12,7 @@ namespace brevmark {
 namespace keys = settings_keys;
 
 int StartupValues::layoutModeNumber() const {
-    return int(leadingNumber(layoutMode));
+    return toInt16(leadingNumber(layoutMode));
 }
 
 namespace {
