@@ -13,7 +13,13 @@ QString decode(const QByteArray& bytes) {
     QStringDecoder decoder(codecName);
     if (!decoder.isValid())
         return QString::fromLatin1(bytes);
-    return decoder.decode(bytes);
+    QString text = decoder.decode(bytes);
+    // A double-byte character cut off at the end is held back for bytes that never come. A line
+    // end after it turns it into U+FFFD, as any other byte that is no character: no byte of a file
+    // vanishes unseen, so a reader and an append after it see the same last line.
+    const QString rest = decoder.decode(QByteArrayView("\n", 1));
+    text += QStringView(rest).chopped(1);
+    return text;
 }
 
 QByteArray encode(const QString& text) {

@@ -6,8 +6,8 @@
 namespace brevmark::cp950 {
 
 // Text files of the program are in code page 950 (Big5, Microsoft's variant).
-// Bytes that are not valid code page 950 decode to U+FFFD; characters that code page 950 cannot
-// hold encode as "?". Neither ever fails.
+// Bytes that are not valid code page 950 decode to U+FFFD (a double-byte character cut off at the
+// end too); characters that code page 950 cannot hold encode as "?". Neither ever fails.
 QString decode(const QByteArray& bytes);
 QByteArray encode(const QString& text);
 
