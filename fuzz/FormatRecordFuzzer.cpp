@@ -56,8 +56,9 @@ QList<Chosen> browseAll(Session& s, const QList<FormatRecord>& records) {
     FUZZ_CHECK(s.browser.listCategories(), "a readable format file could not be listed");
     for (const QString& category : s.browser.categories()) {
         FUZZ_CHECK(!category.isEmpty(), "an empty category was listed");
+        // A category whose formats all lack a name (only a damaged file holds one) is listed
+        // without names, as it always was: the save panel offers it to file a format under.
         FUZZ_CHECK(s.browser.chooseCategory(category), "a listed category could not be chosen");
-        FUZZ_CHECK(!s.browser.allNames().isEmpty(), "a listed category has no names");
         for (const QString& n : s.browser.allNames()) {
             const auto shown = s.browser.preview(n);
             FUZZ_CHECK(shown, "a listed format could not be previewed");

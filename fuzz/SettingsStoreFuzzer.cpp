@@ -19,6 +19,7 @@
 #include "platform/LocalFileSystem.h"
 #include "print/StoredPrintSettings.h"
 #include "records/SettingsStore.h"
+#include "shell/StartupValues.h"
 
 #include <cmath>
 #include <cstddef>
@@ -80,6 +81,16 @@ void readEverySetting(Session& s) {
     for (const SheetFormat& format : SheetFormats::all())
         FUZZ_CHECK(finite(GuideOffset::read(s.store, format)), "a guide stands at no place");
 
+    const StartupValues start = applyStartupSettings(s.store, 28800, 16200);
+    for (const std::optional<double>& part : {start.left, start.top, start.width, start.height})
+        FUZZ_CHECK(!part || std::isfinite(*part), "the main window would open at no place");
+    FUZZ_CHECK(start.printing.resolution.raw() > 0, "start-up took a resolution of nothing");
+    FUZZ_CHECK(start.layoutModeNumber() == 0 || !start.layoutMode.isEmpty(), "no layout mode");
+    // Fields 0 and 1 are always shown; a number beyond 6 shows them all.
+    FUZZ_CHECK(start.lastShownField >= 1,
+               QStringLiteral("the record-load panel would show up to field %1")
+                   .arg(start.lastShownField));
+
     const auto batch = BatchSettings::load(s.files, s.location);
     FUZZ_CHECK(std::holds_alternative<BatchSettings>(batch),
                "brevmark-batch refuses a settings file the program loads");
@@ -120,9 +131,14 @@ void checkSet(const QByteArray& input, const QList<SettingsStore::Entry>& loaded
     Session again(s.bytes());
     FUZZ_CHECK(again.store.load() == SettingsStore::LoadResult::Loaded && again.boxes.titles.isEmpty(),
                "storing a setting made the file need a repair");
-    if (matched || loaded.size() < SettingsStore::maxEntries)
+    // A new key is appended and leaves every line before it as it was; a known key rewrites the
+    // file from the table, which keeps what the file can hold.
+    if (matched)
         FUZZ_CHECK(again.store.entries() == storedForm(expected),
                    QStringLiteral("storing %1 changed other settings").arg(key));
+    else if (loaded.size() < SettingsStore::maxEntries)
+        FUZZ_CHECK(again.store.entries() == expected,
+                   QStringLiteral("adding %1 changed other settings").arg(key));
     FUZZ_CHECK(again.store.value(key) == value, "a stored setting reads back otherwise");
 }
 
