@@ -8,6 +8,7 @@
 #include "support/FuzzInput.h"
 
 #include "batch/BatchOptions.h"
+#include "print/PrintSettings.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -81,7 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (o.command == BatchOptions::Command::Help || o.command == BatchOptions::Command::Version)
         return 0;
     FUZZ_CHECK(o.copies >= 1 && o.copies <= BatchOptions::maxCopies, "copies out of bounds");
-    FUZZ_CHECK(!o.resolution || (o.resolution->raw() > 0 && o.resolution->toDouble() <= 1440),
+    FUZZ_CHECK(!o.resolution || (o.resolution->raw() > 0 && o.resolution->toDouble() <= PrintSettings::largestResolution),
                "a resolution out of bounds");
     FUZZ_CHECK(o.printer.isEmpty() || o.output.isEmpty(), "both a printer and an output file");
     FUZZ_CHECK(o.filters.isEmpty() || !o.recordsFile.isEmpty(), "filters without records");

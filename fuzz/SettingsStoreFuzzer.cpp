@@ -59,7 +59,9 @@ bool finite(QPointF p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
 // Every reader of the settings takes what it can use from whatever the file holds.
 void readEverySetting(Session& s) {
     const PrintSettings printing = StoredPrintSettings::from(s.store);
-    FUZZ_CHECK(printing.resolution.raw() > 0, "a stored resolution put every bar on one spot");
+    FUZZ_CHECK(printing.resolution.raw() > 0 &&
+                   printing.resolution.toDouble() <= PrintSettings::largestResolution,
+               QStringLiteral("the bars would print %1 twips apart").arg(printing.resolution.toText()));
 
     const ImportSettings import = ImportSettings::read(s.store, QSizeF(28800, 16200));
     FUZZ_CHECK(import.columnCount >= 1 && import.columnCount <= 7,
@@ -139,7 +141,9 @@ void checkSet(const QByteArray& input, const QList<SettingsStore::Entry>& loaded
     else if (loaded.size() < SettingsStore::maxEntries)
         FUZZ_CHECK(again.store.entries() == expected,
                    QStringLiteral("adding %1 changed other settings").arg(key));
-    FUZZ_CHECK(again.store.value(key) == value, "a stored setting reads back otherwise");
+    FUZZ_CHECK(again.store.value(key) == value,
+               QStringLiteral("%1 stored as [%2] reads back as [%3]")
+                   .arg(key, value, again.store.value(key)));
 }
 
 } // namespace
@@ -162,7 +166,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         break;
     case SettingsStore::LoadResult::RepairedEndProgram: {
         FUZZ_CHECK(!readsAsIs, "a file brevmark-batch reads was repaired");
-        Session again(s.bytes());
+        if (qEnvironmentVariableIsSet("FUZZ_DEBUG")) {
+        for (const auto& e : s.store.entries())
+            std::fprintf(stderr, "mem [%s] = [%s]\n", qUtf8Printable(fuzz::printable(e.key)), qUtf8Printable(fuzz::printable(e.value)));
+        std::fprintf(stderr, "file: %s\n", qUtf8Printable(fuzz::printable(QString::fromLatin1(s.bytes()))));
+    }
+    Session again(s.bytes());
         FUZZ_CHECK(again.store.load() == SettingsStore::LoadResult::Loaded &&
                        again.boxes.titles.isEmpty(),
                    "the repaired settings file needs another repair at the next start");

@@ -251,6 +251,33 @@ def update_markers():
     }
 
 
+def batch_print():
+    sep = b"\0\0\0"
+    layouts = layout_files()
+    formats = format_records()
+    records = barcode_records()
+    merged = barcode_format("商品", "價格") + label_format("商品", "價格", "{名稱}") + label_format(
+        "商品", "價格", "{售價} 元", "120", "400")
+    settings = settings_store()["typical"]
+    return {
+        "layout": b"\x00\x01" + layouts["two-items"],
+        "layout-label-printer": b"\x02\x02" + layouts["two-items"] + sep + sep + settings,
+        "layout-one-item": b"\x00\x00" + layouts["one-item"],
+        "layout-big-font": b"\x00\x00" + layouts["big-font"],
+        "layout-damaged": b"\x00\x00" + layouts["cut-short"],
+        "layout-empty": b"\x00\x00",
+        "format": b"\x01\x01" + formats["one-format"],
+        "format-arranged": b"\x05\x02" + formats["two-formats"] + sep + sep + settings,
+        "format-merged": b"\x01\x00" + merged + sep + records["three"],
+        "format-merged-label-printer": b"\x03\x00" + merged + sep + records["reserved-kept"],
+        "format-missing": b"\x01\x00" + formats["same-key-split"],
+        "format-damaged-records": b"\x01\x00" + merged + sep + records["cut-to-twelve"],
+        "format-huge-numbers": b"\x01\x00" + barcode_format("商品", "價格", "A1", "9" * 40,
+                                                              "1e9") + sep + sep
+        + settings_store()["huge-numbers"],
+    }
+
+
 TARGETS = {
     "barcode_records": barcode_records,
     "format_records": format_records,
@@ -261,6 +288,7 @@ TARGETS = {
     "clipboard_import": clipboard_import,
     "password_codec": password_codec,
     "update_markers": update_markers,
+    "batch_print": batch_print,
 }
 
 
