@@ -8,12 +8,10 @@
 #include "support/FuzzCheck.h"
 #include "support/FuzzInput.h"
 #include "support/InputHash.h"
-#include "support/RecordedMessageBoxes.h"
-#include "support/ScratchFolder.h"
+#include "support/FreshStart.h"
 #include "support/StoredForm.h"
 
 #include "common/Cp950.h"
-#include "platform/LocalFileSystem.h"
 #include "records/BarcodeRecordFile.h"
 #include "records/RecordTextPreparation.h"
 
@@ -21,28 +19,19 @@
 #include <cstdint>
 
 using namespace brevmark;
-using brevmark::fuzz::ScratchFolder;
 
 namespace {
 
-const QString name = BarcodeRecordFile::fileName();
-
-// One fresh start on the input: the file put back as it was, a record file over it.
-struct Session {
-    explicit Session(const QByteArray& bytes) {
-        ScratchFolder::instance().empty();
-        ScratchFolder::instance().put(name, bytes);
-    }
-    LocalFileSystem files;
-    fuzz::RecordedMessageBoxes boxes;
-    BarcodeRecordFile file{files, boxes, ScratchFolder::instance().path()};
+// The input as the record file, and the record file over it.
+struct Session : fuzz::FreshStart {
+    explicit Session(const QByteArray& bytes)
+        : FreshStart(BarcodeRecordFile::fileName(), bytes) {}
+    BarcodeRecordFile file{files, boxes, folder()};
 
     std::optional<QList<BarcodeRecord>> readBack() const {
         QString error;
-        return BarcodeRecordFile::readAsIs(files, ScratchFolder::instance().filePath(name),
-                                           &error);
+        return BarcodeRecordFile::readAsIs(files, filePath(), &error);
     }
-    QByteArray bytes() const { return ScratchFolder::instance().bytesOf(name); }
 };
 
 QList<BarcodeRecord> storedForm(const QList<BarcodeRecord>& records) {

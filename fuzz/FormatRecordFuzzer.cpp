@@ -7,13 +7,11 @@
 #include "support/FuzzCheck.h"
 #include "support/FuzzInput.h"
 #include "support/InputHash.h"
-#include "support/RecordedMessageBoxes.h"
-#include "support/ScratchFolder.h"
+#include "support/FreshStart.h"
 #include "support/StoredForm.h"
 
 #include "page/FormatBrowser.h"
 #include "page/FormatSaver.h"
-#include "platform/LocalFileSystem.h"
 #include "records/FormatCatalogue.h"
 #include "records/FormatRecordFile.h"
 
@@ -21,27 +19,19 @@
 #include <cstdint>
 
 using namespace brevmark;
-using brevmark::fuzz::ScratchFolder;
 
 namespace {
 
-const QString name = FormatRecordFile::fileName();
-
-struct Session {
-    explicit Session(const QByteArray& bytes) {
-        ScratchFolder::instance().empty();
-        ScratchFolder::instance().put(name, bytes);
-    }
-    LocalFileSystem files;
-    fuzz::RecordedMessageBoxes boxes;
-    FormatBrowser browser{files, boxes, ScratchFolder::instance().path()};
-    FormatSaver saver{files, boxes, ScratchFolder::instance().path()};
+// The input as the format file, and the two panels' models over it.
+struct Session : fuzz::FreshStart {
+    explicit Session(const QByteArray& bytes) : FreshStart(FormatRecordFile::fileName(), bytes) {}
+    FormatBrowser browser{files, boxes, folder()};
+    FormatSaver saver{files, boxes, folder()};
 
     std::optional<QList<FormatRecord>> readBack() {
         FormatRecordFile file(files);
-        return file.read(ScratchFolder::instance().filePath(name));
+        return file.read(filePath());
     }
-    QByteArray bytes() const { return ScratchFolder::instance().bytesOf(name); }
 };
 
 struct Chosen {
@@ -124,7 +114,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Writing what was read and reading it again gives the same records.
     {
         FormatRecordFile file(s.files);
-        FUZZ_CHECK(file.write(ScratchFolder::instance().filePath(name), *records),
+        FUZZ_CHECK(file.write(s.filePath(), *records),
                    "the records read could not be written");
         FUZZ_CHECK(s.readBack() == fuzz::storedRecords(*records),
                    "records written and read again differ");

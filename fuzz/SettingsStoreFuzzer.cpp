@@ -6,8 +6,7 @@
 #include "support/FuzzCheck.h"
 #include "support/FuzzInput.h"
 #include "support/InputHash.h"
-#include "support/RecordedMessageBoxes.h"
-#include "support/ScratchFolder.h"
+#include "support/FreshStart.h"
 #include "support/StoredForm.h"
 
 #include "alignment/GuideOffset.h"
@@ -16,7 +15,6 @@
 #include "import/ImportSettings.h"
 #include "manager/ManagerSettings.h"
 #include "platform/DataLocation.h"
-#include "platform/LocalFileSystem.h"
 #include "print/StoredPrintSettings.h"
 #include "records/SettingsStore.h"
 #include "shell/StartupValues.h"
@@ -26,25 +24,17 @@
 #include <cstdint>
 
 using namespace brevmark;
-using brevmark::fuzz::ScratchFolder;
 
 namespace {
 
 const QString relativePath =
     DataLocation::recordsFolderName() + QLatin1Char('/') + SettingsStore::fileName();
 
-struct Session {
-    explicit Session(const QByteArray& bytes) {
-        ScratchFolder::instance().empty();
-        ScratchFolder::instance().put(relativePath, bytes);
-    }
-    LocalFileSystem files;
-    fuzz::RecordedMessageBoxes boxes;
-    DataLocation location{ScratchFolder::instance().path()};
+// The input as TOP.reg in the records folder, and the settings store over it.
+struct Session : fuzz::FreshStart {
+    explicit Session(const QByteArray& bytes) : FreshStart(relativePath, bytes) {}
+    DataLocation location{folder()};
     SettingsStore store{files, boxes, location.recordsFolder()};
-
-    QByteArray bytes() const { return ScratchFolder::instance().bytesOf(relativePath); }
-    bool fileExists() const { return ScratchFolder::instance().holds(relativePath); }
 };
 
 QList<SettingsStore::Entry> storedForm(const QList<SettingsStore::Entry>& entries) {
