@@ -278,6 +278,73 @@ def batch_print():
     }
 
 
+def wmf_record(function, *words):
+    import struct
+    return struct.pack("<IH", 3 + len(words), function) + struct.pack(
+        "<%dH" % len(words), *(w & 0xFFFF for w in words))
+
+
+def wmf(body, objects=4, frame=(0, 0, 1000, 600), units_per_inch=1440, placeable=True):
+    import struct
+    body = body + wmf_record(0x0000)
+    standard = struct.pack("<HHHIHIH", 1, 9, 0x0300, (18 + len(body)) // 2, objects, 0, 0)
+    if not placeable:
+        return standard + body
+    head = struct.pack("<IHhhhhHI", 0x9AC6CDD7, 0, *frame, units_per_inch, 0)
+    checksum = 0
+    for i in range(0, len(head), 2):
+        checksum ^= struct.unpack_from("<H", head, i)[0]
+    return head + struct.pack("<H", checksum) + standard + body
+
+
+def dib(width, height, bits=24):
+    import struct
+    row = ((width * bits + 31) // 32) * 4
+    colours = b"\x00\x00\x00\x00\xff\xff\xff\x00" if bits == 1 else b""
+    header = struct.pack("<IiiHHIIiiII", 40, width, height, 1, bits, 0, row * height, 2835, 2835,
+                         len(colours) // 4, 0)
+    return header + colours + bytes((i * 37) % 256 for i in range(row * height))
+
+
+def bmp(width, height, bits=24):
+    import struct
+    body = dib(width, height, bits)
+    offset = 14 + 40 + (8 if bits == 1 else 0)
+    return b"BM" + struct.pack("<IHHI", 14 + len(body), 0, 0, offset) + body
+
+
+def pictures():
+    r = wmf_record
+    drawing = (r(0x020C, 600, 1000) + r(0x020B, 0, 0) + r(0x02FC, 0, 0x00FF, 0x0000, 0)
+               + r(0x012D, 0) + r(0x02FA, 0, 10, 0, 0x0000, 0) + r(0x012D, 1)
+               + r(0x041B, 500, 900, 100, 100) + r(0x0324, 3, 0, 0, 500, 0, 250, 400)
+               + r(0x0418, 300, 300, 50, 50) + r(0x0214, 0, 0) + r(0x0213, 600, 1000))
+    text = r(0x02FB, 120, 0, 0, 0, 400, 0, 0, 0, 0x4241, 0) + r(0x012D, 2) + r(0x0209, 0xFF, 0) \
+        + r(0x0521, 2, 0x4241, 100, 100)
+    blit = dib(4, 3)
+    words = [blit[i] | (blit[i + 1] << 8) for i in range(0, len(blit) - 1, 2)]
+    stretch = r(0x0F43, 0x0020, 0x00CC, 0, 3, 4, 0, 0, 300, 400, 100, 100, *words)
+    return {
+        "wmf-drawing": wmf(drawing),
+        "wmf-text": wmf(text),
+        "wmf-stretch-dib": wmf(stretch),
+        "wmf-not-placeable": wmf(drawing, placeable=False),
+        "wmf-save-restore-clip": wmf(r(0x001E) + r(0x0416, 500, 500, 0, 0) + r(0x0127, 0xFFFF)
+                                     + r(0x0415, 10, 10, 0, 0)),
+        "wmf-map-mode": wmf(r(0x0103, 8) + r(0x020C, 100, 100) + r(0x0410, 1, 2, 3, 4) + drawing),
+        "wmf-cut-short": wmf(drawing)[:-10],
+        "wmf-huge-record": wmf(b"") [:-6] + b"\xff\xff\xff\x7f\x1b\x04",
+        "bmp-24": bmp(5, 4),
+        "bmp-1": bmp(9, 2, 1),
+        "bmp-claims-huge": bmp(3, 2)[:18] + (40000).to_bytes(4, "little", signed=True)
+        + (40000).to_bytes(4, "little", signed=True) + bmp(3, 2)[26:],
+        "gif": bytes.fromhex("47494638396101000100800000000000ffffff21f90401000000002c"
+                             "000000000100010000020144003b"),
+        "empty": b"",
+        "text": "不是圖片".encode("cp950"),
+    }
+
+
 TARGETS = {
     "barcode_records": barcode_records,
     "format_records": format_records,
@@ -289,6 +356,7 @@ TARGETS = {
     "password_codec": password_codec,
     "update_markers": update_markers,
     "batch_print": batch_print,
+    "pictures": pictures,
 }
 
 
