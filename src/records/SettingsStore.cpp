@@ -129,9 +129,15 @@ SettingsStore::LoadResult SettingsStore::repair() {
 }
 
 bool SettingsStore::set(const QString& key, const QString& value) {
+    // A key read from a damaged line can hold a double quote, which the rewrite leaves out: it
+    // would come back as this very key and apply its old value after the new one. It takes the
+    // new value too.
+    const auto writtenAs = [](const QString& k) {
+        return k.contains(QLatin1Char('"')) ? QString(k).remove(QLatin1Char('"')) : k;
+    };
     bool matched = false;
     for (Entry& e : entries_)
-        if (e.key == key) {
+        if (e.key == key || writtenAs(e.key) == key) {
             e.value = value;
             matched = true;
         }
