@@ -75,7 +75,7 @@ struct ImportFolder {
     bench::SilentMessages messages;
     TextClipboard clipboard;
     QuietSystem system;
-    SettingsStore settings{files, messages, dir.path()};
+    SettingsStore settings{files, dir.path()};
 
     ImportFolder() {
         settings.load();

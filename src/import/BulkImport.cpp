@@ -11,11 +11,11 @@ namespace brevmark {
 
 BulkImport::BulkImport(Services services)
     : services_(std::move(services)),
-      file_(services_.files, services_.messages, services_.recordsFolder) {}
+      file_(services_.files, services_.recordsFolder) {}
 
 BulkImport::BulkImport(Services services, ImportColumns::Measure measure)
     : services_(std::move(services)),
-      file_(services_.files, services_.messages, services_.recordsFolder),
+      file_(services_.files, services_.recordsFolder),
       grid_(std::move(measure)) {}
 
 const ImportSettings& BulkImport::open() {

@@ -4,6 +4,7 @@
 #include "import/ImportGrid.h"
 #include "import/ImportTexts.h"
 #include "platform/MessageBoxes.h"
+#include "records/RecordFileTexts.h"
 #include "records/RecordTextPreparation.h"
 
 #include <algorithm>
@@ -29,7 +30,10 @@ ImportSave::Result ImportSave::run(ImportGrid& grid, BarcodeRecordFile& file,
         RecordEntry entry;
         for (int c = 0; c < shown; ++c)
             entry[std::size_t(c)] = cells.text(p, c);
-        entry = record_texts::prepareForImport(entry, messages);
+        const record_texts::Prepared prepared = record_texts::prepareForImport(entry);
+        if (prepared.barcodeLostCharacters)
+            messages.inform(record_texts::removalTitle(), record_texts::removalText());
+        entry = prepared.entry;
         for (int c = 0; c < shown; ++c)
             cells.setText(p, c, entry[std::size_t(c)]);
         if (entry[BarcodeRecord::Barcode].isEmpty())
@@ -46,13 +50,18 @@ ImportSave::Result ImportSave::run(ImportGrid& grid, BarcodeRecordFile& file,
         }
         entries << entry;
     }
-    switch (file.appendAll(entries)) {
+    const BarcodeRecordFile::WriteResult written = file.appendAll(entries);
+    switch (written.outcome) {
     case BarcodeRecordFile::WriteOutcome::Written:
         cells.clear();
         return {Outcome::Saved, std::nullopt};
-    case BarcodeRecordFile::WriteOutcome::EndProgram:
-        return {Outcome::EndProgram, std::nullopt};
-    case BarcodeRecordFile::WriteOutcome::NotWritten:
+    case BarcodeRecordFile::WriteOutcome::Refused:
+        messages.warn(RecordFileTexts::unencodableTitle(),
+                      RecordFileTexts::unencodableText(cp950::listedCharacters(written.error)));
+        break;
+    default:
+        messages.warn(RecordFileTexts::writeFailedTitle(),
+                      RecordFileTexts::writeFailedText(file.filePath(), written.error));
         break;
     }
     return {Outcome::NotWritten, std::nullopt};

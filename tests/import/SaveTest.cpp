@@ -44,7 +44,7 @@ protected:
     TempDataFolder folder;
     FaultyFileSystem files;
     ScriptedMessageBoxes messages;
-    SettingsStore settings{files, messages, folder.location().recordsFolder()};
+    SettingsStore settings{files, folder.location().recordsFolder()};
     TextClipboard clipboard;
     FakeSystemServices system{quietSystem()};
     QList<int> notices;

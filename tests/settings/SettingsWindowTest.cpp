@@ -53,7 +53,7 @@ protected:
     TempDataFolder folder;
     LocalFileSystem files;
     ScriptedMessageBoxes boxes;
-    SettingsStore store{files, boxes, folder.location().recordsFolder()};
+    SettingsStore store{files, folder.location().recordsFolder()};
     FakeSystemServices system{browserSystem()};
     PrintSettings printing;
     std::uint8_t& printerKind = printing.printerKind;

@@ -29,7 +29,7 @@ protected:
     TempDataFolder folder;
     LocalFileSystem files;
     ScriptedMessageBoxes messages;
-    SettingsStore settings{files, messages, folder.location().recordsFolder()};
+    SettingsStore settings{files, folder.location().recordsFolder()};
     QtClipboard clipboard;
     FakeSystemServices system{desktopSystem()};
     QList<int> notices;
