@@ -21,6 +21,7 @@ namespace brevmark {
 
 class BatchConsole;
 class FileSystem;
+class ItemPrinter;
 class PdfPrinter;
 class PictureLoader;
 
@@ -64,9 +65,13 @@ private:
     std::optional<BatchFailure> placeLayout();
     std::optional<BatchFailure> placeFormat();
     std::optional<BatchFailure> loadRecords();
+    bool keeps(const MergeTable::Row& row) const;
     void planLayoutCopies();
     void planFormatCopies(std::int64_t labels);
     std::optional<BatchFailure> print();
+    // Prints placement i; false (after ending the document) when the label could not be printed.
+    std::optional<BatchFailure> printPlacement(qsizetype i, const QString& which, PdfPrinter& printer,
+                                               ItemPrinter& items, int& page, int pages);
     bool pictureUsable(const QString& file);
 
     const BatchOptions& options_;
@@ -80,6 +85,11 @@ private:
     PrintSettings printing_;
     std::unique_ptr<PageModel> model_;
     std::optional<MergeTable> records_;
+    // The --filter texts, each in its field's place; the records they keep, and a digest of
+    // those records, so that printing meets the same records the check met.
+    QList<QStringList> filters_;
+    std::int64_t keptRecords_ = 0;
+    std::size_t keptDigest_ = 0;
     std::optional<LabelMerge> merge_;
     QList<PrintJob::Placement> placements_;
     QSet<QString> missingPictures_;
