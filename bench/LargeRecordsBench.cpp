@@ -8,42 +8,21 @@
 //              delete, which rewrites the whole file, is timed)
 //   loadpanel  the record-load panel's read (3,500 records) and its value lists
 // Prints: operation, milliseconds, records listed, peak resident memory in MB (VmHWM).
+#include "BenchServices.h"
 #include "manager/RecordManager.h"
 #include "page/RecordLoadList.h"
-#include "platform/Clipboard.h"
 #include "platform/LocalFileSystem.h"
-#include "platform/SystemServices.h"
 #include "records/BarcodeRecordFile.h"
 #include "records/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QImage>
 #include <cstdio>
 
 using namespace brevmark;
 
 namespace {
-
-class NoClipboard : public Clipboard {
-public:
-    void clear() override {}
-    void setText(const QString&) override {}
-    void setImage(const QImage&) override {}
-    QString text() const override { return {}; }
-};
-
-class QuietSystem : public SystemServices {
-public:
-    QSizeF screenSizeTwips() const override { return {28800, 16200}; }
-    QStringList screenFonts() const override { return {}; }
-    bool isPrintKeyDown() const override { return false; }
-    void beep() override {}
-    QDateTime now() const override { return QDateTime::currentDateTime(); }
-    double random() override { return 0.5; }
-    bool openInBrowser(const QUrl&) override { return true; }
-};
 
 long peakMegabytes() {
     QFile status(QStringLiteral("/proc/self/status"));
@@ -79,8 +58,8 @@ int main(int argc, char** argv) {
     LocalFileSystem files;
     SettingsStore settings(files, folder);
     settings.load();
-    NoClipboard clipboard;
-    QuietSystem system;
+    bench::TextClipboard clipboard;
+    bench::QuietSystem system;
     RecordManager manager(RecordManager::Services{files, settings, clipboard, system, folder,
                                                   [](int) {}, [] {}, [] {}, nullptr});
     manager.open();

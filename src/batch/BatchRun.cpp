@@ -164,9 +164,9 @@ std::optional<BatchFailure> BatchRun::placeLayout() {
                                 .arg(layout->items.size())
                                 .arg(ItemTable::pageCapacity)};
     for (int item : layout->movedItems)
-        console_.warning(QStringLiteral("排版") + quoted(name) +
-                         QStringLiteral("的第 %1 個條碼標籤位置超出紙張範圍，已移到紙張內")
-                             .arg(item));
+        console_.warning(
+            QStringLiteral("排版") + quoted(name) +
+            QStringLiteral("的第 %1 個條碼標籤位置超出紙張範圍，已移到紙張內").arg(item));
     LayoutPlacement::place(*model_, *layout,
                            [this](const QString& file) { return pictureUsable(file); });
     return std::nullopt;
@@ -361,7 +361,8 @@ std::optional<BatchFailure> BatchRun::printPlacement(qsizetype i, const QString&
         console_.endProgress();
         printer.abortDocument();
         return BatchFailure{BatchExit::PrintFailed,
-                            which + QStringLiteral(" 無法完整列印（圖片無法繪出），沒有送出任何頁面")};
+                            which +
+                                QStringLiteral(" 無法完整列印（圖片無法繪出），沒有送出任何頁面")};
     }
     return std::nullopt;
 }
@@ -381,9 +382,8 @@ std::optional<BatchFailure> BatchRun::print() {
     console_.progress(page, pages);
     if (!merge_) {
         for (qsizetype i = 0; i < placements_.size(); ++i)
-            if (std::optional<BatchFailure> f =
-                    printPlacement(i, QStringLiteral("第 %1 張標籤").arg(i + 1), printer, items,
-                                   page, pages))
+            if (std::optional<BatchFailure> f = printPlacement(
+                    i, QStringLiteral("第 %1 張標籤").arg(i + 1), printer, items, page, pages))
                 return f;
     } else {
         // The records are read again, one at a time, each printed as often as asked in its
@@ -420,10 +420,11 @@ std::optional<BatchFailure> BatchRun::print() {
             printer.abortDocument();
             if (!readable)
                 return MergeSource::damagedRecordFile(options_.recordsFile, error);
-            return BatchFailure{BatchExit::Damaged,
-                                QStringLiteral("記錄檔 ") + options_.recordsFile +
-                                    QStringLiteral(" 在列印期間被變更（可能是 Brevmark 正在修改記錄），"
-                                                   "沒有送出任何頁面；請再執行一次")};
+            return BatchFailure{
+                BatchExit::Damaged,
+                QStringLiteral("記錄檔 ") + options_.recordsFile +
+                    QStringLiteral(" 在列印期間被變更（可能是 Brevmark 正在修改記錄），"
+                                   "沒有送出任何頁面；請再執行一次")};
         }
     }
     console_.endProgress();

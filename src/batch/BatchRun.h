@@ -70,8 +70,9 @@ private:
     void planFormatCopies(std::int64_t labels);
     std::optional<BatchFailure> print();
     // Prints placement i; false (after ending the document) when the label could not be printed.
-    std::optional<BatchFailure> printPlacement(qsizetype i, const QString& which, PdfPrinter& printer,
-                                               ItemPrinter& items, int& page, int pages);
+    std::optional<BatchFailure> printPlacement(qsizetype i, const QString& which,
+                                               PdfPrinter& printer, ItemPrinter& items, int& page,
+                                               int pages);
     bool pictureUsable(const QString& file);
 
     const BatchOptions& options_;

@@ -43,8 +43,8 @@ std::variant<LabelMerge, BatchFailure> LabelMerge::prepare(const PageModel& mode
 }
 
 std::optional<int> LabelMerge::capacity(const BarcodeItem& item, Fixed4 resolution) {
-    const int cellLength = Code39Symbol::assemble(QStringLiteral("A"), item.symbol.widthRatio)
-                               .cellLength();
+    const int cellLength =
+        Code39Symbol::assemble(QStringLiteral("A"), item.symbol.widthRatio).cellLength();
     const int barWidth = item.symbol.barWidth == 0 ? 2 : item.symbol.barWidth;
     const double cell = double(cellLength) * barWidth * resolution.toDouble();
     if (cellLength == 0 || cell <= 0)
@@ -76,12 +76,13 @@ std::optional<BatchFailure> LabelMerge::checkBarcode(const MergeTable& table,
     if (cut || (capacity && barcode.size() > *capacity)) {
         const QString length = cut ? QStringLiteral("超過 %1").arg(BarcodeRecord::heldLength)
                                    : QString::number(barcode.size());
-        const QString room = capacity ? QStringLiteral("，標籤最多只能印出 %1 個字元").arg(*capacity)
-                                      : QString();
+        const QString room =
+            capacity ? QStringLiteral("，標籤最多只能印出 %1 個字元").arg(*capacity) : QString();
         return BatchFailure{BatchExit::Damaged,
                             table.whereIs(row) + QStringLiteral("的條碼「") + named +
                                 QStringLiteral("」有 ") + length + QStringLiteral(" 個字元") +
-                                room + QStringLiteral("（超出標籤的部分印不出來，條碼會無法讀取）")};
+                                room +
+                                QStringLiteral("（超出標籤的部分印不出來，條碼會無法讀取）")};
     }
     return std::nullopt;
 }

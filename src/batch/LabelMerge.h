@@ -34,9 +34,8 @@ public:
     static std::optional<int> capacity(const BarcodeItem& item, Fixed4 resolution);
     // The failure for a row whose barcode Code 39 cannot print: an empty one, one with a
     // character it cannot hold, or one longer than the label holds (capacity, when given).
-    static std::optional<BatchFailure> checkBarcode(const MergeTable& table,
-                                                    const MergeTable::Row& row,
-                                                    std::optional<int> capacity);
+    static std::optional<BatchFailure>
+    checkBarcode(const MergeTable& table, const MergeTable::Row& row, std::optional<int> capacity);
     // The field a caption names in braces, if it does.
     static std::optional<QString> fieldNamed(const QString& caption);
 

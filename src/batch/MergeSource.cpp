@@ -9,10 +9,6 @@
 
 namespace brevmark {
 
-namespace {
-
-} // namespace
-
 BatchFailure MergeSource::damaged(const QString& path, const QString& why) {
     return {BatchExit::Damaged,
             QStringLiteral("記錄檔 ") + path + QStringLiteral(" 無法使用：") + why};

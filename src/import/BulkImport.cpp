@@ -10,12 +10,10 @@
 namespace brevmark {
 
 BulkImport::BulkImport(Services services)
-    : services_(std::move(services)),
-      file_(services_.files, services_.recordsFolder) {}
+    : services_(std::move(services)), file_(services_.files, services_.recordsFolder) {}
 
 BulkImport::BulkImport(Services services, ImportColumns::Measure measure)
-    : services_(std::move(services)),
-      file_(services_.files, services_.recordsFolder),
+    : services_(std::move(services)), file_(services_.files, services_.recordsFolder),
       grid_(std::move(measure)) {}
 
 const ImportSettings& BulkImport::open() {

@@ -11,8 +11,7 @@
 namespace brevmark {
 
 RecordManager::RecordManager(Services services)
-    : services_(std::move(services)),
-      file_(services_.files, services_.recordsFolder) {}
+    : services_(std::move(services)), file_(services_.files, services_.recordsFolder) {}
 
 void RecordManager::open() {
     settings_ = ManagerSettings::read(services_.settings);

@@ -66,14 +66,15 @@ public:
     // Why a save failed, after the failure text.
     static QString layoutTooLargeText(int records, int limit) {
         return saveFailedText() +
-               QStringLiteral("\n排版最多只能儲存 %1 筆記錄（條碼、文字標籤與圖片合計），"
-                              "紙張內的條碼標籤共有 %2 筆；請減少條碼標籤、文字標籤或圖片後再儲存。")
+               QStringLiteral(
+                   "\n排版最多只能儲存 %1 筆記錄（條碼、文字標籤與圖片合計），"
+                   "紙張內的條碼標籤共有 %2 筆；請減少條碼標籤、文字標籤或圖片後再儲存。")
                    .arg(limit)
                    .arg(records);
     }
     static QString layoutWriteFailedText(const QString& path, const QString& reason) {
-        return saveFailedText() + QStringLiteral("\n無法寫入排版檔案，原有的排版沒有改變：") + path +
-               QStringLiteral("\n") + reason;
+        return saveFailedText() + QStringLiteral("\n無法寫入排版檔案，原有的排版沒有改變：") +
+               path + QStringLiteral("\n") + reason;
     }
     static QString layoutMovedTitle() { return QStringLiteral("提示"); }
     static QString layoutMovedText(const QString& name, const QList<int>& items) {

@@ -145,7 +145,31 @@ QByteArray readTail(int fd, qint64 size, int count) {
     return tail;
 }
 
+// The temporary file a replacement is written to, made anew: one left by an earlier write (or
+// planted as a link) is never written into. -1, with the reason, when it cannot be made.
+int createTemporary(const QByteArray& native, mode_t mode, QString* error) {
+    if (::unlink(native.constData()) != 0 && errno != ENOENT) {
+        setError(error, systemError(errno));
+        return -1;
+    }
+    const int fd =
+        ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+    if (fd < 0)
+        setError(error, systemError(errno));
+    return fd;
+}
+
 } // namespace
+
+bool LocalFileSystem::fileTarget(const QString& path, QString* target, QString* error) {
+    if (!writeTarget(path, target, error))
+        return false;
+    if (QFileInfo(*target).isDir()) {
+        setError(error, QStringLiteral("%1 is a folder").arg(*target));
+        return false;
+    }
+    return true;
+}
 
 bool LocalFileSystem::writeTarget(const QString& path, QString* target, QString* error) {
     const QFileInfo info(path);
@@ -202,12 +226,8 @@ bool LocalFileSystem::readBytes(const QString& path, QByteArray* bytes, QString*
 
 bool LocalFileSystem::replaceBytes(const QString& path, const QByteArray& bytes, QString* error) {
     QString target;
-    if (!writeTarget(path, &target, error))
+    if (!fileTarget(path, &target, error))
         return false;
-    if (QFileInfo(target).isDir()) {
-        setError(error, QStringLiteral("%1 is a folder").arg(target));
-        return false;
-    }
     const QByteArray nativeTarget = QFile::encodeName(target);
     const QByteArray nativeTemporary = QFile::encodeName(temporaryPath(target));
 
@@ -223,17 +243,9 @@ bool LocalFileSystem::replaceBytes(const QString& path, const QByteArray& bytes,
         if (!locked.open(nativeTarget, O_WRONLY, 0, error))
             return false;
     }
-    // A temporary file left by an earlier write (or planted as a link) is never written into.
-    if (::unlink(nativeTemporary.constData()) != 0 && errno != ENOENT) {
-        setError(error, systemError(errno));
+    const int fd = createTemporary(nativeTemporary, mode, error);
+    if (fd < 0)
         return false;
-    }
-    const int fd = ::open(nativeTemporary.constData(),
-                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
-    if (fd < 0) {
-        setError(error, systemError(errno));
-        return false;
-    }
     bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
     int failure = ok ? 0 : errno;
     if (::close(fd) != 0 && ok) {
@@ -255,18 +267,18 @@ bool LocalFileSystem::replaceBytes(const QString& path, const QByteArray& bytes,
 
 bool LocalFileSystem::appendBytes(const QString& path, const QByteArray& bytes, QString* error) {
     return LocalFileSystem::appendDecided(
-        path, 0, [&bytes](const QByteArray&) { return Append{0, bytes}; }, error);
+        path, 0,
+        [&bytes](const QByteArray&) {
+            return Append{0, bytes};
+        },
+        error);
 }
 
 bool LocalFileSystem::appendDecided(const QString& path, int tailSize, const DecideAppend& decide,
                                     QString* error) {
     QString target;
-    if (!writeTarget(path, &target, error))
+    if (!fileTarget(path, &target, error))
         return false;
-    if (QFileInfo(target).isDir()) {
-        setError(error, QStringLiteral("%1 is a folder").arg(target));
-        return false;
-    }
     const QByteArray native = QFile::encodeName(target);
     const bool existed = QFileInfo::exists(target);
     LockedFile locked;
@@ -303,12 +315,8 @@ bool LocalFileSystem::appendDecided(const QString& path, int tailSize, const Dec
 
 bool LocalFileSystem::rewrite(const QString& path, const ProduceRewrite& produce, QString* error) {
     QString target;
-    if (!writeTarget(path, &target, error))
+    if (!fileTarget(path, &target, error))
         return false;
-    if (QFileInfo(target).isDir()) {
-        setError(error, QStringLiteral("%1 is a folder").arg(target));
-        return false;
-    }
     const QByteArray nativeTarget = QFile::encodeName(target);
     const QByteArray nativeTemporary = QFile::encodeName(temporaryPath(target));
     LockedFile locked;
@@ -319,16 +327,9 @@ bool LocalFileSystem::rewrite(const QString& path, const ProduceRewrite& produce
         setError(error, systemError(errno));
         return false;
     }
-    if (::unlink(nativeTemporary.constData()) != 0 && errno != ENOENT) {
-        setError(error, systemError(errno));
+    const int fd = createTemporary(nativeTemporary, old.st_mode & 07777, error);
+    if (fd < 0)
         return false;
-    }
-    const int fd = ::open(nativeTemporary.constData(),
-                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, old.st_mode & 07777);
-    if (fd < 0) {
-        setError(error, systemError(errno));
-        return false;
-    }
     QFile current;
     QFile replacement;
     current.open(locked.fd(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle);

@@ -29,6 +29,10 @@ public:
     // The file a write to `path` lands in: the path itself, or where a symbolic link there leads.
     // False, with the reason, when the link leads out of the path's folder or nowhere.
     static bool writeTarget(const QString& path, QString* target, QString* error);
+
+private:
+    // writeTarget, and not a folder.
+    static bool fileTarget(const QString& path, QString* target, QString* error);
 };
 
 } // namespace brevmark

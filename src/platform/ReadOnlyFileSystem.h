@@ -22,8 +22,7 @@ public:
     QByteArray lastBytes(const QString& path, int count) const override {
         return files_.lastBytes(path, count);
     }
-    std::unique_ptr<QIODevice> openForReading(const QString& path,
-                                              QString* error) const override {
+    std::unique_ptr<QIODevice> openForReading(const QString& path, QString* error) const override {
         return files_.openForReading(path, error);
     }
 

@@ -19,8 +19,7 @@ FileSystem::Append AppendAfterLastLine::decide(const QByteArray& tail, const QBy
         return {0, lines};
     if (tail.endsWith('\r'))
         return {0, '\n' + lines};
-    const qsizetype lineStart =
-        qMax(tail.lastIndexOf('\n'), tail.lastIndexOf('\r')) + 1;
+    const qsizetype lineStart = qMax(tail.lastIndexOf('\n'), tail.lastIndexOf('\r')) + 1;
     // A last line longer than the bytes seen cannot be weighed: it only gets its line end.
     if (lineStart == 0 && tail.size() >= tailSize)
         return {0, lineEnd + lines};

@@ -60,7 +60,8 @@ public:
             if (w.encodable) {
                 if (raw == QByteArrayView(w.bytes))
                     return true;
-                if (raw.size() != w.bytes.size() || (cp950::isAscii(raw) && cp950::isAscii(w.bytes)))
+                if (raw.size() != w.bytes.size() ||
+                    (cp950::isAscii(raw) && cp950::isAscii(w.bytes)))
                     continue;
             } else if (raw.size() < w.text.size() || raw.size() > 2 * w.text.size()) {
                 continue;
@@ -203,7 +204,9 @@ BarcodeRecordFile::ReadResult BarcodeRecordFile::readForLoadPanel() {
     return read(loadPanelLimit, nullptr);
 }
 
-BarcodeRecordFile::ReadResult BarcodeRecordFile::readAll() { return read(readLimit, nullptr); }
+BarcodeRecordFile::ReadResult BarcodeRecordFile::readAll() {
+    return read(readLimit, nullptr);
+}
 
 BarcodeRecordFile::ReadResult BarcodeRecordFile::readMatching(const RecordEntry& entry) {
     return read(readLimit, &entry);
@@ -251,13 +254,8 @@ BarcodeRecordFile::RepairResult BarcodeRecordFile::repair() {
             // Every good line is kept, however many there are, byte for byte: only the double
             // quotes go, and the tail number becomes 20.
             LineReader lines(current);
-            QByteArray line;
-            while (lines.next(&line)) {
-                if (line.isEmpty())
-                    continue;
-                const QList<QByteArray> parts = line.replace('"', QByteArray()).split(',');
-                if (parts.size() != fieldsPerLine)
-                    continue;
+            QList<QByteArray> parts;
+            while (lines.nextRepairable(fieldsPerLine, &parts)) {
                 QByteArray rebuilt;
                 for (int k = 0; k < BarcodeRecord::textFieldCount; ++k)
                     appendQuoted(rebuilt, parts.at(k));
@@ -331,24 +329,35 @@ bool isChosen(const Record& r, const StoredRecord& chosen) {
     return r.position == chosen.position && fingerprintOf(r) == chosen.fingerprint;
 }
 
-} // namespace
-
-BarcodeRecordFile::WriteResult BarcodeRecordFile::remove(const StoredRecord& chosen) {
-    if (!exists())
-        return {WriteOutcome::Stale, QString()};
-    return rewriteFile(files_, filePath(), [&](QIODevice& current, QIODevice& replacement) {
+// Rewrites the file with the chosen record in its place replaced by what `replace` writes
+// (nothing, for a delete); Stale when the record there is not the chosen one.
+BarcodeRecordFile::WriteResult
+rewriteChosen(FileSystem& files, const QString& path, const StoredRecord& chosen,
+              const std::function<void(const Record&, RecordSpanWriter&)>& replace) {
+    using Outcome = BarcodeRecordFile::WriteOutcome;
+    return rewriteFile(files, path, [&](QIODevice& current, QIODevice& replacement) {
         bool found = false;
-        const WriteOutcome outcome =
+        const Outcome outcome =
             copyRecords(current, replacement, [&](const Record& r, RecordSpanWriter& out) {
                 if (r.position != chosen.position) {
                     out.write(r);
                     return true;
                 }
                 found = isChosen(r, chosen);
+                if (found)
+                    replace(r, out);
                 return found;
             });
-        return outcome == WriteOutcome::Written && !found ? WriteOutcome::Stale : outcome;
+        return outcome == Outcome::Written && !found ? Outcome::Stale : outcome;
     });
+}
+
+} // namespace
+
+BarcodeRecordFile::WriteResult BarcodeRecordFile::remove(const StoredRecord& chosen) {
+    if (!exists())
+        return {WriteOutcome::Stale, QString()};
+    return rewriteChosen(files_, filePath(), chosen, [](const Record&, RecordSpanWriter&) {});
 }
 
 BarcodeRecordFile::WriteResult BarcodeRecordFile::change(const StoredRecord& chosen,
@@ -361,30 +370,17 @@ BarcodeRecordFile::WriteResult BarcodeRecordFile::change(const StoredRecord& cho
         return {WriteOutcome::Refused, characters};
     if (!exists())
         return {WriteOutcome::Stale, QString()};
-    return rewriteFile(files_, filePath(), [&](QIODevice& current, QIODevice& replacement) {
-        bool found = false;
-        const WriteOutcome outcome =
-            copyRecords(current, replacement, [&](const Record& r, RecordSpanWriter& out) {
-                if (r.position != chosen.position) {
-                    out.write(r);
-                    return true;
-                }
-                if (!isChosen(r, chosen))
-                    return false;
-                found = true;
-                QByteArray line;
-                for (int k = 0; k < BarcodeRecord::textFieldCount; ++k) {
-                    const bool replaced = k < BarcodeRecord::entryFieldCount &&
-                                          entry[std::size_t(k)] != chosen.record[k];
-                    appendQuoted(line, replaced ? QByteArrayView(cp950::encode(entry[std::size_t(k)]))
-                                                : r.fields[std::size_t(k)]);
-                }
-                line += QByteArray::number(storedTail);
-                line += "\r\n";
-                out.write(line, true);
-                return true;
-            });
-        return outcome == WriteOutcome::Written && !found ? WriteOutcome::Stale : outcome;
+    return rewriteChosen(files_, filePath(), chosen, [&](const Record& r, RecordSpanWriter& out) {
+        QByteArray line;
+        for (int k = 0; k < BarcodeRecord::textFieldCount; ++k) {
+            const bool replaced =
+                k < BarcodeRecord::entryFieldCount && entry[std::size_t(k)] != chosen.record[k];
+            appendQuoted(line, replaced ? QByteArrayView(cp950::encode(entry[std::size_t(k)]))
+                                        : r.fields[std::size_t(k)]);
+        }
+        line += QByteArray::number(storedTail);
+        line += "\r\n";
+        out.write(line, true);
     });
 }
 

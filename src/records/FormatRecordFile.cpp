@@ -35,11 +35,9 @@ bool FormatRecordFile::write(const QString& path, const QList<FormatRecordView>&
     return files_.replaceText(path, FormatRecordLines::serialise(kept, added), &error_);
 }
 
-FormatRecordFile::Replace FormatRecordFile::replaceFormat(const QString& path,
-                                                          const QString& category,
-                                                          const QString& name,
-                                                          const QList<FormatRecord>& added,
-                                                          int limit) {
+FormatRecordFile::Replace
+FormatRecordFile::replaceFormat(const QString& path, const QString& category, const QString& name,
+                                const QList<FormatRecord>& added, int limit) {
     error_.clear();
     const QByteArray addedBytes = cp950::encode(FormatRecordLines::serialise(added));
     if (!files_.fileExists(path)) {
@@ -50,7 +48,7 @@ FormatRecordFile::Replace FormatRecordFile::replaceFormat(const QString& path,
             return Replace::TooMany;
         }
         return files_.replaceBytes(path, addedBytes, &error_) ? Replace::Written
-                                                               : Replace::NotWritten;
+                                                              : Replace::NotWritten;
     }
     Replace outcome = Replace::Written;
     cp950::FieldDecoder decoder;
@@ -71,10 +69,10 @@ FormatRecordFile::Replace FormatRecordFile::replaceFormat(const QString& path,
                 if (status != RecordScanner::Status::Record) {
                     // A file that cannot be read is never written over: its formats would be
                     // lost.
-                    error_ = status == RecordScanner::Status::Damaged
-                                 ? QStringLiteral("第 %1 筆記錄損壞")
-                                       .arg(scanner.record().position + 2)
-                                 : current.errorString();
+                    error_ =
+                        status == RecordScanner::Status::Damaged
+                            ? QStringLiteral("第 %1 筆記錄損壞").arg(scanner.record().position + 2)
+                            : current.errorString();
                     outcome = Replace::Unreadable;
                     return FileSystem::Rewrite::Keep;
                 }

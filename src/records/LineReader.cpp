@@ -11,8 +11,8 @@ bool LineReader::next(QByteArray* line) {
         while (end < buffer_.size() && buffer_.at(end) != '\r' && buffer_.at(end) != '\n')
             ++end;
         // A CR at the end of what was read may still be followed by its LF.
-        const bool settled = end < buffer_.size() &&
-                             (buffer_.at(end) == '\n' || end + 1 < buffer_.size() || eof_);
+        const bool settled =
+            end < buffer_.size() && (buffer_.at(end) == '\n' || end + 1 < buffer_.size() || eof_);
         if (settled) {
             *line = buffer_.mid(pos_, end - pos_);
             pos_ = end + 1;
@@ -35,6 +35,18 @@ bool LineReader::next(QByteArray* line) {
             eof_ = true;
         buffer_ += more;
     }
+}
+
+bool LineReader::nextRepairable(int count, QList<QByteArray>* parts) {
+    QByteArray line;
+    while (next(&line)) {
+        if (line.isEmpty())
+            continue;
+        *parts = line.replace('"', QByteArray()).split(',');
+        if (parts->size() == count)
+            return true;
+    }
+    return false;
 }
 
 } // namespace brevmark

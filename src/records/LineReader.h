@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 
 class QIODevice;
 
@@ -13,6 +14,10 @@ public:
     explicit LineReader(QIODevice& device) : device_(device) {}
     // The next line without its line end; false at the end of the device.
     bool next(QByteArray* line);
+    // The parts of the next line a repair keeps: a line that, with every double quote deleted,
+    // splits at its commas into exactly `count` parts (spaces stay inside them). Lines that do
+    // not are skipped. False at the end of the device.
+    bool nextRepairable(int count, QList<QByteArray>* parts);
 
 private:
     QIODevice& device_;

@@ -8,7 +8,9 @@
 namespace brevmark {
 
 namespace {
-bool endsField(char c) { return c == ',' || c == '\r' || c == '\n'; }
+bool endsField(char c) {
+    return c == ',' || c == '\r' || c == '\n';
+}
 } // namespace
 
 RecordScanner::RecordScanner(QIODevice& device, int fieldsPerRecord, qsizetype chunkSize)

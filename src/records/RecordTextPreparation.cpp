@@ -45,7 +45,9 @@ Prepared prepareForImport(const RecordEntry& entry) {
     return prepared;
 }
 
-QString removalTitle() { return QStringLiteral("移除提示"); }
+QString removalTitle() {
+    return QStringLiteral("移除提示");
+}
 
 QString removalText() {
     return QStringLiteral("記錄的條碼中含有不能使用的文字，程式將自動清除");

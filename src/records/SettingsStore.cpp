@@ -137,14 +137,9 @@ SettingsStore::RepairResult SettingsStore::repair() {
         QBuffer device(&text);
         device.open(QIODevice::ReadOnly);
         LineReader lines(device);
-        QByteArray line;
+        QList<QByteArray> parts;
         cp950::FieldDecoder decoder;
-        while (lines.next(&line)) {
-            if (line.isEmpty())
-                continue;
-            const QList<QByteArray> parts = line.replace('"', QByteArray()).split(',');
-            if (parts.size() != fieldsPerLine)
-                continue;
+        while (lines.nextRepairable(fieldsPerLine, &parts)) {
             keptEntries.append({decoder.decode(parts.at(0)), decoder.decode(parts.at(1))});
             keptBytes.append({parts.at(0), parts.at(1)});
         }

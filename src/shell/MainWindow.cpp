@@ -61,8 +61,7 @@ QSize pxSize(QSizeF t) {
 
 MainWindow::MainWindow(ShellServices services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), services_(std::move(services)),
-      settings_(services_.files, services_.location.recordsFolder()), timers_(this),
-      panels_(this) {
+      settings_(services_.files, services_.location.recordsFolder()), timers_(this), panels_(this) {
     setObjectName(QStringLiteral("主視窗"));
     connect(&settings_, &SettingsStore::writeFailed, this,
             [this](const QString& title, const QString& text) {

@@ -1,9 +1,9 @@
 // One copy per program folder, and a program folder that cannot be written is reported instead of
 // being taken for a running copy.
 #include "shell/InstanceGate.h"
+#include "platform/DataLocation.h"
 #include "platform/SingleInstance.h"
 #include "shell/FolderWarning.h"
-#include "platform/DataLocation.h"
 #include "support/FixtureScript.h"
 #include "support/ScopedEnvironment.h"
 #include "support/ScriptedMessageBoxes.h"

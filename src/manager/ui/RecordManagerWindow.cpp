@@ -1,12 +1,12 @@
 #include "manager/ui/RecordManagerWindow.h"
 
+#include "common/Cp950.h"
 #include "common/ScreenPixels.h"
 #include "common/Twips.h"
 #include "manager/BarcodePreview.h"
 #include "manager/DateChoice.h"
 #include "manager/EntryMoves.h"
 #include "manager/ui/ManagerPictures.h"
-#include "common/Cp950.h"
 #include "platform/ImageSurface.h"
 #include "platform/MessageBoxes.h"
 #include "platform/SystemServices.h"
@@ -628,8 +628,9 @@ bool RecordManagerWindow::reportRead(const RecordManager::ReadResult& read, bool
     case Outcome::Complete:
         break;
     case Outcome::LimitReached:
-        messages_.warn(RecordFileTexts::limitTitle(), specified ? RecordFileTexts::tooManyMatches()
-                                                                : RecordFileTexts::tooManyRecords());
+        messages_.warn(RecordFileTexts::limitTitle(), specified
+                                                          ? RecordFileTexts::tooManyMatches()
+                                                          : RecordFileTexts::tooManyRecords());
         break;
     case Outcome::Unreadable:
         RecordFileMessages::showUnreadable(model_->file(), read.error, messages_);
@@ -661,18 +662,18 @@ bool RecordManagerWindow::reportWrite(const BarcodeRecordFile::WriteResult& writ
         break;
     case Outcome::Damaged:
         return repairAndReport();
-    case Outcome::Stale:
+    case Outcome::Stale: {
+        // The list is read again as it was read; what the user typed stays in the fields.
         messages_.warn(RecordFileTexts::staleTitle(), RecordFileTexts::staleText());
-        resetWindow(false);
-        {
-            const bool specified = model_->lastReadWasSpecified();
-            const RecordManager::ReadResult read = model_->readAgain();
-            showList();
-            if (!reportRead(read, specified))
-                return false;
-        }
+        resetWindow(true);
+        const bool specified = model_->lastReadWasSpecified();
+        const RecordManager::ReadResult read = model_->readAgain();
+        showList();
+        if (!reportRead(read, specified))
+            return false;
         updateCommands();
         break;
+    }
     }
     return true;
 }
@@ -696,8 +697,7 @@ void RecordManagerWindow::showList() {
         QListWidget* values = valueLists_[std::size_t(i)];
         values->clear();
         // Each entry shows what a list line would and fills its field with the whole text.
-        for (const QString& value :
-             i == 0 ? model_->list().categories() : model_->list().names()) {
+        for (const QString& value : i == 0 ? model_->list().categories() : model_->list().names()) {
             auto* item = new QListWidgetItem(RecordList::shownText(value), values);
             item->setData(Qt::UserRole, value);
         }
@@ -806,7 +806,8 @@ void RecordManagerWindow::moveRecord(bool up) {
     const std::optional<BarcodeRecordFile::WriteResult> moved = model_->moveSelected(up);
     if (!moved || !moved->written()) {
         // A move the file refused says why; after another program's change the list is new.
-        if (moved && (!reportWrite(*moved) || moved->outcome == BarcodeRecordFile::WriteOutcome::Stale))
+        if (moved &&
+            (!reportWrite(*moved) || moved->outcome == BarcodeRecordFile::WriteOutcome::Stale))
             return;
         selectLine(line);
         return;
