@@ -1,6 +1,8 @@
 #include "batch/BatchRun.h"
 
+#include "alignment/TemplateDatabase.h"
 #include "batch/BatchConsole.h"
+#include "batch/BatchSheets.h"
 #include "batch/MergeSource.h"
 #include "manager/RecordList.h"
 #include "page/FormatBrowser.h"
@@ -17,6 +19,8 @@
 #include "records/FormatRecordFile.h"
 #include "records/LayoutFile.h"
 #include "records/LayoutFolder.h"
+
+#include "common/Twips.h"
 
 #include <QSet>
 
@@ -72,6 +76,8 @@ std::optional<BatchFailure> BatchRun::prepare() {
         return f;
     if (std::optional<BatchFailure> f = loadSettings())
         return f;
+    if (std::optional<BatchFailure> f = findSheet())
+        return f;
     model_ = std::make_unique<PageModel>();
     model_->arrangement = settings_.arrangement;
     if (options_.command == BatchOptions::Command::Layout) {
@@ -88,7 +94,34 @@ std::optional<BatchFailure> BatchRun::prepare() {
             return f;
         labels *= records_->rows.size();
     }
+    if (sheet_) {
+        const BarcodeItem& item = model_->items.at(ItemTable::simpleItem);
+        if (std::optional<BatchFailure> f = BatchSheets::checkFits(
+                *sheet_, QSizeF(item.width, item.height),
+                options_.category + QLatin1Char('/') + options_.formatName))
+            return f;
+        placements_ = BatchSheets::plan(*sheet_, labels, ItemTable::simpleItem);
+        return std::nullopt;
+    }
     planFormatCopies(labels);
+    return std::nullopt;
+}
+
+std::optional<BatchFailure> BatchRun::findSheet() {
+    if (options_.sheet.isEmpty())
+        return std::nullopt;
+    // A sheet's labels lie across the paper: a page printer's job, whatever TOP.reg says.
+    printing_.printerKind = 0;
+    const TemplateDatabase database = TemplateDatabase::load(TemplateDatabase::standardFolders());
+    std::variant<const LabelTemplate*, BatchFailure> found =
+        BatchSheets::find(database, options_.sheet);
+    if (BatchFailure* f = std::get_if<BatchFailure>(&found)) {
+        // What was left out may be why the sheet is missing.
+        for (const TemplateDatabase::Problem& p : database.problems())
+            console_.warning(QStringLiteral("略過 ") + p.file + QStringLiteral("：") + p.reason);
+        return *f;
+    }
+    sheet_ = *std::get<const LabelTemplate*>(found);
     return std::nullopt;
 }
 
@@ -332,6 +365,10 @@ std::optional<BatchFailure> BatchRun::print() {
         return QPageSize(QSizeF(item.width / 20.0, item.height / 20.0), QPageSize::Point, QString(),
                          QPageSize::ExactMatch);
     };
+    // A PDF has the sheet's paper; a queue prints on the paper loaded in it.
+    if (sheet_ && !options_.output.isEmpty())
+        printer.setPageSize(QPageSize(sheet_->paper / twips::perPoint, QPageSize::Point,
+                                      QString(), QPageSize::FuzzyOrientationMatch));
     const int pages = pageCount();
     int page = 1;
     console_.progress(page, pages);

@@ -4,6 +4,7 @@
 #include "batch/BatchOptions.h"
 #include "batch/BatchSettings.h"
 #include "batch/LabelMerge.h"
+#include "alignment/LabelTemplate.h"
 #include "batch/MergeTable.h"
 #include "page/PageModel.h"
 #include "platform/DataLocation.h"
@@ -64,6 +65,7 @@ private:
     std::optional<BatchFailure> placeLayout();
     std::optional<BatchFailure> placeFormat();
     std::optional<BatchFailure> loadRecords();
+    std::optional<BatchFailure> findSheet();
     void planLayoutCopies();
     void planFormatCopies(std::int64_t labels);
     std::optional<BatchFailure> print();
@@ -80,6 +82,7 @@ private:
     PrintSettings printing_;
     std::unique_ptr<PageModel> model_;
     std::optional<MergeTable> records_;
+    std::optional<LabelTemplate> sheet_; // --sheet
     std::optional<LabelMerge> merge_;
     QList<PrintJob::Placement> placements_;
     QSet<QString> missingPictures_;

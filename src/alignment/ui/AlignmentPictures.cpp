@@ -54,7 +54,7 @@ void drawSheet(QPainter& p, const SheetFormat& f, const QRectF& paper) {
 
 } // namespace
 
-QImage AlignmentPictures::background(QSize pixels) {
+QImage AlignmentPictures::background(QSize pixels, const QRect& finder) {
     QImage image = transparentImage(pixels);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -99,11 +99,21 @@ QImage AlignmentPictures::background(QSize pixels) {
                        .arg(millimetres(c.second - c.first), millimetres(r.second - r.first)));
     }
 
+    {
+        const QRectF card = QRectF(finder).adjusted(2, 2, -2, -2);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0, 30, 100, 30));
+        p.drawRoundedRect(card.translated(1, 1), 8, 8);
+        p.setPen(QPen(QColor(160, 178, 230), 1));
+        p.setBrush(Qt::white);
+        p.drawRoundedRect(card, 8, 8);
+    }
+
     p.setPen(navy);
     p.setFont(pixelFont(13, true));
     const int bottom = pixels.height();
     p.drawText(QRect(28, bottom - 40, 300, 34), Qt::AlignVCenter | Qt::AlignLeft,
-               QStringLiteral("A4 標籤貼紙 對齊格式線"));
+               QStringLiteral("標籤貼紙 對齊格式線"));
     p.setPen(QColor(96, 110, 140));
     p.setFont(pixelFont(11));
     p.drawText(QRect(200, bottom - 40, pixels.width() - 250, 34), Qt::AlignVCenter | Qt::AlignRight,
