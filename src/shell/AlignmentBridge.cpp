@@ -99,6 +99,8 @@ void AlignmentBridge::fillSheet(const LabelTemplate& sheet) {
     const QList<QRectF> boxes =
         SheetFill::boxes(sheet, guides_->sheetShift(), QSizeF(source.width, source.height));
     const int made = editor.addCopiesInto(boxes);
+    // The handle stays in front of the copies, which now cover the sheet's corner.
+    handle_->raise();
     if (made < boxes.size())
         messages.inform(SheetTexts::fillTitle(), SheetTexts::pageFull(int(boxes.size()), made));
 }
