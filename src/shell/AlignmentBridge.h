@@ -35,6 +35,7 @@ public:
     void fillSheet(const LabelTemplate& sheet);
     // The template database, read at the first call.
     const TemplateDatabase& sheets();
+    bool sheetsRead() const { return sheets_ != nullptr; }
 
 private:
     void repaintPaper() override;

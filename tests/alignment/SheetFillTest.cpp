@@ -27,6 +27,10 @@ struct FillCase {
     QSizeF expectedSize;
 };
 
+void PrintTo(const FillCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class Fill : public ::testing::TestWithParam<FillCase> {};
 
 TEST_P(Fill, OneCopyPerLabelAtItsCornerPlusTheMarginNoLargerThanTheRoom) {
@@ -74,6 +78,10 @@ struct PaperCase {
     std::optional<PaperSize> expected;
     bool landscape;
 };
+
+void PrintTo(const PaperCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class Papers : public ::testing::TestWithParam<PaperCase> {};
 

@@ -61,6 +61,10 @@ struct UnitCase {
     double margin;
 };
 
+void PrintTo(const UnitCase& c, std::ostream* os) {
+    *os << c.part;
+}
+
 class Units : public Templates, public ::testing::WithParamInterface<UnitCase> {};
 
 TEST_P(Units, LengthsInEveryUnitBecomeTwips) {
@@ -88,6 +92,10 @@ struct LengthCase {
     const char* text;
     std::optional<double> twips;
 };
+
+void PrintTo(const LengthCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class Lengths : public ::testing::TestWithParam<LengthCase> {};
 
@@ -231,6 +239,10 @@ struct FolderCase {
     std::optional<QByteArray> dataDirs;
     QStringList expected; // "~" for the home folder
 };
+
+void PrintTo(const FolderCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class StandardFolders : public ::testing::TestWithParam<FolderCase> {};
 

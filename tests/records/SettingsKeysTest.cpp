@@ -27,6 +27,8 @@ INSTANTIATE_TEST_SUITE_P(
                       KeyCase{"更新設定", true}, KeyCase{"列印解析度", true},
                       KeyCase{"使用密碼", true}, KeyCase{"對齊格式位置_24", true},
                       KeyCase{"對齊格式位置_96", true}, KeyCase{"對齊格式位置_", true},
+                      KeyCase{"對齊標籤紙", true}, KeyCase{"對齊標籤紙位置", true},
+                      KeyCase{"對齊標籤紙_Avery", false},
                       // Only the alignment key takes a suffix; case and spaces count.
                       KeyCase{"列印解析度2", false}, KeyCase{"標籤a", false},
                       KeyCase{" 印表裝置", false}, KeyCase{"對齊格式位置", false},

@@ -135,8 +135,10 @@ protected:
 };
 
 TEST_F(SheetFinderWindow, ListsTheSheetsThePageCanTakeWithLabelSizeCountAndPaper) {
-    open();
+    MainWindow& w = open();
+    EXPECT_FALSE(w.alignment()->sheetsRead()) << "the start does not wait for the database";
     AlignmentWindow* a = openAlignmentWindow();
+    EXPECT_TRUE(w.alignment()->sheetsRead());
     ASSERT_NE(a, nullptr);
     EXPECT_TRUE(child<QLineEdit>(a, "標籤紙搜尋")->hasFocus()) << "ready to type";
     QTest::keyClicks(child<QLineEdit>(a, "標籤紙搜尋"), QStringLiteral("BREVTEST"));
