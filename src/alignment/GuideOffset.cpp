@@ -42,7 +42,7 @@ QPointF GuideOffset::read(const SettingsStore& store, const SheetFormat& format)
 }
 
 QPointF GuideOffset::sheetDefault(const LabelTemplate& sheet) {
-    const QPointF corner = sheet.labelsBounds().topLeft();
+    const QPointF corner = sheet.guideArea().topLeft();
     return {roundHalfEven(corner.x()), roundHalfEven(corner.y())};
 }
 

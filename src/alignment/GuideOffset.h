@@ -24,8 +24,8 @@ public:
     // whose part is at most `largest` (rounded to whole twips, halves to even); later entries win.
     static QPointF read(const SettingsStore& store, const SheetFormat& format);
 
-    // A database sheet's guide starts where its template puts the labels' top-left corner,
-    // rounded to whole twips.
+    // A database sheet's guide starts where its template puts the labels' top-left corner (on the
+    // paper), rounded to whole twips.
     static QPointF sheetDefault(const LabelTemplate& sheet);
     // How far its handle may go: 1000 twips beyond its default (never less than 1000).
     static QPointF sheetLargest(const LabelTemplate& sheet);

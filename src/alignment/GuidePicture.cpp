@@ -38,7 +38,7 @@ QImage GuidePicture::draw(const SheetFormat& format) {
 }
 
 QImage GuidePicture::draw(const LabelTemplate& sheet) {
-    const QRectF bounds = sheet.labelsBounds();
+    const QRectF bounds = sheet.guideArea();
     const auto pixel = [](double twipsValue) { return std::round(twips::toPixels(twipsValue)); };
     const QSize size(int(pixel(bounds.width())) + 1, int(pixel(bounds.height())) + 1);
     QImage image(size, QImage::Format_RGB32);

@@ -17,9 +17,9 @@ public:
 
     // Two colours only, so the image is kept as 8-bit indexes (under a megabyte for a sheet).
     static QImage draw(const SheetFormat& format);
-    // A sheet of the template database: the area of its labels (from the top-left corner of their
-    // bounding box) with each label's outline in its shape, a label edge on the pixel nearest to
-    // it (15 twips a pixel).
+    // A sheet of the template database: the area of its labels on the paper (from the top-left
+    // corner of their bounding box) with each label's outline in its shape, a label edge on the
+    // pixel nearest to it (15 twips a pixel).
     static QImage draw(const LabelTemplate& sheet);
 };
 

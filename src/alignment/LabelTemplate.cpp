@@ -68,6 +68,10 @@ QRectF LabelTemplate::labelsBounds() const {
     return bounds;
 }
 
+QRectF LabelTemplate::guideArea() const {
+    return labelsBounds() & QRectF(QPointF(0, 0), paper);
+}
+
 QRectF LabelTemplate::itemBox(const QRectF& label) const {
     const double m = markupMargin;
     switch (shape) {

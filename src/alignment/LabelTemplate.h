@@ -46,6 +46,9 @@ struct LabelTemplate {
     QList<QRectF> labels() const;
     // The smallest rectangle holding every label.
     QRectF labelsBounds() const;
+    // What of it lies on the paper: the area a guide shows (a label drawn off the paper by a
+    // wrong template never makes the guide larger than the paper).
+    QRectF guideArea() const;
     // The rectangle inside a label where an item goes: the label less the markup margin on every
     // side; for round, elliptical and CD labels the largest upright rectangle inside that margin
     // (above the hole of a CD), so no corner of the item lies off the label.

@@ -286,6 +286,15 @@ TEST_F(Guides, AStoredChoiceAndOffsetAreReadBack) {
     EXPECT_EQ(GuideOffset::storedName(odd), QStringLiteral("Brevtest AB"));
 }
 
+TEST(DatabaseGuidePicture, LabelsOffThePaperNeverMakeItLargerThanThePaper) {
+    LabelTemplate wrong = letterSheet();
+    wrong.layouts.append({1, 1, 100000, 120000, 0, 0}); // far beyond the Letter paper
+    const QImage image = GuidePicture::draw(wrong);
+    EXPECT_LE(image.width(), 12240 / 15 + 1);
+    EXPECT_LE(image.height(), 15840 / 15 + 1);
+    EXPECT_EQ(GuideOffset::sheetDefault(wrong), QPointF(1800, 2160));
+}
+
 TEST(DatabaseGuidePicture, EachLabelOutlinedOnTheNearestPixel) {
     const QImage image = GuidePicture::draw(letterSheet());
     // From the first label's corner: 2 columns 4320 twips (288 pixels) apart, 3 rows 144 apart.

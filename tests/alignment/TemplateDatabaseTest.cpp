@@ -203,7 +203,7 @@ TEST_F(Templates, WhatCannotBeUsedIsLeftOutWithItsFileAndReasonAndTheRestReads) 
     EXPECT_TRUE(problemsOf(QStringLiteral("notes.txt")).isEmpty());
     EXPECT_TRUE(problemsOf(QStringLiteral("categories.xml")).isEmpty());
     EXPECT_EQ(database->filesRead(), 6);
-    EXPECT_EQ(database->sheets().size(), 16);
+    EXPECT_EQ(database->sheets().size(), 17);
 }
 
 TEST_F(Templates, TheUsersOwnSheetsComeFirstAndAddToTheSystems) {

@@ -145,7 +145,8 @@ TEST_F(SheetFinderWindow, ListsTheSheetsThePageCanTakeWithLabelSizeCountAndPaper
     // Not A3 and not the card of its own size: the label page has no such paper.
     EXPECT_EQ(listed(a), (QStringList{"Brevtest B65", "brevtest cm", "Brevtest DISC",
                                       "Brevtest E65", "Brevtest E65B", "Brevtest EXP",
-                                      "Brevtest IN", "Brevtest L30", "Brevtest MINE",
+                                      "Brevtest IN", "Brevtest L30", "Brevtest MICRO",
+                                      "Brevtest MINE",
                                       "Brevtest OVAL", "Brevtest PC", "Brevtest PT",
                                       "Brevtest ROUND", "Brevtest TWO"}));
     QTest::keyClicks(child<QLineEdit>(a, "標籤紙搜尋"), QStringLiteral(" mini 65"));
@@ -301,6 +302,27 @@ TEST_F(SheetFinderWindow, RoundLabelsAreFilledFromTheFormatMemoryInsideTheirCirc
         EXPECT_LE(std::hypot(corner.x() - centre.x(), corner.y() - centre.y()), 18 * mm + 0.01);
     EXPECT_EQ(items.at(2).top, first.top);
     EXPECT_NEAR(items.at(2).left - first.left, 65 * mm, 0.01);
+}
+
+TEST_F(SheetFinderWindow, ASheetOfMoreLabelsThanThePageHoldsIsFilledAsFarAsItGoes) {
+    MainWindow& w = open();
+    PageEditor& editor = w.pageEditor();
+    editor.putItem(1, pageItem(6000, 9000, QStringLiteral("M1")));
+    editor.captureFormat(1);
+    editor.clearPage();
+    QPointer<AlignmentWindow> a = openAlignmentWindow();
+    pick(a, QStringLiteral("micro"), QStringLiteral("Brevtest MICRO"), "填滿標籤紙");
+    waitUntilGone(a);
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown.first().text, SheetTexts::pageFull(270, 245));
+    const ItemTable& items = editor.model().items;
+    EXPECT_EQ(items.count(), 245);
+    // The 245th label: row 24 (from 0), column 4; 18 × 10 mm labels 20 and 10 mm apart.
+    const BarcodeItem& last = items.at(ItemTable::pageIndexes().last());
+    EXPECT_NEAR(last.left, (5 + 4 * 20) * mm, 0.01);
+    EXPECT_NEAR(last.top, (13.5 + 24 * 10) * mm, 0.01);
+    EXPECT_NEAR(last.width, 18 * mm, 0.01);
+    EXPECT_NEAR(last.height, 10 * mm, 0.01);
 }
 
 TEST_F(SheetFinderWindow, WithNothingToCopyTheUserIsTold) {
