@@ -9,14 +9,6 @@ namespace brevmark {
 
 namespace {
 
-// Millimetres with one decimal, without a trailing ".0".
-QString millimetres(double twipsValue) {
-    QString text = QString::number(twipsValue / twips::perInch * 25.4, 'f', 1);
-    if (text.endsWith(QLatin1String(".0")))
-        text.chop(2);
-    return text;
-}
-
 // The largest upright rectangle between the hole of a CD and its outer edge, above the hole:
 // its bottom edge `hole` from the centre, its top edge where the outer circle is still as wide.
 QRectF aboveTheHole(QPointF centre, double outer, double hole) {
@@ -33,6 +25,13 @@ QRectF aboveTheHole(QPointF centre, double outer, double hole) {
 }
 
 } // namespace
+
+QString LabelTemplate::millimetres(double twipsValue) {
+    QString text = QString::number(twipsValue / twips::perInch * 25.4, 'f', 1);
+    if (text.endsWith(QLatin1String(".0")))
+        text.chop(2);
+    return text;
+}
 
 QString LabelTemplate::name() const {
     return brand + QLatin1Char(' ') + part;

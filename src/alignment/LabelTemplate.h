@@ -53,8 +53,10 @@ struct LabelTemplate {
     // side; for round, elliptical and CD labels the largest upright rectangle inside that margin
     // (above the hole of a CD), so no corner of the item lies off the label.
     QRectF itemBox(const QRectF& label) const;
-    // The label size as the lists show it: "38.1 × 21.2 mm", "Ø 40 mm".
+    // The label size as the lists show it: "38.1 × 21.2 mm", "Ø 40 mm 圓形".
     QString sizeText() const;
+    // A length in millimetres as the lists show it: one decimal, none when it is ".0".
+    static QString millimetres(double twips);
 };
 
 } // namespace brevmark

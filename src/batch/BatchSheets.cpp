@@ -2,22 +2,14 @@
 
 #include "alignment/LabelTemplate.h"
 #include "alignment/TemplateDatabase.h"
-#include "common/Twips.h"
 
 namespace brevmark {
 
 namespace {
 
-QString millimetres(double twipsValue) {
-    QString text = QString::number(twipsValue / twips::perInch * 25.4, 'f', 1);
-    if (text.endsWith(QLatin1String(".0")))
-        text.chop(2);
-    return text;
-}
-
 QString size(QSizeF twipsSize) {
-    return millimetres(twipsSize.width()) + QStringLiteral(" × ") +
-           millimetres(twipsSize.height()) + QStringLiteral(" mm");
+    return LabelTemplate::millimetres(twipsSize.width()) + QStringLiteral(" × ") +
+           LabelTemplate::millimetres(twipsSize.height()) + QStringLiteral(" mm");
 }
 
 QString quoted(const QString& text) {
@@ -77,7 +69,7 @@ std::optional<BatchFailure> BatchSheets::checkFits(const LabelTemplate& sheet, Q
     QString roomText = size(room.size());
     if (sheet.markupMargin > 0 || room.size() != sheet.labelSize)
         roomText += QStringLiteral("（標籤 ") + size(sheet.labelSize) +
-                    QStringLiteral("，扣除邊界 ") + millimetres(sheet.markupMargin) +
+                    QStringLiteral("，扣除邊界 ") + LabelTemplate::millimetres(sheet.markupMargin) +
                     QStringLiteral(" mm）");
     return BatchFailure{BatchExit::Damaged,
                         QStringLiteral("條碼格式") + quoted(formatName) + QStringLiteral("為 ") +

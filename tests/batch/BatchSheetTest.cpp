@@ -149,13 +149,6 @@ TEST_P(BatchSheetFailures, SayWhyAndWriteNothing) {
     EXPECT_FALSE(QFile::exists(pdf()));
 }
 
-QStringList args(std::initializer_list<const char*> list) {
-    QStringList l;
-    for (const char* a : list)
-        l << QString::fromUtf8(a);
-    return l;
-}
-
 INSTANTIATE_TEST_SUITE_P(
     Cases, BatchSheetFailures,
     ::testing::Values(

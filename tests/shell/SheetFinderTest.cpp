@@ -2,7 +2,7 @@
 // a user drives it: typing into 標籤紙搜尋, choosing a row of 標籤紙清單, pressing 套用標籤紙 or
 // 填滿標籤紙. The database is the tests' own (template_files.py), found through XDG_DATA_DIRS and
 // XDG_DATA_HOME as the program finds the system's.
-#include "ShellDoubles.h"
+#include "AlignmentWindowFixture.h"
 
 #include "alignment/AlignmentGuides.h"
 #include "alignment/GuidePicture.h"
@@ -44,32 +44,11 @@ QRectF b65Label(int column, int row) {
     return {(4.75 + column * 40.6) * mm, (10.7 + row * 21.2) * mm, 38.1 * mm, 21.2 * mm};
 }
 
-class SheetFinderWindow : public ::testing::Test, protected ShellFixture {
+class SheetFinderWindow : public ::testing::Test, protected AlignmentWindowFixture {
 protected:
     void SetUp() override {
         env.set("XDG_DATA_DIRS", templates.dataDirs().toLocal8Bit());
         env.set("XDG_DATA_HOME", templates.dataHome().toLocal8Bit());
-    }
-    MainWindow& open(MessageBoxes* boxes = nullptr) {
-        writeSettings(QStringLiteral("\"主視窗大小\",\"1 0 300 200 12090 7470\"\r\n"));
-        window = std::make_unique<MainWindow>(ShellServices{
-            folder.location(), files, boxes ? *boxes : messages, system, control});
-        MainWindow& w = *window;
-        EXPECT_TRUE(w.start());
-        w.show();
-        w.findChild<Timer*>(QStringLiteral("排列視窗位置"))->fire();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
-        return w;
-    }
-    // The arrangement panel's alignment button, clicked.
-    AlignmentWindow* openAlignmentWindow() {
-        emit window->toolbarActivated(3);
-        QTest::mouseClick(window->findChild<SkinButton*>(QStringLiteral("標籤對齊按鈕")),
-                          Qt::LeftButton);
-        auto* w = window->findChild<AlignmentWindow*>(QStringLiteral("對齊視窗"));
-        if (w)
-            EXPECT_TRUE(QTest::qWaitForWindowExposed(w));
-        return w;
     }
     template <typename T> static T* child(QWidget* in, const char* name) {
         return in->findChild<T*>(QString::fromUtf8(name));
@@ -93,11 +72,6 @@ protected:
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at.center());
         QTest::mouseClick(child<QPushButton>(a, button), Qt::LeftButton);
     }
-    static void waitUntilGone(QPointer<AlignmentWindow>& w) {
-        for (int i = 0; i < 50 && w; ++i)
-            QTest::qWait(10);
-        EXPECT_FALSE(w);
-    }
     // Presses a button of the next message box as soon as it is up; the text it showed comes
     // back (once the box was answered) in the returned reference.
     const QString& answerTheBox(const QString& answer) {
@@ -116,7 +90,17 @@ protected:
         poll->start(20);
         return boxText;
     }
-    QImage page() const { return window->pageEditor().pageWidget()->grab().toImage(); }
+    // Fills a sheet from the format memory, which holds a plain item with this barcode; the page
+    // is empty.
+    void fillFromMemory(const QString& barcode, const QString& search, const QString& name) {
+        PageEditor& editor = window->pageEditor();
+        editor.putItem(1, pageItem(6000, 9000, barcode));
+        editor.captureFormat(1);
+        editor.clearPage();
+        QPointer<AlignmentWindow> a = openAlignmentWindow();
+        pick(a, search, name, "填滿標籤紙");
+        waitUntilGone(a);
+    }
     // Whether the guide's outline colour lies within a pixel of a page point (twips).
     bool outlineNear(QPointF twipsPoint) const {
         const QImage shot = page();
@@ -283,13 +267,8 @@ TEST_F(SheetFinderWindow, AnsweringNoLeavesThePageAsItWas) {
 
 TEST_F(SheetFinderWindow, RoundLabelsAreFilledFromTheFormatMemoryInsideTheirCircle) {
     MainWindow& w = open();
+    fillFromMemory(QStringLiteral("R1"), QStringLiteral("round"), QStringLiteral("Brevtest ROUND"));
     PageEditor& editor = w.pageEditor();
-    editor.putItem(1, pageItem(6000, 9000, QStringLiteral("R1")));
-    editor.captureFormat(1);
-    editor.clearPage();
-    QPointer<AlignmentWindow> a = openAlignmentWindow();
-    pick(a, QStringLiteral("round"), QStringLiteral("Brevtest ROUND"), "填滿標籤紙");
-    waitUntilGone(a);
     EXPECT_TRUE(messages.shown.isEmpty()) << "an empty page needs no question";
     const ItemTable& items = editor.model().items;
     ASSERT_EQ(items.count(), 12);
@@ -306,13 +285,8 @@ TEST_F(SheetFinderWindow, RoundLabelsAreFilledFromTheFormatMemoryInsideTheirCirc
 
 TEST_F(SheetFinderWindow, ASheetOfMoreLabelsThanThePageHoldsIsFilledAsFarAsItGoes) {
     MainWindow& w = open();
+    fillFromMemory(QStringLiteral("M1"), QStringLiteral("micro"), QStringLiteral("Brevtest MICRO"));
     PageEditor& editor = w.pageEditor();
-    editor.putItem(1, pageItem(6000, 9000, QStringLiteral("M1")));
-    editor.captureFormat(1);
-    editor.clearPage();
-    QPointer<AlignmentWindow> a = openAlignmentWindow();
-    pick(a, QStringLiteral("micro"), QStringLiteral("Brevtest MICRO"), "填滿標籤紙");
-    waitUntilGone(a);
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_EQ(messages.shown.first().text, SheetTexts::pageFull(270, 245));
     const ItemTable& items = editor.model().items;
