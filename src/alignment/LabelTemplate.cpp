@@ -107,8 +107,8 @@ QString LabelTemplate::sizeText() const {
     case Shape::Rectangle:
         break;
     }
-    return QStringLiteral("%1 × %2 mm").arg(millimetres(labelSize.width()),
-                                           millimetres(labelSize.height()));
+    return QStringLiteral("%1 × %2 mm")
+        .arg(millimetres(labelSize.width()), millimetres(labelSize.height()));
 }
 
 } // namespace brevmark

@@ -27,16 +27,16 @@ struct LabelTemplate {
     QString brand;
     QString part;
     QString description;
-    QString paperId;     // "A4", "US-Letter", … or "Other" with its own size
-    QSizeF paper;        // twips, portrait as the template gives it
+    QString paperId;      // "A4", "US-Letter", … or "Other" with its own size
+    QSizeF paper;         // twips, portrait as the template gives it
     QString equivalentOf; // the part whose geometry this one shares, or empty
 
     Shape shape = Shape::Rectangle;
-    QSizeF labelSize;          // the label's bounding box (a round label: its diameter)
-    double cornerRadius = 0;   // rectangles
-    double cdRadius = 0;       // CD labels: the disc, which a card-sized label may cut
-    double holeRadius = 0;     // CD labels
-    double markupMargin = 0;   // the margin the maker advises inside each label
+    QSizeF labelSize;        // the label's bounding box (a round label: its diameter)
+    double cornerRadius = 0; // rectangles
+    double cdRadius = 0;     // CD labels: the disc, which a card-sized label may cut
+    double holeRadius = 0;   // CD labels
+    double markupMargin = 0; // the margin the maker advises inside each label
     QList<Layout> layouts;
 
     // "BRAND PART", as the user types it.

@@ -11,7 +11,7 @@ QList<QRectF> SheetFill::boxes(const LabelTemplate& sheet, QPointF shift, QSizeF
         if (room.width() < 1 || room.height() < 1)
             continue;
         boxes << QRectF(room.topLeft(), QSizeF(qMin(itemSize.width(), room.width()),
-                                                qMin(itemSize.height(), room.height())));
+                                               qMin(itemSize.height(), room.height())));
     }
     return boxes;
 }

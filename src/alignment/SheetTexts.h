@@ -18,7 +18,8 @@ public:
             .arg(items);
     }
     static QString pageFull(int labels, int made) {
-        return QStringLiteral("這種標籤紙有 %1 張標籤，紙張上最多只能放 %2 個條碼：只填了前 %2 張。")
+        return QStringLiteral(
+                   "這種標籤紙有 %1 張標籤，紙張上最多只能放 %2 個條碼：只填了前 %2 張。")
             .arg(labels)
             .arg(made);
     }

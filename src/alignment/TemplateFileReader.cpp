@@ -44,8 +44,8 @@ public:
         }
         const std::optional<double> value = TemplateFileReader::length(text(name));
         if (!value || std::abs(*value) > TemplateFileReader::longestLength) {
-            refusal_.refuse(QStringLiteral("%1=\"%2\" 不是可用的長度")
-                                .arg(QLatin1String(name), text(name)));
+            refusal_.refuse(
+                QStringLiteral("%1=\"%2\" 不是可用的長度").arg(QLatin1String(name), text(name)));
             return 0;
         }
         return *value;
@@ -185,8 +185,8 @@ void readTemplate(QXmlStreamReader& r, TemplateFile& file) {
         file.templates.append(t);
         return;
     }
-    const QString who = t.brand.isEmpty() && t.part.isEmpty() ? QStringLiteral("（無名稱）")
-                                                              : t.name().trimmed();
+    const QString who =
+        t.brand.isEmpty() && t.part.isEmpty() ? QStringLiteral("（無名稱）") : t.name().trimmed();
     file.problems.append(who + QStringLiteral("：") + refusal.reason());
 }
 

@@ -96,9 +96,9 @@ std::optional<BatchFailure> BatchRun::prepare() {
     }
     if (sheet_) {
         const BarcodeItem& item = model_->items.at(ItemTable::simpleItem);
-        if (std::optional<BatchFailure> f = BatchSheets::checkFits(
-                *sheet_, QSizeF(item.width, item.height),
-                options_.category + QLatin1Char('/') + options_.formatName))
+        if (std::optional<BatchFailure> f =
+                BatchSheets::checkFits(*sheet_, QSizeF(item.width, item.height),
+                                       options_.category + QLatin1Char('/') + options_.formatName))
             return f;
         placements_ = BatchSheets::plan(*sheet_, labels, ItemTable::simpleItem);
         return std::nullopt;
@@ -367,8 +367,8 @@ std::optional<BatchFailure> BatchRun::print() {
     };
     // A PDF has the sheet's paper; a queue prints on the paper loaded in it.
     if (sheet_ && !options_.output.isEmpty())
-        printer.setPageSize(QPageSize(sheet_->paper / twips::perPoint, QPageSize::Point,
-                                      QString(), QPageSize::FuzzyOrientationMatch));
+        printer.setPageSize(QPageSize(sheet_->paper / twips::perPoint, QPageSize::Point, QString(),
+                                      QPageSize::FuzzyOrientationMatch));
     const int pages = pageCount();
     int page = 1;
     console_.progress(page, pages);

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "alignment/LabelTemplate.h"
 #include "batch/BatchFailure.h"
 #include "batch/BatchOptions.h"
 #include "batch/BatchSettings.h"
 #include "batch/LabelMerge.h"
-#include "alignment/LabelTemplate.h"
 #include "batch/MergeTable.h"
 #include "page/PageModel.h"
 #include "platform/DataLocation.h"

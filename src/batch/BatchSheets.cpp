@@ -41,9 +41,8 @@ std::variant<QString, BatchFailure> BatchSheets::list(const TemplateDatabase& da
                                                       const QString& text) {
     QString lines;
     for (const LabelTemplate* sheet : database.matching(text))
-        lines += QStringList{sheet->name(), sheet->sizeText(),
-                             QString::number(sheet->labelCount()), paperText(*sheet),
-                             sheet->description}
+        lines += QStringList{sheet->name(), sheet->sizeText(), QString::number(sheet->labelCount()),
+                             paperText(*sheet), sheet->description}
                      .join(QLatin1Char('\t')) +
                  QLatin1Char('\n');
     if (!lines.isEmpty())
@@ -71,12 +70,13 @@ std::optional<BatchFailure> BatchSheets::checkFits(const LabelTemplate& sheet, Q
         roomText += QStringLiteral("（標籤 ") + size(sheet.labelSize) +
                     QStringLiteral("，扣除邊界 ") + LabelTemplate::millimetres(sheet.markupMargin) +
                     QStringLiteral(" mm）");
-    return BatchFailure{BatchExit::Damaged,
-                        QStringLiteral("條碼格式") + quoted(formatName) + QStringLiteral("為 ") +
-                            size(item) + QStringLiteral("（%1 × %2 twips），大於 ")
-                                             .arg(double(float(item.width())))
-                                             .arg(double(float(item.height()))) +
-                            sheet.name() + QStringLiteral(" 的標籤可放的 ") + roomText};
+    return BatchFailure{BatchExit::Damaged, QStringLiteral("條碼格式") + quoted(formatName) +
+                                                QStringLiteral("為 ") + size(item) +
+                                                QStringLiteral("（%1 × %2 twips），大於 ")
+                                                    .arg(double(float(item.width())))
+                                                    .arg(double(float(item.height()))) +
+                                                sheet.name() + QStringLiteral(" 的標籤可放的 ") +
+                                                roomText};
 }
 
 QList<PrintJob::Placement> BatchSheets::plan(const LabelTemplate& sheet, std::int64_t labels,

@@ -83,8 +83,8 @@ void AlignmentBridge::fillSheet(const LabelTemplate& sheet) {
         return;
     }
     if (const int items = model.items.count();
-        items > 0 && !messages.confirm(SheetTexts::fillTitle(),
-                                       SheetTexts::replaceItemsQuestion(items)))
+        items > 0 &&
+        !messages.confirm(SheetTexts::fillTitle(), SheetTexts::replaceItemsQuestion(items)))
         return;
     if (fromItem)
         editor.captureFormat(edited);

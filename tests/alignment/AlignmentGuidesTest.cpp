@@ -278,7 +278,8 @@ TEST_F(Guides, ASheetOnAPaperThePageLacksIsNotChosen) {
 }
 
 TEST_F(Guides, AStoredChoiceAndOffsetAreReadBack) {
-    writeSettings(QStringLiteral("\"對齊標籤紙\",\"brevtest t6\"\r\n\"對齊標籤紙位置\",\"1700.5 2300\"\r\n"));
+    writeSettings(
+        QStringLiteral("\"對齊標籤紙\",\"brevtest t6\"\r\n\"對齊標籤紙位置\",\"1700.5 2300\"\r\n"));
     ASSERT_TRUE(guides.chooseSheet(letterSheet()));
     EXPECT_EQ(guides.handlePosition(), QPointF(1700, 2300)) << "letter case aside, halves to even";
     // A name the settings line cannot hold is stored without the offending characters.

@@ -1,6 +1,6 @@
 // Where "fill the sheet" puts its copies, and which papers of the label page a sheet fits.
-#include "alignment/LabelTemplate.h"
 #include "alignment/SheetFill.h"
+#include "alignment/LabelTemplate.h"
 #include "alignment/SheetPaper.h"
 
 #include <gtest/gtest.h>
@@ -37,8 +37,8 @@ TEST_P(Fill, OneCopyPerLabelAtItsCornerPlusTheMarginNoLargerThanTheRoom) {
     const FillCase& c = GetParam();
     const QList<QRectF> boxes = SheetFill::boxes(sheet(), c.shift, c.item);
     ASSERT_EQ(boxes.size(), 4);
-    const QList<QPointF> corners{{12 * mm, 22 * mm}, {77 * mm, 22 * mm}, {12 * mm, 57 * mm},
-                                 {77 * mm, 57 * mm}};
+    const QList<QPointF> corners{
+        {12 * mm, 22 * mm}, {77 * mm, 22 * mm}, {12 * mm, 57 * mm}, {77 * mm, 57 * mm}};
     for (int i = 0; i < 4; ++i) {
         EXPECT_NEAR(boxes[i].left(), corners[i].x() + c.shift.x(), 1e-6) << i;
         EXPECT_NEAR(boxes[i].top(), corners[i].y() + c.shift.y(), 1e-6) << i;

@@ -79,13 +79,15 @@ TEST_P(Units, LengthsInEveryUnitBecomeTwips) {
 
 INSTANTIATE_TEST_SUITE_P(
     Sheets, Units,
-    ::testing::Values(
-        UnitCase{"Brevtest B65", 65, QRectF(4.75 * mm, 10.7 * mm, 38.1 * mm, 21.2 * mm), 1.5 * mm},
-        UnitCase{"Brevtest PT", 6, QRectF(720, 1440, 2880, 1440), 100},
-        UnitCase{"Brevtest IN", 1, QRectF(0.5 * in, 0.25 * in, 2 * in, in), 0},
-        UnitCase{"Brevtest PC", 1, QRectF(720, 1440, 2880, 1440), 0},
-        UnitCase{"Brevtest EXP", 1, QRectF(0.75 * in, in, 2 * in, in), 0}),
-    [](const auto& info) { return QString::fromUtf8(info.param.part).split(' ').last().toStdString(); });
+    ::testing::Values(UnitCase{"Brevtest B65", 65,
+                               QRectF(4.75 * mm, 10.7 * mm, 38.1 * mm, 21.2 * mm), 1.5 * mm},
+                      UnitCase{"Brevtest PT", 6, QRectF(720, 1440, 2880, 1440), 100},
+                      UnitCase{"Brevtest IN", 1, QRectF(0.5 * in, 0.25 * in, 2 * in, in), 0},
+                      UnitCase{"Brevtest PC", 1, QRectF(720, 1440, 2880, 1440), 0},
+                      UnitCase{"Brevtest EXP", 1, QRectF(0.75 * in, in, 2 * in, in), 0}),
+    [](const auto& info) {
+        return QString::fromUtf8(info.param.part).split(' ').last().toStdString();
+    });
 
 struct LengthCase {
     const char* name;
@@ -100,7 +102,8 @@ void PrintTo(const LengthCase& c, std::ostream* os) {
 class Lengths : public ::testing::TestWithParam<LengthCase> {};
 
 TEST_P(Lengths, NumberAndUnit) {
-    const std::optional<double> read = TemplateFileReader::length(QString::fromUtf8(GetParam().text));
+    const std::optional<double> read =
+        TemplateFileReader::length(QString::fromUtf8(GetParam().text));
     ASSERT_EQ(read.has_value(), GetParam().twips.has_value());
     if (read)
         EXPECT_NEAR(*read, *GetParam().twips, 1e-9);
@@ -108,18 +111,17 @@ TEST_P(Lengths, NumberAndUnit) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, Lengths,
-    ::testing::Values(LengthCase{"PointsWithoutUnit", "12", 240.0},
-                      LengthCase{"Points", "12pt", 240.0}, LengthCase{"Inches", "1.5in", 2160.0},
-                      LengthCase{"Millimetres", "25.4mm", 1440.0},
-                      LengthCase{"Centimetres", "2.54cm", 1440.0},
-                      LengthCase{"Picas", "1pc", 240.0},
-                      LengthCase{"SpaceBeforeTheUnit", " 10 mm ", 10 * mm},
-                      LengthCase{"Exponent", "7.86772e-17pt", 7.86772e-17 * 20},
-                      LengthCase{"NoNumberIsZero", "", 0.0}, LengthCase{"Negative", "-2mm", -2 * mm},
-                      LengthCase{"UnknownUnit", "3furlong", std::nullopt},
-                      LengthCase{"NotANumber", "abc", std::nullopt},
-                      LengthCase{"Infinite", "1e999in", std::nullopt},
-                      LengthCase{"TwoNumbers", "1 2mm", std::nullopt}),
+    ::testing::Values(
+        LengthCase{"PointsWithoutUnit", "12", 240.0}, LengthCase{"Points", "12pt", 240.0},
+        LengthCase{"Inches", "1.5in", 2160.0}, LengthCase{"Millimetres", "25.4mm", 1440.0},
+        LengthCase{"Centimetres", "2.54cm", 1440.0}, LengthCase{"Picas", "1pc", 240.0},
+        LengthCase{"SpaceBeforeTheUnit", " 10 mm ", 10 * mm},
+        LengthCase{"Exponent", "7.86772e-17pt", 7.86772e-17 * 20},
+        LengthCase{"NoNumberIsZero", "", 0.0}, LengthCase{"Negative", "-2mm", -2 * mm},
+        LengthCase{"UnknownUnit", "3furlong", std::nullopt},
+        LengthCase{"NotANumber", "abc", std::nullopt},
+        LengthCase{"Infinite", "1e999in", std::nullopt},
+        LengthCase{"TwoNumbers", "1 2mm", std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Templates, EquivalentPartsTakeTheGeometryOfThePartTheyNameInAnotherFile) {
@@ -170,8 +172,8 @@ TEST_F(Templates, RoundEllipticalAndCdLabelsWithTheRoomForAnItem) {
 TEST_F(Templates, LabelsOfSeveralLayoutsGoLeftToRightThenDown) {
     const QList<QRectF> labels = sheet("Brevtest TWO").labels();
     ASSERT_EQ(labels.size(), 4);
-    const QList<QPointF> corners{{0.5 * in, in}, {4.5 * in, in}, {0.5 * in, 3 * in},
-                                 {4.5 * in, 3 * in}};
+    const QList<QPointF> corners{
+        {0.5 * in, in}, {4.5 * in, in}, {0.5 * in, 3 * in}, {4.5 * in, 3 * in}};
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(labels[i].topLeft(), corners[i]) << i;
 }
@@ -187,7 +189,8 @@ TEST_F(Templates, PapersByNameAndByTheirOwnSize) {
 TEST_F(Templates, WhatCannotBeUsedIsLeftOutWithItsFileAndReasonAndTheRestReads) {
     const QStringList broken = problemsOf(QStringLiteral("broken-templates.xml"));
     ASSERT_EQ(broken.size(), 1);
-    EXPECT_TRUE(broken.first().startsWith(QStringLiteral("第 6 行："))) << broken.first().toStdString();
+    EXPECT_TRUE(broken.first().startsWith(QStringLiteral("第 6 行：")))
+        << broken.first().toStdString();
     EXPECT_EQ(database->find(QStringLiteral("Brevtest BROKEN")), nullptr);
     // A named pipe would never end: it is not opened.
     EXPECT_EQ(problemsOf(QStringLiteral("pipe-templates.xml")),
@@ -230,7 +233,8 @@ TEST_F(Templates, FoundByNameOrByWordsOfBrandPartAndDescription) {
     // Two digits swapped are one slip; a part without its brand is as near as the whole name.
     EXPECT_EQ(database->closest(QStringLiteral("Brevtest B56"), 2).first(),
               QStringLiteral("Brevtest B65"));
-    EXPECT_EQ(database->closest(QStringLiteral("L30"), 1), QStringList{QStringLiteral("Brevtest L30")});
+    EXPECT_EQ(database->closest(QStringLiteral("L30"), 1),
+              QStringList{QStringLiteral("Brevtest L30")});
 }
 
 struct FolderCase {
@@ -265,27 +269,30 @@ TEST_P(StandardFolders, FollowTheXdgBaseDirectoryRules) {
 
 INSTANTIATE_TEST_SUITE_P(
     Environments, StandardFolders,
-    ::testing::Values(
-        FolderCase{"Defaults", std::nullopt, std::nullopt,
-                   {QStringLiteral("~/.local/share/Brevmark/templates"),
-                    QStringLiteral("/usr/local/share/libglabels-3.0/templates"),
-                    QStringLiteral("/usr/share/libglabels-3.0/templates")}},
-        FolderCase{"Named",
-                   QByteArray("/d/home"),
-                   QByteArray("/a:/b/:/a"),
-                   {QStringLiteral("/d/home/Brevmark/templates"),
-                    QStringLiteral("/a/libglabels-3.0/templates"),
-                    QStringLiteral("/b/libglabels-3.0/templates")}},
-        // Relative paths are not the rules' paths and are passed over.
-        FolderCase{"RelativeIgnored",
-                   QByteArray("relative"),
-                   QByteArray("share::/c"),
-                   {QStringLiteral("~/.local/share/Brevmark/templates"),
-                    QStringLiteral("/c/libglabels-3.0/templates")}},
-        FolderCase{"EmptyIsTheDefault", QByteArray(""), QByteArray(""),
-                   {QStringLiteral("~/.local/share/Brevmark/templates"),
-                    QStringLiteral("/usr/local/share/libglabels-3.0/templates"),
-                    QStringLiteral("/usr/share/libglabels-3.0/templates")}}),
+    ::testing::Values(FolderCase{"Defaults",
+                                 std::nullopt,
+                                 std::nullopt,
+                                 {QStringLiteral("~/.local/share/Brevmark/templates"),
+                                  QStringLiteral("/usr/local/share/libglabels-3.0/templates"),
+                                  QStringLiteral("/usr/share/libglabels-3.0/templates")}},
+                      FolderCase{"Named",
+                                 QByteArray("/d/home"),
+                                 QByteArray("/a:/b/:/a"),
+                                 {QStringLiteral("/d/home/Brevmark/templates"),
+                                  QStringLiteral("/a/libglabels-3.0/templates"),
+                                  QStringLiteral("/b/libglabels-3.0/templates")}},
+                      // Relative paths are not the rules' paths and are passed over.
+                      FolderCase{"RelativeIgnored",
+                                 QByteArray("relative"),
+                                 QByteArray("share::/c"),
+                                 {QStringLiteral("~/.local/share/Brevmark/templates"),
+                                  QStringLiteral("/c/libglabels-3.0/templates")}},
+                      FolderCase{"EmptyIsTheDefault",
+                                 QByteArray(""),
+                                 QByteArray(""),
+                                 {QStringLiteral("~/.local/share/Brevmark/templates"),
+                                  QStringLiteral("/usr/local/share/libglabels-3.0/templates"),
+                                  QStringLiteral("/usr/share/libglabels-3.0/templates")}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TemplateDatabase, NoFolderGivesNoSheetsAndNoProblem) {

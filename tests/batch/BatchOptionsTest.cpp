@@ -65,9 +65,9 @@ TEST(BatchOptions, HelpAndVersionWinOverEverythingElse) {
 }
 
 TEST(BatchOptions, ASheetByItsNameAndTheSheetsListedByWords) {
-    const BatchOptions sheet = parsed({QStringLiteral("format"), QStringLiteral("a"),
-                                       QStringLiteral("b"), QStringLiteral("--sheet"),
-                                       QStringLiteral(" Avery   L7651 ")});
+    const BatchOptions sheet =
+        parsed({QStringLiteral("format"), QStringLiteral("a"), QStringLiteral("b"),
+                QStringLiteral("--sheet"), QStringLiteral(" Avery   L7651 ")});
     EXPECT_EQ(sheet.command, BatchOptions::Command::Format);
     EXPECT_EQ(sheet.sheet, QStringLiteral("Avery L7651"));
     // A TOP.reg's label printer does not matter; only the option itself is refused.

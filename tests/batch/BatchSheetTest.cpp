@@ -48,11 +48,10 @@ QRectF b65Label(int k) {
 }
 
 TEST_F(BatchSheet, SixtyFiveRecordsFillOneA4SheetEachSymbolInsideItsLabel) {
-    const BatchResult r =
-        run({QStringLiteral("format"), QStringLiteral("標籤紙"), QStringLiteral("小"),
-             QStringLiteral("--records"), data() + QStringLiteral("/sheet.csv"),
-             QStringLiteral("--sheet"), QStringLiteral("brevtest b65"), QStringLiteral("--output"),
-             pdf()});
+    const BatchResult r = run({QStringLiteral("format"), QStringLiteral("標籤紙"),
+                               QStringLiteral("小"), QStringLiteral("--records"),
+                               data() + QStringLiteral("/sheet.csv"), QStringLiteral("--sheet"),
+                               QStringLiteral("brevtest b65"), QStringLiteral("--output"), pdf()});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(r.err, QString());
     QList<LabelPlace> places;
@@ -87,19 +86,18 @@ TEST_F(BatchSheet, SixtyFiveRecordsFillOneA4SheetEachSymbolInsideItsLabel) {
 TEST_F(BatchSheet, AUsLetterSheetPrintsOnLetterPagesPageAfterPage) {
     // 10 records, 4 copies each: 40 labels on Brevtest L30 (30 labels of 2.625 × 1 in from
     // (0.1875, 0.5) in, 2.75 in apart, margin 0.05 in), so a second page holds the last 10.
-    const BatchResult r = run({QStringLiteral("format"), QStringLiteral("商品"),
-                               QStringLiteral("價格"), QStringLiteral("--records"),
-                               data() + QStringLiteral("/記錄資料/條碼檔.zip"),
-                               QStringLiteral("--copies"), QStringLiteral("4"),
-                               QStringLiteral("--sheet=Brevtest L30"), QStringLiteral("--output"),
-                               pdf()});
+    const BatchResult r =
+        run({QStringLiteral("format"), QStringLiteral("商品"), QStringLiteral("價格"),
+             QStringLiteral("--records"), data() + QStringLiteral("/記錄資料/條碼檔.zip"),
+             QStringLiteral("--copies"), QStringLiteral("4"),
+             QStringLiteral("--sheet=Brevtest L30"), QStringLiteral("--output"), pdf()});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     QList<LabelPlace> places;
     QStringList expected;
     for (int k = 0; k < 40; ++k) {
         const int slot = k % 30;
-        places << LabelPlace{k / 30, QRectF((0.1875 + slot % 3 * 2.75) * in,
-                                            (0.5 + slot / 3) * in, 2.625 * in, in)};
+        places << LabelPlace{
+            k / 30, QRectF((0.1875 + slot % 3 * 2.75) * in, (0.5 + slot / 3) * in, 2.625 * in, in)};
         expected << QStringLiteral("BM-%1").arg(k / 4 + 1, 3, 10, QLatin1Char('0'));
     }
     const ReadLabels read = readLabels(pdf(), places, work.path());
@@ -110,14 +108,16 @@ TEST_F(BatchSheet, AUsLetterSheetPrintsOnLetterPagesPageAfterPage) {
 }
 
 TEST_F(BatchSheet, ListsTheSheetsThatHoldEveryWordAndTellsWhatWasLeftOut) {
-    const BatchResult r = run({QStringLiteral("--list-sheets"), QStringLiteral("MINI"),
-                               QStringLiteral("65")});
+    const BatchResult r =
+        run({QStringLiteral("--list-sheets"), QStringLiteral("MINI"), QStringLiteral("65")});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
-    EXPECT_EQ(r.out, QStringLiteral("Brevtest B65\t38.1 × 21.2 mm\t65\tA4\tMini labels 65 per sheet\n"
-                                    "Brevtest E65\t38.1 × 21.2 mm\t65\tA4\tMini labels 65 per sheet\n"
-                                    "Brevtest E65B\t38.1 × 21.2 mm\t65\tA4\tMini labels 65 per sheet\n"));
+    EXPECT_EQ(r.out,
+              QStringLiteral("Brevtest B65\t38.1 × 21.2 mm\t65\tA4\tMini labels 65 per sheet\n"
+                             "Brevtest E65\t38.1 × 21.2 mm\t65\tA4\tMini labels 65 per sheet\n"
+                             "Brevtest E65B\t38.1 × 21.2 mm\t65\tA4\tMini labels 65 per sheet\n"));
     // The broken file and the named pipe are named with their reasons; nothing waits for the pipe.
-    EXPECT_TRUE(r.err.contains(QStringLiteral("broken-templates.xml：第 6 行"))) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("broken-templates.xml：第 6 行")))
+        << r.err.toStdString();
     EXPECT_TRUE(r.err.contains(QStringLiteral("pipe-templates.xml：不是一般檔案")));
 
     const BatchResult all = run({QStringLiteral("--list-sheets=card")});

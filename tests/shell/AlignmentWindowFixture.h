@@ -20,8 +20,8 @@ struct AlignmentWindowFixture : ShellFixture {
     // `boxes`: the message boxes the window shows, the scripted ones when none is given.
     MainWindow& open(MessageBoxes* boxes = nullptr) {
         writeSettings(QStringLiteral("\"主視窗大小\",\"1 0 300 200 12090 7470\"\r\n"));
-        window = std::make_unique<MainWindow>(ShellServices{
-            folder.location(), files, boxes ? *boxes : messages, system, control});
+        window = std::make_unique<MainWindow>(
+            ShellServices{folder.location(), files, boxes ? *boxes : messages, system, control});
         MainWindow& w = *window;
         EXPECT_TRUE(w.start());
         w.show();

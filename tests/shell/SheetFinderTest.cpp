@@ -127,12 +127,11 @@ TEST_F(SheetFinderWindow, ListsTheSheetsThePageCanTakeWithLabelSizeCountAndPaper
     EXPECT_TRUE(child<QLineEdit>(a, "標籤紙搜尋")->hasFocus()) << "ready to type";
     QTest::keyClicks(child<QLineEdit>(a, "標籤紙搜尋"), QStringLiteral("BREVTEST"));
     // Not A3 and not the card of its own size: the label page has no such paper.
-    EXPECT_EQ(listed(a), (QStringList{"Brevtest B65", "brevtest cm", "Brevtest DISC",
-                                      "Brevtest E65", "Brevtest E65B", "Brevtest EXP",
-                                      "Brevtest IN", "Brevtest L30", "Brevtest MICRO",
-                                      "Brevtest MINE",
-                                      "Brevtest OVAL", "Brevtest PC", "Brevtest PT",
-                                      "Brevtest ROUND", "Brevtest TWO"}));
+    EXPECT_EQ(listed(a),
+              (QStringList{"Brevtest B65", "brevtest cm", "Brevtest DISC", "Brevtest E65",
+                           "Brevtest E65B", "Brevtest EXP", "Brevtest IN", "Brevtest L30",
+                           "Brevtest MICRO", "Brevtest MINE", "Brevtest OVAL", "Brevtest PC",
+                           "Brevtest PT", "Brevtest ROUND", "Brevtest TWO"}));
     QTest::keyClicks(child<QLineEdit>(a, "標籤紙搜尋"), QStringLiteral(" mini 65"));
     ASSERT_EQ(listed(a), (QStringList{"Brevtest B65", "Brevtest E65", "Brevtest E65B"}));
     const QTreeWidgetItem* row = child<QTreeWidget>(a, "標籤紙清單")->topLevelItem(0);
@@ -165,8 +164,9 @@ TEST_F(SheetFinderWindow, ChoosingASheetDrawsItsLabelsOutlinesBehindTheItems) {
         for (int row = 0; row < 13; ++row) {
             const QRectF label = b65Label(column, row);
             const double middle = label.center().y();
-            for (const QPointF edge : {QPointF(label.left(), middle), QPointF(label.right(), middle),
-                                       QPointF(label.center().x(), label.top())})
+            for (const QPointF edge :
+                 {QPointF(label.left(), middle), QPointF(label.right(), middle),
+                  QPointF(label.center().x(), label.top())})
                 if (!item.contains((edge / 15).toPoint()))
                     EXPECT_TRUE(outlineNear(edge)) << column << "," << row;
             const QPoint inside = (label.center() / 15).toPoint() + QPoint(0, -20);
@@ -276,8 +276,8 @@ TEST_F(SheetFinderWindow, RoundLabelsAreFilledFromTheFormatMemoryInsideTheirCirc
     // corners stay inside the circle less its margin.
     const BarcodeItem& first = items.at(1);
     const QPointF centre(35 * mm, 40 * mm);
-    for (const QPointF corner :
-         {QPointF(first.left, first.top), QPointF(first.left + first.width, first.top + first.height)})
+    for (const QPointF corner : {QPointF(first.left, first.top),
+                                 QPointF(first.left + first.width, first.top + first.height)})
         EXPECT_LE(std::hypot(corner.x() - centre.x(), corner.y() - centre.y()), 18 * mm + 0.01);
     EXPECT_EQ(items.at(2).top, first.top);
     EXPECT_NEAR(items.at(2).left - first.left, 65 * mm, 0.01);

@@ -62,7 +62,8 @@ SheetFinder::SheetFinder(const TemplateDatabase& database, const QString& lastCh
     list_->setColumnWidth(PaperColumn, 64);
     info_->setWordWrap(true);
     apply_->setToolTip(QStringLiteral("把這種標籤紙的格式線畫在紙張上，紙張換成它的大小"));
-    fill_->setToolTip(QStringLiteral("畫出格式線，並在每張標籤上放一個正在編輯的條碼（或複製的格式）"));
+    fill_->setToolTip(
+        QStringLiteral("畫出格式線，並在每張標籤上放一個正在編輯的條碼（或複製的格式）"));
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(info_, 1);
@@ -85,8 +86,8 @@ SheetFinder::SheetFinder(const TemplateDatabase& database, const QString& lastCh
         info = QStringLiteral("%1 種標籤紙可用").arg(usable_);
     const QList<TemplateDatabase::Problem>& problems = database_.problems();
     if (!problems.isEmpty()) {
-        info += QStringLiteral("；略過 %1 項無法讀取的範本（游標移到這裡看原因）")
-                    .arg(problems.size());
+        info +=
+            QStringLiteral("；略過 %1 項無法讀取的範本（游標移到這裡看原因）").arg(problems.size());
         QStringList lines;
         for (qsizetype i = 0; i < problems.size() && i < problemsShown; ++i)
             lines << problems[i].file + QStringLiteral("：") + problems[i].reason;
