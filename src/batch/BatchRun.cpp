@@ -4,6 +4,7 @@
 #include "batch/BatchConsole.h"
 #include "batch/BatchSheets.h"
 #include "batch/MergeSource.h"
+#include "common/Twips.h"
 #include "manager/RecordList.h"
 #include "page/FormatBrowser.h"
 #include "page/FormatMemory.h"
@@ -19,8 +20,6 @@
 #include "records/FormatRecordFile.h"
 #include "records/LayoutFile.h"
 #include "records/LayoutFolder.h"
-
-#include "common/Twips.h"
 
 #include <QSet>
 
