@@ -22,6 +22,7 @@ namespace brevmark {
 class BatchConsole;
 class FileSystem;
 class PdfPrinter;
+class Printer;
 class PictureLoader;
 
 // One run of brevmark-batch: the settings and the layout or format are read from the data folder
@@ -67,6 +68,8 @@ private:
     void planLayoutCopies();
     void planFormatCopies(std::int64_t labels);
     std::optional<BatchFailure> print();
+    // Names, on the console, every label the check finds fault with for this printer's paper.
+    void warnBeforePrinting(const Printer& printer, bool labelSizedPages);
     bool pictureUsable(const QString& file);
 
     const BatchOptions& options_;

@@ -36,6 +36,10 @@ public:
     double textHeight(const TextFont& font) const override;
     bool drawPicture(const Picture& picture, const QRectF& target) override;
 
+    // A line on a printer's surface: the thinnest upright or level line fills exactly one dot.
+    static void drawPrinterLine(PainterSurface& surface, QPointF from, QPointF to,
+                                const QColor& color, double widthTwips);
+
 protected:
     PaintedPrinter();
 

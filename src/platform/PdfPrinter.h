@@ -29,6 +29,7 @@ public:
     bool isAvailable() const override;
     QString name() const override { return path_; }
     double dotsPerInch() const override { return dotsPerInch_; }
+    QSizeF pageTwips() const override;
     void endDocument() override;
 
     // True once a document has been written to the file.

@@ -5,7 +5,9 @@
 #include "common/Twips.h"
 #include "platform/Timer.h"
 #include "platform/qt/PictureControl.h"
+#include "platform/MessageBoxes.h"
 #include "print/CalibrationSheets.h"
+#include "print/PrintTexts.h"
 #include "print/ResolutionCalibration.h"
 #include "print/ResolutionLevels.h"
 #include "settings/ArrowAnimation.h"
@@ -50,8 +52,8 @@ QString explanationText() {
 } // namespace
 
 ResolutionPanel::ResolutionPanel(ResolutionCalibration& calibration, CalibrationSheets& sheets,
-                                 QWidget* parent)
-    : QWidget(parent), calibration_(calibration), sheets_(sheets),
+                                 MessageBoxes& messages, QWidget* parent)
+    : QWidget(parent), calibration_(calibration), sheets_(sheets), messages_(messages),
       animation_(std::make_unique<ArrowAnimation>(statusFirstTop)) {
     setObjectName(QStringLiteral("列印解析度區"));
     resize(screen::pixels(widthTwips), screen::pixels(heightTwips));
@@ -134,7 +136,7 @@ ResolutionPanel::ResolutionPanel(ResolutionCalibration& calibration, Calibration
         refresh();
     });
     connect(advancedPrint_, &QPushButton::clicked, this, [this] {
-        sheets_.printAdvanced();
+        printSheet(print_texts::advancedSheetQuestion(), true);
         calibration_.enterAdvancedMode();
         refresh();
     });
@@ -158,7 +160,7 @@ ResolutionPanel::ResolutionPanel(ResolutionCalibration& calibration, Calibration
                     SettingsPictures::calibrationButton(0, calibrationPrint_->size()));
                 if (button != Qt::LeftButton || !inside)
                     return;
-                sheets_.printStandard();
+                printSheet(print_texts::standardSheetQuestion(), false);
                 explanation_->show();
                 explanation_->raise();
             });
@@ -210,6 +212,17 @@ void ResolutionPanel::refresh() {
     }
     if (explanation_->isVisible())
         explanation_->raise();
+}
+
+void ResolutionPanel::printSheet(const QString& question, bool advanced) {
+    const MessageAnswer answer = messages_.show(print_texts::printNoticeTitle(), question,
+                                                MessageIcon::Warning, MessageButtons::YesNo);
+    if (answer != MessageAnswer::Yes)
+        return;
+    const CalibrationSheets::Outcome outcome =
+        advanced ? sheets_.printAdvanced() : sheets_.printStandard();
+    if (outcome == CalibrationSheets::Outcome::NoPrinter)
+        messages_.warn(print_texts::noticeTitle(), print_texts::noPrinter());
 }
 
 void ResolutionPanel::arrowTick() {

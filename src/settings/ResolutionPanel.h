@@ -11,6 +11,7 @@ namespace brevmark {
 
 class ArrowAnimation;
 class CalibrationSheets;
+class MessageBoxes;
 class PictureControl;
 class ResolutionCalibration;
 class Timer;
@@ -26,7 +27,8 @@ public:
     static constexpr double widthTwips = 4680;
     static constexpr double heightTwips = 5400;
 
-    ResolutionPanel(ResolutionCalibration& calibration, CalibrationSheets& sheets, QWidget* parent);
+    ResolutionPanel(ResolutionCalibration& calibration, CalibrationSheets& sheets,
+                    MessageBoxes& messages, QWidget* parent);
     ~ResolutionPanel() override;
 
     // Opening the panel (part of opening the settings window).
@@ -42,9 +44,12 @@ private:
     void refresh();
     void showStatusPictures(int level);
     void arrowTick();
+    // Asks before a sheet prints; only Yes prints it. A missing printer is told.
+    void printSheet(const QString& question, bool advanced);
 
     ResolutionCalibration& calibration_;
     CalibrationSheets& sheets_;
+    MessageBoxes& messages_;
     QComboBox* standardList_;
     QComboBox* advancedList_;
     QPushButton* advancedPrint_;

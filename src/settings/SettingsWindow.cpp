@@ -61,10 +61,10 @@ SettingsWindow::SettingsWindow(Context context, QWidget* parent)
         std::make_unique<ResolutionCalibration>(context_.printing, [this](const QString& text) {
             context_.store.set(settings_keys::printResolution, text);
         });
-    sheets_ = std::make_unique<CalibrationSheets>(context_.printers, context_.messages);
+    sheets_ = std::make_unique<CalibrationSheets>(context_.printers);
 
     QWidget* resolution = makePanel(QString(), QStringLiteral("列印解析度"), resolutionArea);
-    resolutionPanel_ = new ResolutionPanel(*calibration_, *sheets_, resolution);
+    resolutionPanel_ = new ResolutionPanel(*calibration_, *sheets_, context_.messages, resolution);
     resolutionPanel_->move(0, 0);
     buildPrinterPanel();
     buildUpdatePanel();

@@ -24,6 +24,7 @@ public:
     bool isAvailable() const override;
     QString name() const override;
     double dotsPerInch() const override;
+    QSizeF pageTwips() const override;
 
 protected:
     QPagedPaintDevice& device() override;
