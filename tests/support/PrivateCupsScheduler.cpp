@@ -222,6 +222,16 @@ bool PrivateCupsScheduler::addDriverQueue(const QString& name, const QString& mo
     return true;
 }
 
+bool PrivateCupsScheduler::makeDefault(const QString& queue, QString* why) {
+    const Run set = run(tool(QStringLiteral("lpadmin")), {QStringLiteral("-d"), queue},
+                        clientEnvironment());
+    if (set.exitCode != 0) {
+        *why = QStringLiteral("lpadmin -d failed: ") + QString::fromUtf8(set.output);
+        return false;
+    }
+    return true;
+}
+
 bool PrivateCupsScheduler::setUserOptions(const QString& queue, const QStringList& options,
                                           QString* why) {
     QStringList args{QStringLiteral("-p"), queue};

@@ -45,6 +45,8 @@ public:
     // lpadmin refuses it.
     bool addDriverQueue(const QString& name, const QString& model, const QStringList& defaults,
                         QString* why);
+    // Makes a queue of this scheduler its default printer.
+    bool makeDefault(const QString& queue, QString* why);
     // Sets the user's own options for a queue, as `lpoptions -p QUEUE -o ...` does; they live in
     // the scheduler's folder, which is this process's home while the scheduler runs.
     bool setUserOptions(const QString& queue, const QStringList& options, QString* why);
