@@ -57,6 +57,17 @@ inline QString checkQuestion() {
     return QStringLiteral("是否仍要列印？");
 }
 
+// Beside the calibration rows: the default printer's dot, the print resolution that matches it.
+inline QString printerDot(const QString& printer, double dotsPerInch, double dotTwips,
+                          const QString& nearestLevel) {
+    return QStringLiteral("預設印表機「%1」一點 = %2 twips（%3 dpi），最接近 %4")
+        .arg(printer, QString::number(dotTwips, 'f', 4), QString::number(dotsPerInch),
+             nearestLevel);
+}
+inline QString noDefaultPrinter() {
+    return QStringLiteral("沒有預設印表機");
+}
+
 inline QString simpleButtonHint() {
     return QStringLiteral("確定列印");
 }

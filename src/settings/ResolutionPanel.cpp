@@ -63,6 +63,11 @@ ResolutionPanel::ResolutionPanel(ResolutionCalibration& calibration, Calibration
     heading->setStyleSheet(QStringLiteral("color: rgb(70, 90, 140);"));
     place(heading, 240, 900, 4300, 240);
 
+    printerDot_ = new QLabel(this);
+    printerDot_->setObjectName(QStringLiteral("印表機點距"));
+    printerDot_->setStyleSheet(QStringLiteral("color: rgb(70, 90, 140);"));
+    place(printerDot_, 240, 150, 4300, 300);
+
     standardList_ = new QComboBox(this);
     standardList_->setObjectName(QStringLiteral("解析設定"));
     for (int k = 1; k <= levels::standardCount; ++k)
@@ -182,6 +187,16 @@ void ResolutionPanel::open() {
         advancedList_->addItem(levels::advancedName(k));
     calibration_.open();
     refresh();
+}
+
+void ResolutionPanel::showPrinterDot(const QString& printer, double dotsPerInch) {
+    if (printer.isEmpty() || dotsPerInch <= 0) {
+        printerDot_->setText(print_texts::noDefaultPrinter());
+        return;
+    }
+    const double dot = twips::fromDots(1, dotsPerInch);
+    printerDot_->setText(print_texts::printerDot(
+        printer, dotsPerInch, dot, levels::advancedNameFor(Fixed4::fromDouble(dot))));
 }
 
 void ResolutionPanel::showStatusPictures(int level) {

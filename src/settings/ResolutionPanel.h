@@ -5,6 +5,7 @@
 #include <memory>
 
 class QComboBox;
+class QLabel;
 class QPushButton;
 
 namespace brevmark {
@@ -33,6 +34,9 @@ public:
 
     // Opening the panel (part of opening the settings window).
     void open();
+    // Names the default printer's dot in twips beside the rows (`印表機點距`); a printer of
+    // unknown resolution, or none, is said so.
+    void showPrinterDot(const QString& printer, double dotsPerInch);
     // Top of status picture k (1 to 9) in twips of the panel.
     static double statusTop(int k);
     double arrowTop() const;
@@ -50,6 +54,7 @@ private:
     ResolutionCalibration& calibration_;
     CalibrationSheets& sheets_;
     MessageBoxes& messages_;
+    QLabel* printerDot_;
     QComboBox* standardList_;
     QComboBox* advancedList_;
     QPushButton* advancedPrint_;
