@@ -4,7 +4,6 @@
 #include "platform/FontMetricsTwips.h"
 #include "platform/PainterSurface.h"
 
-#include <QPagedPaintDevice>
 #include <QPainter>
 
 namespace brevmark {
@@ -46,7 +45,7 @@ void PaintedPrinter::dropPainting() {
 void PaintedPrinter::newPage() {
     if (painter_) {
         surface_->flush();
-        device().newPage();
+        turnPage(*painter_);
     } else
         surface(); // a new page before any drawing opens the document with an empty first page
 }
@@ -69,24 +68,19 @@ void PaintedPrinter::resetClip() {
 }
 
 void PaintedPrinter::drawLine(QPointF from, QPointF to, const QColor& color, double widthTwips) {
-    drawPrinterLine(surface(), from, to, color, widthTwips);
-}
-
-void PaintedPrinter::drawPrinterLine(PainterSurface& surface, QPointF from, QPointF to,
-                                     const QColor& color, double widthTwips) {
     // The thinnest line is one printer dot: an upright or level one is filled as a rectangle one
     // dot wide from its coordinate, so that it covers exactly the dot there instead of straddling
     // two dots (a stroke is centred on its coordinate).
     if (widthTwips <= 0 && (from.x() == to.x() || from.y() == to.y())) {
-        const double dot = twips::fromDots(1, surface.dotsPerInch());
+        const double dot = twips::fromDots(1, dotsPerInch());
         const QRectF rect = from.x() == to.x() ? QRectF(QPointF(from.x(), qMin(from.y(), to.y())),
                                                         QSizeF(dot, qAbs(to.y() - from.y())))
                                                : QRectF(QPointF(qMin(from.x(), to.x()), from.y()),
                                                         QSizeF(qAbs(to.x() - from.x()), dot));
-        surface.fillRect(rect, color);
+        surface().fillRect(rect, color);
         return;
     }
-    surface.drawLine(from, to, color, widthTwips);
+    surface().drawLine(from, to, color, widthTwips);
 }
 
 void PaintedPrinter::fillRect(const QRectF& rect, const QColor& color) {

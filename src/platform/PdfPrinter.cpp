@@ -48,6 +48,10 @@ bool PdfPrinter::isAvailable() const {
     return discarded_ == nullptr;
 }
 
+void PdfPrinter::turnPage(QPainter&) {
+    writer_->newPage();
+}
+
 QPagedPaintDevice& PdfPrinter::device() {
     return *writer_;
 }

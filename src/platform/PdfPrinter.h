@@ -3,6 +3,7 @@
 #include "platform/PaintedPrinter.h"
 
 #include <QPageSize>
+#include <QPagedPaintDevice>
 #include <QString>
 
 #include <memory>
@@ -39,6 +40,7 @@ public:
 
 protected:
     QPagedPaintDevice& device() override;
+    void turnPage(QPainter&) override;
     void discardDocument() override;
     void setErrorString(const QString& error) { error_ = error; }
 

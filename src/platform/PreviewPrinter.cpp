@@ -1,9 +1,6 @@
 #include "platform/PreviewPrinter.h"
 
 #include "common/Twips.h"
-#include "platform/FontMetricsTwips.h"
-#include "platform/PaintedPrinter.h"
-#include "platform/PainterSurface.h"
 
 #include <QImage>
 #include <QPainter>
@@ -14,78 +11,19 @@ PreviewPrinter::PreviewPrinter(QSizeF pageTwips, QRectF printableArea, double do
     : page_(pageTwips), printable_(printableArea), dpi_(dotsPerInch) {}
 
 PreviewPrinter::~PreviewPrinter() {
-    endPage();
+    endPainting();
 }
 
-PainterSurface& PreviewPrinter::surface() {
-    if (!painter_) {
+QPaintDevice& PreviewPrinter::device() {
+    if (pages_.empty())
         pages_.push_back(std::make_unique<QPicture>());
-        painter_ = std::make_unique<QPainter>(pages_.back().get());
-        surface_ = std::make_unique<PainterSurface>(painter_.get(), dpi_);
-    }
-    return *surface_;
+    return *pages_.back();
 }
 
-void PreviewPrinter::endPage() {
-    if (surface_)
-        surface_->flush();
-    if (painter_)
-        painter_->end();
-    surface_.reset();
-    painter_.reset();
-}
-
-void PreviewPrinter::newPage() {
-    surface(); // a new page before any drawing keeps an empty first page, as on paper
-    endPage();
-    surface();
-}
-
-void PreviewPrinter::endDocument() {
-    endPage();
-}
-
-void PreviewPrinter::abortDocument() {
-    endPage();
-    pages_.clear();
-}
-
-void PreviewPrinter::setClipRect(const QRectF& rect) {
-    surface().setClipRect(rect);
-}
-
-void PreviewPrinter::resetClip() {
-    if (surface_)
-        surface_->resetClip();
-}
-
-void PreviewPrinter::drawLine(QPointF from, QPointF to, const QColor& color, double widthTwips) {
-    PaintedPrinter::drawPrinterLine(surface(), from, to, color, widthTwips);
-}
-
-void PreviewPrinter::fillRect(const QRectF& rect, const QColor& color) {
-    surface().fillRect(rect, color);
-}
-
-void PreviewPrinter::drawRect(const QRectF& rect, const QColor& color, LineStyle style) {
-    surface().drawRect(rect, color, style);
-}
-
-void PreviewPrinter::drawText(QPointF topLeft, const QString& text, const TextFont& font,
-                              const QColor& color) {
-    surface().drawText(topLeft, text, font, color);
-}
-
-double PreviewPrinter::textWidth(const QString& text, const TextFont& font) const {
-    return measureTextWidth(text, font);
-}
-
-double PreviewPrinter::textHeight(const TextFont& font) const {
-    return measureTextHeight(font);
-}
-
-bool PreviewPrinter::drawPicture(const Picture& picture, const QRectF& target) {
-    return surface().drawPicture(picture, target);
+void PreviewPrinter::turnPage(QPainter& painter) {
+    painter.end();
+    pages_.push_back(std::make_unique<QPicture>());
+    painter.begin(pages_.back().get());
 }
 
 void PreviewPrinter::paintPage(QPainter& painter, int index, double pixelsPerTwip) const {

@@ -55,6 +55,10 @@ QSizeF QtPrinter::pageTwips() const {
     return printer_->pageLayout().fullRect(QPageLayout::Point).size() * twips::perPoint;
 }
 
+void QtPrinter::turnPage(QPainter&) {
+    printer_->newPage();
+}
+
 QPagedPaintDevice& QtPrinter::device() {
     return *printer_;
 }

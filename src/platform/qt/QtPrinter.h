@@ -3,6 +3,7 @@
 #include "platform/PaintedPrinter.h"
 
 #include <QList>
+#include <QPagedPaintDevice>
 
 #include <memory>
 
@@ -28,6 +29,7 @@ public:
 
 protected:
     QPagedPaintDevice& device() override;
+    void turnPage(QPainter&) override;
     void discardDocument() override;
 
 private:
