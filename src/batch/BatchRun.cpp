@@ -11,11 +11,12 @@
 #include "page/LayoutPlacement.h"
 #include "page/PaperTable.h"
 #include "platform/FileSystem.h"
-#include "platform/MessageBoxes.h"
 #include "platform/PdfPrinter.h"
 #include "platform/cups/CupsPrinter.h"
 #include "print/ArrangedPrintPlan.h"
 #include "print/ItemPrinter.h"
+#include "print/PrintCheck.h"
+#include "print/PrintTexts.h"
 #include "records/FormatCatalogue.h"
 #include "records/FormatRecordFile.h"
 #include "records/LayoutFile.h"
@@ -26,15 +27,6 @@
 namespace brevmark {
 
 namespace {
-
-// The item print's own warning names the item's index, which means nothing here: the run tells
-// which label failed instead.
-class HeldMessages : public MessageBoxes {
-public:
-    MessageAnswer show(const QString&, const QString&, MessageIcon, MessageButtons) override {
-        return MessageAnswer::Ok;
-    }
-};
 
 QString quoted(const QString& text) {
     return QStringLiteral("「") + text + QStringLiteral("」");
@@ -347,6 +339,18 @@ BatchRun::openOutput(const BatchOptions& options) {
     return printer;
 }
 
+void BatchRun::warnBeforePrinting(const Printer& printer, bool labelSizedPages) {
+    // Told, not refused: the labels print all the same, as in the window when the user goes on.
+    PrintCheck::Paper paper;
+    if (!labelSizedPages) {
+        paper.page = printer.pageTwips();
+        paper.printable = printer.printableArea();
+    }
+    paper.dotTwips = twips::fromDots(1, printer.dotsPerInch());
+    for (const PrintCheck::Finding& f : PrintCheck::check(*model_, placements_, printing_, paper))
+        console_.warning(PrintCheck::describe(f));
+}
+
 std::optional<BatchFailure> BatchRun::print() {
     if (placements_.isEmpty())
         return BatchFailure{BatchExit::NothingToPrint, QStringLiteral("沒有可列印的標籤")};
@@ -355,10 +359,10 @@ std::optional<BatchFailure> BatchRun::print() {
         return *f;
     PdfPrinter& printer = *std::get<std::unique_ptr<PdfPrinter>>(opened);
 
-    HeldMessages held;
-    ItemPrinter items(model_->items, model_->tags, pictures_, held);
+    ItemPrinter items(model_->items, model_->tags, pictures_);
     // A PDF for a label printer has pages the size of their label, as the printer's labels are.
     const bool labelPages = !options_.output.isEmpty() && printing_.isLabelPrinter();
+    warnBeforePrinting(printer, labelPages);
     const auto labelPageSize = [this](int index) {
         const BarcodeItem& item = model_->items.at(index);
         return QPageSize(QSizeF(item.width / 20.0, item.height / 20.0), QPageSize::Point, QString(),

@@ -23,6 +23,7 @@ namespace brevmark {
 class BatchConsole;
 class FileSystem;
 class PdfPrinter;
+class Printer;
 class PictureLoader;
 
 // One run of brevmark-batch: the settings and the layout or format are read from the data folder
@@ -69,6 +70,8 @@ private:
     void planLayoutCopies();
     void planFormatCopies(std::int64_t labels);
     std::optional<BatchFailure> print();
+    // Names, on the console, every label the check finds fault with for this printer's paper.
+    void warnBeforePrinting(const Printer& printer, bool labelSizedPages);
     bool pictureUsable(const QString& file);
 
     const BatchOptions& options_;

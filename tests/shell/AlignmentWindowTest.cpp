@@ -181,7 +181,7 @@ TEST_F(Alignment, TheGuideIsNeverPrinted) {
     host.mode = 1;
     PrintSettings settings;
     PrintCommands commands(editor.model(), loader, folder.location(),
-                           test::recordingFactory(printer), messages, settings, host);
+                           test::recordingFactory(printer), settings, host);
     commands.printPage();
     ASSERT_EQ(printer.count(test::DrawCall::EndDocument), 1);
     EXPECT_EQ(printer.backgroundFills().size(), 3) << "the three items' backgrounds";
