@@ -4,6 +4,7 @@
 #include "platform/Timer.h"
 #include "shell/LockScreen.h"
 #include "shell/MainWindow.h"
+#include "shell/PrintBridge.h"
 
 #include <QLineEdit>
 
@@ -52,7 +53,7 @@ void PasswordLock::lock() {
             child->setEnabled(false);
             disabled_.append(child);
         }
-    window_.timers().printHotKey->stop();
+    window_.printing().pausePrintKey();
     locked_ = true;
     screen_->reset();
     screen_->show();
@@ -77,7 +78,7 @@ void PasswordLock::unlock() {
     disabled_.clear();
     if (QWidget* captions = window_.captionGroup())
         captions->show();
-    window_.timers().printHotKey->start();
+    window_.printing().resumePrintKey();
     window_.resizeTwips(remembered_.width(), remembered_.height());
     window_.layoutFrame();
     // The simple layout's page is the size of its one item; only the professional page is fitted.

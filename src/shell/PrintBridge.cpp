@@ -8,6 +8,7 @@
 #include "platform/qt/QtPrinter.h"
 #include "print/F1Poller.h"
 #include "print/PrintCommands.h"
+#include "platform/Timer.h"
 #include "print/ui/PrintButton.h"
 #include "settings/SettingsWindow.h"
 #include "shell/MainWindow.h"
@@ -54,6 +55,15 @@ void PrintBridge::openSettingsWindow() {
         window_.settings(), window_.services().messages, window_.services().system, values.printing,
         values.updateFlag, defaultPrinter(), values.expectedPassword, [this] { window_.endAtOnce(); }});
     window_.showChildWindow(settings);
+}
+
+void PrintBridge::pausePrintKey() {
+    window_.timers().printHotKey->stop();
+}
+
+void PrintBridge::resumePrintKey() {
+    f1_->forgetPresses();
+    window_.timers().printHotKey->start();
 }
 
 void PrintBridge::setSimpleItemVisible(bool visible) {

@@ -22,6 +22,10 @@ public:
     PrintCommands& commands() { return *commands_; }
     // Opens the settings window as a child window of the main window.
     void openSettingsWindow();
+    // The print key's poll stops (the lock screen is up); when it resumes, a press made in the
+    // meantime prints nothing.
+    void pausePrintKey();
+    void resumePrintKey();
 
     // PrintHost
     void setSimpleItemVisible(bool visible) override;

@@ -21,12 +21,15 @@ using namespace brevmark::test;
 
 namespace {
 
+// Records R-001 to R-<count>, with names and origins long enough to scroll the list sideways.
 QString recordLines(int count) {
+    const QString name = QStringLiteral("很長的商品名稱").repeated(6);
+    const QString origin = QStringLiteral("產地與說明").repeated(8);
     QString text;
     for (int i = 1; i <= count; ++i)
-        text += QStringLiteral("\"R-%1\",\"水果\",\"名稱很長的一筆記錄 %1\",\"產地 %1\",\"\",\"\","
-                               "\"\",\"\",\"\",\"\",\"\",\"\",1\r\n")
-                    .arg(i, 3, 10, QLatin1Char('0'));
+        text += QStringLiteral("\"R-%1\",\"水果\",\"%2\",\"%3\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",1\r\n")
+                    .arg(i, 3, 10, QLatin1Char('0'))
+                    .arg(name, origin);
     return text;
 }
 
@@ -73,8 +76,8 @@ protected:
         const QRect shown = list->viewport()->rect();
         return list->verticalScrollBar()->value() == 0 &&
                list->horizontalScrollBar()->value() == 0 &&
-               shown.contains(list->visualItemRect(list->item(0))) &&
-               shown.contains(list->visualItemRect(list->item(1)).topLeft());
+               shown.contains(list->visualItemRect(list->item(0)).topLeft()) &&
+               shown.contains(list->visualItemRect(list->item(1)).bottomLeft());
     }
 };
 
@@ -87,6 +90,10 @@ struct ListChange {
     int lines; // list lines after the change (the header included)
     const char* newest;
 };
+
+void PrintTo(const ListChange& change, std::ostream* out) {
+    *out << change.name;
+}
 
 class ListAfterAFullRead : public RecordManagerView,
                            public ::testing::WithParamInterface<ListChange> {};
