@@ -26,24 +26,39 @@ void MessageBoxReader::look() {
     if (busy_)
         return;
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!box || box == answered_ || !box->isVisible() || !box->windowHandle() ||
-        !box->windowHandle()->isExposed()) {
+    if (!box || !box->isVisible() || !box->windowHandle() || !box->windowHandle()->isExposed()) {
         placing_ = nullptr;
         return;
     }
     // A user reads a box once it stands still where the window manager put it.
-    if (box != placing_) {
+    const QPoint at = box->mapToGlobal(QPoint(0, 0));
+    if (box != placing_ || at != placedAt_) {
         placing_ = box;
+        placedAt_ = at;
         steadyLooks_ = 0;
     }
-    if (++steadyLooks_ < 3)
+    if (++steadyLooks_ < 4)
+        return;
+    // A box still up long after its button was pressed missed the click (the window manager
+    // moved it under the pointer's way): pressed again.
+    if (box == answered_ && steadyLooks_ < 25)
         return;
     busy_ = true;
-    answered_ = box;
-    Box seen{box->windowTitle(), box->text(), box->icon(), {}};
-    for (QAbstractButton* button : box->buttons())
-        seen.buttons << button->text();
-    boxes_.append(seen);
+    steadyLooks_ = 0;
+    if (box != answered_) {
+        answered_ = box;
+        Box seen{box->windowTitle(), box->text(), box->icon(), {}};
+        for (QAbstractButton* button : box->buttons())
+            seen.buttons << button->text();
+        boxes_.append(seen);
+        chosen_ = chooseButton(box);
+    }
+    if (QAbstractButton* press = chosen_)
+        user_input::click(press, press->rect().center());
+    busy_ = false;
+}
+
+QAbstractButton* MessageBoxReader::chooseButton(QMessageBox* box) {
     QAbstractButton* press = box->defaultButton();
     if (!answers_.isEmpty()) {
         for (QAbstractButton* button : box->buttons())
@@ -60,9 +75,7 @@ void MessageBoxReader::look() {
     }
     if (!press && !box->buttons().isEmpty())
         press = box->buttons().first();
-    if (press)
-        user_input::click(press, press->rect().center());
-    busy_ = false;
+    return press;
 }
 
 } // namespace brevmark::test

@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
 #include <QQueue>
 #include <QStringList>
@@ -34,12 +35,16 @@ public:
 
 private:
     void look();
+    // The button that answers the box: the queued answer's, else its yes or OK.
+    QAbstractButton* chooseButton(QMessageBox* box);
 
     QTimer timer_;
     QList<Box> boxes_;
     QQueue<QString> answers_;
     QPointer<QMessageBox> answered_;
     QPointer<QMessageBox> placing_;
+    QPoint placedAt_;
+    QPointer<QAbstractButton> chosen_;
     int steadyLooks_ = 0;
     bool busy_ = false;
 };
