@@ -1,8 +1,10 @@
 // The lock screen takes its password and nothing else: the print key pressed while it is up
-// prints nothing, then or after the unlock. Real keys (xdotool) reach the program through the X
-// server; what it prints goes to a CUPS scheduler of the test's own (tests/support).
+// prints nothing, then or after the unlock, and no shortcut of the window behind it works. Real
+// keys (xdotool) reach the program through the X server; what it prints goes to a CUPS scheduler
+// of the test's own (tests/support).
 #include "DesktopProgram.h"
 
+#include "shell/PrintBridge.h"
 #include "support/PrivateCupsScheduler.h"
 
 #include <QLineEdit>
@@ -43,9 +45,12 @@ TEST_F(LockScreenKeys, F1PressedWhileLockedPrintsNothingAfterTheUnlock) {
     ASSERT_TRUE(field->isVisible());
     ASSERT_TRUE(field->hasFocus());
 
-    // F1 on the lock screen, held over several polls of the print key, then the password.
+    // F1 on the lock screen, held over several polls of the print key, and the print preview's
+    // shortcut; then the password.
     user_input::key(QStringLiteral("F1"));
     user_input::settle(700);
+    user_input::key(QStringLiteral("ctrl+shift+p"));
+    EXPECT_EQ(w.printing().preview(), nullptr) << "the page shown past the lock";
     user_input::type(QStringLiteral("abc"));
     ASSERT_FALSE(field->isVisible()) << "the password unlocks";
     // The print key's timer polls every 300 ms: a press kept from the lock would print now.
