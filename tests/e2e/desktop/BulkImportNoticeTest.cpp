@@ -19,10 +19,9 @@ using BulkImportNotice = DesktopProgram;
 
 TEST_F(BulkImportNotice, OneHundredFiftyCleanedBarcodesGiveOneNoticeNamingThem) {
     open();
-    QPointer<RecordManagerWindow> manager = openManager();
-    ASSERT_TRUE(manager);
-    QPointer<ImportWindow> import = openImport(manager);
-    ASSERT_TRUE(import);
+    QPointer<RecordManagerWindow> manager;
+    QPointer<ImportWindow> import;
+    ASSERT_TRUE(openBulkImport(manager, import));
     QString copied = QStringLiteral("條碼\t種類\n");
     QString stored;
     for (int i = 1; i <= 150; ++i) {

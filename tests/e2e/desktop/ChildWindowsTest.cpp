@@ -81,10 +81,9 @@ void pasteAtFirstCell(ImportWindow* import) {
 
 TEST_F(ChildWindows, EveryBoxOfTheBulkImportWindowLeavesTheProgramAndTheWindowAsTheyWere) {
     MainWindow& w = open();
-    QPointer<RecordManagerWindow> manager = openManager();
-    ASSERT_TRUE(manager);
-    QPointer<ImportWindow> import = openImport(manager);
-    ASSERT_TRUE(import);
+    QPointer<RecordManagerWindow> manager;
+    QPointer<ImportWindow> import;
+    ASSERT_TRUE(openBulkImport(manager, import));
     for (const ImportBox& row : importBoxes) {
         SCOPED_TRACE(row.name);
         boxes.clear();
@@ -113,10 +112,9 @@ TEST_F(ChildWindows, EveryBoxOfTheBulkImportWindowLeavesTheProgramAndTheWindowAs
 
 TEST_F(ChildWindows, OneHundredFiftyOneRowsKeepTheirFirst150InTheGridAfterTheExcessNotice) {
     open();
-    QPointer<RecordManagerWindow> manager = openManager();
-    ASSERT_TRUE(manager);
-    QPointer<ImportWindow> import = openImport(manager);
-    ASSERT_TRUE(import);
+    QPointer<RecordManagerWindow> manager;
+    QPointer<ImportWindow> import;
+    ASSERT_TRUE(openBulkImport(manager, import));
     ASSERT_TRUE(x_selection::copy(spreadsheet(151).toUtf8()));
     QTRY_VERIFY_WITH_TIMEOUT(QGuiApplication::clipboard()->text().startsWith("條碼"), 5000);
 
@@ -202,10 +200,9 @@ TEST_F(ChildWindows, ClosedByTheWindowManagerEachBringsBackTheWindowItCovered) {
         user_input::closeByWindowManager(alignment);
         QTRY_VERIFY_WITH_TIMEOUT(w.isVisible(), 5000);
 
-        QPointer<RecordManagerWindow> manager = openManager();
-        ASSERT_TRUE(manager);
-        QPointer<ImportWindow> import = openImport(manager);
-        ASSERT_TRUE(import);
+        QPointer<RecordManagerWindow> manager;
+        QPointer<ImportWindow> import;
+        ASSERT_TRUE(openBulkImport(manager, import));
         user_input::closeByWindowManager(import);
         QTRY_VERIFY_WITH_TIMEOUT(manager && manager->isVisible(), 5000);
         EXPECT_FALSE(w.isVisible());

@@ -79,6 +79,14 @@ ImportWindow* DesktopProgram::openImport(RecordManagerWindow* manager) {
     return import;
 }
 
+bool DesktopProgram::openBulkImport(QPointer<RecordManagerWindow>& manager,
+                                    QPointer<ImportWindow>& import) {
+    manager = openManager();
+    if (manager)
+        import = openImport(manager);
+    return manager && import;
+}
+
 QWidget* DesktopProgram::openSettings() {
     clickToolbar(5);
     QWidget* settings = nullptr;

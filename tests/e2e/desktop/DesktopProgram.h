@@ -52,6 +52,9 @@ protected:
     void clickToolbar(int index);
     RecordManagerWindow* openManager();
     ImportWindow* openImport(RecordManagerWindow* manager);
+    // The record manager, then its bulk import window, each by its button; false when either
+    // did not open.
+    bool openBulkImport(QPointer<RecordManagerWindow>& manager, QPointer<ImportWindow>& import);
     QWidget* openSettings();
     QWidget* openAlignment();
     // A button on the bulk import window's top edge, shown by the pointer in its band.
