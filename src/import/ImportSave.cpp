@@ -3,7 +3,6 @@
 #include "common/Cp950.h"
 #include "import/ImportGrid.h"
 #include "import/ImportTexts.h"
-#include "platform/MessageBoxes.h"
 #include "records/RecordFileTexts.h"
 #include "records/RecordTextPreparation.h"
 
@@ -11,15 +10,19 @@
 
 namespace brevmark {
 
-ImportSave::Result ImportSave::run(ImportGrid& grid, BarcodeRecordFile& file,
-                                   MessageBoxes& messages,
-                                   const std::function<void(Cell)>& showFailing) {
+ImportSave::Result ImportSave::run(ImportGrid& grid, BarcodeRecordFile& file) {
     namespace texts = import_texts;
+    QList<int> cleaned; // records counted from 1
+    const auto removalNotice = [&cleaned] {
+        QList<ImportMessage> notice;
+        if (!cleaned.isEmpty())
+            notice << ImportMessage{ImportMessage::Icon::Information, texts::removalTitle,
+                                    texts::barcodesCleaned(cleaned)};
+        return notice;
+    };
     const auto refuse = [&](Cell cell, const QString& title, const QString& text) {
-        if (showFailing)
-            showFailing(cell);
-        messages.warn(title, text);
-        return Result{Outcome::Refused, cell};
+        return Result{Outcome::Refused, cell,
+                      removalNotice() << ImportMessage{ImportMessage::Icon::Warning, title, text}};
     };
     CellTable& cells = grid.cells();
     const ImportColumns& columns = grid.columns();
@@ -32,7 +35,7 @@ ImportSave::Result ImportSave::run(ImportGrid& grid, BarcodeRecordFile& file,
             entry[std::size_t(c)] = cells.text(p, c);
         const record_texts::Prepared prepared = record_texts::prepareForImport(entry);
         if (prepared.barcodeLostCharacters)
-            messages.inform(record_texts::removalTitle(), record_texts::removalText());
+            cleaned << p + 1;
         entry = prepared.entry;
         for (int c = 0; c < shown; ++c)
             cells.setText(p, c, entry[std::size_t(c)]);
@@ -54,17 +57,20 @@ ImportSave::Result ImportSave::run(ImportGrid& grid, BarcodeRecordFile& file,
     switch (written.outcome) {
     case BarcodeRecordFile::WriteOutcome::Written:
         cells.clear();
-        return {Outcome::Saved, std::nullopt};
+        return {Outcome::Saved, std::nullopt, removalNotice()};
     case BarcodeRecordFile::WriteOutcome::Refused:
-        messages.warn(RecordFileTexts::unencodableTitle(),
-                      RecordFileTexts::unencodableText(cp950::listedCharacters(written.error)));
-        break;
+        return {Outcome::NotWritten, std::nullopt,
+                removalNotice() << ImportMessage{ImportMessage::Icon::Warning,
+                                                 RecordFileTexts::unencodableTitle(),
+                                                 RecordFileTexts::unencodableText(
+                                                     cp950::listedCharacters(written.error))}};
     default:
-        messages.warn(RecordFileTexts::writeFailedTitle(),
-                      RecordFileTexts::writeFailedText(file.filePath(), written.error));
-        break;
+        return {Outcome::NotWritten, std::nullopt,
+                removalNotice() << ImportMessage{ImportMessage::Icon::Warning,
+                                                 RecordFileTexts::writeFailedTitle(),
+                                                 RecordFileTexts::writeFailedText(file.filePath(),
+                                                                                  written.error)}};
     }
-    return {Outcome::NotWritten, std::nullopt};
 }
 
 } // namespace brevmark

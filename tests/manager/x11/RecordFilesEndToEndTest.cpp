@@ -5,9 +5,9 @@
 // between the list and a delete; files ending in bytes a cut-short write left behind; a caption
 // that code page 950 cannot hold. Skips when Xvfb or openbox is missing (scripts/install-deps.sh
 // installs both).
+#include "DesktopSession.h"
 #include "RealMessageBoxes.h"
 #include "ShellDoubles.h"
-#include "XvfbServer.h"
 
 #include "manager/ui/RecordManagerWindow.h"
 #include "platform/SingleInstance.h"
@@ -56,8 +56,8 @@ protected:
     std::unique_ptr<MainWindow> window;
 
     void SetUp() override {
-        if (!x11Missing().isEmpty())
-            GTEST_SKIP() << "skipped: " << x11Missing().toStdString();
+        if (!desktopMissing().isEmpty())
+            GTEST_SKIP() << "skipped: " << desktopMissing().toStdString();
         ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"));
         QDir().mkpath(folder.location().recordsFolder());
     }
