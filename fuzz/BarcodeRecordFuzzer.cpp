@@ -2,13 +2,14 @@
 //
 // Every read agrees with the others; a damaged file is either rebuilt into one that reads without
 // another repair or left byte for byte; on a file that reads, a delete, a change, a swap and an
-// append each give back exactly the records they were asked for, and lose nothing of the others
-// but what the file could never hold (a double quote inside a field, bytes that are no code page
-// 950 character).
+// append each give back exactly the records they were asked for and every other record exactly
+// as it read before (rewrites copy the records they do not change byte for byte), and a text code
+// page 950 cannot hold is refused without touching the file.
 #include "support/FuzzCheck.h"
 #include "support/FuzzInput.h"
 #include "support/InputHash.h"
 #include "support/FreshStart.h"
+#include "support/RecordsAsIs.h"
 #include "support/StoredForm.h"
 
 #include "common/Cp950.h"
@@ -26,11 +27,10 @@ namespace {
 struct Session : fuzz::FreshStart {
     explicit Session(const QByteArray& bytes)
         : FreshStart(BarcodeRecordFile::fileName(), bytes) {}
-    BarcodeRecordFile file{files, boxes, folder()};
+    BarcodeRecordFile file{files, folder()};
 
     std::optional<QList<BarcodeRecord>> readBack() const {
-        QString error;
-        return BarcodeRecordFile::readAsIs(files, filePath(), &error);
+        return fuzz::recordsAsIs(files, filePath());
     }
 };
 
@@ -52,73 +52,96 @@ bool holdsLineBreaker(const QString& field) {
            field.contains(QLatin1Char('\r')) || field.contains(QLatin1Char('\n'));
 }
 
-void checkRewrites(const QByteArray& input, const QList<BarcodeRecord>& before) {
+using Outcome = BarcodeRecordFile::WriteOutcome;
+
+void checkRewrites(const QByteArray& input, const QList<StoredRecord>& read) {
+    const QList<BarcodeRecord> before = recordsOf(read);
     const int n = int(before.size());
     const std::uint32_t h = fuzz::inputHash(input);
     const int p = int(h % std::uint32_t(n));
 
     {
         Session s(input);
-        FUZZ_CHECK(s.file.remove(p) == BarcodeRecordFile::WriteOutcome::Written,
+        FUZZ_CHECK(s.file.remove(read.at(p)).written(),
                    "deleting a record of a readable file failed");
         QList<BarcodeRecord> expected = before;
         expected.removeAt(p);
-        FUZZ_CHECK(s.readBack() == storedForm(expected),
+        FUZZ_CHECK(s.readBack() == expected,
                    QStringLiteral("deleting record %1 changed other records").arg(p));
     }
 
     // The entry of another record, prepared as the record manager prepares what is typed.
-    fuzz::RecordedMessageBoxes notices;
     const RecordEntry typed =
-        record_texts::prepareForManager(before.at((p + 1) % n).entry(), notices);
-    QString all;
-    for (const QString& t : typed)
-        all += t;
-    const bool storable = cp950::canEncode(all);
+        record_texts::prepareForManager(before.at((p + 1) % n).entry()).entry;
+    QString all, changed;
+    for (int k = 0; k < BarcodeRecord::entryFieldCount; ++k) {
+        all += typed[std::size_t(k)];
+        if (typed[std::size_t(k)] != before.at(p).fields[std::size_t(k)])
+            changed += typed[std::size_t(k)];
+    }
 
     {
         Session s(input);
-        const auto outcome = s.file.change(p, typed);
-        if (!storable) {
-            FUZZ_CHECK(outcome == BarcodeRecordFile::WriteOutcome::NotWritten,
+        const auto result = s.file.change(read.at(p), typed);
+        if (!cp950::canEncode(changed)) {
+            FUZZ_CHECK(result.outcome == Outcome::Refused,
                        "a change with text code page 950 cannot hold was stored");
             FUZZ_CHECK(s.bytes() == input, "a refused change altered the file");
         } else {
-            FUZZ_CHECK(outcome == BarcodeRecordFile::WriteOutcome::Written,
-                       "changing a record of a readable file failed");
-            QList<BarcodeRecord> expected = before;
-            for (int k = 0; k < BarcodeRecord::entryFieldCount; ++k)
-                expected[p][k] = typed[std::size_t(k)];
-            FUZZ_CHECK(s.readBack() == storedForm(expected),
-                       QStringLiteral("changing record %1 gave other records").arg(p));
+            FUZZ_CHECK(result.written(), "changing a record of a readable file failed");
+            // Every other record reads as it did. In the changed one a text typed anew reads as
+            // stored, and a text left as it was keeps its stored bytes; only a double quote (that
+            // a damaged line's bare field can hold) goes, since the rewritten line quotes every
+            // field.
+            const std::optional<QList<BarcodeRecord>> after = s.readBack();
+            FUZZ_CHECK(after && after->size() == n, "changing a record lost or added records");
+            for (int i = 0; i < n; ++i) {
+                if (i != p) {
+                    FUZZ_CHECK(after->at(i) == before.at(i),
+                               QStringLiteral("changing record %1 changed record %2").arg(p).arg(i));
+                    continue;
+                }
+                for (int k = 0; k < BarcodeRecord::textFieldCount; ++k) {
+                    const QString& was = before.at(p).fields[std::size_t(k)];
+                    const QString& now = after->at(p).fields[std::size_t(k)];
+                    if (k < BarcodeRecord::entryFieldCount && typed[std::size_t(k)] != was)
+                        FUZZ_CHECK(now == fuzz::storedForm(typed[std::size_t(k)]),
+                                   QStringLiteral("field %1 was typed as [%2] and reads [%3]")
+                                       .arg(k).arg(typed[std::size_t(k)], now));
+                    else if (was.contains(QLatin1Char('"')))
+                        FUZZ_CHECK(!now.contains(QLatin1Char('"')),
+                                   "a rewritten line holds a double quote");
+                    else
+                        FUZZ_CHECK(now == was, QStringLiteral("field %1 was [%2] and reads [%3]")
+                                                   .arg(k).arg(was, now));
+                }
+            }
         }
     }
 
     {
         const int q = int((h / 7919u) % std::uint32_t(n));
         Session s(input);
-        FUZZ_CHECK(s.file.swap(p, before.at(p), q, before.at(q)) ==
-                       BarcodeRecordFile::WriteOutcome::Written,
+        FUZZ_CHECK(s.file.swap(read.at(p), read.at(q)).written(),
                    "swapping two records of a readable file failed");
         QList<BarcodeRecord> expected = before;
         expected.swapItemsAt(p, q);
-        FUZZ_CHECK(s.readBack() == storedForm(expected),
+        FUZZ_CHECK(s.readBack() == expected,
                    QStringLiteral("swapping records %1 and %2 gave other records").arg(p).arg(q));
     }
 
     {
         Session s(input);
-        const auto outcome = s.file.append(typed);
-        if (!storable) {
-            FUZZ_CHECK(outcome == BarcodeRecordFile::WriteOutcome::NotWritten,
+        const auto result = s.file.append(typed);
+        if (!cp950::canEncode(all)) {
+            FUZZ_CHECK(result.outcome == Outcome::Refused,
                        "an append with text code page 950 cannot hold was stored");
             FUZZ_CHECK(s.bytes() == input, "a refused append altered the file");
         } else {
-            FUZZ_CHECK(outcome == BarcodeRecordFile::WriteOutcome::Written,
-                       "appending to a readable file failed");
+            FUZZ_CHECK(result.written(), "appending to a readable file failed");
             // An append rewrites nothing: the records before it read exactly as they did.
             QList<BarcodeRecord> expected = before;
-            expected.append(BarcodeRecord::fromEntry(typed));
+            expected.append(storedForm(QList<BarcodeRecord>{BarcodeRecord::fromEntry(typed)}));
             FUZZ_CHECK(s.readBack() == expected, "an append changed the records before it");
             FUZZ_CHECK(s.bytes().startsWith(input), "an append changed the bytes before it");
         }
@@ -134,18 +157,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(s.bytes() == input, "reading the file as it stands changed it");
 
     const BarcodeRecordFile::ReadResult all = s.file.readAll();
+    FUZZ_CHECK(s.bytes() == input, "a read changed the file");
     switch (all.outcome) {
     case BarcodeRecordFile::ReadOutcome::Complete: {
         FUZZ_CHECK(asIs, "the manager's read took a file that the batch read refuses");
         FUZZ_CHECK(recordsOf(all.records) == *asIs, "two reads of one file disagree");
-        FUZZ_CHECK(s.boxes.titles.isEmpty(), "a clean read showed a message");
-        FUZZ_CHECK(s.bytes() == input, "a clean read changed the file");
         const auto panel = s.file.readForLoadPanel();
         FUZZ_CHECK(recordsOf(panel.records) ==
                        asIs->mid(0, BarcodeRecordFile::loadPanelLimit),
                    "the record-load panel read other records");
         if (!asIs->isEmpty())
-            checkRewrites(input, *asIs);
+            checkRewrites(input, all.records);
         break;
     }
     case BarcodeRecordFile::ReadOutcome::LimitReached:
@@ -153,17 +175,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                        recordsOf(all.records) == asIs->mid(0, BarcodeRecordFile::readLimit),
                    "the read stopped at its limit on other records");
         break;
-    case BarcodeRecordFile::ReadOutcome::Damaged:
-        FUZZ_CHECK(!asIs, "a file the batch read takes was called damaged");
-        FUZZ_CHECK(s.bytes() == input, "a damaged file that could not be rebuilt was changed");
+    case BarcodeRecordFile::ReadOutcome::Unreadable:
+        FUZZ_CHECK(false, "a file on disk could not be read: " + all.error);
         break;
-    case BarcodeRecordFile::ReadOutcome::EndProgram: {
-        FUZZ_CHECK(!asIs, "a file the batch read takes was repaired");
+    case BarcodeRecordFile::ReadOutcome::Damaged: {
+        FUZZ_CHECK(!asIs, "a file the batch read takes was called damaged");
+        const auto repair = s.file.repair();
+        if (repair.outcome != BarcodeRecordFile::RepairOutcome::Rebuilt) {
+            FUZZ_CHECK(repair.outcome == BarcodeRecordFile::RepairOutcome::NothingKept,
+                       "a repair could not write: " + repair.error);
+            FUZZ_CHECK(s.bytes() == input, "a damaged file that could not be rebuilt was changed");
+            break;
+        }
         const QByteArray repaired = s.bytes();
         Session again(repaired);
         const auto reread = again.file.readAll();
-        FUZZ_CHECK(reread.outcome == BarcodeRecordFile::ReadOutcome::Complete &&
-                       again.boxes.titles.isEmpty(),
+        FUZZ_CHECK(reread.outcome == BarcodeRecordFile::ReadOutcome::Complete,
                    "the repaired file needs another repair at the next start");
         for (const StoredRecord& r : reread.records)
             for (const QString& field : r.record.fields)

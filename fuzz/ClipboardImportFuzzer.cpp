@@ -8,7 +8,6 @@
 // a row, each what the grid showed after its cleaning, without a repair.
 #include "support/FuzzCheck.h"
 #include "support/FuzzInput.h"
-#include "support/RecordedMessageBoxes.h"
 #include "support/ScratchFolder.h"
 
 #include "import/ImportGrid.h"
@@ -68,11 +67,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         grid.columns().setCaption(c, captions[std::size_t(c)]);
     grid.setCurrent(row, column);
 
-    fuzz::RecordedMessageBoxes boxes;
     if (paste)
-        PasteImport::run(grid, text, boxes);
+        PasteImport::run(grid, text);
     else
-        SpreadsheetImport::run(grid, text, boxes);
+        SpreadsheetImport::run(grid, text);
     checkGrid(grid);
 
     // What the save will store: each row of the range as the import cleans it.
@@ -81,25 +79,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         RecordEntry entry;
         for (int c = 0; c < columnCount; ++c)
             entry[std::size_t(c)] = grid.cells().text(p, c);
-        fuzz::RecordedMessageBoxes notices;
-        shown << record_texts::prepareForImport(entry, notices);
+        shown << record_texts::prepareForImport(entry).entry;
     }
 
     ScratchFolder& scratch = ScratchFolder::instance();
     scratch.empty();
     LocalFileSystem files;
-    BarcodeRecordFile file(files, boxes, scratch.path());
-    const ImportSave::Result saved = ImportSave::run(grid, file, boxes);
+    BarcodeRecordFile file(files, scratch.path());
+    const ImportSave::Result saved = ImportSave::run(grid, file);
     if (saved.outcome != ImportSave::Outcome::Saved) {
         FUZZ_CHECK(saved.outcome == ImportSave::Outcome::Refused && saved.failing,
                    "a save into an empty folder failed otherwise than by a refused row");
         FUZZ_CHECK(!scratch.holds(BarcodeRecordFile::fileName()), "a refused save wrote records");
         return 0;
     }
-    fuzz::RecordedMessageBoxes readBoxes;
-    BarcodeRecordFile reader(files, readBoxes, scratch.path());
+    BarcodeRecordFile reader(files, scratch.path());
     const BarcodeRecordFile::ReadResult read = reader.readAll();
-    FUZZ_CHECK(read.outcome == BarcodeRecordFile::ReadOutcome::Complete && readBoxes.titles.isEmpty(),
+    FUZZ_CHECK(read.outcome == BarcodeRecordFile::ReadOutcome::Complete,
                "the saved records need a repair");
     FUZZ_CHECK(read.records.size() == shown.size(), "the save stored another number of rows");
     for (qsizetype p = 0; p < shown.size(); ++p)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "alignment/LabelTemplate.h"
 #include "batch/BatchFailure.h"
 #include "batch/BatchOptions.h"
 #include "batch/BatchSettings.h"
@@ -21,7 +22,9 @@ namespace brevmark {
 
 class BatchConsole;
 class FileSystem;
+class ItemPrinter;
 class PdfPrinter;
+class Printer;
 class PictureLoader;
 
 // One run of brevmark-batch: the settings and the layout or format are read from the data folder
@@ -64,9 +67,18 @@ private:
     std::optional<BatchFailure> placeLayout();
     std::optional<BatchFailure> placeFormat();
     std::optional<BatchFailure> loadRecords();
+    bool keeps(const MergeTable::Row& row) const;
+    std::optional<BatchFailure> findSheet();
     void planLayoutCopies();
     void planFormatCopies(std::int64_t labels);
     std::optional<BatchFailure> print();
+    bool labelSizedPages() const;
+    // Prints placement i; the failure (after ending the document) when it could not be printed.
+    std::optional<BatchFailure> printPlacement(qsizetype i, const QString& which,
+                                               PdfPrinter& printer, ItemPrinter& items, int& page,
+                                               int pages);
+    // Names, on the console, every label the check finds fault with for this printer's paper.
+    void warnBeforePrinting(const Printer& printer, bool labelSizedPages);
     bool pictureUsable(const QString& file);
 
     const BatchOptions& options_;
@@ -80,6 +92,12 @@ private:
     PrintSettings printing_;
     std::unique_ptr<PageModel> model_;
     std::optional<MergeTable> records_;
+    // The --filter texts, each in its field's place; the records they keep, and a digest of
+    // those records, so that printing meets the same records the check met.
+    QList<QStringList> filters_;
+    std::int64_t keptRecords_ = 0;
+    std::size_t keptDigest_ = 0;
+    std::optional<LabelTemplate> sheet_; // --sheet
     std::optional<LabelMerge> merge_;
     QList<PrintJob::Placement> placements_;
     QSet<QString> missingPictures_;

@@ -13,13 +13,7 @@ QString decode(const QByteArray& bytes) {
     QStringDecoder decoder(codecName);
     if (!decoder.isValid())
         return QString::fromLatin1(bytes);
-    QString text = decoder.decode(bytes);
-    // A double-byte character cut off at the end is held back for bytes that never come. A line
-    // end after it turns it into U+FFFD, as any other byte that is no character: no byte of a file
-    // vanishes unseen, so a reader and an append after it see the same last line.
-    const QString rest = decoder.decode(QByteArrayView("\n", 1));
-    text += QStringView(rest).chopped(1);
-    return text;
+    return decoder.decode(bytes);
 }
 
 QByteArray encode(const QString& text) {
@@ -62,6 +56,46 @@ QString listedCharacters(const QString& characters) {
         i += pair ? 1 : 0;
     }
     return listed;
+}
+
+bool isAscii(QByteArrayView bytes) {
+    for (const char c : bytes)
+        if (uchar(c) >= 0x80)
+            return false;
+    return true;
+}
+
+FieldDecoder::FieldDecoder() : decoder_(codecName) {}
+
+QString FieldDecoder::decode(QByteArrayView bytes) {
+    if (isAscii(bytes))
+        return QString::fromLatin1(bytes);
+    if (!decoder_.isValid())
+        return QString::fromLatin1(bytes);
+    QString text = decoder_.decode(bytes);
+    if (uchar(bytes.back()) >= 0x81) {
+        // A lead byte still waiting for its partner: what follows in the file ends it.
+        text += decoder_.decode(QByteArrayView("\""));
+        text.chop(1);
+    }
+    decoder_.resetState();
+    return text;
+}
+
+QString FieldDecoder::decode(QByteArrayView bytes, qsizetype maxCharacters, bool* cut) {
+    // A character takes one or two bytes: twice the characters in bytes is always enough.
+    const qsizetype enough = 2 * maxCharacters + 2;
+    QString text = decode(bytes.size() > enough ? bytes.first(enough) : bytes);
+    const bool longer = text.size() > maxCharacters;
+    if (longer) {
+        qsizetype keep = maxCharacters;
+        if (keep > 0 && text.at(keep - 1).isHighSurrogate())
+            --keep;
+        text.truncate(keep);
+    }
+    if (cut)
+        *cut = longer;
+    return text;
 }
 
 } // namespace brevmark::cp950

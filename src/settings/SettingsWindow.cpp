@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <QValidator>
 
 namespace brevmark {
 
@@ -49,6 +50,16 @@ const QRectF okArea(240, 6480, 5400, 360);
 const QColor outerFrame(0, 48, 166);
 const QColor innerFrame(128, 128, 255);
 
+// The password field's one check on whatever comes in (typed, from an input method, dropped):
+// a text holding a refused character is not taken at all.
+class PasswordCharacters : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        return PasswordSection::accepts(input) ? Acceptable : Invalid;
+    }
+};
+
 } // namespace
 
 SettingsWindow::SettingsWindow(Context context, QWidget* parent)
@@ -61,10 +72,10 @@ SettingsWindow::SettingsWindow(Context context, QWidget* parent)
         std::make_unique<ResolutionCalibration>(context_.printing, [this](const QString& text) {
             context_.store.set(settings_keys::printResolution, text);
         });
-    sheets_ = std::make_unique<CalibrationSheets>(context_.printers, context_.messages);
+    sheets_ = std::make_unique<CalibrationSheets>(context_.printers);
 
     QWidget* resolution = makePanel(QString(), QStringLiteral("列印解析度"), resolutionArea);
-    resolutionPanel_ = new ResolutionPanel(*calibration_, *sheets_, resolution);
+    resolutionPanel_ = new ResolutionPanel(*calibration_, *sheets_, context_.messages, resolution);
     resolutionPanel_->move(0, 0);
     buildPrinterPanel();
     buildUpdatePanel();
@@ -197,9 +208,13 @@ void SettingsWindow::buildPasswordPanel() {
     password_ = new QLineEdit(panel);
     password_->setObjectName(QStringLiteral("密碼"));
     password_->setGeometry(screen::rect(QRectF(360, 540, 2400, 360)));
-    // Masked with "*"; pasting is refused, so the context menu has nothing to offer.
+    // Masked with "*". A password is typed, as it will be at the lock screen: pasting (the paste
+    // keys, a middle-click paste of the selection) and dropping are refused, so the context menu
+    // has nothing to offer.
     password_->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
     password_->setContextMenuPolicy(Qt::NoContextMenu);
+    password_->setAcceptDrops(false);
+    password_->setValidator(new PasswordCharacters(password_));
     password_->installEventFilter(this);
     passwordSave_ = new QPushButton(QStringLiteral("儲存"), panel);
     passwordSave_->setObjectName(QStringLiteral("儲存"));
@@ -232,20 +247,13 @@ bool SettingsWindow::filterPasswordEvent(QEvent* event) {
             password_->clear();
             return true;
         }
-        if (key->matches(QKeySequence::Paste))
-            return true;
-        for (QChar c : key->text())
-            if (PasswordSection::refuses(c))
-                return true;
-        return false;
+        return key->matches(QKeySequence::Paste);
     }
-    case QEvent::InputMethod: {
-        const QString commit = static_cast<QInputMethodEvent*>(event)->commitString();
-        for (QChar c : commit)
-            if (PasswordSection::refuses(c))
-                return true;
-        return false;
-    }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+        // The middle button pastes the X primary selection.
+        return static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton;
     case QEvent::FocusIn:
         // After the line edit's own focus handling, which may place the cursor.
         QTimer::singleShot(0, password_, &QLineEdit::selectAll);
@@ -321,6 +329,14 @@ void SettingsWindow::open() {
     if (update >= 0 && update <= 2)
         updateOptions_[std::size_t(update)]->setChecked(true);
     resolutionPanel_->open();
+    // The dot of the printer the calibration sheets would go to.
+    if (std::unique_ptr<Printer> printer = context_.printers ? context_.printers() : nullptr;
+        printer && printer->isAvailable()) {
+        resolutionPanel_->showPrinterDot(printer->name(), printer->dotsPerInch());
+        printer->abortDocument();
+    } else {
+        resolutionPanel_->showPrinterDot(QString(), 0);
+    }
     const int kind = context_.printing.printerKind;
     if (kind == 0 || kind == 1) {
         printerOptions_[std::size_t(kind)]->setChecked(true);

@@ -326,13 +326,6 @@ TEST_P(BatchFailures, SayWhyEndWithTheirStatusAndWriteNothing) {
     EXPECT_EQ(snapshot(data()), dataBefore) << "the data folder is left as it was";
 }
 
-QStringList args(std::initializer_list<const char*> list) {
-    QStringList l;
-    for (const char* a : list)
-        l << QString::fromUtf8(a);
-    return l;
-}
-
 INSTANTIATE_TEST_SUITE_P(
     Cases, BatchFailures,
     ::testing::Values(
@@ -370,6 +363,11 @@ INSTANTIATE_TEST_SUITE_P(
                     args({"--data", "%D", "format", "商品", "價格", "--records",
                           "%D/bad-barcode.csv", "--output", "%O"}),
                     4, "第 3 行的條碼「AB*C」含有 Code 39 無法列印的字元「*」"},
+        // The symbol would run past the label's edge, where the print stops: it could not scan.
+        FailureCase{"BarcodeLongerThanTheLabel",
+                    args({"--data", "%D", "format", "商品", "價格", "--records",
+                          "%D/long-barcode.zip", "--output", "%O"}),
+                    4, "第 2 筆記錄的條碼「LLLL"},
         FailureCase{"UnknownFilterField",
                     args({"--data", "%D", "format", "商品", "價格", "--records", "%D/records.csv",
                           "--filter", "產地=台", "--output", "%O"}),

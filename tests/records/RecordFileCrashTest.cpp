@@ -1,7 +1,6 @@
 #include "platform/LocalFileSystem.h"
 #include "records/BarcodeRecordFile.h"
 #include "records/TemporaryFiles.h"
-#include "support/ScriptedMessageBoxes.h"
 #include "support/TempDataFolder.h"
 
 #include <QElapsedTimer>
@@ -49,7 +48,10 @@ TEST(RecordFileCrash, KilledRewritesLeaveTheOldOrTheNewRecords) {
         QProcess rewriter;
         rewriter.start(QStringLiteral(BREVMARK_RECORD_REWRITER), {records});
         ASSERT_TRUE(rewriter.waitForStarted());
-        QThread::msleep(20 + random.bounded(120));
+        // The random moment counts from the first rewrite, however long a busy machine takes to
+        // start the process.
+        ASSERT_TRUE(rewriter.waitForReadyRead(30000));
+        QThread::msleep(random.bounded(120));
         rewriter.kill();
         rewriter.waitForFinished();
         ASSERT_EQ(rewriter.exitStatus(), QProcess::CrashExit)
@@ -57,11 +59,9 @@ TEST(RecordFileCrash, KilledRewritesLeaveTheOldOrTheNewRecords) {
 
         ASSERT_TRUE(QFile::exists(path)) << "round " << round;
         LocalFileSystem files;
-        test::ScriptedMessageBoxes messages;
-        BarcodeRecordFile file(files, messages, records);
+        BarcodeRecordFile file(files, records);
         const auto read = file.readAll();
         ASSERT_EQ(read.outcome, BarcodeRecordFile::ReadOutcome::Complete) << "round " << round;
-        ASSERT_TRUE(messages.shown.isEmpty()) << "round " << round;
         ASSERT_EQ(read.records.size(), recordCount);
 
         // Record 0 only ever changes its name; records 1 and 2 only ever trade places; every

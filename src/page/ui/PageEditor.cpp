@@ -682,7 +682,7 @@ void PageEditor::attachHints() {
     for (int i = 0; i < 4; ++i)
         hints_->attach(panel->widthRatioOption(i),
                        [i] { return EditPanelRules::widthRatioHint(i); });
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < PaperTable::count; ++i)
         hints_->attach(paperPanel_->sizeOption(i), [i] {
             return EditorTexts::paperSizeHint(PaperTable::caption(PaperSize(i)));
         });
@@ -768,6 +768,35 @@ void PageEditor::applyFormat(int index) {
     tags_->syncTags(index);
 }
 
+std::optional<int> PageEditor::addCopyAt(QPointF topLeft, std::optional<QSizeF> size) {
+    const std::optional<int> index = model_.items.addBlank(topLeft, host_.isLabelPrinter());
+    if (!index)
+        return std::nullopt;
+    createItemWidget(*index, pageWidget_)->show();
+    tags_->deleteAllTags(*index);
+    host_.deleteItemLabels(*index);
+    applyFormat(*index);
+    if (size) {
+        model_.items.at(*index).width = float(size->width());
+        model_.items.at(*index).height = float(size->height());
+    }
+    redrawItem(*index);
+    return index;
+}
+
+int PageEditor::addCopiesInto(const QList<QRectF>& boxes) {
+    int made = 0;
+    for (const QRectF& box : boxes) {
+        const std::optional<int> index = addCopyAt(box.topLeft(), box.size());
+        if (!index)
+            break;
+        model_.currentItem = std::int16_t(*index);
+        ++made;
+    }
+    selectionFrame_->hide();
+    return made;
+}
+
 int PageEditor::addCopies() {
     const QPointF panel = screen::twipsOf(addPanel_->pos());
     const QPointF origin = pageOrigin();
@@ -775,14 +804,9 @@ int PageEditor::addCopies() {
                         roundHalfEven(panel.y() - origin.y()));
     int last = -1;
     const auto makeCopy = [this, &last](QPointF at) -> std::optional<QSizeF> {
-        const std::optional<int> index = model_.items.addBlank(at, host_.isLabelPrinter());
+        const std::optional<int> index = addCopyAt(at);
         if (!index)
             return std::nullopt;
-        createItemWidget(*index, pageWidget_)->show();
-        tags_->deleteAllTags(*index);
-        host_.deleteItemLabels(*index);
-        applyFormat(*index);
-        redrawItem(*index);
         last = *index;
         const BarcodeItem& item = model_.items.at(*index);
         return QSizeF(item.width, item.height);
