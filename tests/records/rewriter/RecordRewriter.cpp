@@ -2,8 +2,8 @@
 //   record_rewriter FOLDER              rewrites it over and over until it is killed: record 0's
 //                                       name counts up by one with every change, and every other
 //                                       rewrite swaps records 1 and 2 (the crash-safety test
-//                                       kills it at random moments). It says "rewriting" on its
-//                                       output as it starts its first rewrite;
+//                                       kills it at random moments). It says "rewritten" on its
+//                                       output once its first rewrite is complete;
 //   record_rewriter FOLDER append N P   appends N records P1 … PN one at a time, as the record
 //                                       manager's add does (the shared-folder tests run it
 //                                       beside rewrites).
@@ -46,10 +46,6 @@ int main(int argc, char** argv) {
         const auto read = file.readAll();
         if (read.records.size() < 3)
             return 3;
-        if (round == 0) {
-            std::fputs("rewriting\n", stdout);
-            std::fflush(stdout);
-        }
         brevmark::BarcodeRecordFile::WriteResult written;
         if (round % 2 == 0) {
             brevmark::RecordEntry entry = read.records[0].record.entry();
@@ -61,6 +57,10 @@ int main(int argc, char** argv) {
         if (written.outcome != Write::Written) {
             std::fprintf(stderr, "%s\n", qPrintable(written.error));
             return 4;
+        }
+        if (round == 0) {
+            std::fputs("rewritten\n", stdout);
+            std::fflush(stdout);
         }
     }
 }
