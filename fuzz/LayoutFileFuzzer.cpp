@@ -7,6 +7,7 @@
 // a layout reads.
 #include "support/FuzzCheck.h"
 #include "support/FuzzInput.h"
+#include "support/GuiStart.h"
 #include "support/RecordedMessageBoxes.h"
 #include "support/ScratchFolder.h"
 #include "support/StoredForm.h"
@@ -22,7 +23,6 @@
 #include "records/LayoutFile.h"
 
 #include <QFileInfo>
-#include <QGuiApplication>
 
 #include <cmath>
 #include <cstddef>
@@ -106,10 +106,7 @@ QString firstDifference(const Layout& a, const Layout& b) {
 
 // Text labels are measured in their fonts when they are taken onto the page.
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication* application = new QGuiApplication(*argc, *argv);
-    Q_UNUSED(application);
+    fuzz::startGuiApplication(argc, argv);
     return 0;
 }
 

@@ -6,11 +6,11 @@
 // that loads has a size and draws into a label without harm.
 #include "support/FuzzCheck.h"
 #include "support/FuzzInput.h"
+#include "support/GuiStart.h"
 
 #include "platform/ImageSurface.h"
 #include "platform/QtPictureLoader.h"
 
-#include <QGuiApplication>
 
 #include <cmath>
 #include <cstddef>
@@ -21,10 +21,7 @@ using namespace brevmark;
 
 // Metafile texts are drawn in fonts.
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication* application = new QGuiApplication(*argc, *argv);
-    Q_UNUSED(application);
+    fuzz::startGuiApplication(argc, argv);
     return 0;
 }
 
