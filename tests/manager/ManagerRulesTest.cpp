@@ -58,13 +58,12 @@ TEST(ManagerSettings, AppliesKeysInTableOrderAndRepairsAThicknessBelowOne) {
 TEST(ManagerSettings, NumbersBeyondAnyWholeNumberAreNoCountAndTheThickestPicture) {
     test::TempDataFolder folder;
     LocalFileSystem files;
-    test::ScriptedMessageBoxes messages;
     const QString huge(30, QLatin1Char('9'));
     folder.writeRecordsFile(QStringLiteral("TOP.reg"),
                             test::pythonCp950(QStringLiteral("\"標籤_數量\",\"%1\"\r\n"
                                                              "\"條碼轉圖_粗細\",\"%1\"\r\n")
                                                   .arg(huge)));
-    SettingsStore store(files, messages, folder.location().recordsFolder());
+    SettingsStore store(files, folder.location().recordsFolder());
     ASSERT_EQ(store.load(), SettingsStore::LoadResult::Loaded);
     const ManagerSettings s = ManagerSettings::read(store);
     EXPECT_EQ(s.fieldCount, 3);
