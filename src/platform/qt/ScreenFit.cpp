@@ -1,7 +1,10 @@
 #include "platform/qt/ScreenFit.h"
 
+#include "platform/qt/WindowScroller.h"
+
 #include <QEvent>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QScreen>
 #include <QWidget>
 
@@ -24,6 +27,9 @@ void ScreenFit::fit(QWidget& window) {
     const QSize decoration = frame.size() - window.geometry().size();
     if (frame.width() > area.width() || frame.height() > area.height()) {
         const QSize size = window.size().boundedTo(area.size() - decoration);
+        // A window laid out by hand at a fixed size keeps every part within reach: it scrolls.
+        if (!window.layout() && window.minimumSize() == window.maximumSize())
+            WindowScroller::wrap(window);
         window.setMinimumSize(window.minimumSize().boundedTo(size));
         window.resize(size);
     }
