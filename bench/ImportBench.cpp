@@ -76,6 +76,7 @@ struct ImportFolder {
     TextClipboard clipboard;
     QuietSystem system;
     SettingsStore settings{files, messages, dir.path()};
+    BarcodeRecordFile records{files, messages, dir.path()};
 
     ImportFolder() {
         settings.load();
@@ -85,7 +86,7 @@ struct ImportFolder {
         clipboard.setText(spreadsheetCopy());
     }
     BulkImport::Services services() {
-        return {files, settings, messages, clipboard, system, dir.path(), nullptr, nullptr};
+        return {settings, clipboard, system, records, nullptr, nullptr};
     }
     QString recordFile() const { return dir.filePath(QStringLiteral("條碼檔.zip")); }
 };
@@ -103,7 +104,7 @@ void BM_ConvertAndDrawFullGrid(benchmark::State& state) {
     const QString text = folder.clipboard.text();
     ImageSurface surface({15, 15});
     for (auto _ : state) {
-        if (!SpreadsheetImport::run(model.grid(), text, folder.messages) || !fullGrid(model.grid()))
+        if (!SpreadsheetImport::run(model.grid(), text).changed || !fullGrid(model.grid()))
             state.SkipWithError("the grid does not hold the 150 rows");
         surface.resize(model.grid().size());
         grid_painter::drawGrid(surface, model.grid());
@@ -118,7 +119,7 @@ BENCHMARK(BM_ConvertAndDrawFullGrid)->Unit(benchmark::kMillisecond);
 // the grid drawn and the scroll bars checked; then the range back to one row, untimed.
 void BM_WindowImport(benchmark::State& state) {
     ImportFolder folder;
-    ImportWindow window(folder.services());
+    ImportWindow window(folder.services(), folder.messages);
     window.show();
     for (auto _ : state) {
         window.grid()->importSpreadsheet();
@@ -142,7 +143,7 @@ void BM_Save150Rows(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         QFile::remove(folder.recordFile());
-        SpreadsheetImport::run(model.grid(), text, folder.messages);
+        SpreadsheetImport::run(model.grid(), text);
         state.ResumeTiming();
         const ImportSave::Result result = model.save();
         state.PauseTiming();

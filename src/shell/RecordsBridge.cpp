@@ -69,11 +69,10 @@ void RecordsBridge::openImport() {
     const ShellServices& s = window_.services();
     PromptWindow& prompt = window_.prompt();
     auto* import = new ImportWindow(
-        BulkImport::Services{s.files, window_.settings(), s.messages, clipboard_, s.system,
-                             s.location.recordsFolder(),
+        BulkImport::Services{window_.settings(), clipboard_, s.system, *file_,
                              [&prompt](int notice) { prompt.requestNotice(notice); },
                              [this] { endProgram(); }},
-        manager);
+        s.messages, manager);
     connect(import, &ImportWindow::closed, manager, [manager] {
         manager->startFullRead();
         manager->show();

@@ -15,6 +15,7 @@ class QScrollBar;
 namespace brevmark {
 
 class ImportGridView;
+class MessageBoxes;
 class PictureControl;
 class Timer;
 
@@ -29,7 +30,7 @@ class ImportWindow : public QWidget {
 public:
     using Pointer = WindowPointer;
 
-    explicit ImportWindow(BulkImport::Services services, QWidget* parent = nullptr);
+    ImportWindow(BulkImport::Services services, MessageBoxes& messages, QWidget* parent = nullptr);
     ~ImportWindow() override;
 
     BulkImport& model() { return *model_; }

@@ -419,6 +419,12 @@ void RecordManagerWindow::buildDatePicker() {
 }
 
 void RecordManagerWindow::buildPreview() {
+    // A picture of another barcode than the field's is not left on show (nor copied): typing goes
+    // on without it, and 顯示條碼 draws the typed one.
+    connect(entries_[0], &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (preview_->isVisible() && text.toUpper() != previewed_)
+            hidePreview();
+    });
     previewCard_ = new QLabel(this);
     previewCard_->setAttribute(Qt::WA_TransparentForMouseEvents);
     previewCard_->hide();
@@ -604,6 +610,9 @@ void RecordManagerWindow::runPendingRead() {
         showList();
         filter_->setVisible(true);
     }
+    // A read lists the newest record first, under the header: that is what the list shows.
+    list_->scrollToTop();
+    list_->horizontalScrollBar()->setValue(0);
     updateCommands();
     if (pending_ == PendingRead::Specified) {
         specified_->setEnabled(false);
@@ -823,6 +832,7 @@ void RecordManagerWindow::previewBarcode() {
         barcode->setText(text);
     if (text.isEmpty())
         return;
+    previewed_ = text;
     const int thickness = thickness_->currentIndex() + 1;
     const bool showText = previewText_->isChecked();
     const double widthTwips = BarcodePreview::widthTwips(text, widthRatio_, thickness);

@@ -141,6 +141,8 @@ private:
     int dateTarget_ = -1;
 
     PictureControl* preview_ = nullptr;
+    // The barcode the preview picture shows.
+    QString previewed_;
     QLabel* previewCard_ = nullptr;
     QWidget* settingsPanel_ = nullptr;
     std::array<QRadioButton*, 4> ratios_{};
