@@ -40,12 +40,34 @@ void ScreenFit::fit(QWidget& window) {
         window.move(left, top);
 }
 
+namespace {
+
+// Marks a shown framed window whose frame the window manager has not yet given.
+const char* const awaitingFrame = "brevmark.awaitingFrame";
+
+bool hasFrame(const QWidget& window) {
+    return window.frameGeometry().size() != window.geometry().size();
+}
+
+} // namespace
+
 bool ScreenFit::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Show && watched->isWidgetType()) {
-        auto* widget = static_cast<QWidget*>(watched);
-        const Qt::WindowType type = widget->windowType();
-        if (widget->isWindow() && (type == Qt::Window || type == Qt::Dialog))
+    const QEvent::Type type = event->type();
+    if (!watched->isWidgetType() ||
+        (type != QEvent::Show && type != QEvent::Move && type != QEvent::Resize))
+        return QObject::eventFilter(watched, event);
+    auto* widget = static_cast<QWidget*>(watched);
+    if (type == QEvent::Show) {
+        const Qt::WindowType kind = widget->windowType();
+        if (widget->isWindow() && (kind == Qt::Window || kind == Qt::Dialog)) {
             fit(*widget);
+            if (!hasFrame(*widget) && !widget->windowFlags().testFlag(Qt::FramelessWindowHint))
+                widget->setProperty(awaitingFrame, true);
+        }
+    } else if (widget->isWindow() && widget->property(awaitingFrame).toBool() &&
+               hasFrame(*widget)) {
+        widget->setProperty(awaitingFrame, false);
+        fit(*widget);
     }
     return QObject::eventFilter(watched, event);
 }
