@@ -115,6 +115,14 @@ protected:
             QTest::keyClicks(entry, text);
         return index;
     }
+    // The same, then its width ratio (the k-th format button) and its bar width chosen.
+    int addBarcode(MainWindow& w, QPoint at, const char* text, int ratio, int barWidth) {
+        const int index = addBarcode(w, at, QString::fromLatin1(text));
+        click(find(w, QStringLiteral("格式設定"), ratio));
+        for (int b = 2; b < barWidth; ++b)
+            click(find(w, QStringLiteral("調整位置"), 7));
+        return index;
+    }
     void printFromTheToolbar(MainWindow& w) {
         // The toolbar's print button shows while the pointer is in its band.
         QTest::mouseMove(&w, QPoint(8800 / 15, 240 / 15));
@@ -168,11 +176,7 @@ TEST_F(ProgramPrints, PageOfItemsFromTheToolbarAtDefaultSettings) {
     QList<int> indexes;
     for (int n = 0; n < 4; ++n) {
         const Label& label = labels[n];
-        const int index = addBarcode(w, QPoint(40, 30 + n * 80), QString::fromLatin1(label.text));
-        click(find(w, QStringLiteral("格式設定"), label.ratio));
-        for (int b = 2; b < label.barWidth; ++b)
-            click(find(w, QStringLiteral("調整位置"), 7));
-        indexes << index;
+        indexes << addBarcode(w, QPoint(40, 30 + n * 80), label.text, label.ratio, label.barWidth);
     }
     const PageModel& model = w.pageEditor().model();
     for (int n = 0; n < 4; ++n) {
@@ -414,11 +418,7 @@ TEST_F(ProgramPrintsOnLaserJet, EverySymbolOfThePageReadsWithEvenBarsAt300Dots) 
     for (int n = 0; n < 4; ++n) {
         const LaserLabel& label = labels[n];
         // Below the printer's half-inch top margin.
-        const int index = addBarcode(w, QPoint(40, 60 + n * 80), QString::fromLatin1(label.text));
-        click(find(w, QStringLiteral("格式設定"), label.ratio));
-        for (int b = 2; b < label.barWidth; ++b)
-            click(find(w, QStringLiteral("調整位置"), 7));
-        indexes << index;
+        indexes << addBarcode(w, QPoint(40, 60 + n * 80), label.text, label.ratio, label.barWidth);
     }
     printFromTheToolbar(w);
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.titles().join(QLatin1Char(',')).toStdString();

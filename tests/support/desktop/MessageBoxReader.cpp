@@ -1,5 +1,6 @@
 #include "MessageBoxReader.h"
 
+#include "ScreenShot.h"
 #include "UserInput.h"
 
 #include <QAbstractButton>
@@ -51,6 +52,8 @@ void MessageBoxReader::look() {
         for (QAbstractButton* button : box->buttons())
             seen.buttons << button->text();
         boxes_.append(seen);
+        if (!qEnvironmentVariableIsEmpty("BREVMARK_KEEP_SCREENSHOTS"))
+            screenShot(QStringLiteral("box%1").arg(boxes_.size()));
         keys_.clear();
         if (!answers_.isEmpty() && !answers_.head().keys.isEmpty())
             keys_ = answers_.dequeue().keys;
