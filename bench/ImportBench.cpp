@@ -3,6 +3,7 @@
 // the save of 150 rows as records in one append that reaches the disk. Each run checks what it
 // made before it counts.
 #include "BenchHosts.h"
+#include "BenchServices.h"
 #include "import/BulkImport.h"
 #include "import/GridPainter.h"
 #include "import/SpreadsheetImport.h"
@@ -26,25 +27,8 @@ using namespace brevmark;
 
 namespace {
 
-class TextClipboard : public Clipboard {
-public:
-    QString held;
-    void clear() override { held.clear(); }
-    void setText(const QString& text) override { held = text; }
-    void setImage(const QImage&) override { held.clear(); }
-    QString text() const override { return held; }
-};
-
-class QuietSystem : public SystemServices {
-public:
-    QSizeF screenSizeTwips() const override { return {28800, 16200}; }
-    QStringList screenFonts() const override { return {}; }
-    bool isPrintKeyDown() const override { return false; }
-    void beep() override {}
-    QDateTime now() const override { return {}; }
-    double random() override { return 0; }
-    bool openInBrowser(const QUrl&) override { return false; }
-};
+using bench::QuietSystem;
+using bench::TextClipboard;
 
 constexpr int rows = 150;
 const QStringList captions{"條碼", "種類", "名稱", "售價", "進貨日期", "存放", "備註"};
@@ -75,8 +59,8 @@ struct ImportFolder {
     bench::SilentMessages messages;
     TextClipboard clipboard;
     QuietSystem system;
-    SettingsStore settings{files, messages, dir.path()};
-    BarcodeRecordFile records{files, messages, dir.path()};
+    SettingsStore settings{files, dir.path()};
+    BarcodeRecordFile records{files, dir.path()};
 
     ImportFolder() {
         settings.load();
@@ -86,7 +70,7 @@ struct ImportFolder {
         clipboard.setText(spreadsheetCopy());
     }
     BulkImport::Services services() {
-        return {settings, clipboard, system, records, nullptr, nullptr};
+        return {settings, clipboard, system, records, nullptr};
     }
     QString recordFile() const { return dir.filePath(QStringLiteral("條碼檔.zip")); }
 };

@@ -43,8 +43,6 @@ ImportSave::Result BulkImport::save() {
     const ImportSave::Result result = ImportSave::run(grid_, services_.records);
     if (result.outcome == ImportSave::Outcome::Saved && services_.requestNotice)
         services_.requestNotice(1);
-    else if (result.outcome == ImportSave::Outcome::EndProgram && services_.endProgram)
-        services_.endProgram();
     return result;
 }
 

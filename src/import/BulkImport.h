@@ -28,8 +28,6 @@ public:
         BarcodeRecordFile& records;
         // Shows prompt notice n at once (1 after a save).
         std::function<void(int)> requestNotice;
-        // Ends the program at once (after a repair of the record file).
-        std::function<void()> endProgram;
     };
 
     explicit BulkImport(Services services);

@@ -3,24 +3,12 @@
 #include "common/Cp950.h"
 #include "import/ImportGrid.h"
 #include "import/ImportTexts.h"
+#include "records/RecordFileTexts.h"
 #include "records/RecordTextPreparation.h"
-#include "symbology/BarcodeText.h"
 
 #include <algorithm>
 
 namespace brevmark {
-
-namespace {
-
-// The barcode text cleaning without its box: the characters Code 39 cannot hold are dropped, and
-// the caller learns whether any were.
-bool keepBarcodeCharacters(QString& barcode) {
-    const qsizetype before = barcode.size();
-    barcode.removeIf([](QChar c) { return !isBarcodeCharacter(c); });
-    return barcode.size() != before;
-}
-
-} // namespace
 
 ImportSave::Result ImportSave::run(ImportGrid& grid, BarcodeRecordFile& file) {
     namespace texts = import_texts;
@@ -45,10 +33,10 @@ ImportSave::Result ImportSave::run(ImportGrid& grid, BarcodeRecordFile& file) {
         RecordEntry entry;
         for (int c = 0; c < shown; ++c)
             entry[std::size_t(c)] = cells.text(p, c);
-        if (keepBarcodeCharacters(entry[BarcodeRecord::Barcode]))
+        const record_texts::Prepared prepared = record_texts::prepareForImport(entry);
+        if (prepared.barcodeLostCharacters)
             cleaned << p + 1;
-        for (int c = 1; c < BarcodeRecord::entryFieldCount; ++c)
-            entry[std::size_t(c)] = record_texts::trimSpaces(cleanField(entry[std::size_t(c)]));
+        entry = prepared.entry;
         for (int c = 0; c < shown; ++c)
             cells.setText(p, c, entry[std::size_t(c)]);
         if (entry[BarcodeRecord::Barcode].isEmpty())
@@ -65,16 +53,24 @@ ImportSave::Result ImportSave::run(ImportGrid& grid, BarcodeRecordFile& file) {
         }
         entries << entry;
     }
-    switch (file.appendAll(entries)) {
+    const BarcodeRecordFile::WriteResult written = file.appendAll(entries);
+    switch (written.outcome) {
     case BarcodeRecordFile::WriteOutcome::Written:
         cells.clear();
         return {Outcome::Saved, std::nullopt, removalNotice()};
-    case BarcodeRecordFile::WriteOutcome::EndProgram:
-        return {Outcome::EndProgram, std::nullopt, removalNotice()};
-    case BarcodeRecordFile::WriteOutcome::NotWritten:
-        break;
+    case BarcodeRecordFile::WriteOutcome::Refused:
+        return {Outcome::NotWritten, std::nullopt,
+                removalNotice() << ImportMessage{ImportMessage::Icon::Warning,
+                                                 RecordFileTexts::unencodableTitle(),
+                                                 RecordFileTexts::unencodableText(
+                                                     cp950::listedCharacters(written.error))}};
+    default:
+        return {Outcome::NotWritten, std::nullopt,
+                removalNotice() << ImportMessage{ImportMessage::Icon::Warning,
+                                                 RecordFileTexts::writeFailedTitle(),
+                                                 RecordFileTexts::writeFailedText(file.filePath(),
+                                                                                  written.error)}};
     }
-    return {Outcome::NotWritten, std::nullopt, removalNotice()};
 }
 
 } // namespace brevmark

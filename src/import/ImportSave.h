@@ -20,7 +20,6 @@ public:
         Saved,      // every row is in the file; the grid is empty
         Refused,    // a row failed a check: nothing written, the failing cell named
         NotWritten, // the file could not be written (the user has been told): nothing written
-        EndProgram, // the record file was found damaged and rebuilt: the program must end
     };
     struct Cell {
         int row = 0;

@@ -105,11 +105,17 @@ bool FormatBrowser::deleteChosen() {
     if (!boxes_.confirm(FormatTexts::deleteTitle(), FormatTexts::deleteFormatQuestion(name_),
                         MessageIcon::Warning))
         return false;
-    const std::optional<FormatRecordText> text = readFile();
-    if (!text)
-        return false;
     FormatRecordFile file(files_);
-    if (!file.write(filePath(), FormatCatalogue::without(text->records(), category_, name_), {})) {
+    // The other formats keep the bytes they were read with.
+    switch (file.replaceFormat(filePath(), category_, name_, {})) {
+    case FormatRecordFile::Replace::Written:
+        break;
+    case FormatRecordFile::Replace::Unreadable:
+        boxes_.warn(FormatTexts::fileErrorTitle(),
+                    FormatTexts::readFailedText(filePath(), file.errorString()));
+        return false;
+    case FormatRecordFile::Replace::TooMany:
+    case FormatRecordFile::Replace::NotWritten:
         boxes_.warn(FormatTexts::fileErrorTitle(),
                     FormatTexts::writeFailedText(filePath(), file.errorString()));
         return false;

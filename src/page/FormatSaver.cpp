@@ -5,7 +5,6 @@
 #include "page/FormatTexts.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
-#include "records/FormatCatalogue.h"
 #include "records/FormatRecordFile.h"
 #include "records/FormatRecordLines.h"
 
@@ -49,30 +48,25 @@ bool FormatSaver::store(const Names& names, const QList<FormatRecord>& format) {
         return false;
     const QString path = recordsFolder_ + QLatin1Char('/') + FormatRecordFile::fileName();
     FormatRecordFile file(files_);
-    std::optional<FormatRecordText> existing;
-    QList<FormatRecordView> kept;
-    if (files_.fileExists(path)) {
-        // A file that cannot be read is never written over: its formats would be lost.
-        existing = file.readViews(path);
-        if (!existing) {
-            boxes_.warn(FormatTexts::fileErrorTitle(),
-                        FormatTexts::readFailedText(path, file.errorString()));
-            return false;
-        }
-        kept = FormatCatalogue::without(existing->records(), names.category, names.name);
-    }
-    if (kept.size() + format.size() > FormatRecordFile::recordLimit) {
+    // Every other format stays as it was, byte for byte and in its order; the new one goes to
+    // the end.
+    switch (file.replaceFormat(path, names.category, names.name, format)) {
+    case FormatRecordFile::Replace::Written:
+        return true;
+    case FormatRecordFile::Replace::Unreadable:
+        boxes_.warn(FormatTexts::fileErrorTitle(),
+                    FormatTexts::readFailedText(path, file.errorString()));
+        return false;
+    case FormatRecordFile::Replace::TooMany:
         boxes_.warn(FormatTexts::fileFullTitle(),
                     FormatTexts::fileFullText(FormatRecordFile::recordLimit));
         return false;
+    case FormatRecordFile::Replace::NotWritten:
+        break;
     }
-    // Every other format stays as it was, in its order; the new one goes to the end.
-    if (!file.write(path, kept, format)) {
-        boxes_.warn(FormatTexts::fileErrorTitle(),
-                    FormatTexts::writeFailedText(path, file.errorString()));
-        return false;
-    }
-    return true;
+    boxes_.warn(FormatTexts::fileErrorTitle(),
+                FormatTexts::writeFailedText(path, file.errorString()));
+    return false;
 }
 
 } // namespace brevmark

@@ -49,7 +49,8 @@ LayoutLibrary::SaveOutcome LayoutLibrary::save(const QString& name, const Layout
         return SaveOutcome::TooFew;
     }
     if (page.recordCount() > LayoutFile::recordLimit) {
-        boxes_.warn(FormatTexts::layoutFailedTitle(), FormatTexts::saveFailedText());
+        boxes_.warn(FormatTexts::layoutFailedTitle(),
+                    FormatTexts::layoutTooLargeText(page.recordCount(), LayoutFile::recordLimit));
         return SaveOutcome::Failed;
     }
     if (const std::optional<QString> field =
@@ -58,8 +59,10 @@ LayoutLibrary::SaveOutcome LayoutLibrary::save(const QString& name, const Layout
         return SaveOutcome::Failed;
     }
     LayoutFile file(files_);
-    if (!file.write(folder_.pathOf(name), page)) {
-        boxes_.warn(FormatTexts::layoutFailedTitle(), FormatTexts::saveFailedText());
+    const QString path = folder_.pathOf(name);
+    if (!file.write(path, page)) {
+        boxes_.warn(FormatTexts::layoutFailedTitle(),
+                    FormatTexts::layoutWriteFailedText(path, file.errorString()));
         return SaveOutcome::Failed;
     }
     if (requestNotice_)
@@ -75,6 +78,9 @@ std::optional<Layout> LayoutLibrary::readChosen() {
     std::optional<Layout> layout = file.read(folder_.pathOf(chosenName()));
     if (!layout)
         boxes_.warn(FormatTexts::layoutFailedTitle(), FormatTexts::readLayoutFailedText());
+    else if (!layout->movedItems.isEmpty())
+        boxes_.inform(FormatTexts::layoutMovedTitle(),
+                      FormatTexts::layoutMovedText(chosenName(), layout->movedItems));
     return layout;
 }
 

@@ -95,8 +95,6 @@ void EditorBridge::keepPage() {
     if (!kept.keep(page))
         services.messages.warn(FormatTexts::keepFailedTitle(),
                                FormatTexts::keepFailedText(kept.errorString()));
-    else if (const std::optional<QString> lost = KeptPage::unstorableText(page))
-        services.messages.warn(FormatTexts::keepFailedTitle(), FormatTexts::keepLossText(*lost));
 }
 
 void EditorBridge::restorePage() {

@@ -43,16 +43,13 @@ class ImportSaveTest : public ::testing::Test {
 protected:
     TempDataFolder folder;
     FaultyFileSystem files;
-    ScriptedMessageBoxes messages;
-    SettingsStore settings{files, messages, folder.location().recordsFolder()};
+    SettingsStore settings{files, folder.location().recordsFolder()};
     TextClipboard clipboard;
     FakeSystemServices system{quietSystem()};
     QList<int> notices;
-    int endings = 0;
-    // The record file tells its own failures (a write that failed) in a box.
-    BarcodeRecordFile file{files, messages, folder.location().recordsFolder()};
+    BarcodeRecordFile file{files, folder.location().recordsFolder()};
     BulkImport model{BulkImport::Services{settings, clipboard, system, file,
-                                          [this](int n) { notices << n; }, [this] { ++endings; }},
+                                          [this](int n) { notices << n; }},
                      hundredPerCharacter};
     // The titles of the messages the save returned.
     static QStringList titles(const ImportSave::Result& result) {
@@ -84,7 +81,6 @@ TEST_F(ImportSaveTest, RowsAreAppendedAsRecordsByteForByteAndTheGridEmpties) {
     const ImportSave::Result result = model.save();
     EXPECT_EQ(result.outcome, Outcome::Saved);
     EXPECT_TRUE(result.messages.isEmpty());
-    EXPECT_TRUE(messages.shown.isEmpty());
     EXPECT_EQ(records(), pythonCp950(line({"OLD", "舊"}) + line({" A-1 ", "水果", "蘋果", "紅色"}) +
                                      line({"b2", "文具", "", "藍"}) + line({"C 3", "雜項"})))
         << "the barcode keeps its spaces; the other fields lose commas, quotes and outer spaces";
@@ -161,7 +157,6 @@ TEST_F(ImportSaveTest, BarcodesThatLostCharactersAreNamedInOneNotice) {
     EXPECT_EQ(records(), pythonCp950(line({"ab12", "x"}) + line({"A1", "x"}) + line({"B2", "x"}) +
                                      line({"C3", "x"}) + line({"D4", "x"}) + line({"E 5", "x"}) +
                                      line({"ab-12", "x"})));
-    EXPECT_TRUE(messages.shown.isEmpty());
 }
 
 TEST_F(ImportSaveTest, ARefusedSaveNamesTheCleanedBarcodesBeforeWhyItStopped) {
@@ -191,9 +186,8 @@ TEST_F(ImportSaveTest, AFailedWriteKeepsEveryRowAndTheFile) {
     files.failAppend = true;
     const ImportSave::Result result = model.save();
     EXPECT_EQ(result.outcome, Outcome::NotWritten);
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_EQ(messages.shown[0].title, QStringLiteral("檔案 寫入錯誤"));
-    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("No space left on device")));
+    ASSERT_EQ(titles(result), (QStringList{"檔案 寫入錯誤"}));
+    EXPECT_TRUE(result.messages[0].text.contains(QStringLiteral("No space left on device")));
     EXPECT_EQ(records(), before);
     EXPECT_EQ(cell(0, 0), QStringLiteral("A1"));
     EXPECT_EQ(cell(1, 1), QStringLiteral("y"));
@@ -216,13 +210,14 @@ TEST_F(ImportSaveTest, AReadOnlyRecordsFolderLosesNoRow) {
         ASSERT_TRUE(QFile::link(QStringLiteral("/sys/kernel"), records));
     }
     fill({{"A1", "x"}});
-    EXPECT_EQ(model.save().outcome, Outcome::NotWritten);
+    const ImportSave::Result result = model.save();
+    EXPECT_EQ(result.outcome, Outcome::NotWritten);
     if (asRoot) {
         QFile::remove(records);
         QDir().mkdir(records);
     }
     QFile::setPermissions(records, all);
-    EXPECT_EQ(messages.titles(), (QStringList{"檔案 寫入錯誤"}));
+    EXPECT_EQ(titles(result), (QStringList{"檔案 寫入錯誤"}));
     EXPECT_FALSE(QFileInfo::exists(folder.recordsFile(BarcodeRecordFile::fileName())));
     EXPECT_EQ(cell(0, 0), QStringLiteral("A1"));
 }

@@ -52,7 +52,7 @@ protected:
     TempDataFolder folder;
     LocalFileSystem files;
     ScriptedMessageBoxes boxes;
-    SettingsStore store{files, boxes, folder.location().recordsFolder()};
+    SettingsStore store{files, folder.location().recordsFolder()};
     FakeSystemServices system; // random() is 0.5: key 78 (4E)
     PrintSettings printing;
     int endings = 0;
@@ -165,13 +165,16 @@ public:
     bool appendBytes(const QString& p, const QByteArray& b, QString* e) override {
         return replaceBytes(p, b, e);
     }
+    bool appendDecided(const QString& p, int, const DecideAppend&, QString* e) override {
+        return replaceBytes(p, QByteArray(), e);
+    }
 };
 
 TEST(PasswordSectionRules, AValueTheFileDidNotTakeIsNotReportedAsSaved) {
     TempDataFolder folder;
     FullDisk disk;
     ScriptedMessageBoxes boxes;
-    SettingsStore store(disk, boxes, folder.location().recordsFolder());
+    SettingsStore store(disk, folder.location().recordsFolder());
     FakeSystemServices system;
     int endings = 0;
     PasswordSection section(store, boxes, system, QString(), [&] { ++endings; });
@@ -186,7 +189,7 @@ TEST(PasswordSectionRules, ATextBig5CannotHoldIsNotStored) {
     TempDataFolder folder;
     LocalFileSystem files;
     ScriptedMessageBoxes boxes;
-    SettingsStore store(files, boxes, folder.location().recordsFolder());
+    SettingsStore store(files, folder.location().recordsFolder());
     FakeSystemServices system;
     int endings = 0;
     PasswordSection section(store, boxes, system, QString(), [&] { ++endings; });

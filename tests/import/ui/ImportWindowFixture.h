@@ -29,9 +29,9 @@ protected:
     TempDataFolder folder;
     LocalFileSystem files;
     ScriptedMessageBoxes messages;
-    SettingsStore settings{files, messages, folder.location().recordsFolder()};
+    SettingsStore settings{files, folder.location().recordsFolder()};
     QtClipboard clipboard;
-    BarcodeRecordFile recordFile{files, messages, folder.location().recordsFolder()};
+    BarcodeRecordFile recordFile{files, folder.location().recordsFolder()};
     FakeSystemServices system{desktopSystem()};
     QList<int> notices;
     QPointer<ImportWindow> window;
@@ -47,7 +47,7 @@ protected:
     ImportWindow& open(bool keepPlace = false) {
         settings.load();
         window = new ImportWindow(BulkImport::Services{settings, clipboard, system, recordFile,
-                                                       [this](int n) { notices << n; }, nullptr},
+                                                       [this](int n) { notices << n; }},
                                   messages);
         if (!keepPlace)
             window->move(0, 0);
