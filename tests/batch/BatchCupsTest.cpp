@@ -250,11 +250,11 @@ TEST_F(BatchOnPrinterDrivers, ASheetWhosePaperTheQueueLacksIsRefusedBeforeAnythi
     QString why;
     ASSERT_TRUE(cups.addDriverQueue(dymo, QStringLiteral("drv:///sample.drv/dymo.ppd"), {}, &why))
         << why.toStdString();
-    const BatchResult r = printSheet(QStringLiteral("標籤紙"), QStringLiteral("小"),
-                                     QStringLiteral("Brevtest B65"), dymo);
+    const BatchResult r = printSheet(QStringLiteral("商品"), QStringLiteral("價格"),
+                                     QStringLiteral("Brevtest L30"), dymo);
     EXPECT_EQ(r.exitCode, 6) << r.err.toStdString();
-    EXPECT_TRUE(r.err.contains(QStringLiteral("印表機「dymo」沒有 A4（210 × 297 mm，標籤紙 "
-                                              "Brevtest B65）這種紙張（它有 w81h252、")))
+    EXPECT_TRUE(r.err.contains(QStringLiteral("印表機「dymo」沒有 US-Letter（215.9 × 279.4 mm，標籤紙 "
+                                              "Brevtest L30）這種紙張（它有 w81h252、")))
         << r.err.toStdString();
     EXPECT_TRUE(cups.waitForPrinterData(dymo, 5000).isEmpty()) << "nothing printed";
 }
