@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QWindow>
 #include <functional>
@@ -78,16 +79,43 @@ protected:
 std::unique_ptr<PrivateCupsScheduler> EveryWindowOnA960x540Screen::cups;
 QString EveryWindowOnA960x540Screen::printerMissing;
 
+// Scrolls a scrolling window to the control as a user does: clicks in its scroll bars' troughs
+// with the real pointer, a page at a time, until the control's middle is in view.
+void scrollTo(QScrollArea& area, QWidget* control) {
+    for (int click = 0; click < 30; ++click) {
+        const QRect view = area.viewport()->rect();
+        const QPoint middle =
+            control->mapTo(area.viewport(), control->rect().center());
+        QScrollBar* bar = nullptr;
+        bool forward = false;
+        if (middle.y() < view.top() || middle.y() > view.bottom()) {
+            bar = area.verticalScrollBar();
+            forward = middle.y() > view.bottom();
+        } else if (middle.x() < view.left() || middle.x() > view.right()) {
+            bar = area.horizontalScrollBar();
+            forward = middle.x() > view.right();
+        }
+        if (!bar)
+            return;
+        ASSERT_TRUE(bar->isVisible()) << "no scroll bar leads to " << control->objectName().toStdString();
+        // Just inside the trough, past the arrow at the end the page turns to.
+        const int across = bar->orientation() == Qt::Vertical ? bar->width() : bar->height();
+        const int along = bar->orientation() == Qt::Vertical ? bar->height() : bar->width();
+        const int at = forward ? along - across - 3 : across + 3;
+        user_input::click(bar, bar->orientation() == Qt::Vertical ? QPoint(across / 2, at)
+                                                                  : QPoint(at, across / 2));
+    }
+    ADD_FAILURE() << "30 clicks in the scroll bars did not reach " << control->objectName().toStdString();
+}
+
 // The control can be used with the pointer: once its window is scrolled to it (when the window
 // scrolls), it shows, its middle is on the screen and inside its window, and nothing covers it.
 void expectReachable(QWidget& window, QWidget* control, const char* name) {
     ASSERT_NE(control, nullptr) << name;
     for (QWidget* up = control->parentWidget(); up && up != &window; up = up->parentWidget())
         if (auto* area = qobject_cast<QScrollArea*>(up);
-            area && area->objectName() == QStringLiteral("視窗捲軸")) {
-            area->ensureWidgetVisible(control);
-            user_input::settle(50);
-        }
+            area && area->objectName() == QStringLiteral("視窗捲軸"))
+            scrollTo(*area, control);
     EXPECT_TRUE(control->isVisible()) << name;
     const QRect screen = window.screen()->availableGeometry();
     const QPoint middle = control->mapToGlobal(control->rect().center());
