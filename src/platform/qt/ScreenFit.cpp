@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QLayout>
 #include <QScreen>
+#include <QWindow>
 #include <QWidget>
 
 #include <algorithm>
@@ -13,6 +14,18 @@
 namespace brevmark {
 
 ScreenFit::ScreenFit(QObject* parent) : QObject(parent) {}
+
+namespace {
+
+// The window with its frame as the window manager has it now: QWidget::frameGeometry() keeps the
+// margins it first read, which can be from the moment the window was being framed.
+QRect frameOf(const QWidget& window) {
+    if (const QWindow* handle = window.windowHandle())
+        return window.geometry().marginsAdded(handle->frameMargins());
+    return window.frameGeometry();
+}
+
+} // namespace
 
 void ScreenFit::fit(QWidget& window) {
     QScreen* screen = QGuiApplication::screenAt(window.geometry().center());
@@ -23,7 +36,7 @@ void ScreenFit::fit(QWidget& window) {
     if (!screen)
         return;
     const QRect area = screen->availableGeometry();
-    const QRect frame = window.frameGeometry();
+    const QRect frame = frameOf(window);
     const QSize decoration = frame.size() - window.geometry().size();
     if (frame.width() > area.width() || frame.height() > area.height()) {
         const QSize size = window.size().boundedTo(area.size() - decoration);
@@ -46,7 +59,7 @@ namespace {
 const char* const awaitingFrame = "brevmark.awaitingFrame";
 
 bool hasFrame(const QWidget& window) {
-    return window.frameGeometry().size() != window.geometry().size();
+    return frameOf(window).size() != window.geometry().size();
 }
 
 } // namespace
