@@ -59,6 +59,16 @@ protected:
         cups.stop();
     }
 
+    // A queue with a printer's own CUPS driver and these queue defaults, made the default
+    // printer (once the scheduler runs).
+    void useDriverQueue(const QString& queue, const QString& model, const QStringList& defaults) {
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        QString why;
+        ASSERT_TRUE(cups.addDriverQueue(queue, model, defaults, &why)) << why.toStdString();
+        ASSERT_TRUE(cups.makeDefault(queue, &why)) << why.toStdString();
+    }
+
     // Opens the program; `settings` is what TOP.reg holds (nothing at all when empty).
     MainWindow& open(const QString& settings) {
         if (!settings.isEmpty())
@@ -263,13 +273,8 @@ class ProgramPrintsOnZebra : public ProgramPrints {
 protected:
     void SetUp() override {
         ProgramPrints::SetUp();
-        if (IsSkipped() || HasFatalFailure())
-            return;
-        QString why;
-        ASSERT_TRUE(cups.addDriverQueue(zebraQueue, QStringLiteral("drv:///sample.drv/zebra.ppd"),
-                                        {QStringLiteral("PageSize=w288h144")}, &why))
-            << why.toStdString();
-        ASSERT_TRUE(cups.makeDefault(zebraQueue, &why)) << why.toStdString();
+        useDriverQueue(zebraQueue, QStringLiteral("drv:///sample.drv/zebra.ppd"),
+                       {QStringLiteral("PageSize=w288h144")});
     }
     QList<QImage> printedLabels(int timeoutMs = 90000) {
         return zpl::graphics(cups.waitForPrinterData(zebraQueue, timeoutMs));
@@ -371,14 +376,8 @@ class ProgramPrintsOnLaserJet : public ProgramPrints {
 protected:
     void SetUp() override {
         ProgramPrints::SetUp();
-        if (IsSkipped() || HasFatalFailure())
-            return;
-        QString why;
-        ASSERT_TRUE(cups.addDriverQueue(
-            laserJetQueue, QStringLiteral("drv:///sample.drv/laserjet.ppd"),
-            {QStringLiteral("PageSize=A4"), QStringLiteral("Resolution=300dpi")}, &why))
-            << why.toStdString();
-        ASSERT_TRUE(cups.makeDefault(laserJetQueue, &why)) << why.toStdString();
+        useDriverQueue(laserJetQueue, QStringLiteral("drv:///sample.drv/laserjet.ppd"),
+                       {QStringLiteral("PageSize=A4"), QStringLiteral("Resolution=300dpi")});
     }
     // The pages of the next job, as the printer's dots.
     QList<pcl::Page> printedPages(int timeoutMs = 90000) {
