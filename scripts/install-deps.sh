@@ -8,7 +8,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins qt6-qpa-plugins
   libgl-dev fonts-arphic-uming
   libgtest-dev libbenchmark-dev libzint-dev libzxing-dev
-  xvfb xauth xclip cups cups-bsd cups-client cups-filters printer-driver-cups-pdf ghostscript
+  xvfb xauth xclip xdotool openbox cups cups-bsd cups-client cups-filters printer-driver-cups-pdf ghostscript
   poppler-utils zbar-tools python3 imagemagick
   libcups2-dev librsvg2-bin desktop-file-utils appstream
 )

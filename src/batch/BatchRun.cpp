@@ -196,13 +196,11 @@ std::optional<BatchFailure> BatchRun::placeFormat() {
                              .arg(total)
                              .arg(format.size()));
     // Item 0, as the simple layout's print takes a format: a new item, then the format applied.
-    BarcodeItem& item = model_->items.at(ItemTable::simpleItem);
-    item = BarcodeItem::blank({0, 0}, printing_.isLabelPrinter());
-    model_->tags.removeAll(ItemTable::simpleItem);
     FormatMemory memory;
     memory.setRecords(format);
-    memory.apply(item, ItemTable::simpleItem, model_->tags,
-                 [this](const QString& file) { return pictureUsable(file); });
+    model_->insertItems({memory.filled(
+        ItemTable::simpleItem, BarcodeItem::blank({0, 0}, printing_.isLabelPrinter()),
+        [this](const QString& file) { return pictureUsable(file); })});
     return std::nullopt;
 }
 
@@ -269,7 +267,7 @@ void BatchRun::planLayoutCopies() {
 }
 
 void BatchRun::planFormatCopies(std::int64_t labels) {
-    const BarcodeItem& item = model_->items.at(ItemTable::simpleItem);
+    const BarcodeItem& item = model_->items().at(ItemTable::simpleItem);
     if (!options_.arrangement) {
         model_->printQuantity = QString::number(labels);
         placements_ = PrintJob::simpleCopies(*model_, printing_);
@@ -324,11 +322,11 @@ std::optional<BatchFailure> BatchRun::print() {
     PdfPrinter& printer = *std::get<std::unique_ptr<PdfPrinter>>(opened);
 
     HeldMessages held;
-    ItemPrinter items(model_->items, model_->tags, pictures_, held);
+    ItemPrinter items(model_->items(), model_->tags(), pictures_, held);
     // A PDF for a label printer has pages the size of their label, as the printer's labels are.
     const bool labelPages = !options_.output.isEmpty() && printing_.isLabelPrinter();
     const auto labelPageSize = [this](int index) {
-        const BarcodeItem& item = model_->items.at(index);
+        const BarcodeItem& item = model_->items().at(index);
         return QPageSize(QSizeF(item.width / 20.0, item.height / 20.0), QPageSize::Point, QString(),
                          QPageSize::ExactMatch);
     };

@@ -4,49 +4,38 @@
 #include "page/FormatMemory.h"
 #include "page/FormatTexts.h"
 #include "platform/FileSystem.h"
-#include "platform/MessageBoxes.h"
 #include "records/FormatCatalogue.h"
 #include "records/FormatRecordFile.h"
 #include "records/FormatRecordLines.h"
 
 namespace brevmark {
 
-FormatSaver::FormatSaver(FileSystem& files, MessageBoxes& boxes, QString recordsFolder)
-    : files_(files), boxes_(boxes), recordsFolder_(std::move(recordsFolder)) {}
+FormatSaver::FormatSaver(FileSystem& files, QString recordsFolder)
+    : files_(files), recordsFolder_(std::move(recordsFolder)) {}
 
 FormatSaver::Names FormatSaver::clean(const QString& category, const QString& name) {
     return {FormatMemory::cleanCaption(category), FormatMemory::cleanCaption(name)};
 }
 
-bool FormatSaver::accepts(const Names& names) {
-    if (names.category.isEmpty()) {
-        boxes_.warn(FormatTexts::categoryMissingTitle(), FormatTexts::categoryMissingText());
-        return false;
-    }
-    if (names.name.isEmpty()) {
-        boxes_.warn(FormatTexts::nameMissingTitle(), FormatTexts::nameMissingText());
-        return false;
-    }
-    for (const QString& text : {names.category, names.name}) {
-        if (!cp950::canEncode(text)) {
-            boxes_.warn(FormatTexts::unstorableTitle(), FormatTexts::unstorableText(text));
-            return false;
-        }
-    }
-    return true;
+std::optional<UserMessage> FormatSaver::refusal(const Names& names) {
+    if (names.category.isEmpty())
+        return UserMessage::warning(FormatTexts::categoryMissingTitle(),
+                                    FormatTexts::categoryMissingText());
+    if (names.name.isEmpty())
+        return UserMessage::warning(FormatTexts::nameMissingTitle(),
+                                    FormatTexts::nameMissingText());
+    for (const QString& text : {names.category, names.name})
+        if (!cp950::canEncode(text))
+            return UserMessage::warning(FormatTexts::unstorableTitle(),
+                                        FormatTexts::unstorableText(text));
+    return std::nullopt;
 }
 
-bool FormatSaver::storable(const QList<FormatRecord>& format) {
-    if (const std::optional<QString> field = FormatRecordLines::unstorableField(format)) {
-        boxes_.warn(FormatTexts::unstorableTitle(), FormatTexts::unstorableText(*field));
-        return false;
-    }
-    return true;
-}
-
-bool FormatSaver::store(const Names& names, const QList<FormatRecord>& format) {
-    if (!storable(format))
-        return false;
+std::optional<UserMessage> FormatSaver::store(const Names& names,
+                                              const QList<FormatRecord>& format) {
+    if (const std::optional<QString> field = FormatRecordLines::unstorableField(format))
+        return UserMessage::warning(FormatTexts::unstorableTitle(),
+                                    FormatTexts::unstorableText(*field));
     const QString path = recordsFolder_ + QLatin1Char('/') + FormatRecordFile::fileName();
     FormatRecordFile file(files_);
     std::optional<FormatRecordText> existing;
@@ -54,25 +43,19 @@ bool FormatSaver::store(const Names& names, const QList<FormatRecord>& format) {
     if (files_.fileExists(path)) {
         // A file that cannot be read is never written over: its formats would be lost.
         existing = file.readViews(path);
-        if (!existing) {
-            boxes_.warn(FormatTexts::fileErrorTitle(),
-                        FormatTexts::readFailedText(path, file.errorString()));
-            return false;
-        }
+        if (!existing)
+            return UserMessage::warning(FormatTexts::fileErrorTitle(),
+                                        FormatTexts::readFailedText(path, file.errorString()));
         kept = FormatCatalogue::without(existing->records(), names.category, names.name);
     }
-    if (kept.size() + format.size() > FormatRecordFile::recordLimit) {
-        boxes_.warn(FormatTexts::fileFullTitle(),
-                    FormatTexts::fileFullText(FormatRecordFile::recordLimit));
-        return false;
-    }
+    if (kept.size() + format.size() > FormatRecordFile::recordLimit)
+        return UserMessage::warning(FormatTexts::fileFullTitle(),
+                                    FormatTexts::fileFullText(FormatRecordFile::recordLimit));
     // Every other format stays as it was, in its order; the new one goes to the end.
-    if (!file.write(path, kept, format)) {
-        boxes_.warn(FormatTexts::fileErrorTitle(),
-                    FormatTexts::writeFailedText(path, file.errorString()));
-        return false;
-    }
-    return true;
+    if (!file.write(path, kept, format))
+        return UserMessage::warning(FormatTexts::fileErrorTitle(),
+                                    FormatTexts::writeFailedText(path, file.errorString()));
+    return std::nullopt;
 }
 
 } // namespace brevmark

@@ -13,7 +13,8 @@ PrintCommands::PrintCommands(PageModel& model, const PictureLoader& pictures, Da
                              const PrintSettings& settings, PrintHost& host)
     : model_(model), pictures_(pictures, std::move(location)), printers_(std::move(printers)),
       messages_(messages), settings_(settings), host_(host),
-      itemPrinter_(model.items, model.tags, pictures_, messages), job_(itemPrinter_, settings) {}
+      itemPrinter_(model.items(), model.tags(), pictures_, messages), job_(itemPrinter_, settings) {
+}
 
 bool PrintCommands::printItem(int index, Printer& printer) {
     const bool ok = itemPrinter_.print(index, printer, settings_);

@@ -1,8 +1,18 @@
 #include "records/RecordTextPreparation.h"
 
+#include "platform/MessageBoxes.h"
 #include "symbology/BarcodeText.h"
 
 namespace brevmark::record_texts {
+
+namespace {
+QString cleanedBarcode(const QString& barcode, MessageBoxes& messages) {
+    const CleanedBarcode cleaned = cleanBarcodeText(barcode);
+    if (cleaned.dropped)
+        messages.inform(CleanedBarcode::removalTitle(), CleanedBarcode::removalText());
+    return cleaned.text;
+}
+} // namespace
 
 QString trimSpaces(const QString& text) {
     qsizetype begin = 0;
@@ -16,7 +26,7 @@ QString trimSpaces(const QString& text) {
 
 RecordEntry prepareForManager(const RecordEntry& entry, MessageBoxes& messages) {
     RecordEntry prepared = entry;
-    prepared[BarcodeRecord::Barcode] = cleanBarcodeText(entry[BarcodeRecord::Barcode], messages);
+    prepared[BarcodeRecord::Barcode] = cleanedBarcode(entry[BarcodeRecord::Barcode], messages);
     for (QString& text : prepared)
         text = trimSpaces(cleanField(text));
     return prepared;
@@ -24,7 +34,7 @@ RecordEntry prepareForManager(const RecordEntry& entry, MessageBoxes& messages) 
 
 RecordEntry prepareForImport(const RecordEntry& entry, MessageBoxes& messages) {
     RecordEntry prepared = entry;
-    prepared[BarcodeRecord::Barcode] = cleanBarcodeText(entry[BarcodeRecord::Barcode], messages);
+    prepared[BarcodeRecord::Barcode] = cleanedBarcode(entry[BarcodeRecord::Barcode], messages);
     for (int k = 1; k < BarcodeRecord::entryFieldCount; ++k)
         prepared[std::size_t(k)] = trimSpaces(cleanField(prepared[std::size_t(k)]));
     return prepared;

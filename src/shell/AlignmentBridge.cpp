@@ -47,7 +47,7 @@ void AlignmentBridge::hideHandle() {
 }
 
 void AlignmentBridge::repaintPaper() {
-    const LabelPage& page = main_.pageEditor().model().page;
+    const LabelPage& page = main_.pageEditor().model().page();
     main_.pageEditor().pageWidget()->paintPaper(QSizeF(page.width, page.height));
 }
 

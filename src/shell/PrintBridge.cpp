@@ -37,10 +37,10 @@ PrintBridge::PrintBridge(MainWindow& window) : QObject(&window), window_(window)
         connect(button, &PrintButton::printRequested, this, [this] { commands_->printSimple(); });
         quantity->setPrintButton(button);
     }
-    connect(&window, &MainWindow::toolbarActivated, this, [this](int index) {
-        if (index == 4)
+    connect(&window, &MainWindow::toolbarActivated, this, [this](ToolbarCommand command) {
+        if (command == ToolbarCommand::Print)
             commands_->printPage();
-        else if (index == 5)
+        else if (command == ToolbarCommand::Settings)
             openSettingsWindow();
     });
 }
@@ -52,28 +52,17 @@ void PrintBridge::openSettingsWindow() {
     StartupValues& values = window_.values();
     auto* settings = new SettingsWindow(SettingsWindow::Context{
         window_.settings(), window_.services().messages, window_.services().system, values.printing,
-        values.updateFlag, defaultPrinter(), values.expectedPassword, [this] { window_.endAtOnce(); }});
+        values.updateCheck, defaultPrinter(), values.expectedPassword,
+        [this] { window_.endAtOnce(); }});
     window_.showChildWindow(settings);
 }
 
 void PrintBridge::setSimpleItemVisible(bool visible) {
-    PageEditor& editor = window_.pageEditor();
-    BarcodeItemWidget* item0 = editor.itemWidget(ItemTable::simpleItem);
-    if (!item0)
-        return;
-    if (visible)
-        editor.showSimpleItemAtOrigin();
-    else
-        item0->hide();
+    window_.pageEditor().setSimpleItemVisible(visible);
 }
 
 void PrintBridge::refocusBarcodeEntry() {
-    BarcodeEditPanel* panel = window_.pageEditor().editPanel();
-    panel->show();
-    QLineEdit* entry = panel->entry();
-    entry->setFocus();
-    entry->selectAll();
-    window_.stackPanels();
+    window_.pageEditor().refocusBarcodeEntry();
 }
 
 void PrintBridge::closePanels() {
@@ -81,7 +70,7 @@ void PrintBridge::closePanels() {
 }
 
 int PrintBridge::layoutMode() const {
-    return window_.values().layoutModeNumber();
+    return window_.values().layoutMode;
 }
 
 } // namespace brevmark

@@ -20,8 +20,8 @@ RecordsBridge::RecordsBridge(MainWindow& window)
     : QObject(&window), window_(window),
       file_(std::make_unique<BarcodeRecordFile>(window.services().files, window.services().messages,
                                                 window.services().location.recordsFolder())) {
-    connect(&window, &MainWindow::toolbarActivated, this, [this](int index) {
-        if (index == 0)
+    connect(&window, &MainWindow::toolbarActivated, this, [this](ToolbarCommand command) {
+        if (command == ToolbarCommand::Records)
             openManager();
     });
 }
@@ -88,13 +88,14 @@ void RecordsBridge::openLoadPanel(QPointF topLeft) {
     if (!loadPanel_) {
         const MainWindowTimers& timers = window_.timers();
         loadPanel_ = new RecordLoadPanel(
-            RecordLoadPanel::Context{
-                *file_, *timers.readRecords, *timers.runLater, *timers.endDisplay,
-                [this](const QString& barcode) {
-                    window_.pageEditor().editPanel()->entry()->setText(barcode);
-                    loadPanel_->hide();
-                },
-                [this] { endProgram(); }, [this] { window_.closePanelButton(0); }},
+            RecordLoadPanel::Context{*file_, *timers.readRecords, *timers.runLater,
+                                     *timers.endDisplay,
+                                     [this](const QString& barcode) {
+                                         window_.pageEditor().takeBarcode(barcode);
+                                         loadPanel_->hide();
+                                     },
+                                     [this] { endProgram(); },
+                                     [this] { window_.closePanel(FloatingPanel::RecordLoad); }},
             &window_);
     }
     window_.values().lastShownField = storedLastShownField(window_.settings());

@@ -1,9 +1,12 @@
 // The command line of brevmark-batch: what each accepted form means, and the usage errors.
 #include "batch/BatchOptions.h"
 
+#include "support/RowNames.h"
+
 #include <gtest/gtest.h>
 
 using namespace brevmark;
+using brevmark::test::rowName;
 
 namespace {
 
@@ -107,4 +110,8 @@ INSTANTIATE_TEST_SUITE_P(
                       UsageCase{"format a b --filter 種類=食", "--records"},
                       UsageCase{"format a b --records r --filter =食", "欄位=開頭"},
                       UsageCase{"format a b --records r --filter 種類", "欄位=開頭"},
-                      UsageCase{"layout a --output=", "需要一個值"}));
+                      UsageCase{"layout a --output=", "需要一個值"}),
+    [](const auto& info) {
+        return "row" + std::to_string(info.index) + "_" +
+               rowName(QString::fromUtf8(info.param.line));
+    });

@@ -171,8 +171,8 @@ TEST_F(ProgramPrints, PageOfItemsFromTheToolbarAtDefaultSettings) {
     }
     const PageModel& model = w.pageEditor().model();
     for (int n = 0; n < 4; ++n) {
-        EXPECT_EQ(model.items.at(indexes[n]).symbol.text, QString::fromLatin1(labels[n].text));
-        EXPECT_EQ(model.items.at(indexes[n]).symbol.barWidth, labels[n].barWidth);
+        EXPECT_EQ(model.items().at(indexes[n]).symbol.text, QString::fromLatin1(labels[n].text));
+        EXPECT_EQ(model.items().at(indexes[n]).symbol.barWidth, labels[n].barWidth);
     }
 
     printFromTheToolbar(w);
@@ -180,7 +180,7 @@ TEST_F(ProgramPrints, PageOfItemsFromTheToolbarAtDefaultSettings) {
     const QImage page = printedPage();
     ASSERT_FALSE(page.isNull());
     for (int n = 0; n < 4; ++n)
-        expectBothRead(page, model.items.at(indexes[n]).rect(),
+        expectBothRead(page, model.items().at(indexes[n]).rect(),
                        {QString::fromLatin1(labels[n].text)}, labels[n].text);
 }
 
@@ -228,8 +228,8 @@ TEST_F(ProgramPrints, PictureDeletedAfterItWasPlacedStillPrints) {
     EXPECT_TRUE(messages.shown.isEmpty()) << "no print failure";
     const QImage page = printedPage();
     ASSERT_FALSE(page.isNull());
-    const BarcodeItem& placed = w.pageEditor().model().items.at(index);
-    const ImageItem* held = w.pageEditor().model().tags.image(index, 1);
+    const BarcodeItem& placed = w.pageEditor().model().items().at(index);
+    const ImageItem* held = w.pageEditor().model().tags().image(index, 1);
     ASSERT_NE(held, nullptr);
     // The black picture, inside by a margin: solid.
     const QRect picture =

@@ -13,10 +13,12 @@
 #include "print/PrintDoubles.h"
 #include "shell/AlignmentBridge.h"
 
+#include "support/PageModelEdits.h"
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QTest>
+
 #include <gtest/gtest.h>
 
 using namespace brevmark;
@@ -36,7 +38,7 @@ protected:
     }
     // The arrangement panel's alignment button, clicked.
     AlignmentWindow* openAlignmentWindow() {
-        emit window->toolbarActivated(3);
+        emit window->toolbarActivated(ToolbarCommand::Arrangement);
         auto* button = window->findChild<SkinButton*>(QStringLiteral("標籤對齊按鈕"));
         EXPECT_TRUE(button && button->isVisible());
         QTest::mouseClick(button, Qt::LeftButton);
@@ -87,7 +89,7 @@ TEST_F(Alignment, TheButtonOpensTheWindowAndHidesTheMainWindow) {
 
 TEST_F(Alignment, TheHintOfTheButton) {
     MainWindow& w = open();
-    emit w.toolbarActivated(3);
+    emit w.toolbarActivated(ToolbarCommand::Arrangement);
     auto* button = w.findChild<SkinButton*>(QStringLiteral("標籤對齊按鈕"));
     QTest::mouseMove(button, QPoint(5, 5));
     EXPECT_EQ(w.hint(), QStringLiteral("提供常見 A4 標籤貼紙 格式線 對齊參考"));
@@ -122,7 +124,8 @@ TEST_F(Alignment, ChoosingFormat70PaintsItsGuideBehindTheItemsAndShowsTheHandle)
     MainWindow& w = open();
     PageEditor& editor = w.pageEditor();
     for (int i = 1; i <= 3; ++i)
-        editor.putItem(i, test::pageItem(600, 600 + (i - 1) * 1500, QStringLiteral("A%1").arg(i)));
+        test::putItem(editor.model(), i,
+                      test::pageItem(600, 600 + (i - 1) * 1500, QStringLiteral("A%1").arg(i)));
     QPointer<AlignmentWindow> a = openAlignmentWindow();
     QTest::mouseMove(control(a, "底圖"), QPoint(1000 / 15, 5000 / 15));
     PictureControl* highlight = control(a, "格數", 70);
@@ -198,7 +201,8 @@ TEST_F(Alignment, TheGuideIsNeverPrinted) {
     MainWindow& w = open();
     PageEditor& editor = w.pageEditor();
     for (int i = 1; i <= 3; ++i)
-        editor.putItem(i, test::pageItem(600, 600 + (i - 1) * 1500, QStringLiteral("A%1").arg(i)));
+        test::putItem(editor.model(), i,
+                      test::pageItem(600, 600 + (i - 1) * 1500, QStringLiteral("A%1").arg(i)));
     w.alignment()->guides().choose(70);
 
     test::RecordingSurface printer;

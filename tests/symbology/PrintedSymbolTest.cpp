@@ -4,11 +4,14 @@
 
 #include "support/RecordingSurface.h"
 
+#include "support/RowNames.h"
+
 #include <gtest/gtest.h>
 
 using namespace brevmark;
 using brevmark::test::DrawCall;
 using brevmark::test::RecordingSurface;
+using brevmark::test::rowName;
 
 namespace {
 
@@ -92,7 +95,13 @@ INSTANTIATE_TEST_SUITE_P(ResolutionsAndDots, PrintedModuleWidth,
                                          ModuleCase{4.8, 4.8, 3, 14.4},
                                          ModuleCase{6.8, 4.8, 2, 13.6}, ModuleCase{15, 4.8, 1, 15},
                                          ModuleCase{3, 4.8, 1, 4.8}, ModuleCase{3, 4.8, 2, 3 + 4.8},
-                                         ModuleCase{7.2, 0, 2, 14.4}));
+                                         ModuleCase{7.2, 0, 2, 14.4}),
+                         [](const auto& info) {
+                             return rowName(QStringLiteral("resolution %1 dot %2 bar %3")
+                                                .arg(info.param.resolution)
+                                                .arg(info.param.dot)
+                                                .arg(info.param.barWidth));
+                         });
 
 TEST(PrintedSymbolGeometry, LongSymbolsStayOnTheGrid) {
     QString text(300, QLatin1Char('W'));

@@ -1,0 +1,211 @@
+// Undo and redo as a user meets them: the whole program on an X server with a window manager,
+// items added with the mouse, barcodes typed on the keyboard, and Ctrl+Z, Ctrl+Y and
+// Ctrl+Shift+Z pressed as real keys wherever the focus happens to be. Skips only when Xvfb,
+// openbox or xdotool is missing (scripts/install-deps.sh installs them).
+#include "ShellDoubles.h"
+#include "XSession.h"
+
+#include "page/KeptPage.h"
+#include "page/ui/BarcodeItemWidget.h"
+#include "page/ui/FormatPanels.h"
+#include "page/ui/PageEditor.h"
+#include "page/ui/SkinButton.h"
+#include "platform/Timer.h"
+#include "records/FormatRecordLines.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace brevmark;
+using namespace brevmark::test;
+
+namespace {
+
+class UndoRedo : public ::testing::Test, protected ShellFixture {
+protected:
+    void SetUp() override {
+        if (!desktopMissing().isEmpty())
+            GTEST_SKIP() << "skipped: " << desktopMissing().toStdString();
+        ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"));
+    }
+    void TearDown() override { window.reset(); }
+
+    // The program in a layout ("1 …" professional, "0 …" simple), shown and holding the focus.
+    MainWindow& open(const QString& placement = QStringLiteral("1 0 100 100 12090 7470")) {
+        writeSettings(QStringLiteral("\"主視窗大小\",\"%1\"\r\n").arg(placement));
+        MainWindow& w = make();
+        EXPECT_TRUE(w.start());
+        w.findChild<Timer*>(QStringLiteral("排列視窗位置"))->fire();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
+        w.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
+        return w;
+    }
+    PageEditor& editor() { return window->pageEditor(); }
+    const PageModel& model() { return editor().model(); }
+    template <typename T = QWidget> T* find(const char* name, int index = -1) {
+        for (T* w : window->findChildren<T*>(QString::fromUtf8(name)))
+            if (index < 0 || w->property("index").toInt() == index)
+                return w;
+        return nullptr;
+    }
+    QString hint() { return find<QLabel>("說明提示")->text(); }
+    QList<int> items() { return model().pageItems(); }
+
+    // A right click on the empty page at a page point (twips), then 增加【空白 條碼輸入區】.
+    int addItemAt(double x, double y) {
+        x_input::click(find("列印範圍"), QPoint(int(x / 15), int(y / 15)), 3);
+        auto* add = find<SkinButton>("增加條碼鈕", 0);
+        EXPECT_TRUE(add && add->isVisible());
+        x_input::click(add, add->rect().center());
+        return model().currentItem;
+    }
+    // The page as it stands: every item's place and records.
+    QString pageText() {
+        QString text;
+        for (const LayoutItem& item : KeptPage::layoutOf(model()).items)
+            text += QStringLiteral("%1 %2\n").arg(item.position->x()).arg(item.position->y()) +
+                    FormatRecordLines::serialise(item.records);
+        return text;
+    }
+};
+
+TEST_F(UndoRedo, TwoItemsAddedAreTakenBackAndComeBackWithEitherRedoKey) {
+    open();
+    const int first = addItemAt(600, 600);
+    const int second = addItemAt(600, 2400);
+    ASSERT_EQ(items(), (QList<int>{first, second}));
+
+    x_input::key(QStringLiteral("ctrl+z"));
+    EXPECT_EQ(items(), QList<int>{first});
+    EXPECT_EQ(hint(), QStringLiteral("已復原【增加條碼】　再做一次：Ctrl+Y"));
+    x_input::key(QStringLiteral("ctrl+z"));
+    EXPECT_TRUE(items().isEmpty());
+    EXPECT_EQ(editor().itemWidget(first), nullptr) << "the item's widget went with it";
+    x_input::key(QStringLiteral("ctrl+z"));
+    EXPECT_EQ(hint(), QStringLiteral("沒有可以復原的編輯"));
+
+    x_input::key(QStringLiteral("ctrl+y"));
+    EXPECT_EQ(items(), QList<int>{first});
+    x_input::key(QStringLiteral("ctrl+shift+z"));
+    EXPECT_EQ(items(), (QList<int>{first, second}));
+    ASSERT_NE(editor().itemWidget(second), nullptr);
+    EXPECT_TRUE(editor().itemWidget(second)->isVisible());
+    x_input::key(QStringLiteral("ctrl+y"));
+    EXPECT_EQ(hint(), QStringLiteral("沒有可以重做的編輯"));
+}
+
+TEST_F(UndoRedo, AClearedPageComesBackWholeWithCtrlZ) {
+    open();
+    for (int i = 0; i < 3; ++i)
+        addItemAt(600, 600 + 1200 * i);
+    editor().document().addLabel(items()[1], {2400, 60});
+    const QString before = pageText();
+
+    x_input::click(find("空白預設按鈕"), QPoint(20, 10));
+    EXPECT_TRUE(items().isEmpty());
+    EXPECT_TRUE(messages.shown.isEmpty()) << "no question: the clear can be taken back";
+    x_input::key(QStringLiteral("ctrl+z"));
+    EXPECT_EQ(items().size(), 3);
+    EXPECT_EQ(pageText().toStdString(), before.toStdString());
+    for (int k : items())
+        EXPECT_TRUE(editor().itemWidget(k) && editor().itemWidget(k)->isVisible()) << k;
+}
+
+TEST_F(UndoRedo, ADragTakenBackPutsTheItemBackToTheTwip) {
+    open();
+    const int index = addItemAt(630, 615);
+    const QRectF placed = model().items().at(index).rect();
+    BarcodeItemWidget* item = editor().itemWidget(index);
+    x_input::drag(item, QPoint(40, 20), QPoint(40 + 97, 20 + 53));
+    const QRectF dragged = model().items().at(index).rect();
+    ASSERT_NE(dragged.topLeft(), placed.topLeft());
+    EXPECT_EQ(editor().document().history().count(), 2) << "adding, and the whole drag";
+
+    x_input::key(QStringLiteral("ctrl+z"));
+    EXPECT_EQ(model().items().at(index).rect(), placed);
+    EXPECT_EQ(item->geometry().topLeft(), QPoint(int(placed.left() / 15), int(placed.top() / 15)));
+    x_input::key(QStringLiteral("ctrl+y"));
+    EXPECT_EQ(model().items().at(index).rect(), dragged);
+}
+
+TEST_F(UndoRedo, TypingTakenBackRestoresTheTextAndTheDrawnSymbol) {
+    open();
+    const int index = addItemAt(600, 600);
+    BarcodeItemWidget* item = editor().itemWidget(index);
+    const QImage blank = item->image();
+    x_input::doubleClick(item, QPoint(40, 20));
+    auto* entry = find<QLineEdit>("條碼輸入");
+    ASSERT_TRUE(entry->isVisible());
+    ASSERT_TRUE(entry->hasFocus());
+    x_input::type(QStringLiteral("code39"));
+    EXPECT_EQ(model().items().at(index).symbol.text, QStringLiteral("CODE39"));
+    const QImage typed = item->image();
+    ASSERT_NE(typed, blank);
+
+    // The whole run of keys is one step, taken back with the focus still in the box.
+    x_input::key(QStringLiteral("ctrl+z"));
+    EXPECT_TRUE(model().items().at(index).symbol.text.isEmpty());
+    EXPECT_TRUE(entry->text().isEmpty());
+    EXPECT_EQ(item->image(), blank) << "the symbol is drawn anew: nothing";
+    x_input::key(QStringLiteral("ctrl+shift+z"));
+    EXPECT_EQ(model().items().at(index).symbol.text, QStringLiteral("CODE39"));
+    EXPECT_EQ(entry->text(), QStringLiteral("CODE39"));
+    EXPECT_EQ(item->image(), typed);
+
+    // Keys typed after a button of the panel are a step of their own.
+    x_input::click(find("符號粗"), QPoint(10, 10));
+    x_input::click(entry, QPoint(entry->width() - 4, entry->height() / 2));
+    ASSERT_TRUE(entry->hasFocus());
+    x_input::type(QStringLiteral("-7"));
+    EXPECT_EQ(model().items().at(index).symbol.text, QStringLiteral("CODE39-7"));
+    x_input::key(QStringLiteral("ctrl+z"));
+    EXPECT_EQ(model().items().at(index).symbol.text, QStringLiteral("CODE39"));
+    EXPECT_TRUE(model().items().at(index).symbol.textBold);
+    x_input::key(QStringLiteral("ctrl+z"));
+    EXPECT_FALSE(model().items().at(index).symbol.textBold);
+}
+
+TEST_F(UndoRedo, ATextBoxTakesBackItsOwnTypingFirstThenThePage) {
+    open();
+    addItemAt(600, 600);
+    editor().formats().openLayoutPanel(5295);
+    auto* name = find<QLineEdit>("排版名稱");
+    ASSERT_TRUE(name->isVisible());
+    x_input::click(name, QPoint(10, 8));
+    x_input::type(QStringLiteral("shelf"));
+    ASSERT_EQ(name->text(), QStringLiteral("shelf"));
+
+    x_input::key(QStringLiteral("ctrl+z"));
+    EXPECT_TRUE(name->text().isEmpty()) << "the box's own typing goes first";
+    EXPECT_EQ(items().size(), 1);
+    x_input::key(QStringLiteral("ctrl+y"));
+    EXPECT_EQ(name->text(), QStringLiteral("shelf"));
+    x_input::key(QStringLiteral("ctrl+z"));
+    x_input::key(QStringLiteral("ctrl+z"));
+    EXPECT_TRUE(items().isEmpty()) << "then the page's last edit";
+}
+
+TEST_F(UndoRedo, TheSimpleLayoutTakesBackItsBarcodeToo) {
+    open(QStringLiteral("0 0 100 100 6000 7470"));
+    auto* entry = find<QLineEdit>("條碼輸入");
+    ASSERT_TRUE(entry->isVisible());
+    x_input::click(entry, QPoint(10, 10));
+    x_input::type(QStringLiteral("S-100"));
+    EXPECT_EQ(model().items().at(ItemTable::simpleItem).symbol.text, QStringLiteral("S-100"));
+    x_input::click(find<SkinButton>("流水加減", 0), QPoint(10, 10));
+    EXPECT_EQ(model().items().at(ItemTable::simpleItem).symbol.text, QStringLiteral("S-101"));
+
+    x_input::key(QStringLiteral("ctrl+z"));
+    EXPECT_EQ(model().items().at(ItemTable::simpleItem).symbol.text, QStringLiteral("S-100"));
+    x_input::key(QStringLiteral("ctrl+z"));
+    EXPECT_TRUE(model().items().at(ItemTable::simpleItem).symbol.text.isEmpty());
+    x_input::key(QStringLiteral("ctrl+shift+z"));
+    EXPECT_EQ(model().items().at(ItemTable::simpleItem).symbol.text, QStringLiteral("S-100"));
+}
+
+} // namespace
