@@ -19,13 +19,6 @@
 namespace brevmark {
 namespace {
 
-class SilentBoxes : public MessageBoxes {
-public:
-    MessageAnswer show(const QString&, const QString&, MessageIcon, MessageButtons) override {
-        return MessageAnswer::Ok;
-    }
-};
-
 class NoPictures : public PictureLoader {
 public:
     Picture load(const QString&, QString*) const override { return {}; }
@@ -114,11 +107,10 @@ void runPage(benchmark::State& state, int labels, const PrinterFactory& factory)
     PageModel model;
     fillPage(model, labels);
     NoPictures pictures;
-    SilentBoxes boxes;
     BenchHost host;
     const PrintSettings settings{0, Fixed4::fromRaw(48000)};
     PrintCommands commands(model, pictures, DataLocation(QStringLiteral("/nowhere")), factory,
-                           boxes, settings, host);
+                           settings, host);
     for (auto _ : state)
         commands.printPage();
     state.counters["items"] = double(model.items().count());

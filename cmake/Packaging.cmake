@@ -2,8 +2,9 @@
 # The shared libraries the executables link become dependencies through dpkg-shlibdeps (Debian's
 # libqt6gui6 also holds the platform plugins, xcb for the window and offscreen for the batch
 # command, and the JPEG and GIF readers; libqt6printsupport6 the CUPS printer plugin). What they
-# need without linking it is named here: the Chinese font the labels and lists are drawn in, and a
-# CUPS scheduler to print on.
+# need without linking it is named here: the Chinese font the labels and lists are drawn in, a
+# CUPS scheduler to print on, and gLabels' template database of stock label sheets (the alignment
+# window and brevmark-batch --sheet offer its sheets; without it the six built-in guides remain).
 set(CPACK_PACKAGE_NAME brevmark)
 set(CPACK_PACKAGE_VENDOR "Brevmark")
 set(CPACK_PACKAGE_CONTACT "Brevmark developers <developers@brevmark.example.org>")
@@ -20,5 +21,5 @@ set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-arphic-uming")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "cups")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "cups, glabels-data")
 include(CPack)

@@ -11,6 +11,7 @@ PACKAGES=(
   xvfb xauth xclip xdotool openbox cups cups-bsd cups-client cups-filters printer-driver-cups-pdf ghostscript
   poppler-utils zbar-tools python3 imagemagick
   libcups2-dev librsvg2-bin desktop-file-utils appstream
+  glabels-data
 )
 
 missing=()

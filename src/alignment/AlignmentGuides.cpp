@@ -4,9 +4,12 @@
 #include "alignment/GuidePage.h"
 #include "alignment/GuidePicture.h"
 #include "alignment/SheetFormat.h"
+#include "alignment/SheetPaper.h"
+#include "common/Twips.h"
 #include "page/PointerState.h"
 #include "platform/DrawingSurface.h"
 #include "platform/Picture.h"
+#include "records/SettingsKeys.h"
 #include "records/SettingsStore.h"
 
 namespace brevmark {
@@ -33,16 +36,62 @@ void AlignmentGuides::paintGuide(const SheetFormat& format, QPointF at) {
     page_.overlay().drawPicture(Picture::fromImage(picture(format), size), QRectF(at, size));
 }
 
+void AlignmentGuides::paintSheetGuide(QPointF at) {
+    page_.repaintPaper();
+    const QSizeF size(twips::fromPixels(sheetPicture_.width()),
+                      twips::fromPixels(sheetPicture_.height()));
+    page_.overlay().drawPicture(Picture::fromImage(sheetPicture_, size), QRectF(at, size));
+}
+
+void AlignmentGuides::showHandle(int tag, QPointF at) {
+    tag_ = tag;
+    handle_ = at;
+    handleVisible_ = true;
+    emit handleChanged();
+}
+
 void AlignmentGuides::choose(int number) {
     const SheetFormat* format = SheetFormats::find(number);
     if (!format)
         return;
     const QPointF at = GuideOffset::read(store_, *format);
     paintGuide(*format, at);
-    tag_ = number;
-    handle_ = at;
-    handleVisible_ = true;
-    emit handleChanged();
+    showHandle(number, at);
+}
+
+bool AlignmentGuides::chooseSheet(const LabelTemplate& sheet) {
+    const std::optional<SheetPaper> paper = SheetPaper::of(sheet);
+    if (!paper)
+        return false;
+    // The paper first: laying the page out anew erases the overlay and hides the handle.
+    page_.usePaper(paper->paper, paper->landscape);
+    const QPointF at = GuideOffset::readSheet(store_, sheet);
+    const QString name = GuideOffset::storedName(sheet);
+    if (store_.value(settings_keys::alignmentSheet) != name) {
+        store_.set(settings_keys::alignmentSheet, name);
+        store_.set(settings_keys::alignmentSheetOffset, GuideOffset::text(at));
+    }
+    sheet_ = sheet;
+    sheetPicture_ = GuidePicture::draw(sheet);
+    paintSheetGuide(at);
+    showHandle(databaseSheetTag, at);
+    return true;
+}
+
+const LabelTemplate* AlignmentGuides::chosenSheet() const {
+    return tag_ == databaseSheetTag && sheet_ ? &*sheet_ : nullptr;
+}
+
+QPointF AlignmentGuides::sheetShift() const {
+    if (const LabelTemplate* sheet = chosenSheet())
+        return handle_ - GuideOffset::sheetDefault(*sheet);
+    return {};
+}
+
+QPointF AlignmentGuides::largestOffset() const {
+    if (const LabelTemplate* sheet = chosenSheet())
+        return GuideOffset::sheetLargest(*sheet);
+    return {GuideOffset::largest, GuideOffset::largest};
 }
 
 void AlignmentGuides::handlePress(QPointF at) {
@@ -66,8 +115,9 @@ void AlignmentGuides::handleMove(QPointF at, bool leftButtonDown) {
         next.setY(0);
     if (next.x() < snapToEdgeBelow)
         next.setX(0);
-    next.setY(qMin(next.y(), GuideOffset::largest));
-    next.setX(qMin(next.x(), GuideOffset::largest));
+    const QPointF largest = largestOffset();
+    next.setY(qMin(next.y(), largest.y()));
+    next.setX(qMin(next.x(), largest.x()));
     if (next != handle_) {
         handle_ = next;
         emit handleChanged();
@@ -78,6 +128,9 @@ void AlignmentGuides::handleRelease() {
     if (const SheetFormat* format = SheetFormats::find(tag_)) {
         paintGuide(*format, handle_);
         store_.set(GuideOffset::key(tag_), GuideOffset::text(handle_));
+    } else if (chosenSheet()) {
+        paintSheetGuide(handle_);
+        store_.set(settings_keys::alignmentSheetOffset, GuideOffset::text(handle_));
     }
     pointer_.release();
 }

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "alignment/LabelTemplate.h"
+
 #include <QHash>
 #include <QImage>
 #include <QObject>
 #include <QPointF>
 #include <functional>
+#include <optional>
 
 namespace brevmark {
 
@@ -27,6 +30,17 @@ public:
     // Choose format: erases any guide, paints this one at its offset, puts the handle there.
     // Formats other than the six do nothing.
     void choose(int format);
+    // Choose a sheet of the template database: the page takes the sheet's paper, then the
+    // outlines of its labels are painted as a format's guide is, at the stored offset when the
+    // stored choice is this sheet, else where the template puts them; the choice is stored. False
+    // (and nothing done) when the page cannot take the sheet's paper.
+    bool chooseSheet(const LabelTemplate& sheet);
+    // The database sheet whose guide the handle carries, or null.
+    const LabelTemplate* chosenSheet() const;
+    // How far the user moved that sheet's guide from where its template puts it.
+    QPointF sheetShift() const;
+    // The handle's tag while it carries a database sheet.
+    static constexpr int databaseSheetTag = -1;
 
     // The handle, pointer positions in twips of the handle.
     void handlePress(QPointF at);
@@ -42,6 +56,8 @@ public:
 
     // The guide picture of a format (drawn once, then kept).
     const QImage& picture(const SheetFormat& format);
+    // The guide picture of the chosen database sheet (drawn when it is chosen).
+    const QImage& sheetPicture() const { return sheetPicture_; }
 
     static constexpr double dragThreshold = 30;
     static constexpr double snapToEdgeBelow = 60;
@@ -53,12 +69,17 @@ signals:
 
 private:
     void paintGuide(const SheetFormat& format, QPointF at);
+    void paintSheetGuide(QPointF at);
+    void showHandle(int tag, QPointF at);
+    QPointF largestOffset() const;
 
     SettingsStore& store_;
     GuidePage& page_;
     PointerState& pointer_;
     std::function<void(const QString&)> setHint_;
     QHash<int, QImage> pictures_;
+    std::optional<LabelTemplate> sheet_;
+    QImage sheetPicture_;
     int tag_ = 0;
     QPointF handle_;
     bool handleVisible_ = false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "page/PaperTable.h"
+
 namespace brevmark {
 
 class DrawingSurface;
@@ -12,6 +14,9 @@ public:
     // Paints the paper background `紙張` over the whole page.
     virtual void repaintPaper() = 0;
     virtual DrawingSurface& overlay() = 0;
+    // Puts the page on this paper (laying it out anew, which erases the overlay) unless it is
+    // on it already.
+    virtual void usePaper(PaperSize paper, bool landscape) = 0;
 };
 
 } // namespace brevmark

@@ -1,9 +1,11 @@
 // brevmark-batch: prints a saved layout or barcode format without the window, on the model
 // libraries alone. It needs no display: it always draws on Qt's offscreen platform.
 
+#include "alignment/TemplateDatabase.h"
 #include "batch/BatchConsole.h"
 #include "batch/BatchOptions.h"
 #include "batch/BatchRun.h"
+#include "batch/BatchSheets.h"
 #include "platform/DataLocation.h"
 #include "platform/FontMetricsTwips.h"
 #include "platform/LocalFileSystem.h"
@@ -60,6 +62,20 @@ int main(int argc, char** argv) {
     }
     if (options.command == BatchOptions::Command::Version) {
         writeOut(BatchOptions::version() + QLatin1Char('\n'));
+        return 0;
+    }
+    if (options.command == BatchOptions::Command::ListSheets) {
+        const TemplateDatabase database =
+            TemplateDatabase::load(TemplateDatabase::standardFolders());
+        for (const TemplateDatabase::Problem& p : database.problems())
+            console.warning(QStringLiteral("略過 ") + p.file + QStringLiteral("：") + p.reason);
+        std::variant<QString, BatchFailure> listed =
+            BatchSheets::list(database, options.sheetSearch);
+        if (const BatchFailure* failure = std::get_if<BatchFailure>(&listed)) {
+            console.error(failure->message);
+            return int(failure->exit);
+        }
+        writeOut(std::get<QString>(listed));
         return 0;
     }
 

@@ -78,6 +78,12 @@ std::variant<BatchOptions, BatchFailure> BatchOptions::parse(const QStringList& 
             shown.command = name == QLatin1String("help") ? Command::Help : Command::Version;
             return shown;
         }
+        if (name == QLatin1String("list-sheets")) {
+            o.command = Command::ListSheets;
+            if (inlineValue)
+                o.sheetSearch = *inlineValue;
+            continue;
+        }
         if (name == QLatin1String("arrangement") || name == QLatin1String("label-printer") ||
             name == QLatin1String("page-printer")) {
             if (inlineValue)
@@ -96,7 +102,7 @@ std::variant<BatchOptions, BatchFailure> BatchOptions::parse(const QStringList& 
         static const QStringList valued = {QStringLiteral("records"), QStringLiteral("filter"),
                                            QStringLiteral("copies"),  QStringLiteral("printer"),
                                            QStringLiteral("output"),  QStringLiteral("resolution"),
-                                           QStringLiteral("data")};
+                                           QStringLiteral("data"),    QStringLiteral("sheet")};
         if (!valued.contains(name))
             return usageError(QStringLiteral("不明的選項 ") + option);
         if (!takeValue())
@@ -135,7 +141,14 @@ std::variant<BatchOptions, BatchFailure> BatchOptions::parse(const QStringList& 
             o.resolution = r;
         } else if (name == QLatin1String("data")) {
             o.dataFolder = v;
+        } else if (name == QLatin1String("sheet")) {
+            o.sheet = v.simplified();
         }
+    }
+    if (o.command == Command::ListSheets) {
+        // The words that follow are the text to look for, not a command.
+        o.sheetSearch = (QStringList{o.sheetSearch} + words).join(QLatin1Char(' ')).simplified();
+        return o;
     }
     if (words.isEmpty())
         return usageError(QStringLiteral("請指定 layout 名稱 或 format 種類 名稱"));
@@ -157,6 +170,15 @@ std::variant<BatchOptions, BatchFailure> BatchOptions::parse(const QStringList& 
     }
     if (!o.printer.isEmpty() && !o.output.isEmpty())
         return usageError(QStringLiteral("--printer 與 --output 只能選一個"));
+    if (!o.sheet.isEmpty()) {
+        if (o.command == Command::Layout)
+            return usageError(QStringLiteral("--sheet 只能與 format 一起使用"));
+        if (o.arrangement)
+            return usageError(QStringLiteral("--sheet 與 --arrangement 只能選一個"));
+        if (o.printerKind == 1)
+            return usageError(QStringLiteral(
+                "--sheet 的標籤紙要用一般印表機列印，不能與 --label-printer 一起使用"));
+    }
     if (o.command == Command::Layout) {
         if (!o.recordsFile.isEmpty())
             return usageError(QStringLiteral("--records 只能與 format 一起使用"));
@@ -176,6 +198,7 @@ QString BatchOptions::usage() {
     return QStringLiteral(
         "用法：brevmark-batch [選項] layout 名稱\n"
         "      brevmark-batch [選項] format 種類 名稱\n"
+        "      brevmark-batch --list-sheets [文字]\n"
         "\n"
         "不開視窗列印：layout 印出儲存的排版（記錄資料/名稱.wab），與頁面編輯器相同；\n"
         "format 印出一個儲存的條碼格式（記錄資料/排版記錄.zip）。\n"
@@ -188,6 +211,9 @@ QString BatchOptions::usage() {
         "                       全部符合才印\n"
         "  --copies N           每張標籤印 N 次（預設 1）\n"
         "  --arrangement        依照儲存的排列設定（列印排列）一列一列排列標籤\n"
+        "  --sheet \"廠牌 型號\"  印在這種標籤紙的每張標籤上，由左而右、由上而下，一頁接一頁\n"
+        "                       （例如 --sheet \"Avery L7651\"，不分大小寫）\n"
+        "  --list-sheets [文字]  列出廠牌、型號或說明含有文字的標籤紙\n"
         "  --printer 名稱       送到此 CUPS 印表機（預設：系統的預設印表機）\n"
         "  --output 檔案.pdf    寫成 PDF 檔，不送印表機\n"
         "  --resolution R       列印解析度，單位 twips（預設：TOP.reg 的 列印解析度，7.2）\n"
@@ -198,7 +224,8 @@ QString BatchOptions::usage() {
         "  --help               顯示此說明\n"
         "  --version            顯示版本\n"
         "\n"
-        "結束代碼：0 已列印，1 列印失敗，2 指令錯誤，3 找不到資料，4 檔案損壞，\n"
+        "結束代碼：0 已列印，1 列印失敗，2 指令錯誤，3 找不到資料或標籤紙，4 檔案損壞或\n"
+        "條碼格式大於標籤，"
         "5 沒有此欄位，6 沒有印表機，7 無法寫入輸出檔，8 沒有可列印的標籤。\n"
         "詳見 man brevmark-batch。\n");
 }

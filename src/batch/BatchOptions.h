@@ -16,10 +16,11 @@ namespace brevmark {
 // The command line of brevmark-batch:
 //   brevmark-batch [options] layout NAME
 //   brevmark-batch [options] format CATEGORY NAME
+//   brevmark-batch --list-sheets [TEXT]
 // Options may stand before, between or after the words; "--" ends them. Values follow their
 // option as the next argument or after "=".
 struct BatchOptions {
-    enum class Command { Help, Version, Layout, Format };
+    enum class Command { Help, Version, Layout, Format, ListSheets };
     static constexpr std::int64_t maxCopies = 1000000;
 
     Command command = Command::Help;
@@ -31,6 +32,8 @@ struct BatchOptions {
     QList<QPair<QString, QString>> filters;  // --filter FIELD=PREFIX, all must match
     std::int64_t copies = 1;                 // --copies: each label this many times
     bool arrangement = false;                // --arrangement: the stored arrangement's rows
+    QString sheet;                           // --sheet: onto the labels of this stock sheet
+    QString sheetSearch;                     // --list-sheets: the words the sheets must hold
     QString printer;                         // --printer: a CUPS queue; empty for the default
     QString output;                          // --output: a PDF file instead of a printer
     std::optional<Fixed4> resolution;        // --resolution: twips, instead of TOP.reg's

@@ -1,18 +1,22 @@
 #include "batch/BatchRun.h"
 
+#include "alignment/TemplateDatabase.h"
 #include "batch/BatchConsole.h"
+#include "batch/BatchSheets.h"
 #include "batch/MergeSource.h"
+#include "common/Twips.h"
 #include "manager/RecordList.h"
 #include "page/FormatBrowser.h"
 #include "page/FormatMemory.h"
 #include "page/LayoutPlacement.h"
 #include "page/PaperTable.h"
 #include "platform/FileSystem.h"
-#include "platform/MessageBoxes.h"
 #include "platform/PdfPrinter.h"
 #include "platform/cups/CupsPrinter.h"
 #include "print/ArrangedPrintPlan.h"
 #include "print/ItemPrinter.h"
+#include "print/PrintCheck.h"
+#include "print/PrintTexts.h"
 #include "records/FormatCatalogue.h"
 #include "records/FormatRecordFile.h"
 #include "records/LayoutFile.h"
@@ -23,15 +27,6 @@
 namespace brevmark {
 
 namespace {
-
-// The item print's own warning names the item's index, which means nothing here: the run tells
-// which label failed instead.
-class HeldMessages : public MessageBoxes {
-public:
-    MessageAnswer show(const QString&, const QString&, MessageIcon, MessageButtons) override {
-        return MessageAnswer::Ok;
-    }
-};
 
 QString quoted(const QString& text) {
     return QStringLiteral("「") + text + QStringLiteral("」");
@@ -72,6 +67,8 @@ std::optional<BatchFailure> BatchRun::prepare() {
         return f;
     if (std::optional<BatchFailure> f = loadSettings())
         return f;
+    if (std::optional<BatchFailure> f = findSheet())
+        return f;
     model_ = std::make_unique<PageModel>();
     model_->arrangement = settings_.arrangement;
     if (options_.command == BatchOptions::Command::Layout) {
@@ -88,7 +85,34 @@ std::optional<BatchFailure> BatchRun::prepare() {
             return f;
         labels *= records_->rows.size();
     }
+    if (sheet_) {
+        const BarcodeItem& item = model_->items().at(ItemTable::simpleItem);
+        if (std::optional<BatchFailure> f =
+                BatchSheets::checkFits(*sheet_, QSizeF(item.width, item.height),
+                                       options_.category + QLatin1Char('/') + options_.formatName))
+            return f;
+        placements_ = BatchSheets::plan(*sheet_, labels, ItemTable::simpleItem);
+        return std::nullopt;
+    }
     planFormatCopies(labels);
+    return std::nullopt;
+}
+
+std::optional<BatchFailure> BatchRun::findSheet() {
+    if (options_.sheet.isEmpty())
+        return std::nullopt;
+    // A sheet's labels lie across the paper: a page printer's job, whatever TOP.reg says.
+    printing_.printerKind = 0;
+    const TemplateDatabase database = TemplateDatabase::load(TemplateDatabase::standardFolders());
+    std::variant<const LabelTemplate*, BatchFailure> found =
+        BatchSheets::find(database, options_.sheet);
+    if (BatchFailure* f = std::get_if<BatchFailure>(&found)) {
+        // What was left out may be why the sheet is missing.
+        for (const TemplateDatabase::Problem& p : database.problems())
+            console_.warning(QStringLiteral("略過 ") + p.file + QStringLiteral("：") + p.reason);
+        return *f;
+    }
+    sheet_ = *std::get<const LabelTemplate*>(found);
     return std::nullopt;
 }
 
@@ -313,6 +337,18 @@ BatchRun::openOutput(const BatchOptions& options) {
     return printer;
 }
 
+void BatchRun::warnBeforePrinting(const Printer& printer, bool labelSizedPages) {
+    // Told, not refused: the labels print all the same, as in the window when the user goes on.
+    PrintCheck::Paper paper;
+    if (!labelSizedPages) {
+        paper.page = printer.pageTwips();
+        paper.printable = printer.printableArea();
+    }
+    paper.dotTwips = twips::fromDots(1, printer.dotsPerInch());
+    for (const PrintCheck::Finding& f : PrintCheck::check(*model_, placements_, printing_, paper))
+        console_.warning(PrintCheck::describe(f));
+}
+
 std::optional<BatchFailure> BatchRun::print() {
     if (placements_.isEmpty())
         return BatchFailure{BatchExit::NothingToPrint, QStringLiteral("沒有可列印的標籤")};
@@ -321,15 +357,19 @@ std::optional<BatchFailure> BatchRun::print() {
         return *f;
     PdfPrinter& printer = *std::get<std::unique_ptr<PdfPrinter>>(opened);
 
-    HeldMessages held;
-    ItemPrinter items(model_->items(), model_->tags(), pictures_, held);
+    ItemPrinter items(model_->items(), model_->tags(), pictures_);
     // A PDF for a label printer has pages the size of their label, as the printer's labels are.
     const bool labelPages = !options_.output.isEmpty() && printing_.isLabelPrinter();
+    warnBeforePrinting(printer, labelPages);
     const auto labelPageSize = [this](int index) {
         const BarcodeItem& item = model_->items().at(index);
         return QPageSize(QSizeF(item.width / 20.0, item.height / 20.0), QPageSize::Point, QString(),
                          QPageSize::ExactMatch);
     };
+    // A PDF has the sheet's paper; a queue prints on the paper loaded in it.
+    if (sheet_ && !options_.output.isEmpty())
+        printer.setPageSize(QPageSize(sheet_->paper / twips::perPoint, QPageSize::Point, QString(),
+                                      QPageSize::FuzzyOrientationMatch));
     const int pages = pageCount();
     int page = 1;
     console_.progress(page, pages);

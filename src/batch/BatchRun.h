@@ -1,5 +1,6 @@
 #pragma once
 
+#include "alignment/LabelTemplate.h"
 #include "batch/BatchFailure.h"
 #include "batch/BatchOptions.h"
 #include "batch/BatchSettings.h"
@@ -22,6 +23,7 @@ namespace brevmark {
 class BatchConsole;
 class FileSystem;
 class PdfPrinter;
+class Printer;
 class PictureLoader;
 
 // One run of brevmark-batch: the settings and the layout or format are read from the data folder
@@ -64,9 +66,12 @@ private:
     std::optional<BatchFailure> placeLayout();
     std::optional<BatchFailure> placeFormat();
     std::optional<BatchFailure> loadRecords();
+    std::optional<BatchFailure> findSheet();
     void planLayoutCopies();
     void planFormatCopies(std::int64_t labels);
     std::optional<BatchFailure> print();
+    // Names, on the console, every label the check finds fault with for this printer's paper.
+    void warnBeforePrinting(const Printer& printer, bool labelSizedPages);
     bool pictureUsable(const QString& file);
 
     const BatchOptions& options_;
@@ -80,6 +85,7 @@ private:
     PrintSettings printing_;
     std::unique_ptr<PageModel> model_;
     std::optional<MergeTable> records_;
+    std::optional<LabelTemplate> sheet_; // --sheet
     std::optional<LabelMerge> merge_;
     QList<PrintJob::Placement> placements_;
     QSet<QString> missingPictures_;

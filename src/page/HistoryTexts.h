@@ -9,6 +9,7 @@ namespace brevmark {
 class HistoryTexts {
 public:
     static QString addItems() { return QStringLiteral("增加條碼"); }
+    static QString fillSheet() { return QStringLiteral("填滿標籤紙"); }
     static QString takeLayout() { return QStringLiteral("取用排版"); }
     static QString deleteItem() { return QStringLiteral("刪除條碼"); }
     static QString clearPage() { return QStringLiteral("清除紙張"); }

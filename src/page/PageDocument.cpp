@@ -98,6 +98,36 @@ PageDocument::Copies PageDocument::addCopies(QPointF origin, int count,
     return result;
 }
 
+PageDocument::Copies PageDocument::addCopiesInto(const QList<QRectF>& boxes,
+                                                 const QList<FormatRecord>& records,
+                                                 bool labelPrinter) {
+    FormatMemory memory;
+    memory.setRecords(records);
+    FreeIndexes free(model_.items());
+    QList<PlacedItem> copies;
+    Copies result;
+    for (const QRectF& box : boxes) {
+        const std::optional<int> index = free.next();
+        if (!index) {
+            result.placement.stop = CopyPlacement::Stop::NoFreeIndex;
+            break;
+        }
+        PlacedItem copy =
+            memory.filled(*index, BarcodeItem::blank(box.topLeft(), labelPrinter),
+                          [this](const QString& file) { return pictureUsable(file); });
+        copy.item.width = float(box.width());
+        copy.item.height = float(box.height());
+        givePictures(copy);
+        copies.append(copy);
+    }
+    result.placement.made = int(copies.size());
+    if (!copies.isEmpty()) {
+        result.last = copies.last().index;
+        push(new AddItemsCommand(model_, copies, HistoryTexts::addItems()));
+    }
+    return result;
+}
+
 PageDocument::LayoutTaken PageDocument::takeLayout(const Layout& layout, QPointF origin) {
     LayoutPlacement::Options options;
     options.namedByGroup = true;

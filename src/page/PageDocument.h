@@ -54,6 +54,10 @@ public:
     // CopyPlacement says; one step.
     Copies addCopies(QPointF origin, int count, const QList<FormatRecord>& records,
                      bool labelPrinter);
+    // Fill a sheet: one item per box, filled from the records, at the box's corner and of its size;
+    // stops when the page is full (stop NoFreeIndex). One step.
+    Copies addCopiesInto(const QList<QRectF>& boxes, const QList<FormatRecord>& records,
+                         bool labelPrinter);
     struct LayoutTaken {
         QList<int> indexes; // the items added, in the layout's order
         bool pageFull = false;

@@ -16,6 +16,9 @@ QSizeF PaperTable::size(PaperSize paper, bool landscape) {
     case PaperSize::B5:
         portrait = {10300, 14650};
         break;
+    case PaperSize::Letter:
+        portrait = {12240, 15840};
+        break;
     }
     return landscape ? portrait.transposed() : portrait;
 }
@@ -28,6 +31,8 @@ QString PaperTable::caption(PaperSize paper) {
         return QStringLiteral("A5");
     case PaperSize::B5:
         return QStringLiteral("B5");
+    case PaperSize::Letter:
+        return QStringLiteral("US Letter");
     }
     return {};
 }
@@ -40,6 +45,8 @@ QRectF PaperTable::pictureZone(PaperSize paper) {
         return QRectF(QPointF(840, 1200), QPointF(1360, 1400));
     case PaperSize::B5:
         return QRectF(QPointF(840, 1440), QPointF(1360, 1640));
+    case PaperSize::Letter:
+        break;
     }
     return {};
 }

@@ -9,10 +9,13 @@
 namespace brevmark {
 
 // A retained screen image in twips (15 twips a pixel): what is drawn stays until cleared, and
-// whatever falls outside is clipped. Widgets paint it as it is.
+// whatever falls outside is clipped. Widgets paint it as it is. On a screen of a higher device
+// pixel ratio the image holds that many device pixels per screen pixel, so that what is drawn on
+// it is as sharp as the screen can show; a one-pixel line stays one screen pixel wide.
 class ImageSurface : public PainterSurface {
 public:
-    explicit ImageSurface(QSizeF sizeTwips, QColor background = Qt::white);
+    explicit ImageSurface(QSizeF sizeTwips, QColor background = Qt::white,
+                          qreal devicePixelRatio = 1.0);
     ~ImageSurface() override;
 
     void resize(QSizeF sizeTwips);
@@ -25,7 +28,9 @@ public:
 
 private:
     void begin();
+    QSize deviceSize(QSizeF sizeTwips) const;
     bool writesDirectly(const QColor& color) const;
+    qreal ratio_;
     QImage image_;
     std::unique_ptr<QPainter> painter_;
 };

@@ -4,7 +4,6 @@
 #include "platform/FontMetricsTwips.h"
 #include "platform/PainterSurface.h"
 
-#include <QPagedPaintDevice>
 #include <QPainter>
 
 namespace brevmark {
@@ -46,7 +45,7 @@ void PaintedPrinter::dropPainting() {
 void PaintedPrinter::newPage() {
     if (painter_) {
         surface_->flush();
-        device().newPage();
+        turnPage(*painter_);
     } else
         surface(); // a new page before any drawing opens the document with an empty first page
 }

@@ -4,14 +4,15 @@
 
 #include <memory>
 
-class QPagedPaintDevice;
+class QPaintDevice;
 class QPainter;
 
 namespace brevmark {
 
 class PainterSurface;
 
-// A printer that draws through a QPainter on a paged device (Qt's printer, a PDF writer): twips
+// A printer that draws through a QPainter on a paged device (Qt's printer, a PDF writer, the
+// preview's recorded pages): twips
 // are scaled to the device's dots, and the thinnest upright or level line is filled exactly one
 // dot wide from its coordinate. The first drawing, or the first new page, begins the document.
 //
@@ -39,7 +40,11 @@ public:
 protected:
     PaintedPrinter();
 
-    virtual QPagedPaintDevice& device() = 0;
+    // The device the current page is drawn on.
+    virtual QPaintDevice& device() = 0;
+    // Starts the next page; `painter` is active on device(). A paged device starts a new page on
+    // itself; a device of one page each ends the painter on it and begins it on the next.
+    virtual void turnPage(QPainter& painter) = 0;
     // Called before an open document is dropped (Qt's printer cancels its job there).
     virtual void discardDocument() {}
 

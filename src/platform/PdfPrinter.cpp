@@ -1,5 +1,7 @@
 #include "platform/PdfPrinter.h"
 
+#include "common/Twips.h"
+
 #include <QBuffer>
 #include <QMarginsF>
 #include <QPageLayout>
@@ -38,8 +40,16 @@ void PdfPrinter::setPageSize(const QPageSize& pageSize) {
     writer_->setPageSize(pageSize);
 }
 
+QSizeF PdfPrinter::pageTwips() const {
+    return writer_->pageLayout().pageSize().size(QPageSize::Point) * twips::perPoint;
+}
+
 bool PdfPrinter::isAvailable() const {
     return discarded_ == nullptr;
+}
+
+void PdfPrinter::turnPage(QPainter&) {
+    writer_->newPage();
 }
 
 QPagedPaintDevice& PdfPrinter::device() {

@@ -3,6 +3,7 @@
 #include "platform/PaintedPrinter.h"
 
 #include <QPageSize>
+#include <QPagedPaintDevice>
 #include <QString>
 
 #include <memory>
@@ -29,6 +30,7 @@ public:
     bool isAvailable() const override;
     QString name() const override { return path_; }
     double dotsPerInch() const override { return dotsPerInch_; }
+    QSizeF pageTwips() const override;
     void endDocument() override;
 
     // True once a document has been written to the file.
@@ -38,6 +40,7 @@ public:
 
 protected:
     QPagedPaintDevice& device() override;
+    void turnPage(QPainter&) override;
     void discardDocument() override;
     void setErrorString(const QString& error) { error_ = error; }
 

@@ -14,6 +14,11 @@ public:
     virtual bool isAvailable() const = 0;
     virtual QString name() const = 0;
     virtual double dotsPerInch() const = 0;
+    // The size of the pages started from now on, in twips; empty when the printer does not tell.
+    virtual QSizeF pageTwips() const { return {}; }
+    // Where on those pages the printer can ink, in twips from the page's corner; the whole page
+    // unless the printer names margins.
+    virtual QRectF printableArea() const { return QRectF(QPointF(0, 0), pageTwips()); }
     virtual void newPage() = 0;
     // Finishes the document; a document with nothing drawn is not sent.
     virtual void endDocument() = 0;

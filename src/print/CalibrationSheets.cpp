@@ -1,9 +1,10 @@
 #include "print/CalibrationSheets.h"
 
 #include "common/Rounding.h"
-#include "platform/MessageBoxes.h"
-#include "print/PrintTexts.h"
+#include "platform/Printer.h"
 #include "print/ResolutionLevels.h"
+
+#include <algorithm>
 
 namespace brevmark {
 
@@ -11,13 +12,15 @@ namespace {
 
 namespace levels = resolution_levels;
 
-// One row of lines 2 × r apart, from the grid point nearest `start` up to 3500 twips.
-void drawLineField(Printer& printer, Fixed4 r, double start, double y, double height) {
+// One row of lines 2 × r apart, from the grid point nearest `start` up to 3500 twips, counted
+// from `left`.
+void drawLineField(Printer& printer, Fixed4 r, double left, double start, double y,
+                   double height) {
     Fixed4 x = r * roundHalfEvenToInt(start / r.toDouble());
     const Fixed4 end = Fixed4::fromRaw(3500 * 10000);
     while (x <= end) {
         x = x + r;
-        const double at = x.toDouble();
+        const double at = left + x.toDouble();
         printer.drawLine({at, y}, {at, y + height}, Qt::black, 0);
         x = x + r;
     }
@@ -30,65 +33,79 @@ TextFont sheetFont(double points, bool bold) {
     return font;
 }
 
+// Where the sheet starts on the paper: the corner of the printable area.
+QPointF sheetCorner(const Printer& printer) {
+    const QRectF printable = printer.printableArea();
+    return printable.isValid() ? printable.topLeft() : QPointF(0, 0);
+}
+
+// The room left below the sheet's corner; unbounded when the printer does not tell.
+double roomBelow(const Printer& printer) {
+    const QRectF printable = printer.printableArea();
+    return printable.isValid() ? printable.height() : 1e9;
+}
+
 } // namespace
 
-CalibrationSheets::CalibrationSheets(PrinterFactory printers, MessageBoxes& messages)
-    : printers_(std::move(printers)), messages_(messages) {}
+CalibrationSheets::CalibrationSheets(PrinterFactory printers) : printers_(std::move(printers)) {}
 
 void CalibrationSheets::drawStandard(Printer& printer) {
     const TextFont font = sheetFont(10, true);
-    double y = 150;
+    const QPointF at = sheetCorner(printer);
+    double y = at.y() + 150;
     for (int k = 1; k <= levels::standardCount; ++k) {
         const Fixed4 r = levels::standardValue(k);
-        printer.drawText({0, y + 45}, levels::standardName(k), font, Qt::black);
-        drawLineField(printer, r, 240, y, 300);
+        printer.drawText({at.x(), y + 45}, levels::standardName(k), font, Qt::black);
+        drawLineField(printer, r, at.x(), 240, y, 300);
         const char* word = k == 1 ? "密集" : k == 5 ? "預設" : k == 9 ? "稀疏" : nullptr;
         if (word)
-            printer.drawText({300, y + 45}, QString::fromUtf8(word), font, Qt::white);
+            printer.drawText({at.x() + 300, y + 45}, QString::fromUtf8(word), font, Qt::white);
         y += 350;
     }
 }
 
 void CalibrationSheets::drawAdvanced(Printer& printer) {
     const TextFont font = sheetFont(9, false);
-    double y = 150;
+    const QPointF at = sheetCorner(printer);
+    // A page holds 61 rows, the note under them and room for its text; rows 250 twips apart
+    // when the printable area allows, closer otherwise, each row's lines 4/5 of the pitch.
+    constexpr int rowsOnFirstPage = 61;
+    const double noteRoom = 150 + 45 + 2 * printer.textHeight(font);
+    const double pitch = std::clamp((roomBelow(printer) - noteRoom) / rowsOnFirstPage, 60.0, 250.0);
+    const double height = pitch * 0.8;
+    const double nameDrop = pitch * 0.06;
+    double y = at.y() + 150;
     for (int k = 0; k <= levels::advancedLast; ++k) {
         const Fixed4 r = levels::advancedValue(k);
-        printer.drawText({0, y + 15}, levels::advancedName(k), font, Qt::black);
-        drawLineField(printer, r, 420, y, 200);
-        y += 250;
+        printer.drawText({at.x(), y + nameDrop}, levels::advancedName(k), font, Qt::black);
+        drawLineField(printer, r, at.x(), 420, y, height);
+        y += pitch;
         if (k == 60) {
-            printer.drawText({0, y + 45}, QStringLiteral("找出距離最細小且最密集的編號"), font,
+            printer.drawText({at.x(), y + 45}, QStringLiteral("找出距離最細小且最密集的編號"), font,
                              Qt::black);
             printer.newPage();
-            y = 150;
+            y = at.y() + 150;
         }
     }
-    printer.drawText({0, y + 45}, QStringLiteral("最密集但不重疊為主【預設號B78】"), font,
+    printer.drawText({at.x(), y + 45}, QStringLiteral("最密集但不重疊為主【預設號B78】"), font,
                      Qt::black);
 }
 
-bool CalibrationSheets::print(const QString& question, void (*draw)(Printer&)) {
-    const MessageAnswer answer = messages_.show(print_texts::printNoticeTitle(), question,
-                                                MessageIcon::Warning, MessageButtons::YesNo);
-    if (answer != MessageAnswer::Yes)
-        return false;
+CalibrationSheets::Outcome CalibrationSheets::print(void (*draw)(Printer&)) {
     std::unique_ptr<Printer> printer = printers_ ? printers_() : nullptr;
-    if (!printer || !printer->isAvailable()) {
-        messages_.warn(print_texts::noticeTitle(), print_texts::noPrinter());
-        return false;
-    }
+    if (!printer || !printer->isAvailable())
+        return Outcome::NoPrinter;
     draw(*printer);
     printer->endDocument();
-    return true;
+    return Outcome::Printed;
 }
 
-bool CalibrationSheets::printStandard() {
-    return print(print_texts::standardSheetQuestion(), &CalibrationSheets::drawStandard);
+CalibrationSheets::Outcome CalibrationSheets::printStandard() {
+    return print(&CalibrationSheets::drawStandard);
 }
 
-bool CalibrationSheets::printAdvanced() {
-    return print(print_texts::advancedSheetQuestion(), &CalibrationSheets::drawAdvanced);
+CalibrationSheets::Outcome CalibrationSheets::printAdvanced() {
+    return print(&CalibrationSheets::drawAdvanced);
 }
 
 } // namespace brevmark

@@ -4,28 +4,32 @@
 
 namespace brevmark {
 
-class MessageBoxes;
-
 // The test sheets the user chooses a print resolution from: rows of lines two resolutions apart,
 // one row per level, so that the row whose lines print as the densest even stripes names the
-// printer's dot pitch. Each print asks first; only Yes prints.
+// printer's dot pitch. The window asks before each print (print_texts::standardSheetQuestion and
+// advancedSheetQuestion); only Yes prints.
+//
+// Every row, its name and the notes stand inside the part of the paper the printer can ink: the
+// sheet starts at the printable area's corner, and rows are put closer together when the page
+// would not hold them otherwise (the spacing of the lines, which is what is measured, stays).
 class CalibrationSheets {
 public:
-    CalibrationSheets(PrinterFactory printers, MessageBoxes& messages);
+    enum class Outcome { Printed, NoPrinter };
 
-    // The standard sheet, rows A1 to A9; true when it was printed.
-    bool printStandard();
+    explicit CalibrationSheets(PrinterFactory printers);
+
+    // The standard sheet, rows A1 to A9.
+    Outcome printStandard();
     // The advanced sheets, rows B0 to B60 on the first page and B61 to B120 on the second.
-    bool printAdvanced();
+    Outcome printAdvanced();
 
     static void drawStandard(Printer& printer);
     static void drawAdvanced(Printer& printer);
 
 private:
-    bool print(const QString& question, void (*draw)(Printer&));
+    Outcome print(void (*draw)(Printer&));
 
     PrinterFactory printers_;
-    MessageBoxes& messages_;
 };
 
 } // namespace brevmark

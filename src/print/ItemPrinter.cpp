@@ -4,11 +4,9 @@
 #include "common/Twips.h"
 #include "page/ItemTable.h"
 #include "page/TagTable.h"
-#include "platform/MessageBoxes.h"
 #include "platform/Printer.h"
 #include "print/PrintPictures.h"
 #include "print/PrintSettings.h"
-#include "print/PrintTexts.h"
 #include "symbology/PrintedSymbol.h"
 
 namespace brevmark {
@@ -25,9 +23,8 @@ TextFont labelFont(const TextLabelItem& label) {
 }
 } // namespace
 
-ItemPrinter::ItemPrinter(const ItemTable& items, const TagTable& tags, PrintPictures& pictures,
-                         MessageBoxes& messages)
-    : items_(items), tags_(tags), pictures_(pictures), messages_(messages) {}
+ItemPrinter::ItemPrinter(const ItemTable& items, const TagTable& tags, PrintPictures& pictures)
+    : items_(items), tags_(tags), pictures_(pictures) {}
 
 QPointF ItemPrinter::printOrigin(QPointF placeOnPage, int printerKind) {
     if (printerKind == 0)
@@ -79,7 +76,6 @@ bool ItemPrinter::print(int index, QPointF placeOnPage, Printer& printer,
     printer.setClipRect(frame);
     if (!drawTags(index, origin, printer)) {
         printer.resetClip();
-        messages_.warn(print_texts::noticeTitle(), print_texts::itemFailure(index));
         return false;
     }
     const double dpi = printer.dotsPerInch();

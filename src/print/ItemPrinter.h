@@ -5,7 +5,6 @@
 namespace brevmark {
 
 class ItemTable;
-class MessageBoxes;
 class Printer;
 class PrintPictures;
 class TagTable;
@@ -18,16 +17,15 @@ struct PrintSettings;
 // images print the picture they show on the page. It neither starts pages nor ends the document.
 class ItemPrinter {
 public:
-    ItemPrinter(const ItemTable& items, const TagTable& tags, PrintPictures& pictures,
-                MessageBoxes& messages);
+    ItemPrinter(const ItemTable& items, const TagTable& tags, PrintPictures& pictures);
 
     // Where the item's top-left corner goes on paper: its place on the label page for a page
     // printer (kind 0), the page's corner for a label printer and any other kind.
     static QPointF printOrigin(QPointF placeOnPage, int printerKind);
 
     // Prints the item as if it lay at `placeOnPage` (a copy of item 0), or where it lies. False
-    // when the item could not be printed completely; the user has then been warned with the
-    // item's index, and the caller goes on with the next item.
+    // when the item could not be printed completely (a picture that cannot be drawn): the rest of
+    // the item is not printed, and the caller tells the user and goes on with the next item.
     bool print(int index, QPointF placeOnPage, Printer& printer, const PrintSettings& settings);
     bool print(int index, Printer& printer, const PrintSettings& settings);
 
@@ -37,7 +35,6 @@ private:
     const ItemTable& items_;
     const TagTable& tags_;
     PrintPictures& pictures_;
-    MessageBoxes& messages_;
 };
 
 } // namespace brevmark

@@ -45,13 +45,13 @@ QList<PrintJob::Placement> PrintJob::pageItems(const PageModel& model,
 PrintJob::PrintJob(ItemPrinter& items, const PrintSettings& settings)
     : items_(items), settings_(settings) {}
 
-int PrintJob::print(const QList<Placement>& placements, Printer& printer) const {
-    int failed = 0;
+QList<int> PrintJob::print(const QList<Placement>& placements, Printer& printer) const {
+    QList<int> failed;
     for (const Placement& placement : placements) {
         if (placement.newPageBefore)
             printer.newPage();
         if (!items_.print(placement.index, placement.placeOnPage, printer, settings_))
-            ++failed;
+            failed.append(placement.index);
     }
     printer.endDocument();
     return failed;

@@ -35,8 +35,8 @@ public:
     PrintJob(ItemPrinter& items, const PrintSettings& settings);
 
     // Draws the placements into the open document of `printer`, then ends the document. Returns
-    // the number of items that failed; each was reported and the next one still printed.
-    int print(const QList<Placement>& placements, Printer& printer) const;
+    // the indexes of the items that failed, in print order; the next item still printed.
+    QList<int> print(const QList<Placement>& placements, Printer& printer) const;
 
 private:
     ItemPrinter& items_;

@@ -20,6 +20,9 @@
     KEY(updateSetting, "更新設定", false)                                                          \
     KEY(printResolution, "列印解析度", false)                                                      \
     KEY(password, "使用密碼", false)                                                               \
+    /* the stock sheet of the template database last chosen, "BRAND PART", and its offset */       \
+    KEY(alignmentSheet, "對齊標籤紙", false)                                                       \
+    KEY(alignmentSheetOffset, "對齊標籤紙位置", false)                                             \
     /* followed by a label-sheet format number */                                                  \
     KEY(alignmentPrefix, "對齊格式位置_", true)
 

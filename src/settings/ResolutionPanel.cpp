@@ -5,7 +5,9 @@
 #include "common/Twips.h"
 #include "platform/Timer.h"
 #include "platform/qt/PictureControl.h"
+#include "platform/MessageBoxes.h"
 #include "print/CalibrationSheets.h"
+#include "print/PrintTexts.h"
 #include "print/ResolutionCalibration.h"
 #include "print/ResolutionLevels.h"
 #include "settings/ArrowAnimation.h"
@@ -50,8 +52,8 @@ QString explanationText() {
 } // namespace
 
 ResolutionPanel::ResolutionPanel(ResolutionCalibration& calibration, CalibrationSheets& sheets,
-                                 QWidget* parent)
-    : QWidget(parent), calibration_(calibration), sheets_(sheets),
+                                 MessageBoxes& messages, QWidget* parent)
+    : QWidget(parent), calibration_(calibration), sheets_(sheets), messages_(messages),
       animation_(std::make_unique<ArrowAnimation>(statusFirstTop)) {
     setObjectName(QStringLiteral("列印解析度區"));
     resize(screen::pixels(widthTwips), screen::pixels(heightTwips));
@@ -60,6 +62,11 @@ ResolutionPanel::ResolutionPanel(ResolutionCalibration& calibration, Calibration
     auto* heading = new QLabel(QStringLiteral("選擇條碼線條最密集且不重疊的編號"), this);
     heading->setStyleSheet(QStringLiteral("color: rgb(70, 90, 140);"));
     place(heading, 240, 900, 4300, 240);
+
+    printerDot_ = new QLabel(this);
+    printerDot_->setObjectName(QStringLiteral("印表機點距"));
+    printerDot_->setStyleSheet(QStringLiteral("color: rgb(70, 90, 140);"));
+    place(printerDot_, 240, 150, 4300, 300);
 
     standardList_ = new QComboBox(this);
     standardList_->setObjectName(QStringLiteral("解析設定"));
@@ -134,7 +141,7 @@ ResolutionPanel::ResolutionPanel(ResolutionCalibration& calibration, Calibration
         refresh();
     });
     connect(advancedPrint_, &QPushButton::clicked, this, [this] {
-        sheets_.printAdvanced();
+        printSheet(print_texts::advancedSheetQuestion(), true);
         calibration_.enterAdvancedMode();
         refresh();
     });
@@ -158,7 +165,7 @@ ResolutionPanel::ResolutionPanel(ResolutionCalibration& calibration, Calibration
                     SettingsPictures::calibrationButton(0, calibrationPrint_->size()));
                 if (button != Qt::LeftButton || !inside)
                     return;
-                sheets_.printStandard();
+                printSheet(print_texts::standardSheetQuestion(), false);
                 explanation_->show();
                 explanation_->raise();
             });
@@ -180,6 +187,16 @@ void ResolutionPanel::open() {
         advancedList_->addItem(levels::advancedName(k));
     calibration_.open();
     refresh();
+}
+
+void ResolutionPanel::showPrinterDot(const QString& printer, double dotsPerInch) {
+    if (printer.isEmpty() || dotsPerInch <= 0) {
+        printerDot_->setText(print_texts::noDefaultPrinter());
+        return;
+    }
+    const double dot = twips::fromDots(1, dotsPerInch);
+    printerDot_->setText(print_texts::printerDot(
+        printer, dotsPerInch, dot, levels::advancedNameFor(Fixed4::fromDouble(dot))));
 }
 
 void ResolutionPanel::showStatusPictures(int level) {
@@ -210,6 +227,17 @@ void ResolutionPanel::refresh() {
     }
     if (explanation_->isVisible())
         explanation_->raise();
+}
+
+void ResolutionPanel::printSheet(const QString& question, bool advanced) {
+    const MessageAnswer answer = messages_.show(print_texts::printNoticeTitle(), question,
+                                                MessageIcon::Warning, MessageButtons::YesNo);
+    if (answer != MessageAnswer::Yes)
+        return;
+    const CalibrationSheets::Outcome outcome =
+        advanced ? sheets_.printAdvanced() : sheets_.printStandard();
+    if (outcome == CalibrationSheets::Outcome::NoPrinter)
+        messages_.warn(print_texts::noticeTitle(), print_texts::noPrinter());
 }
 
 void ResolutionPanel::arrowTick() {

@@ -5,12 +5,14 @@
 #include <memory>
 
 class QComboBox;
+class QLabel;
 class QPushButton;
 
 namespace brevmark {
 
 class ArrowAnimation;
 class CalibrationSheets;
+class MessageBoxes;
 class PictureControl;
 class ResolutionCalibration;
 class Timer;
@@ -26,11 +28,15 @@ public:
     static constexpr double widthTwips = 4680;
     static constexpr double heightTwips = 5400;
 
-    ResolutionPanel(ResolutionCalibration& calibration, CalibrationSheets& sheets, QWidget* parent);
+    ResolutionPanel(ResolutionCalibration& calibration, CalibrationSheets& sheets,
+                    MessageBoxes& messages, QWidget* parent);
     ~ResolutionPanel() override;
 
     // Opening the panel (part of opening the settings window).
     void open();
+    // Names the default printer's dot in twips beside the rows (`印表機點距`); a printer of
+    // unknown resolution, or none, is said so.
+    void showPrinterDot(const QString& printer, double dotsPerInch);
     // Top of status picture k (1 to 9) in twips of the panel.
     static double statusTop(int k);
     double arrowTop() const;
@@ -42,9 +48,13 @@ private:
     void refresh();
     void showStatusPictures(int level);
     void arrowTick();
+    // Asks before a sheet prints; only Yes prints it. A missing printer is told.
+    void printSheet(const QString& question, bool advanced);
 
     ResolutionCalibration& calibration_;
     CalibrationSheets& sheets_;
+    MessageBoxes& messages_;
+    QLabel* printerDot_;
     QComboBox* standardList_;
     QComboBox* advancedList_;
     QPushButton* advancedPrint_;

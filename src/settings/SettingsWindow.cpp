@@ -61,10 +61,10 @@ SettingsWindow::SettingsWindow(Context context, QWidget* parent)
         std::make_unique<ResolutionCalibration>(context_.printing, [this](const QString& text) {
             context_.store.set(settings_keys::printResolution, text);
         });
-    sheets_ = std::make_unique<CalibrationSheets>(context_.printers, context_.messages);
+    sheets_ = std::make_unique<CalibrationSheets>(context_.printers);
 
     QWidget* resolution = makePanel(QString(), QStringLiteral("列印解析度"), resolutionArea);
-    resolutionPanel_ = new ResolutionPanel(*calibration_, *sheets_, resolution);
+    resolutionPanel_ = new ResolutionPanel(*calibration_, *sheets_, context_.messages, resolution);
     resolutionPanel_->move(0, 0);
     buildPrinterPanel();
     buildUpdatePanel();
@@ -321,6 +321,14 @@ void SettingsWindow::open() {
     if (update >= 0 && update <= 2)
         updateOptions_[std::size_t(update)]->setChecked(true);
     resolutionPanel_->open();
+    // The dot of the printer the calibration sheets would go to.
+    if (std::unique_ptr<Printer> printer = context_.printers ? context_.printers() : nullptr;
+        printer && printer->isAvailable()) {
+        resolutionPanel_->showPrinterDot(printer->name(), printer->dotsPerInch());
+        printer->abortDocument();
+    } else {
+        resolutionPanel_->showPrinterDot(QString(), 0);
+    }
     const int kind = context_.printing.printerKind;
     if (kind == 0 || kind == 1) {
         printerOptions_[std::size_t(kind)]->setChecked(true);

@@ -5,6 +5,7 @@
 #include "platform/LocalFileSystem.h"
 #include "platform/SingleInstance.h"
 #include "platform/qt/QtMessageBoxes.h"
+#include "platform/qt/ScreenFit.h"
 #include "platform/qt/QtSystemServices.h"
 #include "shell/ApplicationControl.h"
 #include "shell/InstanceGate.h"
@@ -37,6 +38,8 @@ int runApplication(int argc, char** argv) {
     // The installed desktop entry, so that desktops match the window to its name and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.brevmark.Brevmark"));
     installFontSubstitutions();
+    // Every window fits the screen it opens on (a 2x screen of 1920 x 1080 is 960 x 540).
+    app.installEventFilter(new ScreenFit(&app));
 
     const DataLocation location = DataLocation::forThisProcess();
     QtMessageBoxes messages;

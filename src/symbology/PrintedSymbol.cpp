@@ -4,7 +4,10 @@
 #include "symbology/BarcodeAppearance.h"
 #include "symbology/BarcodeTextFont.h"
 
+#include "common/Rounding.h"
+
 #include <algorithm>
+#include <cmath>
 
 namespace brevmark {
 
@@ -46,6 +49,49 @@ double PrintedSymbol::lineWidth() const {
     return std::max(resolution_.toDouble(), dotTwips_);
 }
 
+int PrintedSymbol::moduleDots() const {
+    if (dotTwips_ <= 0)
+        return 0;
+    // Six decimals first, so that a module of exactly half a dot more (21.6 twips on 4.8-twip
+    // dots) is a half, not a hair above it.
+    const double dots = std::round((resolution_ * barWidth_).toDouble() / dotTwips_ * 1e6) / 1e6;
+    return std::max<int>(1, int(roundHalfEvenToInt(dots)));
+}
+
+double PrintedSymbol::printedModule() const {
+    if (dotTwips_ <= 0)
+        return moduleWidth().toDouble();
+    return moduleDots() * dotTwips_;
+}
+
+double PrintedSymbol::printedLeft(Fixed4 left) const {
+    if (dotTwips_ <= 0)
+        return left.toDouble();
+    const double dots = std::round(left.toDouble() / dotTwips_ * 1e6) / 1e6;
+    return double(roundHalfEvenToInt(dots)) * dotTwips_;
+}
+
+void PrintedSymbol::drawCellDots(DrawingSurface& surface, int cell, double left, double top,
+                                 double bottom) const {
+    const QColor black(Qt::black);
+    const int cellLength = symbol_.cellLength();
+    const int first = cell * cellLength;
+    const int dots = moduleDots();
+    // Edges are counted in whole dots from the symbol's first dot, so no rounding accumulates.
+    auto edge = [&](int module) { return left + double(module) * dots * dotTwips_; };
+    int runStart = -1;
+    for (int i = 0; i <= cellLength; ++i) {
+        const bool bar = i < cellLength && symbol_.isBar(first + i);
+        if (bar && runStart < 0)
+            runStart = first + i;
+        if (!bar && runStart >= 0) {
+            surface.fillRect(QRectF(QPointF(edge(runStart), top), QPointF(edge(first + i), bottom)),
+                             black);
+            runStart = -1;
+        }
+    }
+}
+
 void PrintedSymbol::drawCellBars(DrawingSurface& surface, int cell, Fixed4& x, double top,
                                  double bottom) const {
     const QColor black(Qt::black);
@@ -82,6 +128,11 @@ void PrintedSymbol::drawBars(DrawingSurface& surface, Fixed4 left, Fixed4 top,
                              Fixed4 height) const {
     const double y1 = top.toDouble();
     const double y2 = (top + height).toDouble();
+    if (dotTwips_ > 0) {
+        for (int j = 0; j < symbol_.cellCount(); ++j)
+            drawCellDots(surface, j, printedLeft(left), y1, y2);
+        return;
+    }
     Fixed4 x = left;
     for (int j = 0; j < symbol_.cellCount(); ++j)
         drawCellBars(surface, j, x, y1, y2);
@@ -93,12 +144,25 @@ void PrintedSymbol::draw(DrawingSurface& surface, Fixed4 left, Fixed4 top, Fixed
     const double y1 = top.toDouble();
     const double y2 = (top + height).toDouble();
     const double textTop = y2 + textGap;
+    const bool onDots = dotTwips_ > 0;
+    const double start = printedLeft(left);
     if (line.shown && line.alignment == 1) {
-        const double x = left.toDouble() + width().toDouble() / 2 -
-                         surface.textWidth(text, line.font) / 2 - centredTextShift;
+        const double middle = onDots ? start + printedWidth() / 2
+                                     : left.toDouble() + width().toDouble() / 2;
+        const double x = middle - surface.textWidth(text, line.font) / 2 - centredTextShift;
         surface.drawText({x, textTop}, text, line.font, line.color);
     }
     const bool spread = line.shown && line.alignment == 0;
+    if (onDots) {
+        const double cell = printedModule() * symbol_.cellLength();
+        for (int j = 0; j < symbol_.cellCount(); ++j) {
+            if (spread && j >= 1 && j <= text.size())
+                surface.drawText({start + j * cell, textTop}, text.mid(j - 1, 1), line.font,
+                                 line.color);
+            drawCellDots(surface, j, start, y1, y2);
+        }
+        return;
+    }
     Fixed4 x = left;
     for (int j = 0; j < symbol_.cellCount(); ++j) {
         if (spread && j >= 1 && j <= text.size())

@@ -25,11 +25,14 @@ struct HumanReadableLine {
 // barWidth × resolution twips. Positions are four-decimal fixed point, so the lines stay on the
 // resolution grid however long the symbol is.
 //
-// Each line is filled from its grid position as wide as one resolution step, or one device dot
-// when the dot is wider: the lines of a module, and of neighbouring bar modules, then join into
-// one solid bar whatever the printer's dot pitch, and each run of joined lines is drawn as one
-// filled rectangle. When the dot pitch equals the resolution this is the classic one-dot line
-// per step; a resolution finer than the dot swells the bars by what is left of the last dot.
+// On a device whose dot is known, every module is a whole number of dots (barWidth × resolution
+// rounded to whole dots, at least one) and the symbol starts on a dot: every narrow bar then
+// covers the same dots, every wide bar the same, and the pattern and width ratio stay, while a
+// rasteriser that inks every dot a shape touches cannot make one bar a dot wider than another.
+// Each run of adjacent bar modules is one filled rectangle from dot edge to dot edge.
+//
+// Without a dot, each line is filled from its grid position as wide as one resolution step, so
+// the lines of a module join into one solid bar b × r twips wide.
 class PrintedSymbol {
 public:
     // A bar width of 0 is printed as 2. `dotTwips` is the device's dot (0 when it has none).
@@ -48,6 +51,17 @@ public:
     Fixed4 width() const;
     // How wide each line is filled: the resolution, or the device dot when that is wider.
     double lineWidth() const;
+    double dotTwips() const { return dotTwips_; }
+    // Dots per module on the device: barWidth × resolution in dots, rounded (halves to even), at
+    // least 1; 0 when the device has no dot.
+    int moduleDots() const;
+    // The module as printed: moduleDots dots, or barWidth × resolution twips without a dot.
+    double printedModule() const;
+    // Where the first module starts for a symbol placed at `left` (on the resolution grid): the
+    // nearest dot, or `left` itself without a dot.
+    double printedLeft(Fixed4 left) const;
+    // All modules as printed.
+    double printedWidth() const { return printedModule() * symbol_.moduleCount(); }
 
     // The bars alone, the first module's left line at (left, top), each line `height` long, as
     // filled rectangles (one per run of adjacent bar lines).
@@ -61,6 +75,8 @@ public:
 private:
     void drawCellBars(DrawingSurface& surface, int cell, Fixed4& x, double top,
                       double bottom) const;
+    void drawCellDots(DrawingSurface& surface, int cell, double left, double top,
+                      double bottom) const;
 
     Code39Symbol symbol_;
     int barWidth_;
@@ -70,7 +86,7 @@ private:
 
 // The bars and text of one barcode item on a printed page, with the item's top-left corner at
 // `printOrigin` (twips from the page's top-left): the symbol starts at the item's symbol left and
-// top snapped to the resolution grid, its lines at least `dotTwips` (the printer's dot) wide. A
+// top snapped to the resolution grid, its modules whole dots of `dotTwips` (the printer's dot). A
 // bar width of 0 is stored back as 2. An empty barcode text draws nothing. Background, border,
 // labels and pictures are the print job's.
 void printBarcodeSymbol(BarcodeAppearance& item, QPointF printOrigin, Fixed4 resolution,

@@ -1,9 +1,12 @@
 #include "alignment/AlignmentGuides.h"
 #include "alignment/GuideOffset.h"
 #include "alignment/GuidePage.h"
+#include "alignment/GuidePicture.h"
+#include "alignment/LabelTemplate.h"
 #include "alignment/SheetFormat.h"
 #include "page/PointerState.h"
 #include "platform/LocalFileSystem.h"
+#include "records/SettingsKeys.h"
 #include "records/SettingsStore.h"
 #include "support/RecordingSurface.h"
 #include "support/ScriptedMessageBoxes.h"
@@ -24,6 +27,16 @@ public:
         surface.calls.clear();
     }
     DrawingSurface& overlay() override { return surface; }
+    // The page's paper, laid out anew (erasing the overlay) when it changes.
+    PaperSize paper = PaperSize::A4;
+    bool landscape = false;
+    void usePaper(PaperSize p, bool l) override {
+        if (p == paper && l == landscape)
+            return;
+        paper = p;
+        landscape = l;
+        repaintPaper();
+    }
     // Where the guide was last painted, and how large.
     QRectF guide() const {
         const QList<DrawCall> pictures = surface.ofKind(DrawCall::Picture);
@@ -204,6 +217,103 @@ INSTANTIATE_TEST_SUITE_P(
                    {480, 90}},
         StoredCase{"otherFormatIgnored", "\"對齊格式位置_240\",\"480 360\"\r\n", {225, 630}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace brevmark::test
+
+namespace brevmark::test {
+namespace {
+
+// A US Letter sheet of 2 × 3 labels whose first label lies at (1800, 2160) twips.
+LabelTemplate letterSheet(const QString& part = QStringLiteral("T6")) {
+    LabelTemplate t;
+    t.brand = QStringLiteral("Brevtest");
+    t.part = part;
+    t.paperId = QStringLiteral("US-Letter");
+    t.paper = QSizeF(12240, 15840);
+    t.labelSize = QSizeF(3600, 1800);
+    t.markupMargin = 90;
+    t.layouts = {{2, 3, 1800, 2160, 4320, 2160}};
+    return t;
+}
+
+TEST_F(Guides, ASheetOfTheDatabaseTakesItsPaperAndIsStoredWithItsOffset) {
+    ASSERT_TRUE(guides.chooseSheet(letterSheet()));
+    EXPECT_EQ(page.paper, PaperSize::Letter);
+    EXPECT_FALSE(page.landscape);
+    EXPECT_EQ(page.guide().topLeft(), QPointF(1800, 2160));
+    EXPECT_EQ(page.guide().size(), QSizeF((4320 + 3600) / 15 * 15 + 15, (2 * 2160 + 1800) + 15));
+    EXPECT_EQ(guides.handleTag(), AlignmentGuides::databaseSheetTag);
+    EXPECT_EQ(guides.handlePosition(), QPointF(1800, 2160));
+    EXPECT_EQ(store.value(settings_keys::alignmentSheet), QStringLiteral("Brevtest T6"));
+    EXPECT_EQ(store.value(settings_keys::alignmentSheetOffset), QStringLiteral("1800 2160"));
+    EXPECT_EQ(guides.sheetShift(), QPointF(0, 0));
+
+    // Its handle reaches 1000 twips beyond where the sheet starts; the release stores the place.
+    drag(-331, 5000);
+    EXPECT_EQ(guides.handlePosition(), QPointF(1469, 3160));
+    guides.handleRelease();
+    EXPECT_EQ(store.value(settings_keys::alignmentSheetOffset), QStringLiteral("1469 3160"));
+    EXPECT_EQ(page.guide().topLeft(), QPointF(1469, 3160));
+    EXPECT_EQ(guides.sheetShift(), QPointF(-331, 1000));
+
+    // The next choice of the same sheet starts there; another sheet starts afresh.
+    guides.choose(24);
+    EXPECT_EQ(guides.chosenSheet(), nullptr);
+    ASSERT_TRUE(guides.chooseSheet(letterSheet()));
+    EXPECT_EQ(guides.handlePosition(), QPointF(1469, 3160));
+    ASSERT_TRUE(guides.chooseSheet(letterSheet(QStringLiteral("T7"))));
+    EXPECT_EQ(guides.handlePosition(), QPointF(1800, 2160));
+    EXPECT_EQ(store.value(settings_keys::alignmentSheet), QStringLiteral("Brevtest T7"));
+    EXPECT_EQ(store.value(settings_keys::alignmentSheetOffset), QStringLiteral("1800 2160"));
+}
+
+TEST_F(Guides, ASheetOnAPaperThePageLacksIsNotChosen) {
+    LabelTemplate a3 = letterSheet();
+    a3.paper = QSizeF(16838, 23811);
+    EXPECT_FALSE(guides.chooseSheet(a3));
+    EXPECT_EQ(page.paperPaints, 0);
+    EXPECT_FALSE(guides.isHandleVisible());
+    EXPECT_TRUE(store.entries().isEmpty());
+}
+
+TEST_F(Guides, AStoredChoiceAndOffsetAreReadBack) {
+    writeSettings(
+        QStringLiteral("\"對齊標籤紙\",\"brevtest t6\"\r\n\"對齊標籤紙位置\",\"1700.5 2300\"\r\n"));
+    ASSERT_TRUE(guides.chooseSheet(letterSheet()));
+    EXPECT_EQ(guides.handlePosition(), QPointF(1700, 2300)) << "letter case aside, halves to even";
+    // A name the settings line cannot hold is stored without the offending characters.
+    LabelTemplate odd = letterSheet(QStringLiteral("A,\"B\""));
+    EXPECT_EQ(GuideOffset::storedName(odd), QStringLiteral("Brevtest AB"));
+}
+
+TEST(DatabaseGuidePicture, LabelsOffThePaperNeverMakeItLargerThanThePaper) {
+    LabelTemplate wrong = letterSheet();
+    wrong.layouts.append({1, 1, 100000, 120000, 0, 0}); // far beyond the Letter paper
+    const QImage image = GuidePicture::draw(wrong);
+    EXPECT_LE(image.width(), 12240 / 15 + 1);
+    EXPECT_LE(image.height(), 15840 / 15 + 1);
+    EXPECT_EQ(GuideOffset::sheetDefault(wrong), QPointF(1800, 2160));
+}
+
+TEST(DatabaseGuidePicture, EachLabelOutlinedOnTheNearestPixel) {
+    const QImage image = GuidePicture::draw(letterSheet());
+    // From the first label's corner: 2 columns 4320 twips (288 pixels) apart, 3 rows 144 apart.
+    ASSERT_EQ(image.size(), QSize(288 + 240 + 1, 2 * 144 + 120 + 1));
+    const QColor red = GuidePicture::outline();
+    const QColor grey = GuidePicture::field();
+    for (int column = 0; column < 2; ++column)
+        for (int row = 0; row < 3; ++row) {
+            const int x = column * 288, y = row * 144;
+            EXPECT_EQ(image.pixelColor(x, y + 60), red) << column << row << " left edge";
+            EXPECT_EQ(image.pixelColor(x + 240, y + 60), red) << column << row << " right edge";
+            EXPECT_EQ(image.pixelColor(x + 120, y), red) << column << row << " top edge";
+            EXPECT_EQ(image.pixelColor(x + 120, y + 120), red) << column << row << " bottom edge";
+            EXPECT_EQ(image.pixelColor(x + 120, y + 60), grey) << column << row << " inside";
+        }
+    EXPECT_EQ(image.pixelColor(264, 60), grey) << "between the columns";
+    EXPECT_EQ(image.colorCount(), 2);
+}
 
 } // namespace
 } // namespace brevmark::test

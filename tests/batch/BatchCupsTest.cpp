@@ -7,8 +7,10 @@
 #include "support/FixtureScript.h"
 #include "support/PrintedPageReader.h"
 #include "support/PrivateCupsScheduler.h"
+#include "support/ZplGraphics.h"
 
 #include <QDir>
+#include <QSet>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -84,6 +86,110 @@ TEST_F(BatchOnCups, AQueueOfNoSuchNameIsNoPrinter) {
     EXPECT_TRUE(r.err.contains(QStringLiteral("找不到印表機「no-such-queue」")))
         << r.err.toStdString();
     EXPECT_TRUE(cups.waitForPdf(3000).isEmpty());
+}
+
+// Every narrow bar the same whole number of dots, every wide bar the same, and so the spaces:
+// what a scanner at its default settings needs of a printed symbol.
+void expectEvenBars(const printed::BarWidths& read, const std::string& what) {
+    const QSet<int> bars(read.bars.begin(), read.bars.end());
+    const QSet<int> spaces(read.spaces.begin(), read.spaces.end());
+    EXPECT_EQ(bars.size(), 2) << what << ": bar widths in dots "
+                              << ::testing::PrintToString(read.bars);
+    EXPECT_EQ(spaces.size(), 2) << what << ": space widths in dots "
+                                << ::testing::PrintToString(read.spaces);
+}
+
+// brevmark-batch on queues with a printer's own CUPS driver: the Zebra ZPL label printer at 203
+// dpi, whose job is decoded from the driver's ZPL graphics, and a PostScript printer at 300 dpi,
+// whose job Ghostscript rasterises as the printer's interpreter would.
+class BatchOnPrinterDrivers : public BatchOnCups {
+protected:
+    void SetUp() override {
+        BatchOnCups::SetUp();
+        if (IsSkipped())
+            return;
+        QString why;
+        ASSERT_TRUE(cups.addDriverQueue(zebra, QStringLiteral("drv:///sample.drv/zebra.ppd"),
+                                        {QStringLiteral("PageSize=w288h144")}, &why))
+            << why.toStdString();
+        ASSERT_TRUE(cups.addDriverQueue(postScript, QStringLiteral("drv:///sample.drv/generic.ppd"),
+                                        {QStringLiteral("PageSize=A4")}, &why))
+            << why.toStdString();
+    }
+    BatchResult printOn(const QString& queue, const QString& kind) {
+        return print({QStringLiteral("--printer"), queue, kind});
+    }
+
+    const QString zebra = QStringLiteral("zebra-zpl");
+    const QString postScript = QStringLiteral("postscript-300");
+};
+
+struct LabelMedia {
+    const char* name;
+    const char* userChoice; // lpoptions for the queue; empty: the queue's default, 4 x 2 in
+    QSize dots;             // the label at 203 dpi
+};
+
+class BatchOnZebraMedia : public BatchOnPrinterDrivers,
+                          public ::testing::WithParamInterface<LabelMedia> {};
+
+TEST_P(BatchOnZebraMedia, EveryLabelIsTheQueuesMediaAndEverySymbolReads) {
+    const LabelMedia media = GetParam();
+    if (*media.userChoice) {
+        QString why;
+        ASSERT_TRUE(cups.setUserOptions(zebra, {QString::fromLatin1(media.userChoice)}, &why))
+            << why.toStdString();
+    }
+    const BatchResult r = printOn(zebra, QStringLiteral("--label-printer"));
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QByteArray job = cups.waitForPrinterData(zebra);
+    ASSERT_FALSE(job.isEmpty()) << "no job arrived; the scheduler's log:\n"
+                                << cups.errorLog().toStdString();
+    const QList<QImage> labels = zpl::graphics(job);
+    ASSERT_EQ(labels.size(), 3) << "one graphic per label";
+    const QStringList texts{"TSV-001", "TSV-002", "TSV-003"};
+    for (int k = 0; k < 3; ++k) {
+        const std::string what = "label " + std::to_string(k + 1);
+        // The graphic covers the label (its rows padded to whole bytes), not a scaled page.
+        EXPECT_EQ(labels[k].height(), media.dots.height()) << what;
+        EXPECT_EQ((labels[k].width() + 7) / 8, (media.dots.width() + 7) / 8) << what;
+        const printed::Readings read =
+            printed::readImage(labels[k], work.path(), QStringLiteral("label%1").arg(k));
+        EXPECT_EQ(read.zbar, QStringList{texts[k]}) << "zbarimg, " << what;
+        EXPECT_EQ(read.zxing, QStringList{texts[k]}) << "ZXing, " << what;
+        expectEvenBars(printed::barWidths(labels[k], 5 * (7 + 2)), what);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Media, BatchOnZebraMedia,
+    ::testing::Values(LabelMedia{"QueueDefault4x2in", "", QSize(812, 406)},
+                      LabelMedia{"UserChoice3x2in", "PageSize=w216h144", QSize(609, 406)}),
+    [](const ::testing::TestParamInfo<LabelMedia>& info) { return std::string(info.param.name); });
+
+TEST_F(BatchOnPrinterDrivers, PostScriptPrinterAt300DotsReadsEverySymbolWithEvenBars) {
+    const BatchResult r = printOn(postScript, QStringLiteral("--page-printer"));
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QByteArray job = cups.waitForPrinterData(postScript);
+    ASSERT_FALSE(job.isEmpty()) << cups.errorLog().toStdString();
+    const QList<QImage> pages = printed::rasterisePostScript(job, work.path(), 300);
+    ASSERT_EQ(pages.size(), 1);
+    // The queue's A4, as the printer lays it out.
+    EXPECT_NEAR(pages[0].width(), 2480, 2);
+    EXPECT_NEAR(pages[0].height(), 3508, 2);
+    const QStringList texts{"TSV-001", "TSV-002", "TSV-003"};
+    for (int k = 0; k < 3; ++k) {
+        const QRectF twips(300 + k * 3620, 300, 3600, 1200);
+        const QRect dots(qRound(twips.left() / 4.8), qRound(twips.top() / 4.8),
+                         qRound(twips.width() / 4.8), qRound(twips.height() / 4.8));
+        const std::string what = "label " + std::to_string(k + 1);
+        const QImage label = pages[0].copy(dots);
+        const printed::Readings read =
+            printed::readImage(label, work.path(), QStringLiteral("ps%1").arg(k));
+        EXPECT_EQ(read.zbar, QStringList{texts[k]}) << "zbarimg, " << what;
+        EXPECT_EQ(read.zxing, QStringList{texts[k]}) << "ZXing, " << what;
+        expectEvenBars(printed::barWidths(label, 5 * (7 + 2)), what);
+    }
 }
 
 } // namespace

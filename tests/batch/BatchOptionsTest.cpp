@@ -67,6 +67,25 @@ TEST(BatchOptions, HelpAndVersionWinOverEverythingElse) {
     EXPECT_TRUE(BatchOptions::usage().contains(QStringLiteral("--records")));
 }
 
+TEST(BatchOptions, ASheetByItsNameAndTheSheetsListedByWords) {
+    const BatchOptions sheet =
+        parsed({QStringLiteral("format"), QStringLiteral("a"), QStringLiteral("b"),
+                QStringLiteral("--sheet"), QStringLiteral(" Avery   L7651 ")});
+    EXPECT_EQ(sheet.command, BatchOptions::Command::Format);
+    EXPECT_EQ(sheet.sheet, QStringLiteral("Avery L7651"));
+    // A TOP.reg's label printer does not matter; only the option itself is refused.
+    EXPECT_EQ(parsed(split("format a b --sheet=x --page-printer")).sheet, QStringLiteral("x"));
+
+    // The words after --list-sheets are what to look for, even "format" or "layout".
+    const BatchOptions listed = parsed(split("--list-sheets avery layout --data /d"));
+    EXPECT_EQ(listed.command, BatchOptions::Command::ListSheets);
+    EXPECT_EQ(listed.sheetSearch, QStringLiteral("avery layout"));
+    EXPECT_EQ(listed.dataFolder, QStringLiteral("/d"));
+    EXPECT_EQ(parsed(split("--list-sheets=avery 65")).sheetSearch, QStringLiteral("avery 65"));
+    EXPECT_EQ(parsed(split("--list-sheets")).sheetSearch, QString());
+    EXPECT_TRUE(BatchOptions::usage().contains(QStringLiteral("--list-sheets")));
+}
+
 struct UsageCase {
     const char* line;
     const char* says;
@@ -110,7 +129,11 @@ INSTANTIATE_TEST_SUITE_P(
                       UsageCase{"format a b --filter 種類=食", "--records"},
                       UsageCase{"format a b --records r --filter =食", "欄位=開頭"},
                       UsageCase{"format a b --records r --filter 種類", "欄位=開頭"},
-                      UsageCase{"layout a --output=", "需要一個值"}),
+                      UsageCase{"layout a --output=", "需要一個值"},
+                      UsageCase{"format a b --sheet", "需要一個值"},
+                      UsageCase{"layout a --sheet x", "--sheet 只能與 format"},
+                      UsageCase{"format a b --sheet x --arrangement", "--arrangement"},
+                      UsageCase{"format a b --label-printer --sheet x", "--label-printer"}),
     [](const auto& info) {
         return "row" + std::to_string(info.index) + "_" +
                rowName(QString::fromUtf8(info.param.line));

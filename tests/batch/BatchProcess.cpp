@@ -18,6 +18,13 @@ QProcessEnvironment headlessEnvironment() {
     return env;
 }
 
+QStringList args(std::initializer_list<const char*> list) {
+    QStringList l;
+    for (const char* a : list)
+        l << QString::fromUtf8(a);
+    return l;
+}
+
 BatchResult runBatch(const QStringList& arguments, const QProcessEnvironment& environment,
                      const QString& program) {
     QProcess p;

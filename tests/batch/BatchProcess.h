@@ -4,6 +4,7 @@
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
+#include <initializer_list>
 
 namespace brevmark::test {
 
@@ -16,6 +17,8 @@ struct BatchResult {
 };
 
 QString batchProgram();
+// A command line written as UTF-8 words, for the tables of cases.
+QStringList args(std::initializer_list<const char*> list);
 // The environment a run gets: this process's, without the display variables.
 QProcessEnvironment headlessEnvironment();
 BatchResult runBatch(const QStringList& arguments,

@@ -315,13 +315,6 @@ TEST_P(BatchFailures, SayWhyEndWithTheirStatusAndWriteNothing) {
     EXPECT_EQ(snapshot(data()), dataBefore) << "the data folder is left as it was";
 }
 
-QStringList args(std::initializer_list<const char*> list) {
-    QStringList l;
-    for (const char* a : list)
-        l << QString::fromUtf8(a);
-    return l;
-}
-
 INSTANTIATE_TEST_SUITE_P(
     Cases, BatchFailures,
     ::testing::Values(

@@ -15,9 +15,13 @@
 #include "print/PrintCommands.h"
 #include "support/PrintedPageReader.h"
 #include "support/PrivateCupsScheduler.h"
+#include "support/ZplGraphics.h"
+#include "platform/PreviewPrinter.h"
+#include "print/ui/PrintPreviewWindow.h"
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QSet>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -240,3 +244,111 @@ TEST_F(ProgramPrints, PictureDeletedAfterItWasPlacedStillPrints) {
     EXPECT_EQ(printed::inkCount(page, picture), picture.width() * picture.height());
     expectBothRead(page, placed.rect(), {QStringLiteral("LOGO-1")}, "item with the picture");
 }
+
+namespace {
+
+const QString labelPrinter = professional + QStringLiteral("\"印表裝置\",\"1\"\r\n");
+const QString zebraQueue = QStringLiteral("zebra-zpl");
+constexpr int zebraDpi = 203;
+
+// The same program on a label printer with its own CUPS driver: the Zebra ZPL driver at 203 dpi
+// with 4 x 2 in labels, made the default printer of the test's scheduler. What the driver sends
+// to the printer is decoded from its ZPL graphics, one image per label, one pixel per dot.
+class ProgramPrintsOnZebra : public ProgramPrints {
+protected:
+    void SetUp() override {
+        ProgramPrints::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        QString why;
+        ASSERT_TRUE(cups.addDriverQueue(zebraQueue, QStringLiteral("drv:///sample.drv/zebra.ppd"),
+                                        {QStringLiteral("PageSize=w288h144")}, &why))
+            << why.toStdString();
+        ASSERT_TRUE(cups.makeDefault(zebraQueue, &why)) << why.toStdString();
+    }
+    QList<QImage> printedLabels(int timeoutMs = 90000) {
+        return zpl::graphics(cups.waitForPrinterData(zebraQueue, timeoutMs));
+    }
+    PrintPreviewWindow* openPreviewWithTheKeys(MainWindow& w) {
+        w.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
+        QTest::keyClick(&w, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* preview = qobject_cast<PrintPreviewWindow*>(top); preview && preview->isVisible())
+                return preview;
+        return nullptr;
+    }
+};
+
+TEST_F(ProgramPrintsOnZebra, EveryItemOnALabelOfTheQueuesMediaReadsAndThePreviewShowsTheSameDots) {
+    MainWindow& w = open(labelPrinter);
+    const QStringList texts{QStringLiteral("ZPL-1"), QStringLiteral("LABEL-22")};
+    addBarcode(w, QPoint(40, 30), texts[0]);
+    addBarcode(w, QPoint(40, 120), texts[1]);
+    printFromTheToolbar(w);
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.titles().join(QLatin1Char(',')).toStdString();
+    const QList<QImage> labels = printedLabels();
+    ASSERT_EQ(labels.size(), 2) << "one label each; the scheduler's log:\n"
+                                << cups.errorLog().toStdString();
+    for (int k = 0; k < 2; ++k) {
+        const std::string what = texts[k].toStdString();
+        // 4 x 2 in at 203 dpi: 812 x 406 dots, the rows padded to whole bytes.
+        EXPECT_EQ(labels[k].height(), 406) << what;
+        EXPECT_EQ(labels[k].width(), 816) << what;
+        const printed::Readings read =
+            printed::readImage(labels[k], work.path(), QStringLiteral("window%1").arg(k));
+        EXPECT_EQ(read.zbar, QStringList{texts[k]}) << "zbarimg, " << what;
+        EXPECT_EQ(read.zxing, QStringList{texts[k]}) << "ZXing, " << what;
+        const printed::BarWidths bars =
+            printed::barWidths(labels[k], 5 * (int(texts[k].size()) + 2));
+        EXPECT_EQ(QSet<int>(bars.bars.begin(), bars.bars.end()), (QSet<int>{2, 6})) << what;
+    }
+
+    // The preview draws the same job with the same code: at the printer's resolution its pages
+    // are the printed labels, dot for dot in the bars, the text drawn by another rasteriser.
+    PrintPreviewWindow* preview = openPreviewWithTheKeys(w);
+    ASSERT_NE(preview, nullptr) << "Ctrl+Shift+P opens the print preview";
+    ASSERT_EQ(preview->pageCount(), 2);
+    EXPECT_EQ(preview->pages().pageTwips(), QSizeF(5760, 2880)) << "the label, not a sheet";
+    for (int k = 0; k < 2; ++k) {
+        const QImage shown = preview->pages().rasterise(k, zebraDpi);
+        ASSERT_EQ(shown.size(), QSize(812, 406));
+        const QImage printed = labels[k].copy(0, 0, 812, 406);
+        const int symbolBars = 5 * (int(texts[k].size()) + 2);
+        EXPECT_EQ(printed::barWidths(shown, symbolBars).bars,
+                  printed::barWidths(printed, symbolBars).bars);
+        int differing = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                differing += (shown.constScanLine(y)[x] < 128) != (printed.constScanLine(y)[x] < 128);
+        EXPECT_LT(differing, 812 * 406 / 100) << "dots that differ on label " << k + 1;
+    }
+    // Paged forward and back.
+    EXPECT_EQ(preview->currentPage(), 0);
+    QTest::mouseClick(preview->findChild<QWidget*>(QStringLiteral("下一頁")), Qt::LeftButton);
+    EXPECT_EQ(preview->currentPage(), 1);
+    QTest::mouseClick(preview->findChild<QWidget*>(QStringLiteral("上一頁")), Qt::LeftButton);
+    EXPECT_EQ(preview->currentPage(), 0);
+    preview->close();
+}
+
+TEST_F(ProgramPrintsOnZebra, ASymbolItsItemClipsIsNamedBeforeAnythingPrints) {
+    MainWindow& w = open(labelPrinter);
+    // 18 characters at bar width 2 need 20 cells of 230 twips, far more than the item's 3600.
+    const int index = addBarcode(w, QPoint(40, 30), QStringLiteral("CLIPPED-SYMBOL-123"));
+    messages.answers.enqueue(MessageAnswer::No);
+    printFromTheToolbar(w);
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0].title, QStringLiteral("列印檢查"));
+    EXPECT_EQ(messages.shown[0].buttons, MessageButtons::YesNo);
+    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("條碼 %1：條碼線條超出條碼範圍").arg(index)))
+        << messages.shown[0].text.toStdString();
+    EXPECT_TRUE(printedLabels(8000).isEmpty()) << "No: nothing printed";
+
+    messages.answers.enqueue(MessageAnswer::Yes);
+    printFromTheToolbar(w);
+    EXPECT_EQ(messages.shown.size(), 2);
+    EXPECT_EQ(printedLabels().size(), 1) << "Yes: the user goes on";
+}
+
+} // namespace

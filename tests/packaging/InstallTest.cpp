@@ -232,6 +232,11 @@ TEST_F(Installed, TheDebianPackageHoldsTheFilesAndNamesItsDependencies) {
          {"libqt6gui6", "libqt6widgets6", "libqt6printsupport6", "libcups2", "fonts-arphic-uming"})
         EXPECT_TRUE(depends.output.contains(QString::fromLatin1(package)))
             << package << " in " << depends.output.toStdString();
+    const ToolRun recommends =
+        run(QStringLiteral("dpkg-deb"), {QStringLiteral("-f"), deb, QStringLiteral("Recommends")});
+    for (const char* package : {"cups", "glabels-data"})
+        EXPECT_TRUE(recommends.output.contains(QString::fromLatin1(package)))
+            << package << " in " << recommends.output.toStdString();
 }
 
 } // namespace

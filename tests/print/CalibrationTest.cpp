@@ -8,6 +8,7 @@
 
 #include "support/RowNames.h"
 
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 namespace brevmark::test {
@@ -80,33 +81,63 @@ TEST(CalibrationSheetTest, AdvancedSheetsHoldB0ToB60OnPageOne) {
     EXPECT_DOUBLE_EQ(rowLines(surface, 150).first(), 435);
 }
 
-TEST(CalibrationSheetTest, OnlyYesPrints) {
+TEST(CalibrationSheetTest, PrintsOneDocumentOrTellsThereIsNoPrinter) {
     RecordingSurface surface;
-    ScriptedMessageBoxes boxes;
-    CalibrationSheets sheets(recordingFactory(surface), boxes);
-    boxes.answers.enqueue(MessageAnswer::No);
-    EXPECT_FALSE(sheets.printStandard());
-    EXPECT_TRUE(surface.calls.isEmpty());
-    ASSERT_EQ(boxes.shown.size(), 1);
-    EXPECT_EQ(boxes.shown[0].title, QStringLiteral("打印通知"));
-    EXPECT_EQ(boxes.shown[0].buttons, MessageButtons::YesNo);
-    EXPECT_EQ(boxes.shown[0].icon, MessageIcon::Warning);
-
-    boxes.answers.enqueue(MessageAnswer::Yes);
-    EXPECT_TRUE(sheets.printAdvanced());
+    CalibrationSheets sheets(recordingFactory(surface));
+    EXPECT_EQ(sheets.printAdvanced(), CalibrationSheets::Outcome::Printed);
     EXPECT_EQ(surface.calls.last().kind, DrawCall::EndDocument);
-    EXPECT_TRUE(boxes.shown[1].text.contains(QLatin1Char('\n')));
+
+    RecordingSurface none;
+    none.available = false;
+    EXPECT_EQ(CalibrationSheets(recordingFactory(none)).printStandard(),
+              CalibrationSheets::Outcome::NoPrinter);
+    EXPECT_TRUE(none.calls.isEmpty());
 }
 
-TEST(CalibrationSheetTest, NoPrinterIsReported) {
-    RecordingSurface surface;
-    surface.available = false;
-    ScriptedMessageBoxes boxes;
-    CalibrationSheets sheets(recordingFactory(surface), boxes);
-    EXPECT_FALSE(sheets.printStandard());
-    EXPECT_EQ(boxes.shown.size(), 2);
-    EXPECT_TRUE(surface.calls.isEmpty());
+// Printers whose driver keeps margins the printer cannot ink: a sheet whose row names or lines
+// fall there loses them, and the user can no longer tell the rows apart.
+struct MarginCase {
+    const char* name;
+    QSizeF page;       // twips
+    QRectF printable;  // twips
+};
+
+class CalibrationInsideMargins : public ::testing::TestWithParam<MarginCase> {};
+
+TEST_P(CalibrationInsideMargins, EveryNameAndLineLiesInThePrintableArea) {
+    const MarginCase c = GetParam();
+    for (auto draw : {&CalibrationSheets::drawStandard, &CalibrationSheets::drawAdvanced}) {
+        RecordingSurface surface;
+        surface.page = c.page;
+        surface.printable = c.printable;
+        draw(surface);
+        int names = 0;
+        for (const DrawCall& call : surface.calls) {
+            if (call.kind == DrawCall::Text) {
+                const QRectF box(call.from, QSizeF(surface.textWidth(call.text, call.font),
+                                                   surface.textHeight(call.font)));
+                EXPECT_TRUE(c.printable.contains(box)) << call.text.toStdString();
+                static const QRegularExpression rowName(QStringLiteral("^[AB][0-9]+$"));
+                names += rowName.match(call.text).hasMatch() ? 1 : 0;
+            } else if (call.kind == DrawCall::Line) {
+                EXPECT_TRUE(c.printable.contains(call.from) && c.printable.contains(call.to))
+                    << call.from.x() << "," << call.from.y();
+            }
+        }
+        EXPECT_TRUE(names == 9 || names == 121) << names << " row names";
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Drivers, CalibrationInsideMargins,
+    ::testing::Values(
+        // The LaserJet driver on US Letter: a quarter inch at the sides, half an inch top and bottom.
+        MarginCase{"LaserJetLetter", QSizeF(12240, 15840), QRectF(360, 720, 11520, 14400)},
+        MarginCase{"LaserJetA4", QSizeF(11906, 16838), QRectF(360, 720, 11160, 15398)},
+        MarginCase{"NoMargins", QSizeF(11906, 16838), QRectF(0, 0, 11906, 16838)}),
+    [](const ::testing::TestParamInfo<MarginCase>& info) {
+        return std::string(info.param.name);
+    });
 
 struct LevelCase {
     int advanced;

@@ -4,6 +4,7 @@
 #include "print/F1Poller.h"
 #include "print/PrintCommands.h"
 #include "print/PrintSettings.h"
+#include "print/PrintTexts.h"
 #include "support/ScriptedMessageBoxes.h"
 
 #include "support/PageModelEdits.h"
@@ -20,7 +21,7 @@ protected:
     PrintCommandsTest() { test::putItem(model, 0, pageItem(0, 0, QStringLiteral("A1"))); }
     PrintCommands commands() {
         return PrintCommands(model, loader, DataLocation(QStringLiteral("/nowhere")),
-                             recordingFactory(surface, &opened), boxes, settings, host);
+                             recordingFactory(surface, &opened), settings, host);
     }
     // An item's white background, not one of its black bars.
     static bool isBackground(const DrawCall& c) {
@@ -43,7 +44,6 @@ protected:
 
     PageModel model;
     FakePictureLoader loader;
-    ScriptedMessageBoxes boxes;
     RecordingSurface surface;
     FakePrintHost host;
     PrintSettings settings;
@@ -110,10 +110,10 @@ class PrintNothingTest : public PrintCommandsTest,
 
 TEST_P(PrintNothingTest, QuantityBelowOneOrNotANumberSendsNoDocument) {
     model.printQuantity = QString::fromUtf8(GetParam());
-    commands().printSimple();
+    const PrintCommands::Outcome outcome = commands().printSimple();
     EXPECT_TRUE(surface.calls.isEmpty());
     EXPECT_EQ(opened, 0);
-    EXPECT_TRUE(boxes.shown.isEmpty());
+    EXPECT_TRUE(outcome.warnings().isEmpty());
     EXPECT_EQ(host.visibility, (QList<bool>{false, true}));
     EXPECT_EQ(host.refocused, 1);
 }
@@ -131,17 +131,15 @@ INSTANTIATE_TEST_SUITE_P(Quantities, PrintNothingTest,
 TEST_F(PrintCommandsTest, NoPrinterTellsTheUserAndPrintsNothing) {
     surface.available = false;
     model.printQuantity = QStringLiteral("5");
-    commands().printSimple();
+    const PrintCommands::Outcome simple = commands().printSimple();
     EXPECT_TRUE(surface.calls.isEmpty());
-    ASSERT_EQ(boxes.shown.size(), 1);
-    EXPECT_EQ(boxes.shown[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(simple.warnings(), QStringList{print_texts::noPrinter()});
     EXPECT_EQ(host.visibility, (QList<bool>{false, true}));
 
-    boxes.shown.clear();
     test::putItem(model, 1, pageItem(10, 10, QStringLiteral("B")));
-    commands().printPage();
+    const PrintCommands::Outcome page = commands().printPage();
     EXPECT_TRUE(surface.calls.isEmpty());
-    EXPECT_EQ(boxes.shown.size(), 1);
+    EXPECT_TRUE(page.noPrinter);
 }
 
 TEST_F(PrintCommandsTest, PageCommandOnALabelPrinterGivesEachItemItsOwnPage) {
@@ -186,9 +184,8 @@ TEST_F(PrintCommandsTest, FailingItemIsReportedAndTheNextItemStillPrints) {
     image.file = QStringLiteral("missing.gif");
     test::addTag(model, 2, image);
     PrintCommands printing = commands();
-    printing.printPage();
-    ASSERT_EQ(boxes.shown.size(), 1);
-    EXPECT_EQ(boxes.shown[0].text, QStringLiteral("列印格式 2 出現故障，無法完整列印"));
+    const PrintCommands::Outcome outcome = printing.printPage();
+    EXPECT_EQ(outcome.warnings(), QStringList{QStringLiteral("列印格式 2 出現故障，無法完整列印")});
     EXPECT_EQ(printing.failedItems(), 1);
     EXPECT_EQ(itemCorners(), (QList<QPointF>{{300, 300}, {300, 1300}}));
     EXPECT_TRUE(surface.texts().contains(QStringLiteral("3")));

@@ -20,6 +20,8 @@ public:
     bool isAvailable() const override { return t_.isAvailable(); }
     QString name() const override { return t_.name(); }
     double dotsPerInch() const override { return t_.dotsPerInch(); }
+    QSizeF pageTwips() const override { return t_.pageTwips(); }
+    QRectF printableArea() const override { return t_.printableArea(); }
     void newPage() override { t_.newPage(); }
     void endDocument() override { t_.endDocument(); }
     void abortDocument() override { t_.abortDocument(); }

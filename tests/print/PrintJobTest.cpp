@@ -34,7 +34,6 @@ protected:
     PrintSettings settings;
     FakePictureLoader loader;
     PrintPictures pictures;
-    ScriptedMessageBoxes boxes;
     RecordingSurface surface;
 };
 
@@ -74,10 +73,10 @@ TEST_F(PrintJobTest, PageItemsGoWhereTheyLieInIndexOrderLeavingItemZeroOut) {
 }
 
 TEST_F(PrintJobTest, PrintsEachPlacementAtItsOriginWithoutMovingTheItem) {
-    ItemPrinter items(model.items(), model.tags(), pictures, boxes);
+    ItemPrinter items(model.items(), model.tags(), pictures);
     const PrintJob job(items, settings);
-    const int failed = job.print({{0, {300, 300}, false}, {0, {300, 1220}, true}}, surface);
-    EXPECT_EQ(failed, 0);
+    const QList<int> failed = job.print({{0, {300, 300}, false}, {0, {300, 1220}, true}}, surface);
+    EXPECT_TRUE(failed.isEmpty());
     const QList<DrawCall> fills = surface.backgroundFills();
     ASSERT_EQ(fills.size(), 2);
     EXPECT_EQ(fills[0].rect.topLeft(), QPointF(300, 300));
@@ -90,12 +89,12 @@ TEST_F(PrintJobTest, PrintsEachPlacementAtItsOriginWithoutMovingTheItem) {
 
 TEST_F(PrintJobTest, LabelPrinterPutsEveryCopyAtThePageCorner) {
     settings.printerKind = 1;
-    ItemPrinter items(model.items(), model.tags(), pictures, boxes);
+    ItemPrinter items(model.items(), model.tags(), pictures);
     PrintJob(items, settings).print({{0, {300, 1220}, false}}, surface);
     EXPECT_EQ(surface.backgroundFills().value(0).rect.topLeft(), QPointF(0, 0));
 }
 
-TEST_F(PrintJobTest, FailedItemsAreCountedAndTheRestStillPrint) {
+TEST_F(PrintJobTest, FailedItemsAreNamedAndTheRestStillPrint) {
     test::putItem(model, 1, pageItem(0, 0, QStringLiteral("X")));
     ImageItem image;
     image.file = QStringLiteral("broken.bmp");
@@ -103,12 +102,11 @@ TEST_F(PrintJobTest, FailedItemsAreCountedAndTheRestStillPrint) {
     image.height = 300;
     test::addTag(model, 1, image);
     surface.failingPictureSize = QSizeF(13, 13);
-    ItemPrinter items(model.items(), model.tags(), pictures, boxes);
-    const int failed =
+    ItemPrinter items(model.items(), model.tags(), pictures);
+    const QList<int> failed =
         PrintJob(items, settings).print({{1, {0, 0}, false}, {0, {0, 0}, false}}, surface);
-    EXPECT_EQ(failed, 1);
+    EXPECT_EQ(failed, QList<int>{1});
     EXPECT_EQ(surface.backgroundFills().size(), 2);
-    EXPECT_EQ(boxes.shown.size(), 1);
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 
 #include "support/RowNames.h"
 #include <QComboBox>
+#include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -28,8 +29,7 @@ class SettingsWindowTest : public ::testing::Test {
 protected:
     SettingsWindow* open() {
         window = new SettingsWindow(
-            SettingsWindow::Context{store, boxes, system, printing, updateCheck,
-                                    [this]() -> std::unique_ptr<Printer> { return nullptr; }});
+            SettingsWindow::Context{store, boxes, system, printing, updateCheck, printers});
         return window;
     }
     ~SettingsWindowTest() override { delete window.data(); }
@@ -55,6 +55,7 @@ protected:
     TempDataFolder folder;
     LocalFileSystem files;
     ScriptedMessageBoxes boxes;
+    PrinterFactory printers = []() -> std::unique_ptr<Printer> { return nullptr; };
     SettingsStore store{files, boxes, folder.location().recordsFolder()};
     FakeSystemServices system{browserSystem()};
     PrintSettings printing;
@@ -208,6 +209,25 @@ TEST_F(SettingsWindowTest, CalibrationPrintShowsTheExplanationWhichClosesAgain) 
     EXPECT_FALSE(control<QWidget>("解析修說窗")->isHidden());
     QTest::mouseClick(control<QPushButton>("關閉校正"), Qt::LeftButton);
     EXPECT_TRUE(control<QWidget>("解析修說窗")->isHidden());
+}
+
+TEST_F(SettingsWindowTest, TheDefaultPrintersDotIsNamedBesideTheRows) {
+    // A 203-dpi label printer: its dot is 1440 / 203 twips, nearest the advanced level B79.
+    printers = []() -> std::unique_ptr<Printer> {
+        auto zebra = std::make_unique<RecordingSurface>();
+        zebra->dpi = 203;
+        return zebra;
+    };
+    open();
+    auto* dot = control<QLabel>("印表機點距");
+    ASSERT_NE(dot, nullptr);
+    EXPECT_TRUE(dot->text().contains(QStringLiteral("一點 = 7.0936 twips（203 dpi），最接近 B79")))
+        << dot->text().toStdString();
+    delete window.data();
+
+    printers = []() -> std::unique_ptr<Printer> { return nullptr; };
+    open();
+    EXPECT_EQ(control<QLabel>("印表機點距")->text(), QStringLiteral("沒有預設印表機"));
 }
 
 TEST_F(SettingsWindowTest, ClosePictureUnloadsTheWindow) {

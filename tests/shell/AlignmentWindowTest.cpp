@@ -1,4 +1,4 @@
-#include "ShellDoubles.h"
+#include "AlignmentWindowFixture.h"
 
 #include "alignment/AlignmentGuides.h"
 #include "alignment/GuidePicture.h"
@@ -25,28 +25,8 @@ using namespace brevmark;
 
 namespace {
 
-class Alignment : public ::testing::Test, protected test::ShellFixture {
+class Alignment : public ::testing::Test, protected test::AlignmentWindowFixture {
 protected:
-    MainWindow& open() {
-        writeSettings(QStringLiteral("\"主視窗大小\",\"1 0 300 200 12090 7470\"\r\n"));
-        MainWindow& w = make();
-        EXPECT_TRUE(w.start());
-        w.show();
-        w.findChild<Timer*>(QStringLiteral("排列視窗位置"))->fire();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
-        return w;
-    }
-    // The arrangement panel's alignment button, clicked.
-    AlignmentWindow* openAlignmentWindow() {
-        emit window->toolbarActivated(ToolbarCommand::Arrangement);
-        auto* button = window->findChild<SkinButton*>(QStringLiteral("標籤對齊按鈕"));
-        EXPECT_TRUE(button && button->isVisible());
-        QTest::mouseClick(button, Qt::LeftButton);
-        auto* w = window->findChild<AlignmentWindow*>(QStringLiteral("對齊視窗"));
-        if (w)
-            EXPECT_TRUE(QTest::qWaitForWindowExposed(w));
-        return w;
-    }
     PictureControl* control(QWidget* in, const char* name, int index = -1) const {
         for (auto* c : in->findChildren<PictureControl*>(QString::fromUtf8(name)))
             if (index < 0 || c->property("index").toInt() == index)
@@ -54,16 +34,10 @@ protected:
         return nullptr;
     }
     PictureControl* handle() const { return control(window.get(), "修改對齊位置"); }
-    QImage page() const { return window->pageEditor().pageWidget()->grab().toImage(); }
     static void moveTo(QWidget* w, QPointF pixels, Qt::MouseButtons buttons) {
         QMouseEvent move(QEvent::MouseMove, pixels, w->mapToGlobal(pixels), Qt::NoButton, buttons,
                          Qt::NoModifier);
         QApplication::sendEvent(w, &move);
-    }
-    void waitUntilGone(QPointer<AlignmentWindow>& w) {
-        for (int i = 0; i < 50 && w; ++i)
-            QTest::qWait(10);
-        EXPECT_FALSE(w);
     }
 };
 
@@ -211,7 +185,7 @@ TEST_F(Alignment, TheGuideIsNeverPrinted) {
     host.mode = 1;
     PrintSettings settings;
     PrintCommands commands(editor.model(), loader, folder.location(),
-                           test::recordingFactory(printer), messages, settings, host);
+                           test::recordingFactory(printer), settings, host);
     commands.printPage();
     ASSERT_EQ(printer.count(test::DrawCall::EndDocument), 1);
     EXPECT_EQ(printer.backgroundFills().size(), 3) << "the three items' backgrounds";

@@ -1,10 +1,13 @@
 #include "support/PrintedPageReader.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QProcess>
 #include <QStandardPaths>
+
+#include <algorithm>
 
 namespace brevmark::test::printed {
 
@@ -54,6 +57,90 @@ QString missingTools() {
     if (zxingDecoder.isEmpty() || !QFileInfo(zxingDecoder).isExecutable())
         return QStringLiteral("the ZXing decoder was not built (Debian libzxing-dev)");
     return {};
+}
+
+QList<QImage> rasterisePostScript(const QByteArray& job, const QString& folder, int dpi) {
+    static int counter = 0;
+    const QString prefix = QStringLiteral("ps%1-page").arg(++counter);
+    const QString input = folder + QLatin1Char('/') + prefix + QStringLiteral(".ps");
+    QFile file(input);
+    if (!file.open(QIODevice::WriteOnly) || file.write(job) != job.size())
+        return {};
+    file.close();
+    output(QStringLiteral("gs"),
+           {QStringLiteral("-q"), QStringLiteral("-dNOPAUSE"), QStringLiteral("-dBATCH"),
+            QStringLiteral("-dSAFER"), QStringLiteral("-sDEVICE=pnggray"),
+            QStringLiteral("-r%1").arg(dpi),
+            QStringLiteral("-sOutputFile=") + folder + QLatin1Char('/') + prefix +
+                QStringLiteral("-%03d.png"),
+            input});
+    QList<QImage> pages;
+    for (const QString& name :
+         QDir(folder).entryList({prefix + QStringLiteral("-*.png")}, QDir::Files, QDir::Name))
+        pages.append(
+            QImage(folder + QLatin1Char('/') + name).convertToFormat(QImage::Format_Grayscale8));
+    return pages;
+}
+
+Readings readImage(const QImage& image, const QString& folder, const QString& name) {
+    const QString file = folder + QLatin1Char('/') + name + QStringLiteral(".png");
+    if (!image.save(file))
+        return {};
+    return {zbarTexts(file), zxingTexts(file)};
+}
+
+namespace {
+
+// The symbol ends at its quiet zone, a space far wider than any of its own (a wide space is at most
+// three narrow bars): what lies beyond it on the row (text beside the symbol) is not the symbol's.
+void endAtQuietZone(BarWidths& row, int barCount) {
+    if (row.bars.size() > barCount) {
+        row.bars.resize(barCount);
+        row.spaces.resize(barCount - 1);
+    }
+    if (row.bars.isEmpty())
+        return;
+    const int narrowest = *std::min_element(row.bars.begin(), row.bars.end());
+    for (qsizetype i = 0; i < row.spaces.size(); ++i) {
+        if (row.spaces[i] > 5 * narrowest) {
+            row.spaces.resize(i);
+            row.bars.resize(i + 1);
+            break;
+        }
+    }
+    while (row.spaces.size() >= row.bars.size() && !row.spaces.isEmpty())
+        row.spaces.removeLast();
+}
+
+} // namespace
+
+BarWidths barWidths(const QImage& image, int barCount) {
+    BarWidths best;
+    for (int y = 0; y < image.height(); ++y) {
+        BarWidths row;
+        const uchar* line = image.constScanLine(y);
+        int run = 0;
+        bool dark = false;
+        bool started = false;
+        for (int x = 0; x < image.width(); ++x) {
+            const bool d = line[x] < darkBelow;
+            if (d == dark) {
+                ++run;
+                continue;
+            }
+            if (started)
+                (dark ? row.bars : row.spaces).append(run);
+            started = started || dark;
+            dark = d;
+            run = 1;
+        }
+        if (dark)
+            row.bars.append(run);
+        endAtQuietZone(row, barCount);
+        if (row.bars.size() > best.bars.size())
+            best = row;
+    }
+    return best;
 }
 
 QList<QImage> rasterise(const QString& pdf, const QString& folder) {

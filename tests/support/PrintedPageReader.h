@@ -20,6 +20,19 @@ QString missingTools();
 // Pages of the PDF as grey images at 600 dpi, written into `folder` on the way.
 QList<QImage> rasterise(const QString& pdf, const QString& folder);
 
+// Pages of a PostScript job as grey images at `dpi`, rasterised by Ghostscript the way a
+// PostScript printer's interpreter would, written into `folder` on the way.
+QList<QImage> rasterisePostScript(const QByteArray& job, const QString& folder, int dpi);
+
+// The widths of the bars and of the spaces between them along the row of `image` that crosses
+// the most bars: the symbol as a scanner's beam meets it, in the image's pixels (printer dots).
+// A Code 39 symbol of n characters has 5 × (n + 2) bars; ink beyond them is not the symbol's.
+struct BarWidths {
+    QList<int> bars;
+    QList<int> spaces;
+};
+BarWidths barWidths(const QImage& image, int barCount);
+
 // Code 39 texts that each decoder reads in an image file, sorted. The ZXing decoder reads one
 // symbol per file.
 QStringList zbarTexts(const QString& imageFile);
@@ -29,6 +42,8 @@ struct Readings {
     QStringList zbar;
     QStringList zxing;
 };
+// Both decoders on a whole image (a label as the printer's dots), saved into `folder` as `name`.
+Readings readImage(const QImage& image, const QString& folder, const QString& name);
 // Both decoders on one region of a 600-dpi page (twips from the page's corner), cut out on its own
 // so that equal symbols count one by one.
 Readings readRegion(const QImage& page, const QRectF& twips, const QString& folder);

@@ -26,7 +26,10 @@ const QStringList ppdCandidates = {QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-
 const QString backendName = QStringLiteral("brevmark-pdf");
 // Variables through which libcups finds a scheduler and a default destination. LPDEST and
 // PRINTER would name a destination of the machine's own, so they go while ours runs.
-const QList<QByteArray> clientVariables = {"CUPS_SERVER", "CUPS_SERVERROOT", "LPDEST", "PRINTER"};
+// HOME holds the user's lpoptions of a user other than root, so it moves into the folder too.
+const QList<QByteArray> clientVariables = {"CUPS_SERVER", "CUPS_SERVERROOT", "LPDEST", "PRINTER",
+                                           "HOME"};
+const QString captureName = QStringLiteral("brevmark-capture");
 
 struct Run {
     int exitCode = -1;
@@ -162,13 +165,19 @@ bool PrivateCupsScheduler::installBackend(QString* why) {
             return false;
         }
     }
-    const QString backend = path(QStringLiteral("bin/backend/") + backendName);
     // Owner only: a root scheduler runs such a backend as root (the output folder is root's), any
     // other as its own user.
-    if (!QFile::copy(QStringLiteral(BREVMARK_CUPS_BACKEND), backend) ||
-        !QFile::setPermissions(backend, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)) {
-        *why = QStringLiteral("cannot install the backend ") + backend;
-        return false;
+    const QList<QPair<QString, QString>> backends = {
+        {QStringLiteral(BREVMARK_CUPS_BACKEND), backendName},
+        {QStringLiteral(BREVMARK_CUPS_CAPTURE), captureName}};
+    for (const auto& [source, name] : backends) {
+        const QString backend = path(QStringLiteral("bin/backend/") + name);
+        if (!QFile::copy(source, backend) ||
+            !QFile::setPermissions(backend,
+                                   QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)) {
+            *why = QStringLiteral("cannot install the backend ") + backend;
+            return false;
+        }
     }
     return true;
 }
@@ -183,6 +192,82 @@ void PrivateCupsScheduler::pointProcessHere() {
     qputenv("CUPS_SERVERROOT", path(QStringLiteral("etc")).toLocal8Bit());
     qunsetenv("LPDEST");
     qunsetenv("PRINTER");
+    qputenv("HOME", path(QStringLiteral("home")).toLocal8Bit());
+}
+
+QProcessEnvironment PrivateCupsScheduler::clientEnvironment() const {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("CUPS_SERVER"), socketPath());
+    env.insert(QStringLiteral("CUPS_SERVERROOT"), path(QStringLiteral("etc")));
+    env.insert(QStringLiteral("HOME"), path(QStringLiteral("home")));
+    env.remove(QStringLiteral("LPDEST"));
+    env.remove(QStringLiteral("PRINTER"));
+    return env;
+}
+
+bool PrivateCupsScheduler::addDriverQueue(const QString& name, const QString& model,
+                                          const QStringList& defaults, QString* why) {
+    const QString folder = outputFolder(name);
+    QDir().mkpath(folder);
+    QStringList args{QStringLiteral("-p"), name, QStringLiteral("-E"), QStringLiteral("-v"),
+                     captureName + QLatin1Char(':') + folder, QStringLiteral("-m"), model,
+                     QStringLiteral("-o"), QStringLiteral("printer-error-policy=abort-job")};
+    for (const QString& option : defaults)
+        args << QStringLiteral("-o") << option;
+    const Run add = run(tool(QStringLiteral("lpadmin")), args, clientEnvironment());
+    if (add.exitCode != 0) {
+        *why = QStringLiteral("lpadmin could not add the queue: ") + QString::fromUtf8(add.output);
+        return false;
+    }
+    return true;
+}
+
+bool PrivateCupsScheduler::makeDefault(const QString& queue, QString* why) {
+    const Run set = run(tool(QStringLiteral("lpadmin")), {QStringLiteral("-d"), queue},
+                        clientEnvironment());
+    if (set.exitCode != 0) {
+        *why = QStringLiteral("lpadmin -d failed: ") + QString::fromUtf8(set.output);
+        return false;
+    }
+    return true;
+}
+
+bool PrivateCupsScheduler::setUserOptions(const QString& queue, const QStringList& options,
+                                          QString* why) {
+    QStringList args{QStringLiteral("-p"), queue};
+    for (const QString& option : options)
+        args << QStringLiteral("-o") << option;
+    const Run set = run(tool(QStringLiteral("lpoptions")), args, clientEnvironment());
+    if (set.exitCode != 0) {
+        *why = QStringLiteral("lpoptions failed: ") + QString::fromUtf8(set.output);
+        return false;
+    }
+    return true;
+}
+
+QByteArray PrivateCupsScheduler::waitForPrinterData(const QString& queue, int timeoutMs) {
+    QElapsedTimer wait;
+    wait.start();
+    while (wait.elapsed() < timeoutMs) {
+        QStringList jobs =
+            QDir(outputFolder(queue)).entryList({QStringLiteral("job-*.prn")}, QDir::Files);
+        auto id = [](const QString& name) { return name.mid(4, name.size() - 8).toInt(); };
+        std::sort(jobs.begin(), jobs.end(),
+                  [&](const QString& a, const QString& b) { return id(a) < id(b); });
+        for (const QString& name : jobs) {
+            const QString file = outputFolder(queue) + QLatin1Char('/') + name;
+            if (returned_.contains(file))
+                continue;
+            returned_.insert(file);
+            QFile f(file);
+            if (f.open(QIODevice::ReadOnly))
+                return f.readAll();
+        }
+        if (!isRunning())
+            return {};
+        QThread::msleep(200);
+    }
+    return {};
 }
 
 void PrivateCupsScheduler::restoreProcessEnvironment() {
@@ -271,7 +356,8 @@ bool PrivateCupsScheduler::start(QString* why) {
     root_ = temporaryBase() +
             QStringLiteral("/brevmark-cups-%1").arg(QCoreApplication::applicationPid());
     QDir(root_).removeRecursively(); // left by an earlier process of the same number
-    for (const char* folder : {"etc/ppd", "bin/backend", "spool/tmp", "cache", "run", "log", "out"})
+    for (const char* folder :
+         {"etc/ppd", "bin/backend", "spool/tmp", "cache", "run", "log", "out", "home"})
         QDir().mkpath(path(QString::fromLatin1(folder)));
     // A root scheduler runs its filters as the user lp, which must reach the spool and the PPD.
     const auto open = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |

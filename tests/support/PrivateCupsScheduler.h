@@ -39,6 +39,20 @@ public:
     // of its own (outputFolder(name)); false with the reason when lpadmin refuses it.
     bool addQueue(const QString& name, QString* why);
 
+    // Adds a further queue of that name with a printer's own driver (a model lpinfo -m lists, such
+    // as drv:///sample.drv/zebra.ppd) and queue defaults (lpadmin -o), whose backend keeps the
+    // bytes the driver makes for the printer (outputFolder(name)); false with the reason when
+    // lpadmin refuses it.
+    bool addDriverQueue(const QString& name, const QString& model, const QStringList& defaults,
+                        QString* why);
+    // Makes a queue of this scheduler its default printer.
+    bool makeDefault(const QString& queue, QString* why);
+    // Sets the user's own options for a queue, as `lpoptions -p QUEUE -o ...` does; they live in
+    // the scheduler's folder, which is this process's home while the scheduler runs.
+    bool setUserOptions(const QString& queue, const QStringList& options, QString* why);
+    // The next job a driver queue kept, once it is complete; empty on time-out.
+    QByteArray waitForPrinterData(const QString& queue, int timeoutMs = 90000);
+
     QString socketPath() const;
     // Where the default queue, or the named further queue, writes its PDFs.
     QString outputFolder(const QString& queue = QString()) const;
@@ -57,6 +71,7 @@ private:
     bool addQueue(const QString& name, bool asDefault, QString* why);
     QString path(const QString& relative) const;
     void pointProcessHere();
+    QProcessEnvironment clientEnvironment() const;
     void restoreProcessEnvironment();
 
     QString root_;

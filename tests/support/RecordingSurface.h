@@ -42,6 +42,8 @@ public:
     double lineHeight = 240;
     double dpi = 600;
     bool available = true;
+    QSizeF page;       // twips; empty: the printer does not tell
+    QRectF printable;  // twips; invalid: the whole page
     // Pictures whose size equals this are refused, to simulate one that cannot be drawn.
     QSizeF failingPictureSize{-1, -1};
 
@@ -60,6 +62,10 @@ public:
     bool isAvailable() const override { return available; }
     QString name() const override { return QStringLiteral("recording"); }
     double dotsPerInch() const override { return dpi; }
+    QSizeF pageTwips() const override { return page; }
+    QRectF printableArea() const override {
+        return printable.isValid() ? printable : Printer::printableArea();
+    }
     void newPage() override { calls.append(DrawCall{DrawCall::NewPage}); }
     void endDocument() override { calls.append(DrawCall{DrawCall::EndDocument}); }
     void abortDocument() override { calls.append(DrawCall{DrawCall::AbortDocument}); }

@@ -1,7 +1,9 @@
 #include "alignment/ui/AlignmentPictures.h"
 
+#include "alignment/LabelTemplate.h"
 #include "alignment/SheetFormat.h"
 #include "common/ScreenPixels.h"
+#include "common/Twips.h"
 #include "platform/TransparentImage.h"
 
 #include <QLinearGradient>
@@ -28,11 +30,17 @@ QFont pixelFont(int pixels, bool bold = false) {
 
 // A length of the guide picture (pixels at page scale) in millimetres, one decimal when needed.
 QString millimetres(int pagePixels) {
-    const double mm = pagePixels * 15.0 / 1440.0 * 25.4;
-    QString text = QString::number(mm, 'f', 1);
-    if (text.endsWith(QLatin1String(".0")))
-        text.chop(2);
-    return text;
+    return LabelTemplate::millimetres(twips::fromPixels(pagePixels));
+}
+
+// A white card with a soft shadow, under each format and under the finder.
+void drawCard(QPainter& p, const QRectF& card) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 30, 100, 30));
+    p.drawRoundedRect(card.translated(1, 1), 8, 8);
+    p.setPen(QPen(QColor(160, 178, 230), 1));
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(card, 8, 8);
 }
 
 // The sheet in small: the paper and its labels as the guide picture draws them.
@@ -54,7 +62,7 @@ void drawSheet(QPainter& p, const SheetFormat& f, const QRectF& paper) {
 
 } // namespace
 
-QImage AlignmentPictures::background(QSize pixels) {
+QImage AlignmentPictures::background(QSize pixels, const QRect& finder) {
     QImage image = transparentImage(pixels);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -70,12 +78,7 @@ QImage AlignmentPictures::background(QSize pixels) {
 
     for (const SheetFormat& f : SheetFormats::all()) {
         const QRectF card = QRectF(screen::rect(f.windowArea)).adjusted(2, 2, -2, -2);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(0, 30, 100, 30));
-        p.drawRoundedRect(card.translated(1, 1), 8, 8);
-        p.setPen(QPen(QColor(160, 178, 230), 1));
-        p.setBrush(Qt::white);
-        p.drawRoundedRect(card, 8, 8);
+        drawCard(p, card);
 
         // The sheet at A4 proportions in the upper part of the card.
         const double paperHeight = card.height() - captionHeight;
@@ -99,11 +102,13 @@ QImage AlignmentPictures::background(QSize pixels) {
                        .arg(millimetres(c.second - c.first), millimetres(r.second - r.first)));
     }
 
+    drawCard(p, QRectF(finder).adjusted(2, 2, -2, -2));
+
     p.setPen(navy);
     p.setFont(pixelFont(13, true));
     const int bottom = pixels.height();
     p.drawText(QRect(28, bottom - 40, 300, 34), Qt::AlignVCenter | Qt::AlignLeft,
-               QStringLiteral("A4 標籤貼紙 對齊格式線"));
+               QStringLiteral("標籤貼紙 對齊格式線"));
     p.setPen(QColor(96, 110, 140));
     p.setFont(pixelFont(11));
     p.drawText(QRect(200, bottom - 40, pixels.width() - 250, 34), Qt::AlignVCenter | Qt::AlignRight,

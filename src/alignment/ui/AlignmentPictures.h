@@ -12,8 +12,9 @@ struct SheetFormat;
 class AlignmentPictures {
 public:
     // The background `底圖`: a card per sheet format over its area, each with a small picture of
-    // the sheet, its label count and its label size.
-    static QImage background(QSize pixels);
+    // the sheet, its label count and its label size, and a plain card under the finder of the
+    // template database's sheets (`finder`, pixels).
+    static QImage background(QSize pixels, const QRect& finder);
     // The highlight `格數` of one format, of its area's size.
     static QImage highlight(const SheetFormat& format, QSize pixels);
     // The close control of the window.

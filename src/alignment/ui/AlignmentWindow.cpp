@@ -3,6 +3,7 @@
 #include "alignment/AlignmentGuides.h"
 #include "alignment/SheetFormat.h"
 #include "alignment/ui/AlignmentPictures.h"
+#include "alignment/ui/SheetFinder.h"
 #include "common/ScreenPixels.h"
 #include "platform/qt/PictureControl.h"
 
@@ -11,16 +12,23 @@
 namespace brevmark {
 
 namespace {
-constexpr double backgroundWidth = 8880;
+// The six formats' cards take the left 8880 twips, the finder the rest.
+constexpr double backgroundWidth = 15960;
 constexpr double backgroundHeight = 8700;
-const QRectF closeArea(8400, 8205, 360, 360);
+const QRectF finderRect(8640, 120, 7080, 7905);
+const QRectF closeArea(backgroundWidth - 480, 8205, 360, 360);
 } // namespace
 
 QSizeF AlignmentWindow::sizeTwips() {
     return {backgroundWidth, backgroundHeight};
 }
 
-AlignmentWindow::AlignmentWindow(AlignmentGuides& guides, QWidget* parent)
+QRectF AlignmentWindow::finderArea() {
+    return finderRect;
+}
+
+AlignmentWindow::AlignmentWindow(AlignmentGuides& guides, const TemplateDatabase& sheets,
+                                 const QString& lastSheet, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("對齊視窗"));
     setWindowTitle(QStringLiteral("標籤對齊"));
@@ -29,7 +37,8 @@ AlignmentWindow::AlignmentWindow(AlignmentGuides& guides, QWidget* parent)
 
     background_ = new PictureControl(QStringLiteral("底圖"), this);
     background_->setGeometry(screen::rect(QRectF(QPointF(0, 0), sizeTwips())));
-    background_->setPicture(AlignmentPictures::background(background_->size()));
+    background_->setPicture(
+        AlignmentPictures::background(background_->size(), screen::rect(finderRect)));
     setFixedSize(background_->size());
     connect(background_, &PictureControl::pressed, this,
             [this](QPointF at, Qt::MouseButton button) {
@@ -68,6 +77,11 @@ AlignmentWindow::AlignmentWindow(AlignmentGuides& guides, QWidget* parent)
         guide->resize(f.picturePixels);
         guide->hide();
     }
+
+    finder_ = new SheetFinder(sheets, lastSheet, this);
+    finder_->setGeometry(screen::rect(finderRect).adjusted(4, 4, -4, -4));
+    connect(finder_, &SheetFinder::chosen, this, &AlignmentWindow::sheetChosen);
+    connect(finder_, &SheetFinder::fillRequested, this, &AlignmentWindow::sheetFillRequested);
 
     close_ = new PictureControl(QStringLiteral("關閉窗"), this);
     close_->setGeometry(screen::rect(closeArea));

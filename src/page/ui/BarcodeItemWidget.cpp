@@ -7,8 +7,10 @@
 #include "page/ui/SkinButton.h"
 #include "page/ui/SymbolHandleWidget.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 
 namespace brevmark {
 
@@ -23,10 +25,17 @@ void paintDeleteIcon(QPainter& p, const QRectF& r, const QColor&) {
     p.drawLine(r.center() + QPointF(-s, -s), r.center() + QPointF(s, s));
     p.drawLine(r.center() + QPointF(-s, s), r.center() + QPointF(s, -s));
 }
+// The pixel ratio of the screen the page is on (before the item is shown, its own is not known).
+qreal screenPixelRatio(const QWidget* page) {
+    const QScreen* screen = page ? page->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->devicePixelRatio() : 1.0;
+}
 } // namespace
 
 BarcodeItemWidget::BarcodeItemWidget(int index, QWidget* page)
-    : QWidget(page), index_(index), surface_(QSizeF(3600, 900)),
+    // The symbol and its text are drawn at the screen's own pixel ratio, not enlarged from 1x.
+    : QWidget(page), index_(index),
+      surface_(QSizeF(3600, 900), Qt::white, screenPixelRatio(page)),
       handle_(new SymbolHandleWidget(index, this)),
       delete_(
           new SkinButton(SkinButton::Kind::Push, QStringLiteral("刪除碼"), QString(), this, index)),

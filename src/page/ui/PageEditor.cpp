@@ -842,7 +842,7 @@ void PageEditor::attachHints() {
     for (int i = 0; i < 4; ++i)
         hints_->attach(panel->widthRatioOption(i),
                        [i] { return EditPanelRules::widthRatioHint(i); });
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < PaperTable::count; ++i)
         hints_->attach(paperPanel_->sizeOption(i), [i] {
             return EditorTexts::paperSizeHint(PaperTable::caption(PaperSize(i)));
         });
@@ -923,6 +923,15 @@ void PageEditor::captureFormat(int index) {
         changed.fitToCaption();
         model().setTag({TagKind::Label, index, j}, changed);
     }
+}
+
+int PageEditor::addCopiesInto(const QList<QRectF>& boxes) {
+    const PageDocument::Copies copies =
+        document_->addCopiesInto(boxes, memory_.records(), isLabelPrinter());
+    if (copies.last >= 0)
+        model().currentItem = std::int16_t(copies.last);
+    selectionFrame_->hide();
+    return copies.placement.made;
 }
 
 int PageEditor::addCopies() {

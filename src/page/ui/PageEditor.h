@@ -134,6 +134,9 @@ public:
     // Add copies: as many items as the copy count says, each filled from the memory, starting at
     // the add-barcode panel's corner. Returns the number made.
     int addCopies();
+    // Fill the sheet: one item per box, each filled from the memory, at the box's top-left corner
+    // and of the box's size. Stops when the page is full; returns the number made.
+    int addCopiesInto(const QList<QRectF>& boxes);
     // Opens the context menu of an item at a pointer position (twips of the panels' parent).
     void openItemMenu(int index, QPointF pointer);
     // The point of the item where a label or image added from the open menu goes (item twips).

@@ -14,16 +14,17 @@ PaperPanel::PaperPanel(QWidget* parent) : QWidget(parent), picture_(new PaperPic
     setObjectName(QStringLiteral("紙張設定窗"));
     setProperty("entered", 0);
     setMouseTracking(true);
-    resize(260, 152);
+    resize(326, 152);
     picture_->move(10, 30);
     picture_->installEventFilter(this);
     connect(picture_, &PaperPicture::paperChosen, this, &PaperPanel::paperChosen);
 
     auto* sizeGroup = new QButtonGroup(this);
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < PaperTable::count; ++i) {
         sizes_[i] = new SkinButton(SkinButton::Kind::Option, QStringLiteral("紙張大小"),
                                    PaperTable::caption(PaperSize(i)), this, i);
-        sizes_[i]->setGeometry(140 + i * 38, 50, 35, 24);
+        // "US Letter" needs a wider button than the ISO names.
+        sizes_[i]->setGeometry(140 + i * 38, 50, PaperSize(i) == PaperSize::Letter ? 62 : 35, 24);
         sizes_[i]->installEventFilter(this);
         sizeGroup->addButton(sizes_[i], i);
         connect(sizes_[i], &SkinButton::clicked, this,

@@ -34,7 +34,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    SkinButton* sizes_[3];
+    SkinButton* sizes_[PaperTable::count];
     SkinButton* orientations_[2];
     PaperPicture* picture_;
 };

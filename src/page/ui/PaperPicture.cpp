@@ -17,6 +17,8 @@ QColor paperColour(PaperSize paper) {
         return QColor(34, 160, 110);
     case PaperSize::B5:
         return QColor(230, 126, 34);
+    case PaperSize::Letter:
+        return QColor(142, 68, 173);
     }
     return Qt::gray;
 }

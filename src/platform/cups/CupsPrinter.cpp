@@ -1,15 +1,12 @@
 #include "platform/cups/CupsPrinter.h"
 
-#include "platform/PrinterDot.h"
-
 namespace brevmark {
 
 CupsPrinter::CupsPrinter(CupsQueue queue)
     : CupsPrinter(std::move(queue), std::make_unique<QTemporaryDir>()) {}
 
 CupsPrinter::CupsPrinter(CupsQueue queue, std::unique_ptr<QTemporaryDir> folder)
-    : PdfPrinter(folder->filePath(QStringLiteral("job.pdf")), queue.media,
-                 PrinterDot::resolution(queue.resolutions)),
+    : PdfPrinter(folder->filePath(QStringLiteral("job.pdf")), queue.media, queue.dotResolution()),
       queue_(std::move(queue)), folder_(std::move(folder)) {}
 
 CupsPrinter::~CupsPrinter() {

@@ -9,9 +9,10 @@
 namespace brevmark {
 
 // A CUPS queue as a printer, without Qt's print support: the document is drawn as a PDF on the
-// queue's default media at the resolution that makes one printer dot (PrinterDot, as the
-// program's own printer does), kept in a temporary folder, and sent to the queue as one job when
-// the document ends. A document with nothing drawn, or dropped, is not sent.
+// queue's current media at the queue's own resolution (else the one PrinterDot chooses), so that
+// one dot of the document is one dot of the printer, kept in a temporary folder, and sent to the
+// queue as one job, with the queue's options and no scaling, when the document ends. A document
+// with nothing drawn, or dropped, is not sent.
 class CupsPrinter : public PdfPrinter {
 public:
     // The printer of a queue found before.
@@ -20,8 +21,10 @@ public:
 
     bool isAvailable() const override;
     QString name() const override { return queue_.name; }
+    QRectF printableArea() const override { return queue_.printableArea & QRectF(QPointF(0, 0), pageTwips()); }
     void endDocument() override;
 
+    const CupsQueue& queue() const { return queue_; }
     // The job the document became; 0 until it was sent.
     int jobId() const { return job_; }
 

@@ -1,9 +1,17 @@
 #include "platform/cups/CupsQueue.h"
 
+#include "common/Twips.h"
+#include "platform/PrinterDot.h"
+
 #include <QFile>
 #include <QSizeF>
 
 #include <cups/cups.h>
+// The PPD interface is the only way to read a driver's page sizes and imageable areas as the
+// scheduler and its filters use them; libcups marks it deprecated.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+#include <cups/ppd.h>
 
 #include <memory>
 
@@ -17,32 +25,119 @@ struct DestinationDeleter {
 struct InfoDeleter {
     void operator()(cups_dinfo_t* info) const { cupsFreeDestInfo(info); }
 };
+struct PpdCloser {
+    void operator()(ppd_file_t* ppd) const { ppdClose(ppd); }
+};
 
 QString lastError() {
     return QString::fromUtf8(cupsLastErrorString());
 }
 
-// The media the queue prints on when a job names none: the user's own choice (lpoptions), else
-// the queue's media-default (from its PPD's default page size, as Qt's print support reads it).
-// cupsGetDestMediaDefault alone would fall back to US Letter whatever the queue says.
-QPageSize defaultMedia(cups_dest_t* dest, cups_dinfo_t* info) {
-    cups_size_t size{};
-    QByteArray media = cupsGetOption("media", dest->num_options, dest->options);
-    if (media.isEmpty() && info)
-        if (ipp_attribute_t* fallback = cupsFindDestDefault(CUPS_HTTP_DEFAULT, dest, info, "media"))
-            media = ippGetString(fallback, 0, nullptr);
-    const bool found =
-        info &&
-        (media.isEmpty() ? cupsGetDestMediaDefault(CUPS_HTTP_DEFAULT, dest, info,
-                                                   CUPS_MEDIA_FLAGS_DEFAULT, &size)
-                         : cupsGetDestMediaByName(CUPS_HTTP_DEFAULT, dest, info, media.constData(),
-                                                  CUPS_MEDIA_FLAGS_DEFAULT, &size));
-    if (found && size.width > 0 && size.length > 0) {
-        // Hundredths of a millimetre; a size Qt knows keeps its name.
-        return QPageSize(QSizeF(size.width / 100.0, size.length / 100.0), QPageSize::Millimeter,
-                         QString(), QPageSize::FuzzyMatch);
+// "203dpi", "300x600dpi", "118dpcm": the horizontal dots per inch; 0 when it is none of these.
+int parseResolution(const QByteArray& text) {
+    const bool perCm = text.endsWith("dpcm");
+    if (!perCm && !text.endsWith("dpi"))
+        return 0;
+    const int value = text.left(text.indexOf(perCm ? "dpcm" : "dpi")).split('x').value(0).toInt();
+    return perCm ? qRound(value * 2.54) : value;
+}
+
+// A size in points (PPD) or hundredths of a millimetre (IPP) as a page size; a size Qt knows keeps
+// its name.
+QPageSize pageSizeOf(QSizeF size, QPageSize::Unit unit) {
+    return QPageSize(size, unit, QString(), QPageSize::FuzzyMatch);
+}
+
+struct Media {
+    QPageSize size;
+    QRectF printable; // twips
+};
+
+// The media the queue's PPD marks after its defaults and the destination's options (lpoptions,
+// media or PageSize): its size and imageable area. Nothing when the queue has no PPD.
+std::optional<Media> ppdMedia(ppd_file_t* ppd) {
+    ppd_size_t* size = ppd ? ppdPageSize(ppd, nullptr) : nullptr;
+    if (!size || size->width <= 0 || size->length <= 0)
+        return std::nullopt;
+    Media media;
+    media.size = pageSizeOf(QSizeF(size->width, size->length), QPageSize::Point);
+    // PPD coordinates run up from the bottom-left corner, in points.
+    const double p = twips::perPoint;
+    media.printable = QRectF(QPointF(size->left * p, (size->length - size->top) * p),
+                             QPointF(size->right * p, (size->length - size->bottom) * p));
+    if (!media.printable.isValid())
+        media.printable = QRectF(QPointF(0, 0), QSizeF(size->width * p, size->length * p));
+    return media;
+}
+
+int ppdResolution(ppd_file_t* ppd) {
+    if (!ppd)
+        return 0;
+    if (ppd_choice_t* marked = ppdFindMarkedChoice(ppd, "Resolution"))
+        if (const int dpi = parseResolution(marked->choice))
+            return dpi;
+    if (ppd_attr_t* fallback = ppdFindAttr(ppd, "DefaultResolution", nullptr))
+        return parseResolution(fallback->value);
+    return 0;
+}
+
+int integerMember(ipp_t* collection, const char* name) {
+    ipp_attribute_t* member = collection ? ippFindAttribute(collection, name, IPP_TAG_INTEGER)
+                                         : nullptr;
+    return member ? ippGetInteger(member, 0) : 0;
+}
+
+// The media of a queue without a PPD: the user's media choice when the queue knows its size, else
+// media-col-default; margins from media-col-default.
+std::optional<Media> ippMedia(cups_dest_t* dest, cups_dinfo_t* info) {
+    if (!info)
+        return std::nullopt;
+    ipp_attribute_t* col = cupsFindDestDefault(CUPS_HTTP_DEFAULT, dest, info, "media-col");
+    ipp_t* defaults = col ? ippGetCollection(col, 0) : nullptr;
+    ipp_attribute_t* sizeAttr =
+        defaults ? ippFindAttribute(defaults, "media-size", IPP_TAG_BEGIN_COLLECTION) : nullptr;
+    ipp_t* size = sizeAttr ? ippGetCollection(sizeAttr, 0) : nullptr;
+    double width = integerMember(size, "x-dimension");
+    double length = integerMember(size, "y-dimension");
+    double left = integerMember(defaults, "media-left-margin");
+    double right = integerMember(defaults, "media-right-margin");
+    double top = integerMember(defaults, "media-top-margin");
+    double bottom = integerMember(defaults, "media-bottom-margin");
+    if (const char* chosen = cupsGetOption("media", dest->num_options, dest->options)) {
+        cups_size_t named{};
+        if (cupsGetDestMediaByName(CUPS_HTTP_DEFAULT, dest, info, chosen, CUPS_MEDIA_FLAGS_DEFAULT,
+                                   &named) &&
+            named.width > 0 && named.length > 0) {
+            width = named.width;
+            length = named.length;
+            left = named.left;
+            right = named.right;
+            top = named.top;
+            bottom = named.bottom;
+        }
     }
-    return QPageSize(QPageSize::A4);
+    if (width <= 0 || length <= 0)
+        return std::nullopt;
+    Media media;
+    media.size = pageSizeOf(QSizeF(width / 100.0, length / 100.0), QPageSize::Millimeter);
+    const double perUnit = twips::perInch / 2540.0; // hundredths of a millimetre
+    media.printable = QRectF(QPointF(left * perUnit, top * perUnit),
+                             QPointF((width - right) * perUnit, (length - bottom) * perUnit));
+    return media;
+}
+
+int ippResolution(cups_dest_t* dest, cups_dinfo_t* info) {
+    if (const char* chosen = cupsGetOption("printer-resolution", dest->num_options, dest->options))
+        if (const int dpi = parseResolution(chosen))
+            return dpi;
+    ipp_attribute_t* fallback =
+        info ? cupsFindDestDefault(CUPS_HTTP_DEFAULT, dest, info, "printer-resolution") : nullptr;
+    if (!fallback)
+        return 0;
+    int y = 0;
+    ipp_res_t units = IPP_RES_PER_INCH;
+    const int x = ippGetResolution(fallback, 0, &y, &units);
+    return units == IPP_RES_PER_CM ? qRound(x * 2.54) : x;
 }
 
 QList<int> offeredResolutions(cups_dest_t* dest, cups_dinfo_t* info) {
@@ -62,6 +157,22 @@ QList<int> offeredResolutions(cups_dest_t* dest, cups_dinfo_t* info) {
     return list;
 }
 
+// The queue's PPD as the scheduler hands it out, marked with its defaults and the destination's
+// options; null for a queue without one.
+std::unique_ptr<ppd_file_t, PpdCloser> markedPpd(cups_dest_t* dest) {
+    const char* file = cupsGetPPD2(CUPS_HTTP_DEFAULT, dest->name);
+    if (!file)
+        return nullptr;
+    const QByteArray copy(file);
+    std::unique_ptr<ppd_file_t, PpdCloser> ppd(ppdOpenFile(copy.constData()));
+    QFile::remove(QFile::decodeName(copy)); // a temporary copy of the queue's PPD
+    if (ppd) {
+        ppdMarkDefaults(ppd.get());
+        cupsMarkOptions(ppd.get(), dest->num_options, dest->options);
+    }
+    return ppd;
+}
+
 } // namespace
 
 std::optional<CupsQueue> CupsQueue::find(const QString& name, QString* error) {
@@ -74,20 +185,50 @@ std::optional<CupsQueue> CupsQueue::find(const QString& name, QString* error) {
     }
     std::unique_ptr<cups_dinfo_t, InfoDeleter> info(
         cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest.get()));
+    const std::unique_ptr<ppd_file_t, PpdCloser> ppd = markedPpd(dest.get());
+
     CupsQueue queue;
     queue.name = QString::fromUtf8(dest->name);
-    queue.media = defaultMedia(dest.get(), info.get());
+    std::optional<Media> media = ppdMedia(ppd.get());
+    if (!media)
+        media = ippMedia(dest.get(), info.get());
+    if (!media)
+        media = Media{QPageSize(QPageSize::A4), QRectF()};
+    queue.media = media->size;
+    queue.printableArea = media->printable.isValid()
+                              ? media->printable
+                              : QRectF(QPointF(0, 0), media->size.size(QPageSize::Point) *
+                                                          twips::perPoint);
+    queue.dotsPerInch = ppdResolution(ppd.get());
+    if (queue.dotsPerInch <= 0)
+        queue.dotsPerInch = ippResolution(dest.get(), info.get());
     queue.resolutions = offeredResolutions(dest.get(), info.get());
+    for (int i = 0; i < dest->num_options; ++i)
+        queue.options.append(qMakePair(QByteArray(dest->options[i].name), QByteArray(dest->options[i].value)));
     return queue;
 }
 
+int CupsQueue::dotResolution() const {
+    return dotsPerInch > 0 ? dotsPerInch : PrinterDot::resolution(resolutions);
+}
+
 int CupsQueue::submit(const QString& pdfPath, const QString& title, QString* error) const {
+    int count = 0;
+    cups_option_t* list = nullptr;
+    for (const auto& [key, value] : options)
+        count = cupsAddOption(key.constData(), value.constData(), count, &list);
+    // The pages are drawn on the queue's own media: nothing is to be fitted or scaled.
+    count = cupsAddOption("print-scaling", "none", count, &list);
+    count = cupsAddOption("fit-to-page", "false", count, &list);
     const int job = cupsPrintFile2(CUPS_HTTP_DEFAULT, name.toUtf8().constData(),
                                    QFile::encodeName(pdfPath).constData(),
-                                   title.toUtf8().constData(), 0, nullptr);
+                                   title.toUtf8().constData(), count, list);
     if (job == 0)
         *error = lastError();
+    cupsFreeOptions(count, list);
     return job;
 }
 
 } // namespace brevmark
+
+#pragma GCC diagnostic pop

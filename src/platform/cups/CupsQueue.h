@@ -2,25 +2,44 @@
 
 #include <QList>
 #include <QPageSize>
+#include <QPair>
+#include <QRectF>
 #include <QString>
 #include <optional>
 
 namespace brevmark {
 
 // A print queue of the CUPS scheduler this process reaches (CUPS_SERVER, else the system's), with
-// what a document for it needs: its default media and the resolutions it offers.
+// what a document for it needs: the media it prints on now, the part of it the printer can ink,
+// the resolution of its dots, and the options the user chose for it with lpoptions.
 struct CupsQueue {
     QString name;
-    QPageSize media;        // the queue's default media; A4 when it names none
+    // The queue's current media: the user's lpoptions choice, else the queue's default (its PPD's
+    // PageSize, or the IPP media-col-default of a queue without a PPD); A4 when it names none.
+    QPageSize media;
+    // Where the printer can ink, in twips from the media's top-left corner; the whole media when
+    // the queue names no margins.
+    QRectF printableArea;
+    // The resolution the queue prints at now (its PPD's Resolution, or printer-resolution);
+    // 0 when the queue does not tell.
+    int dotsPerInch = 0;
     QList<int> resolutions; // dots per inch offered, as the queue lists them
+    // The destination's options (lpoptions and the queue's defaults), sent with every job, as lp
+    // does.
+    QList<QPair<QByteArray, QByteArray>> options;
 
     // The named queue, or the default one for an empty name (the user's lpoptions, LPDEST and
     // PRINTER count, as for lp). Nothing, with the reason in *error, when there is no such
     // queue, no default, or no scheduler to ask.
     static std::optional<CupsQueue> find(const QString& name, QString* error);
 
-    // Sends a PDF file to the queue as one job; the job's number, or 0 with the reason in
-    // *error.
+    // The resolution documents for the queue are drawn at: its own, else the one PrinterDot
+    // chooses among those it offers.
+    int dotResolution() const;
+
+    // Sends a PDF file to the queue as one job, with the queue's options and no scaling, so
+    // that the document's pages land on the media as drawn; the job's number, or 0 with the
+    // reason in *error.
     int submit(const QString& pdfPath, const QString& title, QString* error) const;
 };
 

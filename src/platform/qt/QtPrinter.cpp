@@ -1,5 +1,6 @@
 #include "platform/qt/QtPrinter.h"
 
+#include "common/Twips.h"
 #include "platform/PrinterDot.h"
 
 #include <QPrinter>
@@ -48,6 +49,14 @@ QString QtPrinter::name() const {
 
 double QtPrinter::dotsPerInch() const {
     return printer_->resolution();
+}
+
+QSizeF QtPrinter::pageTwips() const {
+    return printer_->pageLayout().fullRect(QPageLayout::Point).size() * twips::perPoint;
+}
+
+void QtPrinter::turnPage(QPainter&) {
+    printer_->newPage();
 }
 
 QPagedPaintDevice& QtPrinter::device() {

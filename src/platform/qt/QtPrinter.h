@@ -3,6 +3,7 @@
 #include "platform/PaintedPrinter.h"
 
 #include <QList>
+#include <QPagedPaintDevice>
 
 #include <memory>
 
@@ -24,9 +25,11 @@ public:
     bool isAvailable() const override;
     QString name() const override;
     double dotsPerInch() const override;
+    QSizeF pageTwips() const override;
 
 protected:
     QPagedPaintDevice& device() override;
+    void turnPage(QPainter&) override;
     void discardDocument() override;
 
 private:

@@ -40,8 +40,12 @@ void PrintButton::mouseMoveEvent(QMouseEvent* event) {
 
 void PrintButton::mouseReleaseEvent(QMouseEvent* event) {
     setFace(PrintButtonPictures::Face::Raised);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (!rect().contains(event->position().toPoint()))
+        return;
+    if (event->button() == Qt::LeftButton)
         emit printRequested();
+    else if (event->button() == Qt::RightButton)
+        emit previewRequested();
 }
 
 void PrintButton::leaveEvent(QEvent*) {

@@ -9,7 +9,8 @@ namespace brevmark {
 
 // The simple layout's print button `確定列印`: pressed picture while the mouse button is down on
 // it, highlighted picture and the hint "確定列印" while the pointer moves over it, the raised
-// picture again on release. A release of the left button over it asks for the print.
+// picture again on release. A release of the left button over it asks for the print, of the
+// right button for the print preview.
 class PrintButton : public QWidget {
     Q_OBJECT
 public:
@@ -21,6 +22,7 @@ public:
 
 signals:
     void printRequested();
+    void previewRequested();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -45,11 +45,9 @@ protected:
         QtPictureLoader pictures;
         ASSERT_EQ(
             LayoutPlacement::place(model, *layout, [](const QString&) { return true; }).size(), 3);
-        ScriptedMessageBoxes boxes;
         FakePrintHost host;
         const PrintSettings settings; // page printer, 7.2 twips, as the data folder's TOP.reg
-        PrintCommands commands(model, pictures, DataLocation(data()), printer, boxes, settings,
-                               host);
+        PrintCommands commands(model, pictures, DataLocation(data()), printer, settings, host);
         commands.printPage();
         EXPECT_EQ(commands.failedItems(), 0);
     }

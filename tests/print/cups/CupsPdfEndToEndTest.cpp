@@ -6,6 +6,7 @@
 
 #include "PrintDoubles.h"
 
+#include "common/Twips.h"
 #include "platform/qt/QtPrinter.h"
 #include "print/PrintCommands.h"
 #include "print/PrintSettings.h"
@@ -43,8 +44,8 @@ protected:
 
     PrintCommands commands() {
         return PrintCommands(
-            model, loader, DataLocation(work.path()), [] { return std::make_unique<QtPrinter>(); },
-            boxes, settings, host);
+            model, loader, DataLocation(work.path()),
+            [] { return std::make_unique<QtPrinter>(); }, settings, host);
     }
     // Prints the page and gives back its one page at 600 dpi (empty when that failed).
     QImage printPageAndRead() {
@@ -146,7 +147,8 @@ TEST_F(PrintedThroughCups, PrintsOnItsOwnQueueAndLeavesTheMachinesPrintingAlone)
 }
 
 // Every width ratio at bar widths 1 to 6 on one page, at one print resolution: each symbol reads
-// with both decoders, and each bar is one solid run of dark columns exactly its modules wide.
+// with both decoders, and each bar is one solid run of dark columns exactly its modules wide, each
+// module the whole number of the printer's 300-dpi dots that PrintedSymbol gives it.
 class PrintResolutionSweep : public PrintedThroughCups,
                              public ::testing::WithParamInterface<double> {};
 
@@ -189,16 +191,16 @@ TEST_P(PrintResolutionSweep, EverySymbolReadsAndEveryBarIsSolid) {
         expectBothRead(page, item, what);
 
         const PrintedSymbol symbol(Code39Symbol::assemble(item.symbol.text, p.ratio), p.barWidth,
-                                   resolution);
-        const double left =
-            PrintedSymbol::snapToGrid(item.left + item.symbol.symbolLeft, resolution).toDouble();
+                                   resolution, twips::fromDots(1, 300));
+        const double left = symbol.printedLeft(
+            PrintedSymbol::snapToGrid(item.left + item.symbol.symbolLeft, resolution));
         const double top =
             PrintedSymbol::snapToGrid(item.top + item.symbol.symbolTop, resolution).toDouble();
         // The middle of the bars' height, from a little before the symbol to a little after it.
         const QRect band =
-            toPixels(QRectF(left - 120, top + 120, symbol.width().toDouble() + 240, 720 - 240));
+            toPixels(QRectF(left - 120, top + 120, symbol.printedWidth() + 240, 720 - 240));
         const QList<QPair<int, int>> runs = printed::solidColumnRuns(page, band);
-        const double module = symbol.moduleWidth().toDouble();
+        const double module = symbol.printedModule();
         QList<QPair<double, double>> expected; // twips, [left, right)
         const Code39Symbol& modules = symbol.symbol();
         for (int m = 0; m < modules.moduleCount(); ++m) {

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QObject>
+
+class QWidget;
+
+namespace brevmark {
+
+// Keeps the program's windows on the screen they open on: a window larger than the screen's
+// free area is made to fit it (a window of fixed size gives way), and a window whose place lies
+// partly off the screen (a place remembered on a larger screen, or with another scale) is moved
+// onto it, as each window shows. Installed once on the application, it serves every window.
+class ScreenFit : public QObject {
+    Q_OBJECT
+public:
+    explicit ScreenFit(QObject* parent = nullptr);
+
+    static void fit(QWidget& window);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+} // namespace brevmark
