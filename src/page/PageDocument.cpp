@@ -81,20 +81,13 @@ PageDocument::Copies PageDocument::addCopies(QPointF origin, int count,
         const std::optional<int> index = free.next();
         if (!index)
             return std::nullopt;
-        PlacedItem copy =
-            memory.filled(*index, BarcodeItem::blank(at, labelPrinter),
-                          [this](const QString& file) { return pictureUsable(file); });
-        givePictures(copy);
-        copies.append(copy);
-        return QSizeF(copy.item.width, copy.item.height);
+        copies.append(filledCopy(memory, *index, at, labelPrinter));
+        return QSizeF(copies.last().item.width, copies.last().item.height);
     };
     Copies result;
     result.placement = CopyPlacement::run(
         origin, [count] { return count; }, makeCopy, model_.page().width, model_.page().height);
-    if (!copies.isEmpty()) {
-        result.last = copies.last().index;
-        push(new AddItemsCommand(model_, copies, HistoryTexts::addItems()));
-    }
+    pushCopies(copies, result);
     return result;
 }
 
@@ -112,20 +105,29 @@ PageDocument::Copies PageDocument::addCopiesInto(const QList<QRectF>& boxes,
             result.placement.stop = CopyPlacement::Stop::NoFreeIndex;
             break;
         }
-        PlacedItem copy =
-            memory.filled(*index, BarcodeItem::blank(box.topLeft(), labelPrinter),
-                          [this](const QString& file) { return pictureUsable(file); });
+        PlacedItem copy = filledCopy(memory, *index, box.topLeft(), labelPrinter);
         copy.item.width = float(box.width());
         copy.item.height = float(box.height());
-        givePictures(copy);
         copies.append(copy);
     }
     result.placement.made = int(copies.size());
-    if (!copies.isEmpty()) {
-        result.last = copies.last().index;
-        push(new AddItemsCommand(model_, copies, HistoryTexts::addItems()));
-    }
+    pushCopies(copies, result);
     return result;
+}
+
+PlacedItem PageDocument::filledCopy(const FormatMemory& memory, int index, QPointF topLeft,
+                                    bool labelPrinter) const {
+    PlacedItem copy = memory.filled(index, BarcodeItem::blank(topLeft, labelPrinter),
+                                    [this](const QString& file) { return pictureUsable(file); });
+    givePictures(copy);
+    return copy;
+}
+
+void PageDocument::pushCopies(const QList<PlacedItem>& copies, Copies& result) {
+    if (copies.isEmpty())
+        return;
+    result.last = copies.last().index;
+    push(new AddItemsCommand(model_, copies, HistoryTexts::addItems()));
 }
 
 PageDocument::LayoutTaken PageDocument::takeLayout(const Layout& layout, QPointF origin) {

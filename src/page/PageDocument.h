@@ -104,6 +104,11 @@ private:
     bool pictureUsable(const QString& fileName) const;
     // Gives the images with a file the picture they show.
     void givePictures(PlacedItem& placed) const;
+    // A copy of the memory's format at an index and a page point, its pictures given.
+    PlacedItem filledCopy(const FormatMemory& memory, int index, QPointF topLeft,
+                          bool labelPrinter) const;
+    // The copies made, as one step of adding items.
+    void pushCopies(const QList<PlacedItem>& copies, Copies& result);
 
     PageModel model_;
     QUndoStack history_;

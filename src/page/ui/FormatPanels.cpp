@@ -38,8 +38,7 @@ FormatPanels::FormatPanels(PageEditor& editor, QWidget* panelParent, QObject* pa
     : QObject(parent), editor_(editor),
       browser_(editor.services().files, editor.services().location.recordsFolder()),
       saver_(editor.services().files, editor.services().location.recordsFolder()),
-      layouts_(editor.services().files, editor.services().messages,
-               editor.services().location.recordsFolder()),
+      layouts_(editor.services().files, editor.services().location.recordsFolder()),
       recordPanel_(new FormatRecordPanel(panelParent)),
       savePanel_(new SaveFormatPanel(panelParent)), layoutPanel_(new LayoutPanel(panelParent)),
       hints_(new HintFilter(editor.services().hint, this)) {
@@ -247,22 +246,28 @@ bool FormatPanels::saveLayout() {
     QLineEdit* box = layoutPanel_->nameBox();
     const QString name = LayoutLibrary::cleanName(box->text());
     box->setText(name);
-    if (!layouts_.acceptsName(name)) {
+    if (const std::optional<UserMessage> refused = LayoutLibrary::nameRefusal(name)) {
+        tell(editor_.services().messages, *refused);
         box->setFocus();
         return false;
     }
-    const LayoutLibrary::SaveOutcome outcome = layouts_.save(name, captureLayout());
-    if (outcome == LayoutLibrary::SaveOutcome::TooFew)
+    const LayoutLibrary::Saved saved = layouts_.save(name, captureLayout());
+    if (saved.message)
+        tell(editor_.services().messages, *saved.message);
+    if (saved.outcome == LayoutLibrary::SaveOutcome::TooFew)
         layoutPanel_->hide();
     showLayouts();
-    return outcome == LayoutLibrary::SaveOutcome::Saved;
+    return saved.outcome == LayoutLibrary::SaveOutcome::Saved;
 }
 
 int FormatPanels::takeLayout() {
     if (!layouts_.commandsShown())
         return 0;
     layoutPanel_->hide();
-    const std::optional<Layout> layout = layouts_.readChosen();
+    const LayoutLibrary::Read read = layouts_.readChosen();
+    if (read.failure)
+        tell(editor_.services().messages, *read.failure);
+    const std::optional<Layout>& layout = read.layout;
     if (!layout)
         return 0;
     // An item without a stored place goes where add copies would put it: the add-barcode
@@ -292,7 +297,14 @@ Layout FormatPanels::captureLayout() {
 }
 
 void FormatPanels::deleteLayout() {
-    layouts_.deleteChosen();
+    if (!layouts_.commandsShown())
+        return;
+    MessageBoxes& boxes = editor_.services().messages;
+    const UserMessage question = layouts_.deleteQuestion();
+    if (boxes.confirm(question.title, question.text, question.icon)) {
+        if (const std::optional<UserMessage> failed = layouts_.deleteChosen())
+            tell(boxes, *failed);
+    }
     showLayouts();
 }
 

@@ -679,7 +679,6 @@ void PageEditor::itemRelease(int index, Qt::MouseButton button, QPointF at) {
     }
     model().pointer.release();
     gesture_ = 0;
-    redrawItem(index);
     if (index == ItemTable::simpleItem && button == Qt::LeftButton) {
         openItem(index);
         // A resize of item 0 hid the edit and print quantity panels: both come back at once,

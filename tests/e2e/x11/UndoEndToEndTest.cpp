@@ -1,69 +1,22 @@
 // Undo and redo as a user meets them: the whole program on an X server with a window manager,
 // items added with the mouse, barcodes typed on the keyboard, and Ctrl+Z, Ctrl+Y and
-// Ctrl+Shift+Z pressed as real keys wherever the focus happens to be. Skips only when Xvfb,
-// openbox or xdotool is missing (scripts/install-deps.sh installs them).
-#include "ShellDoubles.h"
-#include "XSession.h"
+// Ctrl+Shift+Z pressed as real keys wherever the focus happens to be.
+#include "ProgramOnX.h"
 
 #include "page/KeptPage.h"
 #include "page/ui/BarcodeItemWidget.h"
 #include "page/ui/FormatPanels.h"
-#include "page/ui/PageEditor.h"
-#include "page/ui/SkinButton.h"
-#include "platform/Timer.h"
 #include "records/FormatRecordLines.h"
 
-#include <QApplication>
-#include <QGuiApplication>
-#include <QLabel>
 #include <QLineEdit>
-#include <QTest>
-#include <gtest/gtest.h>
 
 using namespace brevmark;
 using namespace brevmark::test;
 
 namespace {
 
-class UndoRedo : public ::testing::Test, protected ShellFixture {
+class UndoRedo : public ProgramOnX {
 protected:
-    void SetUp() override {
-        if (!desktopMissing().isEmpty())
-            GTEST_SKIP() << "skipped: " << desktopMissing().toStdString();
-        ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"));
-    }
-    void TearDown() override { window.reset(); }
-
-    // The program in a layout ("1 …" professional, "0 …" simple), shown and holding the focus.
-    MainWindow& open(const QString& placement = QStringLiteral("1 0 100 100 12090 7470")) {
-        writeSettings(QStringLiteral("\"主視窗大小\",\"%1\"\r\n").arg(placement));
-        MainWindow& w = make();
-        EXPECT_TRUE(w.start());
-        w.findChild<Timer*>(QStringLiteral("排列視窗位置"))->fire();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
-        w.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
-        return w;
-    }
-    PageEditor& editor() { return window->pageEditor(); }
-    const PageModel& model() { return editor().model(); }
-    template <typename T = QWidget> T* find(const char* name, int index = -1) {
-        for (T* w : window->findChildren<T*>(QString::fromUtf8(name)))
-            if (index < 0 || w->property("index").toInt() == index)
-                return w;
-        return nullptr;
-    }
-    QString hint() { return find<QLabel>("說明提示")->text(); }
-    QList<int> items() { return model().pageItems(); }
-
-    // A right click on the empty page at a page point (twips), then 增加【空白 條碼輸入區】.
-    int addItemAt(double x, double y) {
-        x_input::click(find("列印範圍"), QPoint(int(x / 15), int(y / 15)), 3);
-        auto* add = find<SkinButton>("增加條碼鈕", 0);
-        EXPECT_TRUE(add && add->isVisible());
-        x_input::click(add, add->rect().center());
-        return model().currentItem;
-    }
     // The page as it stands: every item's place and records.
     QString pageText() {
         QString text;

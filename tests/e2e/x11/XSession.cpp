@@ -101,6 +101,10 @@ void type(const QString& text) {
          QStringLiteral("--"), text});
 }
 
+void hover(QWidget* widget, QPoint at) {
+    moveTo(widget, at);
+}
+
 void click(QWidget* widget, QPoint at, int button) {
     moveTo(widget, at);
     run({QStringLiteral("click"), QString::number(button)});

@@ -30,6 +30,8 @@ namespace x_input {
 void key(const QString& keys);
 // Text typed key by key.
 void type(const QString& text);
+// The pointer moved onto a point of a widget (pixels of the widget), no button pressed.
+void hover(QWidget* widget, QPoint at);
 // A click at a point of a widget (pixels of the widget).
 void click(QWidget* widget, QPoint at, int button = 1);
 // A double click of the left button at a point of a widget.

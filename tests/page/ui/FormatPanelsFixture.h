@@ -8,6 +8,7 @@
 #include "platform/QtPictureLoader.h"
 #include "records/FormatRecordFile.h"
 #include "support/FaultyFileSystem.h"
+#include "support/FormatLines.h"
 #include "support/TempDataFolder.h"
 
 #include <QFile>
@@ -120,23 +121,5 @@ protected:
         return n;
     }
 };
-
-// One quoted-field line of a format record: eleven texts, an empty one and the tail 1.
-inline QString formatLine(const QStringList& fields) {
-    QStringList quoted;
-    for (int f = 0; f < 11; ++f)
-        quoted << QLatin1Char('"') + fields.value(f) + QLatin1Char('"');
-    return quoted.join(QLatin1Char(',')) + QStringLiteral(",\"\",1\r\n");
-}
-
-// The barcode record of a blank item with a text, as the program writes it.
-inline QString barcodeLine(const QString& category, const QString& name, const QString& text,
-                           const QString& width = QStringLiteral("3600"),
-                           const QString& height = QStringLiteral("900")) {
-    return formatLine({category, name, QStringLiteral("條碼"), width, height, text,
-                       QStringLiteral("16777215"), QStringLiteral("1"),
-                       QStringLiteral("120 120 480"), QStringLiteral("False False False 0 10"),
-                       QStringLiteral("2 0 0 0")});
-}
 
 } // namespace brevmark::test
