@@ -29,7 +29,7 @@ public:
     void setSimpleItemVisible(bool) override {}
     void refocusBarcodeEntry() override {}
     void closePanels() override {}
-    int layoutMode() const override { return 1; }
+    LayoutMode layoutMode() const override { return LayoutMode::Professional; }
 };
 
 // A printer that draws nothing: the cost of the print job's own work.

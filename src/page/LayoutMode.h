@@ -15,4 +15,12 @@ constexpr LayoutMode layoutModeOf(int storedNumber) {
                                : LayoutMode::None;
 }
 
+// The number a layout mode is stored as; a mode that is neither layout keeps the number it was
+// read from.
+constexpr int storedNumberOf(LayoutMode mode, int otherNumber) {
+    return mode == LayoutMode::Simple         ? 0
+           : mode == LayoutMode::Professional ? 1
+                                              : otherNumber;
+}
+
 } // namespace brevmark

@@ -223,7 +223,7 @@ void MainWindow::fillFontList() {
 }
 
 void MainWindow::deferredStart() {
-    const LayoutMode layout = values_.layout();
+    const LayoutMode layout = values_.layoutMode;
     if (layout == LayoutMode::Professional) {
         if (isMaximized())
             timers_.enlargeWindow->start();
@@ -252,7 +252,8 @@ void MainWindow::closeProgram() {
     const QRectF g = geometryTwips();
     startup_settings::windowPlacement().write(
         settings_,
-        {values_.layoutMode, windowStateCode(), g.left(), g.top(), g.width(), g.height()});
+        {values_.layoutMode, values_.otherLayoutNumber, windowStateCode(), g.left(), g.top(),
+         g.width(), g.height()});
     keepPage();
     endAtOnce();
 }
@@ -429,9 +430,8 @@ void MainWindow::layoutFrame() {
     const QSizeF size = isMaximized() || isMinimized()
                             ? QSizeF(twips::fromPixels(width()), twips::fromPixels(height()))
                             : g.size();
-    // Layout modes other than 0 and 1 keep the caption buttons as they were.
-    const int mode = values_.layoutMode;
-    frame_ = FrameLayout::compute(size, mode == 0 || mode == 1 ? mode : -1, &frame_);
+    // A layout mode that is neither layout keeps the caption buttons as they were.
+    frame_ = FrameLayout::compute(size, values_.layoutMode, &frame_);
     placeWidget(viewport_, frame_.viewport);
     placeWidget(hint_, frame_.hint);
     placeWidget(hintShadow_, frame_.hintShadow);
@@ -473,7 +473,7 @@ void MainWindow::paintEvent(QPaintEvent*) {
                             }));
         }
     }
-    if (values_.layoutMode == 1 && !isMaximized()) {
+    if (values_.layoutMode == LayoutMode::Professional && !isMaximized()) {
         const QRect target = screen::rect(frame_.pieces[8]);
         p.drawImage(target, cached(gripImage_, target.size(), FramePictures::resizeGrip));
     }
@@ -547,11 +547,12 @@ void MainWindow::restoreLayoutToggle() {
 }
 
 void MainWindow::toggleLayout() {
-    values_.layoutMode = values_.layoutMode == 0 ? 1 : 0;
+    values_.layoutMode = values_.layoutMode == LayoutMode::Simple ? LayoutMode::Professional
+                                                                  : LayoutMode::Simple;
     if (isMaximized() || isMinimized())
         setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized));
     closePanels();
-    if (values_.layoutMode == 1)
+    if (values_.layoutMode == LayoutMode::Professional)
         timers_.expandWindow->start();
     else
         timers_.shrinkWindow->start();
@@ -624,7 +625,7 @@ void MainWindow::mousePressEvent(QMouseEvent* event) {
 }
 
 void MainWindow::mouseReleaseEvent(QMouseEvent*) {
-    if (values_.layoutMode == 1)
+    if (values_.layoutMode == LayoutMode::Professional)
         editor_->paperAdjust();
     setPointer(Pointer::Arrow);
     windowDrag_ = 0;
@@ -664,7 +665,8 @@ void MainWindow::backgroundMove(QPointF at, Qt::MouseButtons buttons) {
 
     if (buttons == Qt::NoButton && normal) {
         const QRectF g = geometryTwips();
-        const bool grip = WindowGrip::onGrip(at, g.size()) && values_.layoutMode == 1;
+        const bool grip = WindowGrip::onGrip(at, g.size()) &&
+                          values_.layoutMode == LayoutMode::Professional;
         setPointer(grip ? Pointer::SizeNwSe : Pointer::Arrow);
     }
     if (layout_ != LayoutMode::Simple)

@@ -35,7 +35,7 @@ void PasswordLock::lock() {
     remembered_ = window_.geometryTwips().size();
     // A professional window that started maximised never had a normal size of its layout: it
     // comes back at the size the layout gives a normal window.
-    if (window_.isMaximized() && window_.values().layoutMode == 1 &&
+    if (window_.isMaximized() && window_.values().layoutMode == LayoutMode::Professional &&
         (remembered_.width() < professionalMinimum.width() ||
          remembered_.height() < professionalMinimum.height()))
         remembered_ = professionalSize;
@@ -82,7 +82,7 @@ void PasswordLock::unlock() {
     window_.resizeTwips(remembered_.width(), remembered_.height());
     window_.layoutFrame();
     // The simple layout's page is the size of its one item; only the professional page is fitted.
-    if (window_.values().layoutMode == 1)
+    if (window_.values().layoutMode == LayoutMode::Professional)
         window_.pageEditor().paperAdjust();
 }
 

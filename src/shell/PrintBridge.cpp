@@ -130,7 +130,7 @@ void PrintBridge::closePanels() {
     window_.closePanels();
 }
 
-int PrintBridge::layoutMode() const {
+LayoutMode PrintBridge::layoutMode() const {
     return window_.values().layoutMode;
 }
 

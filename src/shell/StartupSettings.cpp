@@ -27,12 +27,15 @@ const StoredSetting<WindowPlacement>& windowPlacement() {
             const QStringList parts = text.split(QLatin1Char(' '));
             if (parts.size() != 6)
                 return std::nullopt;
-            return WindowPlacement{int(leadingNumber(parts[0])), int(leadingNumber(parts[1])),
-                                   leadingNumber(parts[2]),      leadingNumber(parts[3]),
-                                   leadingNumber(parts[4]),      leadingNumber(parts[5])};
+            const int layoutNumber = int(leadingNumber(parts[0]));
+            return WindowPlacement{layoutModeOf(layoutNumber),   layoutNumber,
+                                   int(leadingNumber(parts[1])), leadingNumber(parts[2]),
+                                   leadingNumber(parts[3]),      leadingNumber(parts[4]),
+                                   leadingNumber(parts[5])};
         },
         [](const WindowPlacement& p) {
-            return QStringList{numberOf(p.layoutMode),     numberOf(p.state),
+            return QStringList{numberOf(storedNumberOf(p.layoutMode, p.otherLayoutNumber)),
+                               numberOf(p.state),
                                singleText(float(p.left)),  singleText(float(p.top)),
                                singleText(float(p.width)), singleText(float(p.height))}
                 .join(QLatin1Char(' '));

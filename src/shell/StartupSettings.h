@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Fixed4.h"
+#include "page/LayoutMode.h"
 #include "records/StoredSetting.h"
 
 #include <QStringList>
@@ -8,11 +9,13 @@
 
 namespace brevmark {
 
-// The main window's placement as `主視窗大小` keeps it: layout mode number (0 simple,
+// The main window's placement as `主視窗大小` keeps it: layout mode (stored as 0 simple,
 // 1 professional), window state (0 normal, 1 minimised, 2 maximised), left, top, width, height
 // in twips.
 struct WindowPlacement {
-    int layoutMode = 0;
+    LayoutMode layoutMode = LayoutMode::Simple;
+    // The stored number of a layout mode that is neither layout, written back as it was read.
+    int otherLayoutNumber = 0;
     int state = 0;
     double left = 0;
     double top = 0;

@@ -22,6 +22,7 @@ StartupValues applyStartupSettings(const SettingsStore& store, double screenW, d
     if (!placements.isEmpty()) {
         const WindowPlacement& p = placements.last();
         v.layoutMode = p.layoutMode;
+        v.otherLayoutNumber = p.otherLayoutNumber;
         if (p.state == 2) {
             v.maximised = true;
         } else {

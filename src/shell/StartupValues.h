@@ -15,9 +15,10 @@ class SettingsStore;
 // The values start-up takes from the settings store and keeps for the whole run, each read once
 // through its typed key (StartupSettings).
 struct StartupValues {
-    // The layout mode number stored with the window placement: 0 simple, 1 professional; 0 until a
-    // setting or the user sets it. Another number switches to neither layout.
-    int layoutMode = 0;
+    // The layout mode stored with the window placement; simple until a setting or the user sets
+    // it. A stored number that is neither layout switches to neither, and is written back as read.
+    LayoutMode layoutMode = LayoutMode::Simple;
+    int otherLayoutNumber = 0;
     bool maximised = false;
     // Placement applied from the stored window size; a part is empty when it was not applied.
     std::optional<double> left;
@@ -41,8 +42,6 @@ struct StartupValues {
     int lastShownField = 1;
     // Width of the simple layout's item, when the label printer changes it.
     std::optional<double> item0Width;
-
-    LayoutMode layout() const { return layoutModeOf(layoutMode); }
 };
 
 // Reads every key start-up knows; the screen size decides whether a stored position is used.

@@ -216,15 +216,15 @@ TEST_F(PrintCommandsTest, UnknownPrinterKindPrintsNothing) {
 
 TEST_F(PrintCommandsTest, CurrentLayoutChoosesTheCommand) {
     test::putItem(model, 1, pageItem(900, 900, QStringLiteral("X")));
-    host.mode = 1;
+    host.mode = LayoutMode::Professional;
     commands().printForCurrentLayout();
     EXPECT_EQ(itemCorners(), (QList<QPointF>{{900, 900}}));
     surface.calls.clear();
-    host.mode = 0;
+    host.mode = LayoutMode::Simple;
     commands().printForCurrentLayout();
     EXPECT_EQ(itemCorners(), (QList<QPointF>{{300, 300}}));
     surface.calls.clear();
-    host.mode = 2;
+    host.mode = LayoutMode::None;
     commands().printForCurrentLayout();
     EXPECT_TRUE(surface.calls.isEmpty());
 }

@@ -182,7 +182,7 @@ TEST_F(Alignment, TheGuideIsNeverPrinted) {
     test::RecordingSurface printer;
     test::FakePictureLoader loader;
     test::FakePrintHost host;
-    host.mode = 1;
+    host.mode = LayoutMode::Professional;
     PrintSettings settings;
     PrintCommands commands(editor.model(), loader, folder.location(),
                            test::recordingFactory(printer), settings, host);

@@ -42,7 +42,7 @@ protected:
 } // namespace
 
 TEST(FrameLayoutGeometry, PiecesViewportAndCaptionGroup) {
-    const FrameLayout simple = FrameLayout::compute({6000, 7470}, 0);
+    const FrameLayout simple = FrameLayout::compute({6000, 7470}, LayoutMode::Simple);
     EXPECT_EQ(simple.pieces[2].left(), 4200);
     EXPECT_EQ(simple.pieces[3].left(), 6000 - 240);
     EXPECT_EQ(simple.pieces[2].width(), 6000 - 240 - 4200);
@@ -52,7 +52,7 @@ TEST(FrameLayoutGeometry, PiecesViewportAndCaptionGroup) {
     EXPECT_FALSE(simple.maximiseButtonShown);
     EXPECT_EQ(simple.captionGroup.right(), simple.pieces[3].left());
 
-    const FrameLayout pro = FrameLayout::compute({12090, 7470}, 1);
+    const FrameLayout pro = FrameLayout::compute({12090, 7470}, LayoutMode::Professional);
     EXPECT_EQ(pro.pieces[2].left(), pro.pieces[1].right());
     EXPECT_TRUE(pro.maximiseButtonShown);
     EXPECT_EQ(pro.closeButtonLeft, 780);
@@ -61,7 +61,7 @@ TEST(FrameLayoutGeometry, PiecesViewportAndCaptionGroup) {
     EXPECT_EQ(pro.pieces[7].width(), pro.pieces[8].left() - pro.pieces[7].left());
 
     // Any other layout mode keeps the caption buttons as they were.
-    const FrameLayout other = FrameLayout::compute({12090, 7470}, 7, &pro);
+    const FrameLayout other = FrameLayout::compute({12090, 7470}, LayoutMode::None, &pro);
     EXPECT_TRUE(other.maximiseButtonShown);
 }
 
@@ -142,7 +142,7 @@ TEST_F(Frame, ToggleFromMaximisedShrinksToTheSimpleLayout) {
     auto* toggle = w.findChild<PictureControl*>(QStringLiteral("版本按鈕"));
     QTest::mouseClick(toggle, Qt::LeftButton, {}, QPoint(2, 2));
     EXPECT_FALSE(w.isMaximized());
-    EXPECT_EQ(w.values().layoutMode, 0);
+    EXPECT_EQ(w.values().layoutMode, LayoutMode::Simple);
     Timer* shrink = timer("視窗縮關");
     ASSERT_TRUE(shrink->isActive());
     QSizeF previous = w.geometryTwips().size();

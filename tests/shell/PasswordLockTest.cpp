@@ -76,7 +76,7 @@ TEST_F(Lock, PythonMadePasswordLocksAndUnlocks) {
     EXPECT_FALSE(locked());
     EXPECT_TRUE(control("關離功能")->isVisible());
     EXPECT_EQ(w.geometryTwips().size(), QSizeF(12090, 7470));
-    EXPECT_EQ(w.frame().viewport.width(), FrameLayout::compute({12090, 7470}, 1).viewport.width());
+    EXPECT_EQ(w.frame().viewport.width(), FrameLayout::compute({12090, 7470}, LayoutMode::Professional).viewport.width());
     EXPECT_EQ(w.pageEditor().model().page().left, 240); // the page was fitted again
 }
 

@@ -27,7 +27,7 @@ TEST_F(Startup, FirstStartCreatesFoldersAndOpensSimpleLayout) {
     EXPECT_TRUE(QDir(folder.location().picturesFolder()).exists());
     EXPECT_EQ(w.objectName(), QStringLiteral("主視窗"));
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Tavo Brevmark"));
-    EXPECT_EQ(w.values().layoutMode, 0);
+    EXPECT_EQ(w.values().layoutMode, LayoutMode::Simple);
     EXPECT_EQ(w.values().printing.resolution.toText(), QStringLiteral("7.2"));
     EXPECT_EQ(w.values().updateCheck, 0);
     EXPECT_TRUE(w.values().expectedPassword.isEmpty());
@@ -62,7 +62,7 @@ TEST_F(Startup, SixPartPlacementRestoresProfessionalLayoutAndPosition) {
     writeSettings(QStringLiteral("\"主視窗大小\",\"1 0 1200 900 9000 5000\"\r\n"));
     MainWindow& w = make();
     ASSERT_TRUE(w.start());
-    EXPECT_EQ(w.values().layoutMode, 1);
+    EXPECT_EQ(w.values().layoutMode, LayoutMode::Professional);
     EXPECT_EQ(w.values().left, 1200);
     EXPECT_EQ(w.values().top, 900);
     timer(w, "排列視窗位置")->fire();
@@ -158,6 +158,19 @@ TEST_F(Startup, CloseStoresPlacementAndEnds) {
     EXPECT_EQ(control.endings, 1);
     EXPECT_EQ(folder.readRecordsFile(QStringLiteral("TOP.reg")),
               test::pythonCp950(QStringLiteral("\"主視窗大小\",\"1 0 1200 900 12090 7470\"\r\n")));
+}
+
+// A layout number that is neither layout opens neither, and the file gets it back unchanged.
+TEST_F(Startup, CloseWritesBackALayoutNumberThatIsNeitherLayout) {
+    writeSettings(QStringLiteral("\"主視窗大小\",\"7 0 1200 900 12090 7470\"\r\n"));
+    MainWindow& w = make();
+    ASSERT_TRUE(w.start());
+    timer(w, "排列視窗位置")->fire();
+    EXPECT_EQ(w.values().layoutMode, LayoutMode::None);
+    w.resize(12090 / 15, 7470 / 15);
+    w.closeProgram();
+    EXPECT_EQ(folder.readRecordsFile(QStringLiteral("TOP.reg")),
+              test::pythonCp950(QStringLiteral("\"主視窗大小\",\"7 0 1200 900 12090 7470\"\r\n")));
 }
 
 TEST_F(Startup, CloseOnFirstStartAppendsSimpleLayoutPlacement) {
