@@ -3,13 +3,13 @@
 // What a benchmark puts around the code it times: message boxes nobody sees, a system without a
 // desktop and a data folder of its own for the page editor, so that only the work itself is
 // measured.
+#include "BenchServices.h"
 #include "page/ItemTable.h"
 #include "page/PageModel.h"
 #include "page/ui/EditorServices.h"
 #include "page/ui/PageEditor.h"
 #include "platform/LocalFileSystem.h"
 #include "platform/MessageBoxes.h"
-#include "platform/SystemServices.h"
 #include "print/PrintSettings.h"
 #include "records/SettingsStore.h"
 
@@ -31,18 +31,6 @@ private:
     MessageAnswer answer_;
 };
 
-// A desktop with nothing on it: no fonts, no keys, a clock and a random number that stand still.
-class QuietSystem : public SystemServices {
-public:
-    QSizeF screenSizeTwips() const override { return {19200, 10800}; }
-    QStringList screenFonts() const override { return {}; }
-    bool isPrintKeyDown() const override { return false; }
-    void beep() override {}
-    QDateTime now() const override { return {}; }
-    double random() override { return 0; }
-    bool openInBrowser(const QUrl&) override { return false; }
-};
-
 // The editor's services over a data folder of its own: a page printer at the default print
 // resolution, no record file, a format file only when one is written there.
 class EditorBenchServices {
@@ -57,7 +45,7 @@ public:
     SilentMessages boxes;
     QuietSystem system;
     PrintSettings printing;
-    SettingsStore store{files, boxes, location.recordsFolder()};
+    SettingsStore store{files, location.recordsFolder()};
 
     EditorServices services() { return {files, location, store, printing, boxes, system, {}}; }
 };

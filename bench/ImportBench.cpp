@@ -3,6 +3,7 @@
 // the save of 150 rows as records in one append that reaches the disk. Each run checks what it
 // made before it counts.
 #include "BenchHosts.h"
+#include "BenchServices.h"
 #include "import/BulkImport.h"
 #include "import/GridPainter.h"
 #include "import/SpreadsheetImport.h"
@@ -26,25 +27,8 @@ using namespace brevmark;
 
 namespace {
 
-class TextClipboard : public Clipboard {
-public:
-    QString held;
-    void clear() override { held.clear(); }
-    void setText(const QString& text) override { held = text; }
-    void setImage(const QImage&) override { held.clear(); }
-    QString text() const override { return held; }
-};
-
-class QuietSystem : public SystemServices {
-public:
-    QSizeF screenSizeTwips() const override { return {28800, 16200}; }
-    QStringList screenFonts() const override { return {}; }
-    bool isPrintKeyDown() const override { return false; }
-    void beep() override {}
-    QDateTime now() const override { return {}; }
-    double random() override { return 0; }
-    bool openInBrowser(const QUrl&) override { return false; }
-};
+using bench::QuietSystem;
+using bench::TextClipboard;
 
 constexpr int rows = 150;
 const QStringList captions{"條碼", "種類", "名稱", "售價", "進貨日期", "存放", "備註"};
@@ -75,7 +59,8 @@ struct ImportFolder {
     bench::SilentMessages messages;
     TextClipboard clipboard;
     QuietSystem system;
-    SettingsStore settings{files, messages, dir.path()};
+    SettingsStore settings{files, dir.path()};
+    BarcodeRecordFile records{files, dir.path()};
 
     ImportFolder() {
         settings.load();
@@ -85,7 +70,7 @@ struct ImportFolder {
         clipboard.setText(spreadsheetCopy());
     }
     BulkImport::Services services() {
-        return {files, settings, messages, clipboard, system, dir.path(), nullptr, nullptr};
+        return {settings, clipboard, system, records, nullptr};
     }
     QString recordFile() const { return dir.filePath(QStringLiteral("條碼檔.zip")); }
 };
@@ -103,7 +88,7 @@ void BM_ConvertAndDrawFullGrid(benchmark::State& state) {
     const QString text = folder.clipboard.text();
     ImageSurface surface({15, 15});
     for (auto _ : state) {
-        if (!SpreadsheetImport::run(model.grid(), text, folder.messages) || !fullGrid(model.grid()))
+        if (!SpreadsheetImport::run(model.grid(), text).changed || !fullGrid(model.grid()))
             state.SkipWithError("the grid does not hold the 150 rows");
         surface.resize(model.grid().size());
         grid_painter::drawGrid(surface, model.grid());
@@ -118,7 +103,7 @@ BENCHMARK(BM_ConvertAndDrawFullGrid)->Unit(benchmark::kMillisecond);
 // the grid drawn and the scroll bars checked; then the range back to one row, untimed.
 void BM_WindowImport(benchmark::State& state) {
     ImportFolder folder;
-    ImportWindow window(folder.services());
+    ImportWindow window(folder.services(), folder.messages);
     window.show();
     for (auto _ : state) {
         window.grid()->importSpreadsheet();
@@ -142,7 +127,7 @@ void BM_Save150Rows(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         QFile::remove(folder.recordFile());
-        SpreadsheetImport::run(model.grid(), text, folder.messages);
+        SpreadsheetImport::run(model.grid(), text);
         state.ResumeTiming();
         const ImportSave::Result result = model.save();
         state.PauseTiming();

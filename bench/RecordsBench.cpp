@@ -25,8 +25,7 @@ namespace {
 struct RecordsFolder {
     QTemporaryDir dir;
     LocalFileSystem files;
-    bench::SilentMessages messages;
-    BarcodeRecordFile file{files, messages, dir.path()};
+    BarcodeRecordFile file{files, dir.path()};
 
     explicit RecordsFolder(int rows) {
         const QStringList categories{"飲料", "零食", "文具", "日用品", "冷凍食品", "生鮮蔬果"};

@@ -83,7 +83,7 @@ std::optional<BatchFailure> BatchRun::prepare() {
     if (!options_.recordsFile.isEmpty()) {
         if (std::optional<BatchFailure> f = loadRecords())
             return f;
-        labels *= records_->rows.size();
+        labels *= keptRecords_;
     }
     if (sheet_) {
         const BarcodeItem& item = model_->items().at(ItemTable::simpleItem);
@@ -187,6 +187,10 @@ std::optional<BatchFailure> BatchRun::placeLayout() {
                                 .arg(quoted(name))
                                 .arg(layout->items.size())
                                 .arg(ItemTable::pageCapacity)};
+    for (int item : layout->movedItems)
+        console_.warning(
+            QStringLiteral("排版") + quoted(name) +
+            QStringLiteral("的第 %1 個條碼標籤位置超出紙張範圍，已移到紙張內").arg(item));
     LayoutPlacement::place(*model_, *layout,
                            [this](const QString& file) { return pictureUsable(file); });
     return std::nullopt;
@@ -228,15 +232,29 @@ std::optional<BatchFailure> BatchRun::placeFormat() {
     return std::nullopt;
 }
 
+namespace {
+std::size_t rowDigest(const MergeTable::Row& row, std::size_t seed) {
+    return qHash(row.cells, qHash(row.source, seed));
+}
+} // namespace
+
+bool BatchRun::keeps(const MergeTable::Row& row) const {
+    const int last = int(records_->captions.size()) - 1;
+    for (const QStringList& texts : filters_)
+        if (!RecordList::passesFilter(row.cells, texts, last))
+            return false;
+    return true;
+}
+
 std::optional<BatchFailure> BatchRun::loadRecords() {
     std::variant<MergeTable, BatchFailure> read =
         MergeSource::read(files_, options_.recordsFile, settings_.recordCaptions);
     if (BatchFailure* f = std::get_if<BatchFailure>(&read))
         return *f;
-    MergeTable table = std::get<MergeTable>(std::move(read));
+    records_ = std::get<MergeTable>(std::move(read));
+    const MergeTable& table = *records_;
     const int columns = int(table.captions.size());
     // Each filter as the manager's filter texts: the prefix in its field's place.
-    QList<QStringList> filters;
     for (const auto& [field, prefix] : options_.filters) {
         const std::optional<int> column = table.columnOf(field);
         if (!column)
@@ -246,34 +264,43 @@ std::optional<BatchFailure> BatchRun::loadRecords() {
                                     table.captionList()};
         QStringList texts(columns);
         texts[*column] = prefix;
-        filters.append(texts);
+        filters_.append(texts);
     }
-    if (table.rows.isEmpty())
+    // Every record is checked once before anything prints, one at a time; only their number and
+    // a digest stay.
+    const std::optional<int> capacity =
+        LabelMerge::capacity(model_->items().at(ItemTable::simpleItem), printing_.resolution);
+    std::int64_t total = 0;
+    std::optional<BatchFailure> refused;
+    QString error;
+    const bool readable = table.visitRows(
+        [&](const MergeTable::Row& row) {
+            ++total;
+            if (!keeps(row))
+                return true;
+            refused = LabelMerge::checkBarcode(table, row, capacity);
+            if (refused)
+                return false;
+            ++keptRecords_;
+            keptDigest_ = rowDigest(row, keptDigest_);
+            return true;
+        },
+        &error);
+    if (!readable)
+        return MergeSource::damagedRecordFile(options_.recordsFile, error);
+    if (total == 0)
         return BatchFailure{BatchExit::NothingToPrint, QStringLiteral("記錄檔 ") +
                                                            options_.recordsFile +
                                                            QStringLiteral(" 沒有記錄")};
-    if (!filters.isEmpty()) {
-        QList<MergeTable::Row> kept;
-        for (MergeTable::Row& row : table.rows) {
-            bool keep = true;
-            for (const QStringList& texts : filters)
-                keep = keep && RecordList::passesFilter(row.cells, texts, columns - 1);
-            if (keep)
-                kept.append(std::move(row));
-        }
-        table.rows = std::move(kept);
-        if (table.rows.isEmpty())
-            return BatchFailure{BatchExit::NothingToPrint,
-                                QStringLiteral("沒有符合篩選條件的記錄")};
-    }
-    if (std::optional<BatchFailure> f = LabelMerge::checkBarcodes(table))
-        return f;
+    if (refused)
+        return refused;
+    if (keptRecords_ == 0)
+        return BatchFailure{BatchExit::NothingToPrint, QStringLiteral("沒有符合篩選條件的記錄")};
     std::variant<LabelMerge, BatchFailure> merge =
         LabelMerge::prepare(*model_, ItemTable::simpleItem, table);
     if (BatchFailure* f = std::get_if<BatchFailure>(&merge))
         return *f;
     merge_ = std::get<LabelMerge>(std::move(merge));
-    records_ = std::move(table);
     return std::nullopt;
 }
 
@@ -337,6 +364,34 @@ BatchRun::openOutput(const BatchOptions& options) {
     return printer;
 }
 
+bool BatchRun::labelSizedPages() const {
+    // A PDF for a label printer has pages the size of their label, as the printer's labels are.
+    return !options_.output.isEmpty() && printing_.isLabelPrinter();
+}
+
+std::optional<BatchFailure> BatchRun::printPlacement(qsizetype i, const QString& which,
+                                                     PdfPrinter& printer, ItemPrinter& items,
+                                                     int& page, int pages) {
+    const PrintJob::Placement& placement = placements_.at(i);
+    if (labelSizedPages() && (i == 0 || placement.newPageBefore)) {
+        const BarcodeItem& item = model_->items().at(placement.index);
+        printer.setPageSize(QPageSize(QSizeF(item.width / 20.0, item.height / 20.0),
+                                      QPageSize::Point, QString(), QPageSize::ExactMatch));
+    }
+    if (placement.newPageBefore) {
+        printer.newPage();
+        console_.progress(++page, pages);
+    }
+    if (!items.print(placement.index, placement.placeOnPage, printer, printing_)) {
+        console_.endProgress();
+        printer.abortDocument();
+        return BatchFailure{BatchExit::PrintFailed,
+                            which +
+                                QStringLiteral(" 無法完整列印（圖片無法繪出），沒有送出任何頁面")};
+    }
+    return std::nullopt;
+}
+
 void BatchRun::warnBeforePrinting(const Printer& printer, bool labelSizedPages) {
     // Told, not refused: the labels print all the same, as in the window when the user goes on.
     PrintCheck::Paper paper;
@@ -358,14 +413,7 @@ std::optional<BatchFailure> BatchRun::print() {
     PdfPrinter& printer = *std::get<std::unique_ptr<PdfPrinter>>(opened);
 
     ItemPrinter items(model_->items(), model_->tags(), pictures_);
-    // A PDF for a label printer has pages the size of their label, as the printer's labels are.
-    const bool labelPages = !options_.output.isEmpty() && printing_.isLabelPrinter();
-    warnBeforePrinting(printer, labelPages);
-    const auto labelPageSize = [this](int index) {
-        const BarcodeItem& item = model_->items().at(index);
-        return QPageSize(QSizeF(item.width / 20.0, item.height / 20.0), QPageSize::Point, QString(),
-                         QPageSize::ExactMatch);
-    };
+    warnBeforePrinting(printer, labelSizedPages());
     // A PDF has the sheet's paper; a queue prints on the paper loaded in it.
     if (sheet_ && !options_.output.isEmpty())
         printer.setPageSize(QPageSize(sheet_->paper / twips::perPoint, QPageSize::Point, QString(),
@@ -373,27 +421,51 @@ std::optional<BatchFailure> BatchRun::print() {
     const int pages = pageCount();
     int page = 1;
     console_.progress(page, pages);
-    for (qsizetype i = 0; i < placements_.size(); ++i) {
-        const PrintJob::Placement& placement = placements_.at(i);
-        if (labelPages && (i == 0 || placement.newPageBefore))
-            printer.setPageSize(labelPageSize(placement.index));
-        if (placement.newPageBefore) {
-            printer.newPage();
-            console_.progress(++page, pages);
-        }
-        QString which = QStringLiteral("第 %1 張標籤").arg(i + 1);
-        if (merge_) {
-            const MergeTable::Row& row = records_->rows.at(qsizetype(i / options_.copies));
-            if (i % options_.copies == 0)
+    if (!merge_) {
+        for (qsizetype i = 0; i < placements_.size(); ++i)
+            if (std::optional<BatchFailure> f = printPlacement(
+                    i, QStringLiteral("第 %1 張標籤").arg(i + 1), printer, items, page, pages))
+                return f;
+    } else {
+        // The records are read again, one at a time, each printed as often as asked in its
+        // planned places; they must be those the check met.
+        qsizetype i = 0;
+        std::int64_t seen = 0;
+        std::size_t digest = 0;
+        std::optional<BatchFailure> failed;
+        QString error;
+        const bool readable = records_->visitRows(
+            [&](const MergeTable::Row& row) {
+                if (!keeps(row))
+                    return true;
+                ++seen;
+                digest = rowDigest(row, digest);
+                if (seen > keptRecords_)
+                    return false;
                 merge_->apply(*model_, row);
-            which += QStringLiteral("（") + records_->whereIs(row) + QStringLiteral("）");
-        }
-        if (!items.print(placement.index, placement.placeOnPage, printer, printing_)) {
+                for (std::int64_t c = 0; c < options_.copies && i < placements_.size(); ++c, ++i) {
+                    failed = printPlacement(i,
+                                            QStringLiteral("第 %1 張標籤（").arg(i + 1) +
+                                                records_->whereIs(row) + QStringLiteral("）"),
+                                            printer, items, page, pages);
+                    if (failed)
+                        return false;
+                }
+                return true;
+            },
+            &error);
+        if (failed)
+            return failed;
+        if (!readable || seen != keptRecords_ || digest != keptDigest_) {
             console_.endProgress();
             printer.abortDocument();
+            if (!readable)
+                return MergeSource::damagedRecordFile(options_.recordsFile, error);
             return BatchFailure{
-                BatchExit::PrintFailed,
-                which + QStringLiteral(" 無法完整列印（圖片無法繪出），沒有送出任何頁面")};
+                BatchExit::Damaged,
+                QStringLiteral("記錄檔 ") + options_.recordsFile +
+                    QStringLiteral(" 在列印期間被變更（可能是 Brevmark 正在修改記錄），"
+                                   "沒有送出任何頁面；請再執行一次")};
         }
     }
     console_.endProgress();

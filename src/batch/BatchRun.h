@@ -22,6 +22,7 @@ namespace brevmark {
 
 class BatchConsole;
 class FileSystem;
+class ItemPrinter;
 class PdfPrinter;
 class Printer;
 class PictureLoader;
@@ -66,10 +67,16 @@ private:
     std::optional<BatchFailure> placeLayout();
     std::optional<BatchFailure> placeFormat();
     std::optional<BatchFailure> loadRecords();
+    bool keeps(const MergeTable::Row& row) const;
     std::optional<BatchFailure> findSheet();
     void planLayoutCopies();
     void planFormatCopies(std::int64_t labels);
     std::optional<BatchFailure> print();
+    bool labelSizedPages() const;
+    // Prints placement i; the failure (after ending the document) when it could not be printed.
+    std::optional<BatchFailure> printPlacement(qsizetype i, const QString& which,
+                                               PdfPrinter& printer, ItemPrinter& items, int& page,
+                                               int pages);
     // Names, on the console, every label the check finds fault with for this printer's paper.
     void warnBeforePrinting(const Printer& printer, bool labelSizedPages);
     bool pictureUsable(const QString& file);
@@ -85,6 +92,11 @@ private:
     PrintSettings printing_;
     std::unique_ptr<PageModel> model_;
     std::optional<MergeTable> records_;
+    // The --filter texts, each in its field's place; the records they keep, and a digest of
+    // those records, so that printing meets the same records the check met.
+    QList<QStringList> filters_;
+    std::int64_t keptRecords_ = 0;
+    std::size_t keptDigest_ = 0;
     std::optional<LabelTemplate> sheet_; // --sheet
     std::optional<LabelMerge> merge_;
     QList<PrintJob::Placement> placements_;

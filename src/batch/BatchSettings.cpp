@@ -2,27 +2,15 @@
 
 #include "manager/FieldCaptions.h"
 #include "platform/DataLocation.h"
-#include "platform/MessageBoxes.h"
 #include "print/StoredPrintSettings.h"
 #include "records/SettingsKeys.h"
 #include "records/SettingsStore.h"
 
 namespace brevmark {
 
-namespace {
-// Reading as it stands shows nothing.
-class NoMessages : public MessageBoxes {
-public:
-    MessageAnswer show(const QString&, const QString&, MessageIcon, MessageButtons) override {
-        return MessageAnswer::Ok;
-    }
-};
-} // namespace
-
 std::variant<BatchSettings, BatchFailure> BatchSettings::load(FileSystem& files,
                                                               const DataLocation& location) {
-    NoMessages messages;
-    SettingsStore store(files, messages, location.recordsFolder());
+    SettingsStore store(files, location.recordsFolder());
     QString error;
     if (!store.loadAsIs(&error))
         return BatchFailure{BatchExit::Damaged,

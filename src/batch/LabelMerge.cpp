@@ -1,7 +1,13 @@
 #include "batch/LabelMerge.h"
 
+#include "common/Fixed4.h"
 #include "page/PageModel.h"
+#include "records/BarcodeRecord.h"
+#include "records/ShownText.h"
 #include "symbology/BarcodeText.h"
+#include "symbology/Code39Symbol.h"
+
+#include <cmath>
 
 namespace brevmark {
 
@@ -36,21 +42,47 @@ std::variant<LabelMerge, BatchFailure> LabelMerge::prepare(const PageModel& mode
     return merge;
 }
 
-std::optional<BatchFailure> LabelMerge::checkBarcodes(const MergeTable& table) {
-    for (const MergeTable::Row& row : table.rows) {
-        const QString& barcode = row.cells.at(table.barcodeColumn);
-        if (barcode.isEmpty())
-            return BatchFailure{BatchExit::Damaged,
-                                table.whereIs(row) + QStringLiteral("沒有條碼")};
-        QString refused;
-        for (QChar c : barcode)
-            if (!isBarcodeCharacter(c) && !refused.contains(c))
-                refused += c;
-        if (!refused.isEmpty())
-            return BatchFailure{BatchExit::Damaged,
-                                table.whereIs(row) + QStringLiteral("的條碼「") + barcode +
-                                    QStringLiteral("」含有 Code 39 無法列印的字元「") + refused +
-                                    QStringLiteral("」")};
+std::optional<int> LabelMerge::capacity(const BarcodeItem& item, Fixed4 resolution) {
+    const int cellLength =
+        Code39Symbol::assemble(QStringLiteral("A"), item.symbol.widthRatio).cellLength();
+    const int barWidth = item.symbol.barWidth == 0 ? 2 : item.symbol.barWidth;
+    const double cell = double(cellLength) * barWidth * resolution.toDouble();
+    if (cellLength == 0 || cell <= 0)
+        return std::nullopt;
+    const double room = double(item.width) - double(item.symbol.symbolLeft);
+    // Start and stop take a cell each.
+    return qMax(0, int(std::floor(room / cell + 1e-9)) - 2);
+}
+
+std::optional<BatchFailure> LabelMerge::checkBarcode(const MergeTable& table,
+                                                     const MergeTable::Row& row,
+                                                     std::optional<int> capacity) {
+    const QString& barcode = row.cells.at(table.barcodeColumn);
+    if (barcode.isEmpty())
+        return BatchFailure{BatchExit::Damaged, table.whereIs(row) + QStringLiteral("沒有條碼")};
+    // A message names a barcode by as much of it as a list line shows.
+    const QString named = ShownText::cut(barcode, 60);
+    // A record file's field longer than a record holds arrives cut: it is too long for any label.
+    const bool cut = BarcodeRecord::isCut(barcode);
+    QString refused;
+    for (QChar c : barcode)
+        if (!cut && !isBarcodeCharacter(c) && !refused.contains(c))
+            refused += c;
+    if (!refused.isEmpty())
+        return BatchFailure{BatchExit::Damaged,
+                            table.whereIs(row) + QStringLiteral("的條碼「") + named +
+                                QStringLiteral("」含有 Code 39 無法列印的字元「") + refused +
+                                QStringLiteral("」")};
+    if (cut || (capacity && barcode.size() > *capacity)) {
+        const QString length = cut ? QStringLiteral("超過 %1").arg(BarcodeRecord::heldLength)
+                                   : QString::number(barcode.size());
+        const QString room =
+            capacity ? QStringLiteral("，標籤最多只能印出 %1 個字元").arg(*capacity) : QString();
+        return BatchFailure{BatchExit::Damaged,
+                            table.whereIs(row) + QStringLiteral("的條碼「") + named +
+                                QStringLiteral("」有 ") + length + QStringLiteral(" 個字元") +
+                                room +
+                                QStringLiteral("（超出標籤的部分印不出來，條碼會無法讀取）")};
     }
     return std::nullopt;
 }
@@ -60,7 +92,7 @@ void LabelMerge::apply(PageModel& model, const MergeTable::Row& row) const {
     for (const auto& [number, column] : labels_) {
         if (const TextLabelItem* label = model.tags().label(index_, number)) {
             TextLabelItem merged = *label;
-            merged.caption = row.cells.at(column);
+            merged.caption = row.cells.at(column).left(mergedTextLimit);
             model.setTag({TagKind::Label, index_, number}, merged);
         }
     }

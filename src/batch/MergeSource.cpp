@@ -9,14 +9,14 @@
 
 namespace brevmark {
 
-namespace {
-
-BatchFailure damaged(const QString& path, const QString& why) {
+BatchFailure MergeSource::damaged(const QString& path, const QString& why) {
     return {BatchExit::Damaged,
             QStringLiteral("記錄檔 ") + path + QStringLiteral(" 無法使用：") + why};
 }
 
-} // namespace
+BatchFailure MergeSource::damagedRecordFile(const QString& path, const QString& why) {
+    return damaged(path, why + QStringLiteral("（檔案沒有變更，請用 Brevmark 開啟以修復）"));
+}
 
 MergeSource::Kind MergeSource::kindOf(const QString& path, const QString& firstLine) {
     const QString suffix = QFileInfo(path).suffix().toLower();
@@ -47,21 +47,13 @@ MergeSource::read(const FileSystem& files, const QString& path, const QStringLis
 std::variant<MergeTable, BatchFailure> MergeSource::readRecordFile(const FileSystem& files,
                                                                    const QString& path,
                                                                    const QStringList& captions) {
-    QString error;
-    const std::optional<QList<BarcodeRecord>> records =
-        BarcodeRecordFile::readAsIs(files, path, &error);
-    if (!records)
-        return damaged(path, error + QStringLiteral("（檔案沒有變更，請用 Brevmark 開啟以修復）"));
+    // The records are read when they are visited; a damaged file is met there.
     MergeTable table;
     table.captions = captions;
     table.barcodeColumn = 0;
     table.sourceName = QStringLiteral("第 %1 筆記錄");
-    table.rows.reserve(records->size());
-    int number = 0;
-    for (const BarcodeRecord& record : *records) {
-        const RecordEntry entry = record.entry();
-        table.rows.append({++number, QStringList(entry.begin(), entry.end())});
-    }
+    table.recordFile = path;
+    table.files = &files;
     return table;
 }
 

@@ -58,4 +58,44 @@ QString listedCharacters(const QString& characters) {
     return listed;
 }
 
+bool isAscii(QByteArrayView bytes) {
+    for (const char c : bytes)
+        if (uchar(c) >= 0x80)
+            return false;
+    return true;
+}
+
+FieldDecoder::FieldDecoder() : decoder_(codecName) {}
+
+QString FieldDecoder::decode(QByteArrayView bytes) {
+    if (isAscii(bytes))
+        return QString::fromLatin1(bytes);
+    if (!decoder_.isValid())
+        return QString::fromLatin1(bytes);
+    QString text = decoder_.decode(bytes);
+    if (uchar(bytes.back()) >= 0x81) {
+        // A lead byte still waiting for its partner: what follows in the file ends it.
+        text += decoder_.decode(QByteArrayView("\""));
+        text.chop(1);
+    }
+    decoder_.resetState();
+    return text;
+}
+
+QString FieldDecoder::decode(QByteArrayView bytes, qsizetype maxCharacters, bool* cut) {
+    // A character takes one or two bytes: twice the characters in bytes is always enough.
+    const qsizetype enough = 2 * maxCharacters + 2;
+    QString text = decode(bytes.size() > enough ? bytes.first(enough) : bytes);
+    const bool longer = text.size() > maxCharacters;
+    if (longer) {
+        qsizetype keep = maxCharacters;
+        if (keep > 0 && text.at(keep - 1).isHighSurrogate())
+            --keep;
+        text.truncate(keep);
+    }
+    if (cut)
+        *cut = longer;
+    return text;
+}
+
 } // namespace brevmark::cp950

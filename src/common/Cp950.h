@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+#include <QStringDecoder>
 
 namespace brevmark::cp950 {
 
@@ -19,5 +21,24 @@ bool canEncode(const QString& text);
 QString unencodableCharacters(const QString& text);
 // Those characters one by one for a message, separated by ideographic spaces ("a　b").
 QString listedCharacters(const QString& characters);
+
+// True when every byte is below 0x80: the bytes are the text's characters, one each.
+bool isAscii(QByteArrayView bytes);
+
+// Decodes many short texts one after another with one decoder, as making a decoder costs far
+// more than decoding a field. Each text is decoded on its own, as the same bytes inside a whole
+// file decode: a lead byte left alone at its end becomes U+FFFD, since a field of a file is
+// always followed by a quote, a comma or a line end.
+class FieldDecoder {
+public:
+    FieldDecoder();
+    QString decode(QByteArrayView bytes);
+    // At most `maxCharacters` characters of the text; *cut (when given) says whether it was
+    // longer. Only as many bytes are decoded as those characters can take.
+    QString decode(QByteArrayView bytes, qsizetype maxCharacters, bool* cut);
+
+private:
+    QStringDecoder decoder_;
+};
 
 } // namespace brevmark::cp950

@@ -9,14 +9,10 @@
 
 namespace brevmark {
 
-BulkImport::BulkImport(Services services)
-    : services_(std::move(services)),
-      file_(services_.files, services_.messages, services_.recordsFolder) {}
+BulkImport::BulkImport(Services services) : services_(std::move(services)) {}
 
 BulkImport::BulkImport(Services services, ImportColumns::Measure measure)
-    : services_(std::move(services)),
-      file_(services_.files, services_.messages, services_.recordsFolder),
-      grid_(std::move(measure)) {}
+    : services_(std::move(services)), grid_(std::move(measure)) {}
 
 const ImportSettings& BulkImport::open() {
     settings_ = ImportSettings::read(services_.settings, services_.system.screenSizeTwips());
@@ -35,21 +31,18 @@ QString BulkImport::clipboardText() const {
     return services_.clipboard.text();
 }
 
-bool BulkImport::importSpreadsheet() {
-    return SpreadsheetImport::run(grid_, clipboardText(), services_.messages);
+ImportResult BulkImport::importSpreadsheet() {
+    return SpreadsheetImport::run(grid_, clipboardText());
 }
 
-bool BulkImport::paste() {
-    return PasteImport::run(grid_, clipboardText(), services_.messages);
+ImportResult BulkImport::paste() {
+    return PasteImport::run(grid_, clipboardText());
 }
 
-ImportSave::Result BulkImport::save(const std::function<void(ImportSave::Cell)>& showFailing) {
-    const ImportSave::Result result =
-        ImportSave::run(grid_, file_, services_.messages, showFailing);
+ImportSave::Result BulkImport::save() {
+    const ImportSave::Result result = ImportSave::run(grid_, services_.records);
     if (result.outcome == ImportSave::Outcome::Saved && services_.requestNotice)
         services_.requestNotice(1);
-    else if (result.outcome == ImportSave::Outcome::EndProgram && services_.endProgram)
-        services_.endProgram();
     return result;
 }
 

@@ -11,27 +11,23 @@
 namespace brevmark {
 
 class Clipboard;
-class FileSystem;
-class MessageBoxes;
 class SettingsStore;
 class SystemServices;
 
 // The bulk import window `匯入視窗` without its widgets: the grid and the commands that fill it
 // from the clipboard, change its rows and columns and save its rows as barcode records. The
-// window forwards its events here and draws what the grid holds.
+// window forwards its events here, draws what the grid holds and shows the messages the commands
+// return.
 class BulkImport {
 public:
     struct Services {
-        FileSystem& files;
         SettingsStore& settings;
-        MessageBoxes& messages;
         Clipboard& clipboard;
         SystemServices& system;
-        QString recordsFolder;
+        // The barcode record file the rows are appended to.
+        BarcodeRecordFile& records;
         // Shows prompt notice n at once (1 after a save).
         std::function<void(int)> requestNotice;
-        // Ends the program at once (after a repair of the record file).
-        std::function<void()> endProgram;
     };
 
     explicit BulkImport(Services services);
@@ -43,14 +39,14 @@ public:
     const ImportSettings& settings() const { return settings_; }
     ImportGrid& grid() { return grid_; }
     const ImportGrid& grid() const { return grid_; }
-    BarcodeRecordFile& file() { return file_; }
+    BarcodeRecordFile& file() { return services_.records; }
 
-    // `記憶匯入`: true when the grid was replaced by the copied cells.
-    bool importSpreadsheet();
-    // `貼上` at the current cell: true when the grid changed.
-    bool paste();
-    // `儲存多筆資料`; showFailing frames a failing cell before its message.
-    ImportSave::Result save(const std::function<void(ImportSave::Cell)>& showFailing = {});
+    // `記憶匯入`: changed when the grid was replaced by the copied cells.
+    ImportResult importSpreadsheet();
+    // `貼上` at the current cell.
+    ImportResult paste();
+    // `儲存多筆資料`.
+    ImportSave::Result save();
     // `全選圖`: every cell and the conversion table emptied, with a beep; the range stays.
     void clearAll();
     // An item of the table function panel on row or column k; true when performed.
@@ -64,7 +60,6 @@ private:
     QString clipboardText() const;
 
     Services services_;
-    BarcodeRecordFile file_;
     ImportGrid grid_;
     ImportSettings settings_;
 };

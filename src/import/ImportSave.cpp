@@ -3,22 +3,26 @@
 #include "common/Cp950.h"
 #include "import/ImportGrid.h"
 #include "import/ImportTexts.h"
-#include "platform/MessageBoxes.h"
+#include "records/RecordFileTexts.h"
 #include "records/RecordTextPreparation.h"
 
 #include <algorithm>
 
 namespace brevmark {
 
-ImportSave::Result ImportSave::run(ImportGrid& grid, BarcodeRecordFile& file,
-                                   MessageBoxes& messages,
-                                   const std::function<void(Cell)>& showFailing) {
+ImportSave::Result ImportSave::run(ImportGrid& grid, BarcodeRecordFile& file) {
     namespace texts = import_texts;
+    QList<int> cleaned; // records counted from 1
+    const auto removalNotice = [&cleaned] {
+        QList<ImportMessage> notice;
+        if (!cleaned.isEmpty())
+            notice << ImportMessage{ImportMessage::Icon::Information, texts::removalTitle,
+                                    texts::barcodesCleaned(cleaned)};
+        return notice;
+    };
     const auto refuse = [&](Cell cell, const QString& title, const QString& text) {
-        if (showFailing)
-            showFailing(cell);
-        messages.warn(title, text);
-        return Result{Outcome::Refused, cell};
+        return Result{Outcome::Refused, cell,
+                      removalNotice() << ImportMessage{ImportMessage::Icon::Warning, title, text}};
     };
     CellTable& cells = grid.cells();
     const ImportColumns& columns = grid.columns();
@@ -29,7 +33,10 @@ ImportSave::Result ImportSave::run(ImportGrid& grid, BarcodeRecordFile& file,
         RecordEntry entry;
         for (int c = 0; c < shown; ++c)
             entry[std::size_t(c)] = cells.text(p, c);
-        entry = record_texts::prepareForImport(entry, messages);
+        const record_texts::Prepared prepared = record_texts::prepareForImport(entry);
+        if (prepared.barcodeLostCharacters)
+            cleaned << p + 1;
+        entry = prepared.entry;
         for (int c = 0; c < shown; ++c)
             cells.setText(p, c, entry[std::size_t(c)]);
         if (entry[BarcodeRecord::Barcode].isEmpty())
@@ -46,16 +53,24 @@ ImportSave::Result ImportSave::run(ImportGrid& grid, BarcodeRecordFile& file,
         }
         entries << entry;
     }
-    switch (file.appendAll(entries)) {
+    const BarcodeRecordFile::WriteResult written = file.appendAll(entries);
+    switch (written.outcome) {
     case BarcodeRecordFile::WriteOutcome::Written:
         cells.clear();
-        return {Outcome::Saved, std::nullopt};
-    case BarcodeRecordFile::WriteOutcome::EndProgram:
-        return {Outcome::EndProgram, std::nullopt};
-    case BarcodeRecordFile::WriteOutcome::NotWritten:
-        break;
+        return {Outcome::Saved, std::nullopt, removalNotice()};
+    case BarcodeRecordFile::WriteOutcome::Refused:
+        return {Outcome::NotWritten, std::nullopt,
+                removalNotice() << ImportMessage{ImportMessage::Icon::Warning,
+                                                 RecordFileTexts::unencodableTitle(),
+                                                 RecordFileTexts::unencodableText(
+                                                     cp950::listedCharacters(written.error))}};
+    default:
+        return {Outcome::NotWritten, std::nullopt,
+                removalNotice() << ImportMessage{ImportMessage::Icon::Warning,
+                                                 RecordFileTexts::writeFailedTitle(),
+                                                 RecordFileTexts::writeFailedText(file.filePath(),
+                                                                                  written.error)}};
     }
-    return {Outcome::NotWritten, std::nullopt};
 }
 
 } // namespace brevmark

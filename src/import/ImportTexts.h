@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 // The hints and messages of the bulk import window, word for word as users know them.
 namespace brevmark::import_texts {
@@ -57,6 +59,23 @@ inline QString barcodeMissing(int record) {
 inline QString fieldMissing(int record, const QString& fieldCaption) {
     return QStringLiteral("表格中的：第") + QString::number(record) + QStringLiteral("筆【") +
            fieldCaption + QStringLiteral("必須輸入】");
+}
+inline const QString removalTitle = QStringLiteral("移除提示");
+// The barcodes of these records (counted from 1, in order) lost the characters Code 39 cannot
+// hold; runs of records are named by their first and last.
+inline QString barcodesCleaned(const QList<int>& records) {
+    QStringList runs;
+    for (qsizetype i = 0; i < records.size();) {
+        qsizetype j = i;
+        while (j + 1 < records.size() && records[j + 1] == records[j] + 1)
+            ++j;
+        runs << (j == i ? QString::number(records[i])
+                        : QString::number(records[i]) + QStringLiteral("～") +
+                              QString::number(records[j]));
+        i = j + 1;
+    }
+    return QStringLiteral("記錄的條碼中含有不能使用的文字，程式將自動清除\r\n表格中的：第") +
+           runs.join(QStringLiteral("、")) + QStringLiteral("筆");
 }
 inline const QString unencodableTitle = QStringLiteral("文字無法儲存");
 // Record p, column caption, the characters Big5 lacks.

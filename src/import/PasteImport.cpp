@@ -3,26 +3,25 @@
 #include "import/ClipboardLines.h"
 #include "import/ImportGrid.h"
 #include "import/ImportTexts.h"
-#include "platform/MessageBoxes.h"
 #include "records/RecordTextPreparation.h"
 
 #include <algorithm>
 
 namespace brevmark {
 
-bool PasteImport::run(ImportGrid& grid, const QString& clipboardText, MessageBoxes& messages) {
+ImportResult PasteImport::run(ImportGrid& grid, const QString& clipboardText) {
     namespace texts = import_texts;
     if (clipboardText.isEmpty())
-        return false;
+        return {};
     const QStringList lines = clipboard_lines::split(clipboardText);
     int k = clipboard_lines::lastLineIndex(lines);
-    if (k < 0) {
-        messages.warn(texts::errorTitle, texts::pasteTooLittle);
-        return false;
-    }
+    if (k < 0)
+        return {false, {{ImportMessage::Icon::Warning, texts::errorTitle, texts::pasteTooLittle}}};
+    ImportResult result{true, {}};
     if (k > maxRows) {
         k = maxRows;
-        messages.inform(texts::excessTitle, texts::pasteExcess);
+        result.messages << ImportMessage{ImportMessage::Icon::Information, texts::excessTitle,
+                                         texts::pasteExcess};
     }
     ConversionTable& conversion = grid.conversion();
     conversion.convert(lines, k);
@@ -33,7 +32,7 @@ bool PasteImport::run(ImportGrid& grid, const QString& clipboardText, MessageBox
     for (int c = c0; c <= lastColumn; ++c)
         for (int r = r0; r <= lastRow; ++r)
             grid.cells().setText(r, c, record_texts::trimSpaces(conversion.field(r - r0, c - c0)));
-    return true;
+    return result;
 }
 
 } // namespace brevmark

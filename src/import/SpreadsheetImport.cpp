@@ -3,30 +3,29 @@
 #include "import/ClipboardLines.h"
 #include "import/ImportGrid.h"
 #include "import/ImportTexts.h"
-#include "platform/MessageBoxes.h"
 #include "records/RecordTextPreparation.h"
 
 #include <algorithm>
 
 namespace brevmark {
 
-bool SpreadsheetImport::run(ImportGrid& grid, const QString& clipboardText,
-                            MessageBoxes& messages) {
+ImportResult SpreadsheetImport::run(ImportGrid& grid, const QString& clipboardText) {
     namespace texts = import_texts;
-    if (!clipboard_lines::hasLineBreak(clipboardText)) {
-        messages.warn(texts::errorTitle, texts::importTooLittle);
-        return false;
-    }
+    const auto refused = [](const QString& text) {
+        return ImportResult{false, {{ImportMessage::Icon::Warning, texts::errorTitle, text}}};
+    };
+    if (!clipboard_lines::hasLineBreak(clipboardText))
+        return refused(texts::importTooLittle);
     const QStringList lines = clipboard_lines::split(clipboardText);
     // The whole header line is looked at, however long it is.
-    if (!record_texts::trimSpaces(lines.first()).contains(ConversionTable::separator)) {
-        messages.warn(texts::errorTitle, texts::importNotSpreadsheet);
-        return false;
-    }
+    if (!record_texts::trimSpaces(lines.first()).contains(ConversionTable::separator))
+        return refused(texts::importNotSpreadsheet);
+    ImportResult result{true, {}};
     int k = std::max(0, clipboard_lines::lastLineIndex(lines));
     if (k > maxRows) {
         k = maxRows;
-        messages.inform(texts::excessTitle, texts::importExcess);
+        result.messages << ImportMessage{ImportMessage::Icon::Information, texts::excessTitle,
+                                         texts::importExcess};
     }
     grid.range().setRange(k + 1);
     grid.conversion().convert(lines, k);
@@ -44,7 +43,7 @@ bool SpreadsheetImport::run(ImportGrid& grid, const QString& clipboardText,
     }
     if (k >= 1)
         grid.range().setRange(k);
-    return true;
+    return result;
 }
 
 } // namespace brevmark

@@ -1,11 +1,10 @@
 #pragma once
 
-#include <QString>
+#include "import/ImportMessage.h"
 
 namespace brevmark {
 
 class ImportGrid;
-class MessageBoxes;
 
 // `記憶匯入` (spreadsheet import): replaces the grid with cells copied from a spreadsheet. The
 // first copied line is the header row; each shown column whose caption equals a header (exact
@@ -15,8 +14,9 @@ class SpreadsheetImport {
 public:
     static constexpr int maxRows = 150;
 
-    // True when the grid was filled; false after an error box, the grid as it was.
-    static bool run(ImportGrid& grid, const QString& clipboardText, MessageBoxes& messages);
+    // Changed when the grid was filled (with the excess notice when rows were left out); not
+    // changed, with an error message, when the copied text is no spreadsheet copy.
+    static ImportResult run(ImportGrid& grid, const QString& clipboardText);
 };
 
 } // namespace brevmark

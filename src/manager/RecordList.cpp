@@ -18,17 +18,6 @@ void addDistinct(QStringList& list, QSet<QString>& seen, const QString& value) {
 
 } // namespace
 
-int RecordList::byteWidth(const QString& text) {
-    int width = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
-            ++i;
-        width += c.unicode() < 0x80 ? 1 : 2;
-    }
-    return width;
-}
-
 void RecordList::setTables(QList<StoredRecord> loaded, QList<StoredRecord> display) {
     loaded_ = std::move(loaded);
     display_ = std::move(display);
@@ -58,18 +47,22 @@ void RecordList::build() {
         return;
 
     // Column widths over every row and the header; only listed fields have a header cell.
+    // Cells are the shown texts, so that one long field widens no line beyond what it shows.
     std::array<int, fieldCount> width{};
     std::array<bool, fieldCount> listed{};
     for (int k = 0; k < fieldCount; ++k) {
         listed[std::size_t(k)] = isListed(k);
         if (listed[std::size_t(k)])
-            width[std::size_t(k)] = byteWidth(captions_[std::size_t(k)]);
+            width[std::size_t(k)] = byteWidth(shownText(captions_[std::size_t(k)]));
     }
+    std::vector<std::array<QString, fieldCount>> cells(std::size_t(display_.size()));
     std::vector<std::array<int, fieldCount>> cellWidths(std::size_t(display_.size()));
     for (qsizetype r = 0; r < display_.size(); ++r)
         for (int k = 0; k < fieldCount; ++k)
             if (listed[std::size_t(k)]) {
-                const int w = byteWidth(display_[r].record[k]);
+                QString& cell = cells[std::size_t(r)][std::size_t(k)];
+                cell = shownText(display_[r].record[k]);
+                const int w = byteWidth(cell);
                 cellWidths[std::size_t(r)][std::size_t(k)] = w;
                 width[std::size_t(k)] = qMax(width[std::size_t(k)], w);
             }
@@ -87,14 +80,16 @@ void RecordList::build() {
     header.reserve(lineWidth);
     for (int k = 0; k < fieldCount; ++k)
         if (listed[std::size_t(k)])
-            padded(header, captions_[std::size_t(k)], byteWidth(captions_[std::size_t(k)]), k);
+            padded(header, shownText(captions_[std::size_t(k)]),
+                   byteWidth(shownText(captions_[std::size_t(k)])), k);
     lines_.append(header);
     for (qsizetype r = display_.size() - 1; r >= 0; --r) {
         QString line;
         line.reserve(lineWidth);
         for (int k = 0; k < fieldCount; ++k)
             if (listed[std::size_t(k)])
-                padded(line, display_[r].record[k], cellWidths[std::size_t(r)][std::size_t(k)], k);
+                padded(line, cells[std::size_t(r)][std::size_t(k)],
+                       cellWidths[std::size_t(r)][std::size_t(k)], k);
         lines_.append(line);
     }
 }
@@ -145,12 +140,16 @@ void RecordList::swapLines(int lineA, int lineB) {
     StoredRecord& rowA = display_[*a];
     StoredRecord& rowB = display_[*b];
     for (StoredRecord& loaded : loaded_) {
-        if (loaded.position == rowA.position)
+        if (loaded.position == rowA.position) {
             loaded.record = rowB.record;
-        else if (loaded.position == rowB.position)
+            loaded.fingerprint = rowB.fingerprint;
+        } else if (loaded.position == rowB.position) {
             loaded.record = rowA.record;
+            loaded.fingerprint = rowA.fingerprint;
+        }
     }
     std::swap(rowA.record, rowB.record);
+    std::swap(rowA.fingerprint, rowB.fingerprint);
     lines_.swapItemsAt(lineA, lineB);
 }
 

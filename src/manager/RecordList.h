@@ -1,6 +1,7 @@
 #pragma once
 
 #include "records/BarcodeRecord.h"
+#include "records/ShownText.h"
 
 #include <QList>
 #include <QStringList>
@@ -25,7 +26,10 @@ public:
     using Captions = std::array<QString, fieldCount>;
 
     // The width of a text in code page 950 bytes: one for an ASCII character, two otherwise.
-    static int byteWidth(const QString& text);
+    static int byteWidth(const QString& text) { return ShownText::byteWidth(text); }
+    // The text a list line (or a value list) shows for a field: at most ShownText::listWidth
+    // bytes of it (ShownText).
+    static QString shownText(const QString& text) { return ShownText::cut(text); }
     // The line a filter that keeps nothing shows instead of the list.
     static QString noMatchLine() { return QStringLiteral(" 篩選後 查無 相同的資料"); }
 

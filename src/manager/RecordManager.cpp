@@ -1,7 +1,7 @@
 #include "manager/RecordManager.h"
 
+#include "common/Cp950.h"
 #include "platform/Clipboard.h"
-#include "platform/MessageBoxes.h"
 #include "platform/SystemServices.h"
 #include "records/RecordTextPreparation.h"
 #include "records/SettingsKeys.h"
@@ -11,8 +11,7 @@
 namespace brevmark {
 
 RecordManager::RecordManager(Services services)
-    : services_(std::move(services)),
-      file_(services_.files, services_.messages, services_.recordsFolder) {}
+    : services_(std::move(services)), file_(services_.files, services_.recordsFolder) {}
 
 void RecordManager::open() {
     settings_ = ManagerSettings::read(services_.settings);
@@ -27,39 +26,46 @@ void RecordManager::applyListSettings() {
 
 // ------------------------------------------------------------------------------------- reads
 
-void RecordManager::fullRead() {
+void RecordManager::forgetSelection() {
     selectedLine_ = -1;
     selectedPosition_.reset();
-    changePosition_.reset();
+    changing_.reset();
+}
+
+RecordManager::ReadResult RecordManager::fullRead() {
+    forgetSelection();
     list_.clear();
-    BarcodeRecordFile::ReadResult read = file_.readAll();
-    if (read.outcome == BarcodeRecordFile::ReadOutcome::EndProgram) {
-        services_.endProgram();
-        return;
-    }
+    lastSpecified_.reset();
+    ReadResult read = file_.readAll();
     limitReached_ = read.outcome == BarcodeRecordFile::ReadOutcome::LimitReached;
     QList<StoredRecord> display = read.records;
     list_.setTables(std::move(read.records), std::move(display));
-    if (!limitReached_ && !list_.display().isEmpty())
+    if (read.outcome == BarcodeRecordFile::ReadOutcome::Complete && !list_.display().isEmpty())
         list_.build();
-    services_.showPendingNotice();
+    read.records.clear();
+    return read;
 }
 
-void RecordManager::specifiedRead(const RecordEntry& entry) {
-    selectedLine_ = -1;
-    selectedPosition_.reset();
-    changePosition_.reset();
+RecordManager::ReadResult RecordManager::specifiedRead(const RecordEntry& entry) {
+    forgetSelection();
     list_.clear();
-    BarcodeRecordFile::ReadResult read = file_.readMatching(entry);
-    if (read.outcome == BarcodeRecordFile::ReadOutcome::EndProgram) {
-        services_.endProgram();
-        return;
-    }
+    lastSpecified_ = entry;
+    ReadResult read = file_.readMatching(entry);
     limitReached_ = false;
     list_.setTables(std::move(read.records), std::move(read.matching));
     if (!list_.display().isEmpty())
         list_.build();
-    services_.showPendingNotice();
+    read.records.clear();
+    read.matching.clear();
+    return read;
+}
+
+RecordManager::ReadResult RecordManager::readAgain() {
+    if (lastSpecified_) {
+        const RecordEntry entry = *lastSpecified_;
+        return specifiedRead(entry);
+    }
+    return fullRead();
 }
 
 void RecordManager::filter(const RecordEntry& entry) {
@@ -77,95 +83,96 @@ std::optional<StoredRecord> RecordManager::select(int line) {
     return record;
 }
 
+std::optional<StoredRecord> RecordManager::selectedRecord() const {
+    return list_.recordOfLine(selectedLine_);
+}
+
 std::optional<int> RecordManager::duplicateLine(const QString& barcode) const {
     return list_.lineOfBarcode(barcode);
 }
 
 // ----------------------------------------------------------------------------------- changes
 
-bool RecordManager::prepare(RecordEntry& entry) {
-    entry = record_texts::prepareForManager(entry, services_.messages);
-    if (entry[BarcodeRecord::Barcode].isEmpty() || entry[BarcodeRecord::Category].isEmpty()) {
-        services_.messages.warn(QStringLiteral("資料不完整 提示"),
-                                QStringLiteral("資料輸入不完整"));
-        return false;
-    }
-    return true;
+RecordManager::EntryResult RecordManager::prepare(RecordEntry& entry) {
+    const record_texts::Prepared prepared = record_texts::prepareForManager(entry);
+    entry = prepared.entry;
+    EntryResult result;
+    result.barcodeLostCharacters = prepared.barcodeLostCharacters;
+    result.incomplete =
+        entry[BarcodeRecord::Barcode].isEmpty() || entry[BarcodeRecord::Category].isEmpty();
+    return result;
 }
 
-bool RecordManager::finishWrite(BarcodeRecordFile::WriteOutcome outcome) {
-    if (outcome == BarcodeRecordFile::WriteOutcome::EndProgram) {
-        services_.endProgram();
-        return false;
-    }
-    return outcome == BarcodeRecordFile::WriteOutcome::Written;
-}
-
-bool RecordManager::add(RecordEntry& entry) {
-    if (!prepare(entry) || !finishWrite(file_.append(entry)))
-        return false;
+RecordManager::EntryResult RecordManager::add(RecordEntry& entry) {
+    EntryResult result = prepare(entry);
+    if (result.incomplete)
+        return result;
+    result.write = file_.append(entry);
+    if (!result.write.written())
+        return result;
     if (!settings_.fieldCountStored) {
         services_.settings.set(settings_keys::fieldCount, QString::number(settings_.fieldCount));
         settings_.fieldCountStored = true;
     }
     services_.requestPendingNotice(1);
-    return true;
+    return result;
 }
 
 std::optional<RecordEntry> RecordManager::loadForChange() {
+    changing_ = list_.recordOfLine(selectedLine_);
+    if (!changing_)
+        return std::nullopt;
+    return changing_->record.entry();
+}
+
+RecordManager::EntryResult RecordManager::change(RecordEntry& entry) {
+    if (!changing_)
+        return {};
+    // A field cut for the entry field stays whole in the file unless its text was edited.
+    std::array<bool, BarcodeRecord::entryFieldCount> keptWhole{};
+    for (int k = 0; k < BarcodeRecord::entryFieldCount; ++k) {
+        const QString& loaded = changing_->record[k];
+        keptWhole[std::size_t(k)] = BarcodeRecord::isCut(loaded) && entry[std::size_t(k)] == loaded;
+    }
+    EntryResult result = prepare(entry);
+    for (int k = 0; k < BarcodeRecord::entryFieldCount; ++k)
+        if (keptWhole[std::size_t(k)])
+            entry[std::size_t(k)] = changing_->record[k];
+    if (result.incomplete)
+        return result;
+    result.write = file_.change(*changing_, entry);
+    if (result.write.written())
+        services_.requestPendingNotice(4);
+    return result;
+}
+
+std::optional<RecordManager::WriteResult> RecordManager::removeSelected() {
     const std::optional<StoredRecord> record = list_.recordOfLine(selectedLine_);
     if (!record)
         return std::nullopt;
-    changePosition_ = record->position;
-    return record->record.entry();
+    const WriteResult written = file_.remove(*record);
+    if (written.written())
+        services_.requestPendingNotice(2);
+    return written;
 }
 
-bool RecordManager::change(RecordEntry& entry) {
-    if (!changePosition_ || !prepare(entry) || !finishWrite(file_.change(*changePosition_, entry)))
-        return false;
-    services_.requestPendingNotice(4);
-    return true;
-}
-
-bool RecordManager::removeSelected() {
-    const std::optional<StoredRecord> record = list_.recordOfLine(selectedLine_);
-    if (!record)
-        return false;
-    if (!services_.messages.confirm(QStringLiteral("刪除條碼"), QStringLiteral("確定刪除【") +
-                                                                    record->record.barcode() +
-                                                                    QStringLiteral("】條碼記錄")))
-        return false;
-    if (!finishWrite(file_.remove(record->position)))
-        return false;
-    services_.requestPendingNotice(2);
-    return true;
-}
-
-bool RecordManager::moveSelected(bool up) {
+std::optional<RecordManager::WriteResult> RecordManager::moveSelected(bool up) {
     const int line = selectedLine_;
     if (up ? !list_.canMoveUp(line) : !list_.canMoveDown(line))
-        return false;
+        return std::nullopt;
     const int partner = list_.partnerLine(line, up);
     const std::optional<StoredRecord> a = list_.recordOfLine(line);
     const std::optional<StoredRecord> b = list_.recordOfLine(partner);
     if (!a || !b)
-        return false;
-    // The loaded table's copies: the rows as the file holds them.
-    BarcodeRecord copyOfA = a->record;
-    BarcodeRecord copyOfB = b->record;
-    for (const StoredRecord& loaded : list_.loaded()) {
-        if (loaded.position == a->position)
-            copyOfA = loaded.record;
-        else if (loaded.position == b->position)
-            copyOfB = loaded.record;
-    }
-    if (!finishWrite(file_.swap(a->position, copyOfA, b->position, copyOfB)))
-        return false;
+        return std::nullopt;
+    const WriteResult written = file_.swap(*a, *b);
+    if (!written.written())
+        return written;
     list_.swapLines(line, partner);
     selectedLine_ = partner;
     selectedPosition_ = b->position;
     services_.system.beep();
-    return true;
+    return written;
 }
 
 // ---------------------------------------------------------------------------------- settings
@@ -186,19 +193,22 @@ void RecordManager::setFieldCount(int count) {
     applyListSettings();
 }
 
-QString RecordManager::renameCaption(int field, const QString& text) {
+RecordManager::CaptionResult RecordManager::renameCaption(int field, const QString& text) {
     if (field < 1 || field > 6)
-        return settings_.captions[0];
+        return {settings_.captions[0], QString()};
     QString caption = record_texts::trimSpaces(cleanField(text));
     if (caption.isEmpty())
         caption = field_captions::defaultCaption(field);
+    // TOP.reg is code page 950 text: a caption it cannot hold is not taken at all.
+    if (const QString lacking = cp950::unencodableCharacters(caption); !lacking.isEmpty())
+        return {settings_.captions[std::size_t(field)], lacking};
     settings_.captions[std::size_t(field)] = caption;
     services_.settings.set(settings_keys::fieldCaptions,
                            field_captions::settingValue(settings_.captions));
     if (services_.mainWindowCaption)
         services_.mainWindowCaption(field, caption);
     applyListSettings();
-    return caption;
+    return {caption, QString()};
 }
 
 void RecordManager::storeColumnEdges(const std::array<double, 7>& edges) {
@@ -226,38 +236,17 @@ void RecordManager::setPreview(bool on) {
 
 // ----------------------------------------------------------------------------------- exports
 
-void RecordManager::exportList() {
-    if (list_.display().isEmpty()) {
-        services_.messages.inform(QStringLiteral("載入完成 提示"),
-                                  QStringLiteral("清單中查無顯示資料無法將記憶載入 Excel 中"));
-        return;
-    }
+bool RecordManager::exportList() {
+    if (list_.display().isEmpty())
+        return false;
     services_.clipboard.clear();
     services_.clipboard.setText(list_.exportText());
-    services_.messages.warn(
-        QStringLiteral("載入完成 提示"),
-        QStringLiteral("完成記憶載入，請開啟 Excel 程式後，在表單處點擊滑鼠右鍵，"
-                       "貼上即可將完成轉移"));
+    return true;
 }
 
 void RecordManager::copyPicture(const QImage& picture) {
     services_.clipboard.clear();
     services_.clipboard.setImage(picture);
-    services_.messages.inform(
-        QStringLiteral("完成提示"),
-        QStringLiteral(
-            "完成複製、可開啟 Excel 等文書 或 繪圖軟體、選擇貼上即可、注意!請勿對圖形條碼"
-            "進行縮放以免失效"));
-}
-
-} // namespace brevmark
-
-namespace brevmark {
-
-void RecordManager::reportImportUnavailable() {
-    services_.messages.inform(QStringLiteral("多筆新增 提示"),
-                              QStringLiteral("多筆新增（匯入）視窗尚未提供，目前無法使用此功能；"
-                                             "請先以上方的欄位逐筆新增條碼記錄。"));
 }
 
 QDate RecordManager::today() const {

@@ -109,11 +109,18 @@ QString FormatBrowser::deleteQuestion() const {
 bool FormatBrowser::deleteChosen() {
     if (name_.isEmpty())
         return false;
-    const std::optional<FormatRecordText> text = readFile();
-    if (!text)
-        return false;
     FormatRecordFile file(files_);
-    if (!file.write(filePath(), FormatCatalogue::without(text->records(), category_, name_), {})) {
+    // The other formats keep the bytes they were read with.
+    switch (file.replaceFormat(filePath(), category_, name_, {})) {
+    case FormatRecordFile::Replace::Written:
+        break;
+    case FormatRecordFile::Replace::Unreadable:
+        messages_.append(
+            UserMessage::warning(FormatTexts::fileErrorTitle(),
+                                 FormatTexts::readFailedText(filePath(), file.errorString())));
+        return false;
+    case FormatRecordFile::Replace::TooMany:
+    case FormatRecordFile::Replace::NotWritten:
         messages_.append(
             UserMessage::warning(FormatTexts::fileErrorTitle(),
                                  FormatTexts::writeFailedText(filePath(), file.errorString())));

@@ -4,7 +4,6 @@
 #include "page/FormatMemory.h"
 #include "page/FormatTexts.h"
 #include "platform/FileSystem.h"
-#include "records/FormatCatalogue.h"
 #include "records/FormatRecordFile.h"
 #include "records/FormatRecordLines.h"
 
@@ -38,24 +37,22 @@ std::optional<UserMessage> FormatSaver::store(const Names& names,
                                     FormatTexts::unstorableText(*field));
     const QString path = recordsFolder_ + QLatin1Char('/') + FormatRecordFile::fileName();
     FormatRecordFile file(files_);
-    std::optional<FormatRecordText> existing;
-    QList<FormatRecordView> kept;
-    if (files_.fileExists(path)) {
-        // A file that cannot be read is never written over: its formats would be lost.
-        existing = file.readViews(path);
-        if (!existing)
-            return UserMessage::warning(FormatTexts::fileErrorTitle(),
-                                        FormatTexts::readFailedText(path, file.errorString()));
-        kept = FormatCatalogue::without(existing->records(), names.category, names.name);
-    }
-    if (kept.size() + format.size() > FormatRecordFile::recordLimit)
+    // Every other format stays as it was, byte for byte and in its order; the new one goes to
+    // the end.
+    switch (file.replaceFormat(path, names.category, names.name, format)) {
+    case FormatRecordFile::Replace::Written:
+        return std::nullopt;
+    case FormatRecordFile::Replace::Unreadable:
+        return UserMessage::warning(FormatTexts::fileErrorTitle(),
+                                    FormatTexts::readFailedText(path, file.errorString()));
+    case FormatRecordFile::Replace::TooMany:
         return UserMessage::warning(FormatTexts::fileFullTitle(),
                                     FormatTexts::fileFullText(FormatRecordFile::recordLimit));
-    // Every other format stays as it was, in its order; the new one goes to the end.
-    if (!file.write(path, kept, format))
-        return UserMessage::warning(FormatTexts::fileErrorTitle(),
-                                    FormatTexts::writeFailedText(path, file.errorString()));
-    return std::nullopt;
+    case FormatRecordFile::Replace::NotWritten:
+        break;
+    }
+    return UserMessage::warning(FormatTexts::fileErrorTitle(),
+                                FormatTexts::writeFailedText(path, file.errorString()));
 }
 
 } // namespace brevmark

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace brevmark {
 
@@ -61,6 +63,30 @@ public:
     static QString readLayoutFailedText() {
         return QStringLiteral("讀取 排列格式 出現故障，無法完整儲存");
     }
+    // Why a save failed, after the failure text.
+    static QString layoutTooLargeText(int records, int limit) {
+        return saveFailedText() +
+               QStringLiteral(
+                   "\n排版最多只能儲存 %1 筆記錄（條碼、文字標籤與圖片合計），"
+                   "紙張內的條碼標籤共有 %2 筆；請減少條碼標籤、文字標籤或圖片後再儲存。")
+                   .arg(limit)
+                   .arg(records);
+    }
+    static QString layoutWriteFailedText(const QString& path, const QString& reason) {
+        return saveFailedText() + QStringLiteral("\n無法寫入排版檔案，原有的排版沒有改變：") +
+               path + QStringLiteral("\n") + reason;
+    }
+    static QString layoutMovedTitle() { return QStringLiteral("提示"); }
+    static QString layoutMovedText(const QString& name, const QList<int>& items) {
+        QStringList numbers;
+        for (int n : items)
+            numbers << QString::number(n);
+        return QStringLiteral("排版【") + name +
+               QStringLiteral("】中有 %1 個條碼標籤記錄的位置超出紙張範圍（第 %2 個），"
+                              "已移到紙張內，請檢查它們的位置。")
+                   .arg(items.size())
+                   .arg(numbers.join(QStringLiteral("、")));
+    }
     static QString deleteLayoutQuestion(const QString& name) {
         return QStringLiteral("確定刪除【") + name + QStringLiteral("】排版格式 記錄");
     }
@@ -70,10 +96,6 @@ public:
 
     // The page kept between runs.
     static QString keepFailedTitle() { return QStringLiteral("提示"); }
-    static QString keepLossText(const QString& text) {
-        return QStringLiteral("【") + text +
-               QStringLiteral("】含有 Big5 以外的文字，下次開啟時這些文字會顯示為「?」。");
-    }
     static QString keepFailedText(const QString& reason) {
         return QStringLiteral("無法保存紙張內的條碼，下次開啟時紙張將是空白的：\n") + reason;
     }

@@ -1,5 +1,6 @@
 #include "page/KeptPage.h"
 
+#include "common/Cp950.h"
 #include "page/FormatMemory.h"
 #include "page/PageModel.h"
 #include "platform/FileSystem.h"
@@ -10,6 +11,8 @@
 namespace brevmark {
 
 namespace {
+const QByteArray byteOrderMark("\xEF\xBB\xBF");
+
 QString fileNameFor(const QString& programFolder) {
     const QByteArray hash =
         QCryptographicHash::hash(programFolder.toUtf8(), QCryptographicHash::Sha1).toHex();
@@ -44,23 +47,27 @@ bool KeptPage::keep(const Layout& page) {
         error_ = folder_;
         return false;
     }
-    LayoutFile file(files_);
-    if (!file.write(path_, page, -1)) {
-        error_ = path_ + QStringLiteral("\n") + file.errorString();
+    const QByteArray text =
+        byteOrderMark + FormatRecordLines::serialise(LayoutFile::records(page)).toUtf8();
+    QString reason;
+    if (!files_.replaceBytes(path_, text, &reason)) {
+        error_ = path_ + QStringLiteral("\n") + reason;
         return false;
     }
     return true;
 }
 
-std::optional<QString> KeptPage::unstorableText(const Layout& page) {
-    return FormatRecordLines::unstorableField(LayoutFile::records(page));
-}
-
 std::optional<Layout> KeptPage::load() {
-    if (!files_.fileExists(path_))
+    QByteArray bytes;
+    if (!files_.fileExists(path_) || !files_.readBytes(path_, &bytes))
         return std::nullopt;
-    LayoutFile file(files_);
-    return file.read(path_, -1);
+    const QString text = bytes.startsWith(byteOrderMark)
+                             ? QString::fromUtf8(bytes.mid(byteOrderMark.size()))
+                             : cp950::decode(bytes);
+    const std::optional<QList<FormatRecord>> records = FormatRecordLines::parse(text, &error_);
+    if (!records)
+        return std::nullopt;
+    return LayoutFile::fromRecords(*records, &error_);
 }
 
 } // namespace brevmark

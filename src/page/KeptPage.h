@@ -13,7 +13,10 @@ class PageModel;
 // The professional page kept from one run to the next: written in the layout file format when
 // the program closes by its close button and put back at the next start. It lives in the user's
 // state folder, not in the records folder, so it never shows among the layouts; each program
-// folder keeps its own page, since the page's pictures are that folder's.
+// folder keeps its own page, since the page's pictures are that folder's. It is the program's own
+// file, not one users bring along: it is written as UTF-8 text (after a byte order mark), so that
+// every text of the page comes back as it was, also those code page 950 cannot hold. A page kept
+// by an earlier version (code page 950, without the mark) is read too.
 class KeptPage {
 public:
     KeptPage(FileSystem& files, QString stateFolder, const QString& programFolder);
@@ -25,8 +28,6 @@ public:
     // Writes the page (all of it: the layout limits do not apply) in one atomic step; an empty
     // page removes the file. False, with the reason in errorString(), when it cannot be kept.
     bool keep(const Layout& page);
-    // The first text of the page that code page 950 cannot hold: it comes back as "?".
-    static std::optional<QString> unstorableText(const Layout& page);
     // The kept page; nothing, and no message, when there is none or it is damaged.
     std::optional<Layout> load();
     const QString& errorString() const { return error_; }

@@ -43,17 +43,21 @@ LayoutLibrary::Saved LayoutLibrary::save(const QString& name, const Layout& page
     if (page.items.size() < 2)
         return {SaveOutcome::TooFew,
                 UserMessage::information(FormatTexts::tooFewTitle(), FormatTexts::tooFewText())};
-    const UserMessage failed =
-        UserMessage::warning(FormatTexts::layoutFailedTitle(), FormatTexts::saveFailedText());
     if (page.recordCount() > LayoutFile::recordLimit)
-        return {SaveOutcome::Failed, failed};
+        return {SaveOutcome::Failed,
+                UserMessage::warning(FormatTexts::layoutFailedTitle(),
+                                     FormatTexts::layoutTooLargeText(page.recordCount(),
+                                                                     LayoutFile::recordLimit))};
     if (const std::optional<QString> field =
             FormatRecordLines::unstorableField(LayoutFile::records(page)))
         return {SaveOutcome::Failed, UserMessage::warning(FormatTexts::unstorableTitle(),
                                                           FormatTexts::unstorableText(*field))};
     LayoutFile file(files_);
-    if (!file.write(folder_.pathOf(name), page))
-        return {SaveOutcome::Failed, failed};
+    const QString path = folder_.pathOf(name);
+    if (!file.write(path, page))
+        return {SaveOutcome::Failed,
+                UserMessage::warning(FormatTexts::layoutFailedTitle(),
+                                     FormatTexts::layoutWriteFailedText(path, file.errorString()))};
     if (requestNotice_)
         requestNotice_(FormatTexts::addedNotice);
     listLayouts();
@@ -67,8 +71,12 @@ LayoutLibrary::Read LayoutLibrary::readChosen() const {
     Read read;
     read.layout = file.read(folder_.pathOf(chosenName()));
     if (!read.layout)
-        read.failure = UserMessage::warning(FormatTexts::layoutFailedTitle(),
+        read.message = UserMessage::warning(FormatTexts::layoutFailedTitle(),
                                             FormatTexts::readLayoutFailedText());
+    else if (!read.layout->movedItems.isEmpty())
+        read.message = UserMessage::information(
+            FormatTexts::layoutMovedTitle(),
+            FormatTexts::layoutMovedText(chosenName(), read.layout->movedItems));
     return read;
 }
 

@@ -26,7 +26,8 @@ public:
     };
     struct Read {
         std::optional<Layout> layout;
-        std::optional<UserMessage> failure;
+        // Why there is no layout, or, with one, that items beyond the page were moved onto it.
+        std::optional<UserMessage> message;
     };
 
     LayoutLibrary(FileSystem& files, QString recordsFolder);
@@ -50,7 +51,7 @@ public:
     // LayoutFile::recordLimit records, writes nothing (Failed). Either comes with its message.
     Saved save(const QString& name, const Layout& page);
     // The chosen layout's items; no layout when none is chosen, or a failure when it cannot be
-    // read.
+    // read. Items placed beyond the page come moved onto it, with a message that says so.
     Read readChosen() const;
     // The question to ask before the chosen layout is deleted.
     UserMessage deleteQuestion() const;

@@ -18,10 +18,21 @@ public:
     bool replaceBytes(const QString& path, const QByteArray& bytes, QString* error) override;
     bool appendBytes(const QString& path, const QByteArray& bytes, QString* error) override;
     QByteArray lastBytes(const QString& path, int count) const override;
+    std::unique_ptr<QIODevice> openForReading(const QString& path, QString* error) const override;
+    bool appendDecided(const QString& path, int tailSize, const DecideAppend& decide,
+                       QString* error) override;
+    bool rewrite(const QString& path, const ProduceRewrite& produce, QString* error) override;
+
+    // How long a write waits for another process's write of the same file to finish.
+    static constexpr int lockWaitMilliseconds = 10000;
 
     // The file a write to `path` lands in: the path itself, or where a symbolic link there leads.
     // False, with the reason, when the link leads out of the path's folder or nowhere.
     static bool writeTarget(const QString& path, QString* target, QString* error);
+
+private:
+    // writeTarget, and not a folder.
+    static bool fileTarget(const QString& path, QString* target, QString* error);
 };
 
 } // namespace brevmark

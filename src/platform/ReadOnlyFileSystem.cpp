@@ -29,4 +29,12 @@ bool ReadOnlyFileSystem::appendBytes(const QString&, const QByteArray&, QString*
     return refuse(error);
 }
 
+bool ReadOnlyFileSystem::appendDecided(const QString&, int, const DecideAppend&, QString* error) {
+    return refuse(error);
+}
+
+bool ReadOnlyFileSystem::rewrite(const QString&, const ProduceRewrite&, QString* error) {
+    return refuse(error);
+}
+
 } // namespace brevmark

@@ -22,12 +22,18 @@ public:
     QByteArray lastBytes(const QString& path, int count) const override {
         return files_.lastBytes(path, count);
     }
+    std::unique_ptr<QIODevice> openForReading(const QString& path, QString* error) const override {
+        return files_.openForReading(path, error);
+    }
 
     bool createFolder(const QString& path) override;
     bool removeFile(const QString& path) override;
     bool renameFile(const QString& from, const QString& to) override;
     bool replaceBytes(const QString& path, const QByteArray& bytes, QString* error) override;
     bool appendBytes(const QString& path, const QByteArray& bytes, QString* error) override;
+    bool appendDecided(const QString& path, int tailSize, const DecideAppend& decide,
+                       QString* error) override;
+    bool rewrite(const QString& path, const ProduceRewrite& produce, QString* error) override;
 
     // How many changes were refused.
     int refusedChanges() const { return refused_; }

@@ -12,6 +12,11 @@ F1Poller::F1Poller(SystemServices& system, Timer& timer, std::function<void()> p
     connect(&timer, &Timer::ticked, this, &F1Poller::poll);
 }
 
+void F1Poller::forgetPresses() {
+    lastPresses_ = system_.printKeyPresses();
+    lastDown_ = system_.isPrintKeyDown();
+}
+
 void F1Poller::poll() {
     const int presses = system_.printKeyPresses();
     const bool down = system_.isPrintKeyDown();

@@ -20,6 +20,9 @@ public:
 
     // One poll, as a tick runs it.
     void poll();
+    // Drops the presses made since the last poll: the next poll counts only presses after now
+    // (the key pressed while the window was locked prints nothing).
+    void forgetPresses();
     int jobsStarted() const { return jobs_; }
 
 private:

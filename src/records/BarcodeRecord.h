@@ -15,6 +15,14 @@ using RecordEntry = std::array<QString, 7>;
 struct BarcodeRecord {
     static constexpr int entryFieldCount = 7;
     static constexpr int textFieldCount = 12;
+    // A field longer than this many characters is held, shown and exported cut to them, followed
+    // by cutMark; the file keeps it whole. It is as much as a one-line entry field holds.
+    static constexpr int heldLength = 32766;
+    static QChar cutMark() { return QChar(0x2026); } // …
+    // Whether a text held from a record is a longer field cut.
+    static bool isCut(const QString& held) {
+        return held.size() == heldLength + 1 && held.endsWith(cutMark());
+    }
     enum Field { Barcode = 0, Category = 1, Name = 2 };
 
     std::array<QString, textFieldCount> fields;
@@ -33,10 +41,12 @@ struct BarcodeRecord {
 };
 
 // A record with its position in the file: the number of records before it, as counted by the
-// read that produced it.
+// read that produced it, and a fingerprint of its stored bytes, by which a rewrite makes sure that
+// the record at that position is still this one.
 struct StoredRecord {
     int position = 0;
     BarcodeRecord record;
+    std::size_t fingerprint = 0;
 
     bool operator==(const StoredRecord&) const = default;
 };

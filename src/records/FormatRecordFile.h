@@ -34,6 +34,20 @@ public:
     // The same with the records of a file already read, followed by new ones.
     bool write(const QString& path, const QList<FormatRecordView>& kept,
                const QList<FormatRecord>& added);
+
+    enum class Replace {
+        Written,
+        Unreadable, // the file cannot be read or is damaged: never written over
+        TooMany,    // the file would hold more than the limit
+        NotWritten, // the file cannot be written
+    };
+    // Saving or deleting one format (category and name compared exactly, as two texts): every
+    // other record keeps its place and the bytes it was read with, the format's old records
+    // leave, and `added` goes to the end (a delete adds nothing). The file is rewritten under its
+    // write lock in one atomic step, or made when it is missing. errorString() says why
+    // anything but Written came back; the file is then as it was.
+    Replace replaceFormat(const QString& path, const QString& category, const QString& name,
+                          const QList<FormatRecord>& added, int limit = recordLimit);
     const QString& errorString() const { return error_; }
 
 private:

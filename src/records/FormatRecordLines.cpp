@@ -12,11 +12,20 @@ bool isTrailingBlank(QChar c) {
 }
 
 // The same line as quotedFieldLine writes, appended in place: files of many thousand records
-// are written without a string for every field.
+// are written without a string for every field. Texts are never escaped, so a double quote that
+// a damaged line's bare field holds (C"x) is left out, as quotedFieldLine leaves it out: written
+// as it is it would end the field early and the line would read as another format.
 template <typename Record> void appendLine(QString& text, const Record& record) {
     for (int f = 0; f < FormatRecord::fieldCount; ++f) {
         text += QLatin1Char('"');
-        text += record[f];
+        const QStringView field = record[f];
+        if (field.contains(QLatin1Char('"'))) {
+            for (const QChar c : field)
+                if (c != QLatin1Char('"'))
+                    text += c;
+        } else {
+            text += field;
+        }
         text += QLatin1String("\",");
     }
     text += QLatin1String("\"\",1\r\n");

@@ -64,8 +64,18 @@ std::optional<Layout> LayoutFile::fromRecords(const QList<FormatRecord>& records
         item.records.append(r);
     }
     Layout layout;
-    for (LayoutItem& item : groups)
+    for (LayoutItem& item : groups) {
+        if (item.position) {
+            const QPointF stored = *item.position;
+            const auto within = [](double v) {
+                return v >= 0 ? qMin(v, largestPage) : 0.0; // NaN compares false: 0
+            };
+            item.position = QPointF(within(stored.x()), within(stored.y()));
+            if (*item.position != stored)
+                layout.movedItems.append(int(layout.items.size()) + 1);
+        }
         layout.items.append(std::move(item));
+    }
     return layout;
 }
 

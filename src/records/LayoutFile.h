@@ -22,6 +22,9 @@ struct LayoutItem {
 // Every barcode item of a page, in the order they were saved.
 struct Layout {
     QList<LayoutItem> items;
+    // The items (numbered from 1 in this order) whose stored place lay beyond any page and was
+    // moved onto it when the layout was read.
+    QList<int> movedItems;
     int recordCount() const;
 };
 
@@ -36,6 +39,10 @@ public:
     static constexpr int recordLimit = 301;
     // More records than this in one group can only come from a damaged file.
     static constexpr int groupLimit = 255;
+    // No page is larger than this in either direction (the long side of A4, the largest paper):
+    // a stored place beyond it, before the page's corner, or not a number at all (a damaged file
+    // can hold a place of forty digits) is moved to the nearest place within.
+    static constexpr double largestPage = 16838;
 
     explicit LayoutFile(FileSystem& files);
 

@@ -1,16 +1,15 @@
 #include "records/RecordTextPreparation.h"
 
-#include "platform/MessageBoxes.h"
 #include "symbology/BarcodeText.h"
 
 namespace brevmark::record_texts {
 
 namespace {
-QString cleanedBarcode(const QString& barcode, MessageBoxes& messages) {
-    const CleanedBarcode cleaned = cleanBarcodeText(barcode);
-    if (cleaned.dropped)
-        messages.inform(CleanedBarcode::removalTitle(), CleanedBarcode::removalText());
-    return cleaned.text;
+// The barcode text cleaning: the Code 39 characters of the text, in order and in their case.
+QString barcodeCharacters(const QString& text, bool* dropped) {
+    CleanedBarcode cleaned = cleanBarcodeText(text);
+    *dropped = cleaned.dropped;
+    return std::move(cleaned.text);
 }
 } // namespace
 
@@ -24,20 +23,30 @@ QString trimSpaces(const QString& text) {
     return text.mid(begin, end - begin);
 }
 
-RecordEntry prepareForManager(const RecordEntry& entry, MessageBoxes& messages) {
-    RecordEntry prepared = entry;
-    prepared[BarcodeRecord::Barcode] = cleanedBarcode(entry[BarcodeRecord::Barcode], messages);
-    for (QString& text : prepared)
+Prepared prepareForManager(const RecordEntry& entry) {
+    Prepared prepared{entry, false};
+    prepared.entry[BarcodeRecord::Barcode] =
+        barcodeCharacters(entry[BarcodeRecord::Barcode], &prepared.barcodeLostCharacters);
+    for (QString& text : prepared.entry)
         text = trimSpaces(cleanField(text));
     return prepared;
 }
 
-RecordEntry prepareForImport(const RecordEntry& entry, MessageBoxes& messages) {
-    RecordEntry prepared = entry;
-    prepared[BarcodeRecord::Barcode] = cleanedBarcode(entry[BarcodeRecord::Barcode], messages);
+Prepared prepareForImport(const RecordEntry& entry) {
+    Prepared prepared{entry, false};
+    prepared.entry[BarcodeRecord::Barcode] =
+        barcodeCharacters(entry[BarcodeRecord::Barcode], &prepared.barcodeLostCharacters);
     for (int k = 1; k < BarcodeRecord::entryFieldCount; ++k)
-        prepared[std::size_t(k)] = trimSpaces(cleanField(prepared[std::size_t(k)]));
+        prepared.entry[std::size_t(k)] = trimSpaces(cleanField(prepared.entry[std::size_t(k)]));
     return prepared;
+}
+
+QString removalTitle() {
+    return QStringLiteral("移除提示");
+}
+
+QString removalText() {
+    return QStringLiteral("記錄的條碼中含有不能使用的文字，程式將自動清除");
 }
 
 } // namespace brevmark::record_texts

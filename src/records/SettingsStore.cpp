@@ -1,26 +1,32 @@
 #include "records/SettingsStore.h"
 
+#include "common/Cp950.h"
 #include "platform/FileSystem.h"
-#include "platform/MessageBoxes.h"
-#include "records/QuotedFieldReader.h"
-#include "records/QuotedFieldWriter.h"
-#include "records/RepairedLine.h"
+#include "records/AppendAfterLastLine.h"
+#include "records/LineReader.h"
+#include "records/RecordScanner.h"
 #include "records/SettingsKeys.h"
 
-#include <QRegularExpression>
+#include <QBuffer>
 #include <QSet>
 
 namespace brevmark {
 
 namespace {
 
+constexpr int fieldsPerLine = 2;
+
 // When more entries must fit than the table holds, keep what the program needs: the last copy of
 // every key it reads, then the last copy of other keys, then earlier copies, each group in file
-// order. The kept entries keep their file order.
-QList<SettingsStore::Entry> keepWithin(const QList<SettingsStore::Entry>& entries, int limit) {
-    if (entries.size() <= limit)
-        return entries;
+// order. The positions kept, in file order.
+QList<int> keepWithin(const QList<SettingsStore::Entry>& entries, int limit) {
     const qsizetype n = entries.size();
+    QList<int> kept;
+    if (n <= limit) {
+        for (int i = 0; i < n; ++i)
+            kept.append(i);
+        return kept;
+    }
     QList<int> rank(n);
     QSet<QString> seen;
     for (qsizetype i = n - 1; i >= 0; --i) {
@@ -30,122 +36,163 @@ QList<SettingsStore::Entry> keepWithin(const QList<SettingsStore::Entry>& entrie
         rank[i] = last ? (settings_keys::isKnown(key) ? 0 : 1) : 2;
     }
     QList<bool> keep(n, false);
-    int kept = 0;
-    for (int level = 0; level <= 2 && kept < limit; ++level)
-        for (qsizetype i = 0; i < n && kept < limit; ++i)
+    int count = 0;
+    for (int level = 0; level <= 2 && count < limit; ++level)
+        for (qsizetype i = 0; i < n && count < limit; ++i)
             if (rank[i] == level) {
                 keep[i] = true;
-                ++kept;
+                ++count;
             }
-    QList<SettingsStore::Entry> result;
-    for (qsizetype i = 0; i < n; ++i)
+    for (int i = 0; i < n; ++i)
         if (keep[i])
-            result.append(entries.at(i));
-    return result;
+            kept.append(i);
+    return kept;
+}
+
+// One line "key","value" of these bytes; a double quote only a damaged file can hold is left out,
+// as it would end the field.
+void appendLine(QByteArray& text, const QByteArray& key, const QByteArray& value) {
+    for (const QByteArray* field : {&key, &value}) {
+        text += '"';
+        text += field->contains('"') ? QByteArray(*field).replace('"', QByteArray()) : *field;
+        text += '"';
+        text += field == &key ? "," : "\r\n";
+    }
 }
 
 } // namespace
 
-SettingsStore::SettingsStore(FileSystem& files, MessageBoxes& messages, QString recordsFolder)
-    : files_(files), messages_(messages), recordsFolder_(std::move(recordsFolder)) {}
+SettingsStore::SettingsStore(FileSystem& files, QString recordsFolder, QObject* parent)
+    : QObject(parent), files_(files), recordsFolder_(std::move(recordsFolder)) {}
 
 QString SettingsStore::filePath() const { return recordsFolder_ + QLatin1Char('/') + fileName(); }
 
+void SettingsStore::append(const Entry& entry, StoredBytes bytes) {
+    entries_.append(entry);
+    bytes_.append(std::move(bytes));
+}
+
+void SettingsStore::keepOnly(const QList<int>& kept) {
+    QList<Entry> entries;
+    QList<StoredBytes> bytes;
+    for (int i : kept) {
+        entries.append(entries_.at(i));
+        bytes.append(bytes_.at(i));
+    }
+    entries_ = std::move(entries);
+    bytes_ = std::move(bytes);
+}
+
 SettingsStore::LoadResult SettingsStore::load() {
     entries_.clear();
+    bytes_.clear();
     if (!files_.fileExists(filePath()))
         return LoadResult::Loaded;
-    return readEntries(nullptr) ? LoadResult::Loaded : repair();
+    return readEntries(nullptr) ? LoadResult::Loaded : LoadResult::Damaged;
 }
 
 bool SettingsStore::loadAsIs(QString* error) {
     entries_.clear();
+    bytes_.clear();
     if (!files_.fileExists(filePath()))
         return true;
     return readEntries(error);
 }
 
 bool SettingsStore::readEntries(QString* error) {
-    QString text;
-    if (!files_.readText(filePath(), &text, error))
+    QByteArray bytes;
+    if (!files_.readBytes(filePath(), &bytes, error))
         return false;
-    QuotedFieldReader reader(text);
-    while (!reader.atEnd()) {
-        const auto key = reader.next();
-        const auto value = key ? reader.next() : std::nullopt;
-        if (!key || !value || entries_.size() >= maxEntries) {
+    QBuffer device(&bytes);
+    device.open(QIODevice::ReadOnly);
+    RecordScanner scanner(device, fieldsPerLine);
+    cp950::FieldDecoder decoder;
+    for (;;) {
+        const RecordScanner::Status status = scanner.next();
+        if (status == RecordScanner::Status::End)
+            return true;
+        if (status != RecordScanner::Status::Record || entries_.size() >= maxEntries) {
             if (error)
                 *error = entries_.size() >= maxEntries
                              ? QStringLiteral("設定超過 %1 項").arg(maxEntries)
                              : QStringLiteral("第 %1 項設定損壞").arg(entries_.size() + 1);
             return false;
         }
-        entries_.append({*key, *value});
+        const RecordScanner::Record& r = scanner.record();
+        append({decoder.decode(r.fields[0]), decoder.decode(r.fields[1])},
+               {r.fields[0].toByteArray(), r.fields[1].toByteArray()});
     }
-    return true;
 }
 
-SettingsStore::LoadResult SettingsStore::repair() {
-    messages_.warn(QStringLiteral("檔案 修復提示"),
-                   QStringLiteral("讀取 功能設定 記錄檔案，發現錯誤，程式將自動修復，功能設定 "
-                                  "記錄檔案，點擊 [確定] 進行自動修復"));
+SettingsStore::RepairResult SettingsStore::repair() {
     const QString path = filePath();
     if (!files_.fileExists(path))
-        return LoadResult::RepairVanished;
+        return RepairResult::Vanished;
 
-    QString text;
-    QList<Entry> kept;
-    if (files_.readText(path, &text)) {
-        static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
-        const QStringList lines = text.split(lineEnd);
-        for (const QString& line : lines) {
-            if (line.isEmpty())
-                continue;
-            const QStringList parts = repairedLineParts(line);
-            if (parts.size() != 2)
-                continue;
-            kept.append({parts.at(0), parts.at(1)});
+    // Every line holding exactly two fields, byte for byte without its double quotes.
+    QList<Entry> keptEntries;
+    QList<StoredBytes> keptBytes;
+    QByteArray text;
+    if (files_.readBytes(path, &text)) {
+        QBuffer device(&text);
+        device.open(QIODevice::ReadOnly);
+        LineReader lines(device);
+        QList<QByteArray> parts;
+        cp950::FieldDecoder decoder;
+        while (lines.nextRepairable(fieldsPerLine, &parts)) {
+            keptEntries.append({decoder.decode(parts.at(0)), decoder.decode(parts.at(1))});
+            keptBytes.append({parts.at(0), parts.at(1)});
         }
+    }
+    if (keptEntries.isEmpty()) {
+        files_.removeFile(path);
+        return RepairResult::Deleted;
     }
     // More good lines than the table holds would make the next start fail and repair again:
     // keep what the program reads instead.
-    kept = keepWithin(kept, maxEntries);
-
-    if (!kept.isEmpty()) {
-        QString reason;
-        if (!files_.replaceText(path, serialise(kept), &reason)) {
-            reportWriteFailure(reason);
-            entries_ = kept;
-            return LoadResult::Loaded;
-        }
-        messages_.inform(QStringLiteral("完成修復提示"),
-                         QStringLiteral("完成：功能設定 記錄檔案修復，程式將自動關閉，請重新執行") +
-                             QStringLiteral("\r\n") +
-                             QStringLiteral(" 若持續出現錯誤 請手動將資料夾內的【TOP】檔案刪除"));
-        return LoadResult::RepairedEndProgram;
+    entries_ = std::move(keptEntries);
+    bytes_ = std::move(keptBytes);
+    keepOnly(keepWithin(entries_, maxEntries));
+    QString reason;
+    if (!files_.replaceBytes(path, serialise(), &reason)) {
+        reportWriteFailure(reason);
+        return RepairResult::NotWritten;
     }
-    files_.removeFile(path);
-    return LoadResult::RepairedDeleted;
+    return RepairResult::RebuiltEndProgram;
 }
 
 bool SettingsStore::set(const QString& key, const QString& value) {
+    const QString lacking = cp950::unencodableCharacters(key + value);
+    if (!lacking.isEmpty()) {
+        emit writeFailed(unencodableTitle(),
+                         QStringLiteral("功能設定 記錄檔案使用 Big5 文字，無法儲存下列文字：") +
+                             cp950::listedCharacters(lacking) +
+                             QStringLiteral("\r\n設定沒有變更。"));
+        return false;
+    }
+    const QByteArray valueBytes = cp950::encode(value);
     bool matched = false;
-    for (Entry& e : entries_)
-        if (e.key == key) {
-            e.value = value;
+    for (qsizetype i = 0; i < entries_.size(); ++i)
+        if (entries_.at(i).key == key) {
+            entries_[i].value = value;
+            bytes_[i].value = valueBytes;
             matched = true;
         }
     if (matched)
         return rewrite();
 
+    const QByteArray keyBytes = cp950::encode(key);
     if (entries_.size() >= maxEntries) {
-        entries_ = keepWithin(entries_, maxEntries - 1);
-        entries_.append({key, value});
+        keepOnly(keepWithin(entries_, maxEntries - 1));
+        append({key, value}, {keyBytes, valueBytes});
         return rewrite();
     }
-    entries_.append({key, value});
+    append({key, value}, {keyBytes, valueBytes});
+    QByteArray line;
+    appendLine(line, keyBytes, valueBytes);
     QString reason;
-    if (!files_.appendText(filePath(), quotedFieldLine({key, value}), &reason)) {
+    if (!files_.appendDecided(filePath(), AppendAfterLastLine::tailSize,
+                              AppendAfterLastLine::decide(line, fieldsPerLine), &reason)) {
         reportWriteFailure(reason);
         return false;
     }
@@ -154,7 +201,7 @@ bool SettingsStore::set(const QString& key, const QString& value) {
 
 bool SettingsStore::rewrite() {
     QString reason;
-    if (!files_.replaceText(filePath(), serialise(entries_), &reason)) {
+    if (!files_.replaceBytes(filePath(), serialise(), &reason)) {
         reportWriteFailure(reason);
         return false;
     }
@@ -162,15 +209,14 @@ bool SettingsStore::rewrite() {
 }
 
 void SettingsStore::reportWriteFailure(const QString& reason) {
-    messages_.warn(QStringLiteral("檔案 寫入錯誤"), QStringLiteral("無法寫入 功能設定 記錄檔案：") +
-                                                        filePath() + QStringLiteral("\r\n") +
-                                                        reason);
+    emit writeFailed(writeFailedTitle(), QStringLiteral("無法寫入 功能設定 記錄檔案：") +
+                                             filePath() + QStringLiteral("\r\n") + reason);
 }
 
-QString SettingsStore::serialise(const QList<Entry>& entries) {
-    QString text;
-    for (const Entry& e : entries)
-        text += quotedFieldLine({e.key, e.value});
+QByteArray SettingsStore::serialise() const {
+    QByteArray text;
+    for (const StoredBytes& b : bytes_)
+        appendLine(text, b.key, b.value);
     return text;
 }
 

@@ -8,6 +8,8 @@
 #include "records/SettingsStore.h"
 #include "symbology/BarcodeText.h"
 
+#include <algorithm>
+
 namespace brevmark {
 
 PasswordSection::PasswordSection(SettingsStore& store, MessageBoxes& messages,
@@ -47,6 +49,10 @@ bool PasswordSection::refuses(QChar typed) {
     return cleanField(one).isEmpty() || !cp950::canEncode(one);
 }
 
+bool PasswordSection::accepts(const QString& text) {
+    return std::none_of(text.begin(), text.end(), [](QChar c) { return refuses(c); });
+}
+
 QString PasswordSection::clean(const QString& text) {
     return cleanField(text);
 }
@@ -55,6 +61,14 @@ QString PasswordSection::save(const QString& text) {
     if (!saveEnabled_)
         return text;
     const QString cleaned = clean(text);
+    // Stored, a character code page 950 lacks would become "?": a password nobody can type.
+    if (const QString lacking = cp950::unencodableCharacters(cleaned); !lacking.isEmpty()) {
+        messages_.warn(unstorableTitle(),
+                       QStringLiteral("密碼中含有 Big5 無法儲存的文字：") +
+                           cp950::listedCharacters(lacking) +
+                           QStringLiteral("\r\n這樣的密碼在啟動時無法輸入，密碼沒有變更。"));
+        return cleaned;
+    }
     const QString value =
         cleaned.isEmpty() ? QString() : password_codec::encode(cleaned, system_.random());
     if (!store_.set(settings_keys::password, value))

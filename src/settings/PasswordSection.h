@@ -32,13 +32,18 @@ public:
     // the field cleaning drops, and characters code page 950 cannot hold (such a password could
     // never be typed at the lock screen).
     static bool refuses(QChar typed);
+    // Whether the field may hold the text: no character of it is refused. Every way into the
+    // field (keys, an input method, anything dropped or pasted) passes this one check.
+    static bool accepts(const QString& text);
     // The text the save stores: the field cleaning of the typed text.
     static QString clean(const QString& text);
     // The save: returns the cleaned text the field is to show. Nothing happens while the button
-    // is disabled; a value the settings file did not take is not reported as saved.
+    // is disabled; a value the settings file did not take is not reported as saved, and a text
+    // the lock screen could not take back is refused with a message naming its characters.
     QString save(const QString& text);
 
     static QString doneTitle() { return QStringLiteral("完成提示"); }
+    static QString unstorableTitle() { return QStringLiteral("文字無法儲存"); }
     static QString unlockedNotice();
     static QString storedNotice();
     static QString removedNotice();

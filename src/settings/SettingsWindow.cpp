@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <QValidator>
 
 namespace brevmark {
 
@@ -48,6 +49,16 @@ const QRectF okArea(240, 6480, 5400, 360);
 
 const QColor outerFrame(0, 48, 166);
 const QColor innerFrame(128, 128, 255);
+
+// The password field's one check on whatever comes in (typed, from an input method, dropped):
+// a text holding a refused character is not taken at all.
+class PasswordCharacters : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        return PasswordSection::accepts(input) ? Acceptable : Invalid;
+    }
+};
 
 } // namespace
 
@@ -197,9 +208,13 @@ void SettingsWindow::buildPasswordPanel() {
     password_ = new QLineEdit(panel);
     password_->setObjectName(QStringLiteral("密碼"));
     password_->setGeometry(screen::rect(QRectF(360, 540, 2400, 360)));
-    // Masked with "*"; pasting is refused, so the context menu has nothing to offer.
+    // Masked with "*". A password is typed, as it will be at the lock screen: pasting (the paste
+    // keys, a middle-click paste of the selection) and dropping are refused, so the context menu
+    // has nothing to offer.
     password_->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
     password_->setContextMenuPolicy(Qt::NoContextMenu);
+    password_->setAcceptDrops(false);
+    password_->setValidator(new PasswordCharacters(password_));
     password_->installEventFilter(this);
     passwordSave_ = new QPushButton(QStringLiteral("儲存"), panel);
     passwordSave_->setObjectName(QStringLiteral("儲存"));
@@ -232,20 +247,13 @@ bool SettingsWindow::filterPasswordEvent(QEvent* event) {
             password_->clear();
             return true;
         }
-        if (key->matches(QKeySequence::Paste))
-            return true;
-        for (QChar c : key->text())
-            if (PasswordSection::refuses(c))
-                return true;
-        return false;
+        return key->matches(QKeySequence::Paste);
     }
-    case QEvent::InputMethod: {
-        const QString commit = static_cast<QInputMethodEvent*>(event)->commitString();
-        for (QChar c : commit)
-            if (PasswordSection::refuses(c))
-                return true;
-        return false;
-    }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+        // The middle button pastes the X primary selection.
+        return static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton;
     case QEvent::FocusIn:
         // After the line edit's own focus handling, which may place the cursor.
         QTimer::singleShot(0, password_, &QLineEdit::selectAll);

@@ -32,14 +32,24 @@ public:
 
 } // namespace
 
-int runApplication(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Brevmark"));
+void configureApplication(QApplication& app) {
+    app.setApplicationName(QStringLiteral("Brevmark"));
+    // The program ends only by its own paths (the main window's close command or its closing by
+    // the desktop, the lock screen's exit, a new password, a repaired file), never because the
+    // last window Qt counts went: while a child window is open the main window is hidden, and a
+    // message box of the bulk import window (a window of the hidden record manager) would be
+    // the last one.
+    app.setQuitOnLastWindowClosed(false);
     // The installed desktop entry, so that desktops match the window to its name and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.brevmark.Brevmark"));
     installFontSubstitutions();
     // Every window fits the screen it opens on (a 2x screen of 1920 x 1080 is 960 x 540).
     app.installEventFilter(new ScreenFit(&app));
+}
+
+int runApplication(int argc, char** argv) {
+    QApplication app(argc, argv);
+    configureApplication(app);
 
     const DataLocation location = DataLocation::forThisProcess();
     QtMessageBoxes messages;

@@ -63,9 +63,12 @@ QSize pxSize(QSizeF t) {
 
 MainWindow::MainWindow(ShellServices services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), services_(std::move(services)),
-      settings_(services_.files, services_.messages, services_.location.recordsFolder()),
-      timers_(this), panels_(this) {
+      settings_(services_.files, services_.location.recordsFolder()), timers_(this), panels_(this) {
     setObjectName(QStringLiteral("主視窗"));
+    connect(&settings_, &SettingsStore::writeFailed, this,
+            [this](const QString& title, const QString& text) {
+                services_.messages.warn(title, text);
+            });
     setWindowTitle(QStringLiteral("Tavo Brevmark"));
     setMouseTracking(true);
     createFrame();
@@ -176,10 +179,15 @@ bool MainWindow::start() {
         return false;
     }
     tidyTemporaryFiles(services_.files, services_.location.recordsFolder());
-    if (settings_.load() == SettingsStore::LoadResult::RepairedEndProgram) {
-        ending_ = true;
-        services_.control.endNow(0);
-        return false;
+    if (settings_.load() == SettingsStore::LoadResult::Damaged) {
+        services_.messages.warn(SettingsStore::repairTitle(), SettingsStore::repairText());
+        if (settings_.repair() == SettingsStore::RepairResult::RebuiltEndProgram) {
+            services_.messages.inform(SettingsStore::repairedTitle(),
+                                      SettingsStore::repairedText());
+            ending_ = true;
+            services_.control.endNow(0);
+            return false;
+        }
     }
     const QSizeF screen = services_.system.screenSizeTwips();
     values_ = applyStartupSettings(settings_, screen.width(), screen.height());
@@ -273,8 +281,6 @@ void MainWindow::keepPage() {
     if (!kept.keep(page))
         services_.messages.warn(FormatTexts::keepFailedTitle(),
                                 FormatTexts::keepFailedText(kept.errorString()));
-    else if (const std::optional<QString> lost = KeptPage::unstorableText(page))
-        services_.messages.warn(FormatTexts::keepFailedTitle(), FormatTexts::keepLossText(*lost));
 }
 
 void MainWindow::restorePage() {

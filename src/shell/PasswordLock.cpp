@@ -5,7 +5,10 @@
 #include "platform/Timer.h"
 #include "shell/LockScreen.h"
 #include "shell/MainWindow.h"
+#include "shell/PrintBridge.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 namespace brevmark {
@@ -53,12 +56,34 @@ void PasswordLock::lock() {
             child->setEnabled(false);
             disabled_.append(child);
         }
-    window_.timers().printHotKey->stop();
+    window_.printing().pausePrintKey();
+    // Installed last, so it sees every key before the other filters of the application do.
+    qApp->installEventFilter(this);
     locked_ = true;
     screen_->reset();
     screen_->show();
     screen_->raise();
     screen_->passwordField()->setFocus();
+}
+
+bool PasswordLock::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress && type != QEvent::KeyRelease)
+        return false;
+    // The print key is counted wherever it goes: it is dropped in every window.
+    if (type != QEvent::ShortcutOverride && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1)
+        return true;
+    // Other windows (a box shown meanwhile) keep their keys.
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != &window_)
+        return false;
+    if (type == QEvent::ShortcutOverride) {
+        // Claimed for the widget with the focus: the key reaches it as a plain key, and no
+        // shortcut of the main window fires.
+        event->accept();
+        return true;
+    }
+    return widget != screen_ && !screen_->isAncestorOf(widget);
 }
 
 void PasswordLock::passwordEdited(const QString& text) {
@@ -70,6 +95,7 @@ void PasswordLock::unlock() {
     if (!locked_)
         return;
     locked_ = false;
+    qApp->removeEventFilter(this);
     window_.timers().loginWait->stop();
     screen_->hide();
     for (const QPointer<QWidget>& child : disabled_)
@@ -78,7 +104,7 @@ void PasswordLock::unlock() {
     disabled_.clear();
     if (QWidget* captions = window_.captionGroup())
         captions->show();
-    window_.timers().printHotKey->start();
+    window_.printing().resumePrintKey();
     window_.resizeTwips(remembered_.width(), remembered_.height());
     window_.layoutFrame();
     // The simple layout's page is the size of its one item; only the professional page is fitted.

@@ -29,6 +29,11 @@ public:
     bool isLocked() const { return locked_; }
     LockScreen* screen() const { return screen_; }
 
+protected:
+    // While locked, keys reach the lock screen's own controls only: no shortcut of the window
+    // fires and the print key is not counted.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void passwordEdited(const QString& text);
 

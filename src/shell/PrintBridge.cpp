@@ -7,9 +7,11 @@
 #include "platform/MessageBoxes.h"
 #include "platform/PreviewPrinter.h"
 #include "platform/QtPictureLoader.h"
+#include "platform/Timer.h"
 #include "platform/cups/CupsPrinter.h"
 #include "platform/qt/PictureControl.h"
 #include "print/F1Poller.h"
+#include "print/PrintCommands.h"
 #include "print/PrintTexts.h"
 #include "print/ui/PrintButton.h"
 #include "print/ui/PrintPreviewWindow.h"
@@ -116,6 +118,15 @@ void PrintBridge::openSettingsWindow() {
         values.updateCheck, defaultPrinter(), values.expectedPassword,
         [this] { window_.endAtOnce(); }});
     window_.showChildWindow(settings);
+}
+
+void PrintBridge::pausePrintKey() {
+    window_.timers().printHotKey->stop();
+}
+
+void PrintBridge::resumePrintKey() {
+    f1_->forgetPresses();
+    window_.timers().printHotKey->start();
 }
 
 void PrintBridge::setSimpleItemVisible(bool visible) {

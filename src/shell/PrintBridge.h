@@ -31,6 +31,10 @@ public:
     PrintCommands& commands() { return *commands_; }
     // Opens the settings window as a child window of the main window.
     void openSettingsWindow();
+    // The print key's poll stops (the lock screen is up); when it resumes, a press made in the
+    // meantime prints nothing.
+    void pausePrintKey();
+    void resumePrintKey();
     // Checks the current layout's job and shows its pages in the print preview; null when
     // nothing was shown (no printer, nothing to print, or the user chose not to go on).
     PrintPreviewWindow* openPreview();

@@ -8,6 +8,7 @@
 #include "page/ui/RecordLoadPanel.h"
 #include "prompt/PromptWindow.h"
 #include "records/BarcodeRecordFile.h"
+#include "records/ui/RecordFileMessages.h"
 #include "shell/ApplicationControl.h"
 #include "shell/MainWindow.h"
 #include "shell/StartupValues.h"
@@ -18,7 +19,7 @@ namespace brevmark {
 
 RecordsBridge::RecordsBridge(MainWindow& window)
     : QObject(&window), window_(window),
-      file_(std::make_unique<BarcodeRecordFile>(window.services().files, window.services().messages,
+      file_(std::make_unique<BarcodeRecordFile>(window.services().files,
                                                 window.services().location.recordsFolder())) {
     connect(&window, &MainWindow::toolbarActivated, this, [this](ToolbarCommand command) {
         if (command == ToolbarCommand::Records)
@@ -42,7 +43,6 @@ void RecordsBridge::openManager() {
     PromptWindow& prompt = window_.prompt();
     RecordManager::Services services{s.files,
                                      window_.settings(),
-                                     s.messages,
                                      clipboard_,
                                      s.system,
                                      s.location.recordsFolder(),
@@ -57,7 +57,7 @@ void RecordsBridge::openManager() {
                                              loadPanel_->setCaptions(
                                                  captions, window_.values().lastShownField);
                                      }};
-    manager_ = new RecordManagerWindow(std::move(services));
+    manager_ = new RecordManagerWindow(std::move(services), s.messages);
     manager_->setImportOpener([this] { openImport(); });
     window_.showChildWindow(manager_);
 }
@@ -69,11 +69,9 @@ void RecordsBridge::openImport() {
     const ShellServices& s = window_.services();
     PromptWindow& prompt = window_.prompt();
     auto* import = new ImportWindow(
-        BulkImport::Services{s.files, window_.settings(), s.messages, clipboard_, s.system,
-                             s.location.recordsFolder(),
-                             [&prompt](int notice) { prompt.requestNotice(notice); },
-                             [this] { endProgram(); }},
-        manager);
+        BulkImport::Services{window_.settings(), clipboard_, s.system, *file_,
+                             [&prompt](int notice) { prompt.requestNotice(notice); }},
+        s.messages, manager);
     connect(import, &ImportWindow::closed, manager, [manager] {
         manager->startFullRead();
         manager->show();
@@ -88,14 +86,20 @@ void RecordsBridge::openLoadPanel(QPointF topLeft) {
     if (!loadPanel_) {
         const MainWindowTimers& timers = window_.timers();
         loadPanel_ = new RecordLoadPanel(
-            RecordLoadPanel::Context{*file_, *timers.readRecords, *timers.runLater,
-                                     *timers.endDisplay,
-                                     [this](const QString& barcode) {
-                                         window_.pageEditor().takeBarcode(barcode);
-                                         loadPanel_->hide();
-                                     },
-                                     [this] { endProgram(); },
-                                     [this] { window_.closePanel(FloatingPanel::RecordLoad); }},
+            RecordLoadPanel::Context{
+                *file_, *timers.readRecords, *timers.runLater, *timers.endDisplay,
+                [this](const QString& barcode) {
+                    window_.pageEditor().takeBarcode(barcode);
+                    loadPanel_->hide();
+                },
+                [this](const BarcodeRecordFile::ReadResult& read) {
+                    MessageBoxes& messages = window_.services().messages;
+                    if (read.outcome == BarcodeRecordFile::ReadOutcome::Unreadable)
+                        RecordFileMessages::showUnreadable(*file_, read.error, messages);
+                    else if (RecordFileMessages::repairDamaged(*file_, messages))
+                        endProgram();
+                },
+                [this] { window_.closePanel(FloatingPanel::RecordLoad); }},
             &window_);
     }
     window_.values().lastShownField = storedLastShownField(window_.settings());

@@ -64,7 +64,7 @@ protected:
     TempDataFolder folder;
     LocalFileSystem files;
     ScriptedMessageBoxes boxes;
-    SettingsStore store{files, boxes, folder.location().recordsFolder()};
+    SettingsStore store{files, folder.location().recordsFolder()};
     RecordingPage page;
     PointerState pointer;
     QString hint;

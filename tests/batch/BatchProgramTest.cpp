@@ -352,6 +352,11 @@ INSTANTIATE_TEST_SUITE_P(
                     args({"--data", "%D", "format", "商品", "價格", "--records",
                           "%D/bad-barcode.csv", "--output", "%O"}),
                     4, "第 3 行的條碼「AB*C」含有 Code 39 無法列印的字元「*」"},
+        // The symbol would run past the label's edge, where the print stops: it could not scan.
+        FailureCase{"BarcodeLongerThanTheLabel",
+                    args({"--data", "%D", "format", "商品", "價格", "--records",
+                          "%D/long-barcode.zip", "--output", "%O"}),
+                    4, "第 2 筆記錄的條碼「LLLL"},
         FailureCase{"UnknownFilterField",
                     args({"--data", "%D", "format", "商品", "價格", "--records", "%D/records.csv",
                           "--filter", "產地=台", "--output", "%O"}),

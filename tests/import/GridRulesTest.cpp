@@ -243,7 +243,7 @@ protected:
     TempDataFolder folder;
     LocalFileSystem files;
     ScriptedMessageBoxes messages;
-    SettingsStore store{files, messages, folder.location().recordsFolder()};
+    SettingsStore store{files, folder.location().recordsFolder()};
     ImportSettings read(const QString& settings, QSizeF screen = {28800, 16200}) {
         folder.writeRecordsFile(SettingsStore::fileName(), pythonCp950(settings));
         store.load();

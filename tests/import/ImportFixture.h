@@ -1,9 +1,18 @@
 #pragma once
 
 #include "import/ImportGrid.h"
+#include "import/ImportMessage.h"
 #include "support/ScriptedMessageBoxes.h"
 
 #include <QStringList>
+#include <ostream>
+
+namespace brevmark {
+inline void PrintTo(const ImportMessage& m, std::ostream* out) {
+    *out << (m.icon == ImportMessage::Icon::Warning ? "warning " : "information ")
+         << m.title.toStdString() << ": " << m.text.toStdString();
+}
+} // namespace brevmark
 
 namespace brevmark::test {
 

@@ -63,18 +63,26 @@ TEST(Conversion, FieldsKeepThirtyCharactersAndALineOfThirteenFieldsEndsTheConver
 // Every case runs with both line ends: what a LibreOffice copy gives is what an Excel copy gives.
 class SpreadsheetCopy : public ::testing::TestWithParam<std::string> {
 protected:
-    ScriptedMessageBoxes messages;
     ImportGrid grid = openedGrid();
+    // The messages of the last command.
+    QList<ImportMessage> messages;
     QString end() const { return QString::fromStdString(GetParam()); }
     bool import(const QStringList& lines) {
-        return SpreadsheetImport::run(grid, copied(lines, end()), messages);
+        const ImportResult result = SpreadsheetImport::run(grid, copied(lines, end()));
+        messages = result.messages;
+        return result.changed;
+    }
+    bool paste(const QString& text) {
+        const ImportResult result = PasteImport::run(grid, text);
+        messages = result.messages;
+        return result.changed;
     }
 };
 
 TEST_P(SpreadsheetCopy, AHeaderAndThreeRowsGiveThreeRowsUnderTheirCaptions) {
     ASSERT_TRUE(import(
         {"條碼\t種類\t名稱\t自訂", "A1\t 水果\t蘋果\t紅", "A2\t\t香蕉\t", "A3\t水果\t\t綠"}));
-    EXPECT_TRUE(messages.shown.isEmpty());
+    EXPECT_TRUE(messages.isEmpty());
     EXPECT_EQ(grid.range().count(), 3);
     EXPECT_EQ(column(grid, 0, 2), (QStringList{"A1", "A2", "A3"}));
     EXPECT_EQ(column(grid, 1, 2), (QStringList{" 水果", "", "水果"}))
@@ -103,10 +111,9 @@ TEST_P(SpreadsheetCopy, TwoHundredRowsComeInAsOneHundredFiftyWithTheExcessNotice
     for (int i = 1; i <= 200; ++i)
         lines << QStringLiteral("B%1\tk").arg(i);
     ASSERT_TRUE(import(lines));
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_EQ(messages.shown[0].title, QStringLiteral("過量提示"));
-    EXPECT_EQ(messages.shown[0].text, import_texts::importExcess);
-    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Information);
+    EXPECT_EQ(messages, (QList<ImportMessage>{{ImportMessage::Icon::Information,
+                                               QStringLiteral("過量提示"),
+                                               import_texts::importExcess}}));
     EXPECT_EQ(grid.range().count(), 150);
     EXPECT_EQ(grid.cells().text(149, 0), QStringLiteral("B150"));
     EXPECT_EQ(grid.cells().text(150, 0), QString());
@@ -115,9 +122,9 @@ TEST_P(SpreadsheetCopy, TwoHundredRowsComeInAsOneHundredFiftyWithTheExcessNotice
 TEST_P(SpreadsheetCopy, ALineWithoutASeparatorIsNotASpreadsheetCopy) {
     grid.cells().setText(0, 0, QStringLiteral("kept"));
     EXPECT_FALSE(import({"條碼 種類", "A1 x"}));
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_EQ(messages.shown[0].title, QStringLiteral("錯誤提示"));
-    EXPECT_EQ(messages.shown[0].text, import_texts::importNotSpreadsheet);
+    EXPECT_EQ(messages, (QList<ImportMessage>{{ImportMessage::Icon::Warning,
+                                               QStringLiteral("錯誤提示"),
+                                               import_texts::importNotSpreadsheet}}));
     EXPECT_EQ(grid.cells().text(0, 0), QStringLiteral("kept"));
 }
 
@@ -135,18 +142,18 @@ TEST_P(SpreadsheetCopy, APastedBlockFillsFromTheCurrentCellAsFarAsTheShownColumn
     const QString block = copied({"a\tb", "c\td", "e\tf"}, end());
     grid.range().setRange(6);
     grid.setCurrent(2, 1);
-    ASSERT_TRUE(PasteImport::run(grid, block, messages));
+    ASSERT_TRUE(paste(block));
     EXPECT_EQ(column(grid, 1, 5), (QStringList{"", "", "a", "c", "e", ""}));
     EXPECT_EQ(column(grid, 2, 5), (QStringList{"", "", "b", "d", "f", ""}));
     EXPECT_EQ(column(grid, 3, 5), (QStringList(6)));
 
     grid.cells().clear();
     grid.setCurrent(2, 3);
-    ASSERT_TRUE(PasteImport::run(grid, block, messages));
+    ASSERT_TRUE(paste(block));
     EXPECT_EQ(column(grid, 3, 5), (QStringList{"", "", "a", "c", "e", ""}));
     EXPECT_EQ(column(grid, 2, 5), (QStringList(6)));
     EXPECT_EQ(grid.range().count(), 6) << "a paste leaves the range as it is";
-    EXPECT_TRUE(messages.shown.isEmpty());
+    EXPECT_TRUE(messages.isEmpty());
 }
 
 INSTANTIATE_TEST_SUITE_P(LineEnds, SpreadsheetCopy, ::testing::Values("\n", "\r\n", "\r"),
@@ -157,32 +164,32 @@ INSTANTIATE_TEST_SUITE_P(LineEnds, SpreadsheetCopy, ::testing::Values("\n", "\r\
                          });
 
 TEST(SpreadsheetImport, OneLineWithoutALineEndIsTooLittle) {
-    ScriptedMessageBoxes messages;
     ImportGrid grid = openedGrid();
-    EXPECT_FALSE(SpreadsheetImport::run(grid, QStringLiteral("條碼\t種類"), messages));
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_EQ(messages.shown[0].title, QStringLiteral("錯誤提示"));
-    EXPECT_EQ(messages.shown[0].text, import_texts::importTooLittle);
+    const QList<ImportMessage> tooLittle{
+        {ImportMessage::Icon::Warning, QStringLiteral("錯誤提示"), import_texts::importTooLittle}};
+    const ImportResult oneLine = SpreadsheetImport::run(grid, QStringLiteral("條碼\t種類"));
+    EXPECT_FALSE(oneLine.changed);
+    EXPECT_EQ(oneLine.messages, tooLittle);
     // An empty clipboard, or one holding no text, reads as empty text: the same box.
-    EXPECT_FALSE(SpreadsheetImport::run(grid, QString(), messages));
-    EXPECT_EQ(messages.shown.size(), 2);
+    const ImportResult nothing = SpreadsheetImport::run(grid, QString());
+    EXPECT_FALSE(nothing.changed);
+    EXPECT_EQ(nothing.messages, tooLittle);
 }
 
 TEST(SpreadsheetImport, AHeaderAndOneRowGiveOneRow) {
-    ScriptedMessageBoxes messages;
     ImportGrid grid = openedGrid();
     grid.range().setRange(5);
-    ASSERT_TRUE(SpreadsheetImport::run(grid, QStringLiteral("條碼\t種類\nA1\tx\n"), messages));
+    ASSERT_TRUE(SpreadsheetImport::run(grid, QStringLiteral("條碼\t種類\nA1\tx\n")).changed);
     EXPECT_EQ(grid.range().count(), 1);
     EXPECT_EQ(grid.cells().text(0, 1), QStringLiteral("x"));
 }
 
 TEST(SpreadsheetImport, AnUnknownHeaderIsIgnored) {
     // With four columns and the headers 條碼, 名稱, 數量: columns 0 and 2 receive data.
-    ScriptedMessageBoxes messages;
     ImportGrid grid = openedGrid();
     ASSERT_TRUE(SpreadsheetImport::run(
-        grid, QStringLiteral("條碼\t名稱\t數量\r\nA1\t蘋果\t3\r\nA2\t梨\t4\r\n"), messages));
+                    grid, QStringLiteral("條碼\t名稱\t數量\r\nA1\t蘋果\t3\r\nA2\t梨\t4\r\n"))
+                    .changed);
     EXPECT_EQ(column(grid, 0, 1), (QStringList{"A1", "A2"}));
     EXPECT_EQ(column(grid, 1, 1), (QStringList{"", ""}));
     EXPECT_EQ(column(grid, 2, 1), (QStringList{"蘋果", "梨"}));
@@ -190,39 +197,41 @@ TEST(SpreadsheetImport, AnUnknownHeaderIsIgnored) {
 }
 
 TEST(PasteImport, AnEmptyClipboardChangesNothingAndALineOfSpacesIsTooLittle) {
-    ScriptedMessageBoxes messages;
     ImportGrid grid = openedGrid();
     grid.cells().setText(0, 0, QStringLiteral("kept"));
-    EXPECT_FALSE(PasteImport::run(grid, QString(), messages));
-    EXPECT_TRUE(messages.shown.isEmpty());
-    EXPECT_FALSE(PasteImport::run(grid, QStringLiteral("   "), messages));
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_EQ(messages.shown[0].text, import_texts::pasteTooLittle);
+    const ImportResult nothing = PasteImport::run(grid, QString());
+    EXPECT_FALSE(nothing.changed);
+    EXPECT_TRUE(nothing.messages.isEmpty());
+    const ImportResult spaces = PasteImport::run(grid, QStringLiteral("   "));
+    EXPECT_FALSE(spaces.changed);
+    EXPECT_EQ(spaces.messages, (QList<ImportMessage>{{ImportMessage::Icon::Warning,
+                                                      QStringLiteral("錯誤提示"),
+                                                      import_texts::pasteTooLittle}}));
     EXPECT_EQ(grid.cells().text(0, 0), QStringLiteral("kept"));
 }
 
 TEST(PasteImport, OneWordGoesIntoTheCurrentCellTrimmed) {
-    ScriptedMessageBoxes messages;
     ImportGrid grid = openedGrid();
     grid.setCurrent(0, 2);
-    ASSERT_TRUE(PasteImport::run(grid, QStringLiteral("  香蕉 "), messages));
+    ASSERT_TRUE(PasteImport::run(grid, QStringLiteral("  香蕉 ")).changed);
     EXPECT_EQ(grid.cells().text(0, 2), QStringLiteral("香蕉"));
     // A cell's own leading space is trimmed too.
     grid.setCurrent(0, 0);
-    ASSERT_TRUE(PasteImport::run(grid, QStringLiteral("x\t y\n"), messages));
+    ASSERT_TRUE(PasteImport::run(grid, QStringLiteral("x\t y\n")).changed);
     EXPECT_EQ(grid.cells().text(0, 1), QStringLiteral("y"));
 }
 
 TEST(PasteImport, TwoHundredLinesStopAtRowOneHundredFiftyWithTheNotice) {
-    ScriptedMessageBoxes messages;
     ImportGrid grid = openedGrid();
     QStringList lines;
     for (int i = 0; i < 200; ++i)
         lines << QStringLiteral("P%1").arg(i);
     grid.setCurrent(10, 0);
-    ASSERT_TRUE(PasteImport::run(grid, copied(lines, QStringLiteral("\n")), messages));
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_EQ(messages.shown[0].text, import_texts::pasteExcess);
+    const ImportResult result = PasteImport::run(grid, copied(lines, QStringLiteral("\n")));
+    ASSERT_TRUE(result.changed);
+    EXPECT_EQ(result.messages, (QList<ImportMessage>{{ImportMessage::Icon::Information,
+                                                      QStringLiteral("過量提示"),
+                                                      import_texts::pasteExcess}}));
     EXPECT_EQ(grid.cells().text(150, 0), QStringLiteral("P140"));
     EXPECT_EQ(grid.cells().text(151, 0), QString()) << "rows end at 150";
     EXPECT_EQ(grid.range().count(), 1);

@@ -43,16 +43,21 @@ class ImportSaveTest : public ::testing::Test {
 protected:
     TempDataFolder folder;
     FaultyFileSystem files;
-    ScriptedMessageBoxes messages;
-    SettingsStore settings{files, messages, folder.location().recordsFolder()};
+    SettingsStore settings{files, folder.location().recordsFolder()};
     TextClipboard clipboard;
     FakeSystemServices system{quietSystem()};
     QList<int> notices;
-    int endings = 0;
-    BulkImport model{BulkImport::Services{files, settings, messages, clipboard, system,
-                                          folder.location().recordsFolder(),
-                                          [this](int n) { notices << n; }, [this] { ++endings; }},
+    BarcodeRecordFile file{files, folder.location().recordsFolder()};
+    BulkImport model{BulkImport::Services{settings, clipboard, system, file,
+                                          [this](int n) { notices << n; }},
                      hundredPerCharacter};
+    // The titles of the messages the save returned.
+    static QStringList titles(const ImportSave::Result& result) {
+        QStringList titles;
+        for (const ImportMessage& m : result.messages)
+            titles << m.title;
+        return titles;
+    }
 
     void SetUp() override {
         settings.load();
@@ -75,7 +80,7 @@ TEST_F(ImportSaveTest, RowsAreAppendedAsRecordsByteForByteAndTheGridEmpties) {
     fill({{" A-1 ", " 水果 ", "蘋果", "紅,色"}, {"b2", "文具", "", "\"藍\""}, {"C 3", "雜項"}});
     const ImportSave::Result result = model.save();
     EXPECT_EQ(result.outcome, Outcome::Saved);
-    EXPECT_TRUE(messages.shown.isEmpty());
+    EXPECT_TRUE(result.messages.isEmpty());
     EXPECT_EQ(records(), pythonCp950(line({"OLD", "舊"}) + line({" A-1 ", "水果", "蘋果", "紅色"}) +
                                      line({"b2", "文具", "", "藍"}) + line({"C 3", "雜項"})))
         << "the barcode keeps its spaces; the other fields lose commas, quotes and outer spaces";
@@ -100,10 +105,9 @@ TEST_F(ImportSaveTest, ARowWithoutABarcodeWritesNothingAndNamesTheCell) {
     const ImportSave::Result result = model.save();
     EXPECT_EQ(result.outcome, Outcome::Refused);
     EXPECT_EQ(result.failing, (ImportSave::Cell{2, 0}));
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_EQ(messages.shown[0].title, QStringLiteral("錯誤提示"));
-    EXPECT_EQ(messages.shown[0].text, QStringLiteral("表格中的：第3筆【條碼必須輸入】"));
-    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(result.messages,
+              (QList<ImportMessage>{{ImportMessage::Icon::Warning, QStringLiteral("錯誤提示"),
+                                     QStringLiteral("表格中的：第3筆【條碼必須輸入】")}}));
     EXPECT_FALSE(QFileInfo::exists(folder.recordsFile(BarcodeRecordFile::fileName())));
     EXPECT_EQ(files.appends, 0);
     EXPECT_EQ(cell(3, 0), QStringLiteral("A4")) << "the grid keeps its rows";
@@ -117,17 +121,51 @@ TEST_F(ImportSaveTest, ACategoryIsNeededUnderItsOwnCaption) {
     fill({{"A1", "x"}, {"A2", "  "}});
     const ImportSave::Result result = model.save();
     EXPECT_EQ(result.failing, (ImportSave::Cell{1, 1}));
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_EQ(messages.shown[0].text, QStringLiteral("表格中的：第2筆【分類必須輸入】"));
+    ASSERT_EQ(result.messages.size(), 1);
+    EXPECT_EQ(result.messages[0].text, QStringLiteral("表格中的：第2筆【分類必須輸入】"));
     EXPECT_EQ(cell(1, 1), QString()) << "the cleaning applied so far stays";
 }
 
-TEST_F(ImportSaveTest, ABarcodeWithAStarIsSavedWithoutItAfterTheRemovalNotice) {
-    fill({{"ab*12", "x"}});
-    EXPECT_EQ(model.save().outcome, Outcome::Saved);
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_EQ(messages.shown[0].title, QStringLiteral("移除提示"));
-    EXPECT_EQ(records(), pythonCp950(line({"ab12", "x"})));
+TEST_F(ImportSaveTest, BarcodesThatLostCharactersAreNamedInOneNotice) {
+    struct Case {
+        const char* name;
+        QList<QStringList> rows;
+        QString named; // the records the notice names; empty: no notice
+    };
+    const Case cases[] = {
+        {"OneRow", {{"ab*12", "x"}}, QStringLiteral("第1筆")},
+        {"ARunAndOneMore",
+         {{"A*1", "x"}, {"B$2", "x"}, {"C%3", "x"}, {"D4", "x"}, {"E 5＊", "x"}},
+         QStringLiteral("第1～3、5筆")},
+        {"NoneLost", {{"ab-12", "x"}}, QString()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fill(c.rows);
+        const ImportSave::Result result = model.save();
+        EXPECT_EQ(result.outcome, Outcome::Saved);
+        if (c.named.isEmpty()) {
+            EXPECT_TRUE(result.messages.isEmpty());
+            continue;
+        }
+        ASSERT_EQ(titles(result), QStringList{QStringLiteral("移除提示")});
+        EXPECT_EQ(result.messages[0].icon, ImportMessage::Icon::Information);
+        EXPECT_EQ(result.messages[0].text,
+                  QStringLiteral("記錄的條碼中含有不能使用的文字，程式將自動清除\r\n表格中的：") +
+                      c.named);
+    }
+    EXPECT_EQ(records(), pythonCp950(line({"ab12", "x"}) + line({"A1", "x"}) + line({"B2", "x"}) +
+                                     line({"C3", "x"}) + line({"D4", "x"}) + line({"E 5", "x"}) +
+                                     line({"ab-12", "x"})));
+}
+
+TEST_F(ImportSaveTest, ARefusedSaveNamesTheCleanedBarcodesBeforeWhyItStopped) {
+    fill({{"A*1", "x"}, {"B2", ""}});
+    const ImportSave::Result result = model.save();
+    EXPECT_EQ(result.outcome, Outcome::Refused);
+    EXPECT_EQ(titles(result), (QStringList{"移除提示", "錯誤提示"}));
+    EXPECT_EQ(cell(0, 0), QStringLiteral("A1")) << "the cleaning applied so far stays";
+    EXPECT_FALSE(QFileInfo::exists(folder.recordsFile(BarcodeRecordFile::fileName())));
 }
 
 TEST_F(ImportSaveTest, TextsBig5CannotHoldAreNamedByRowAndColumnBeforeAnythingIsWritten) {
@@ -135,8 +173,8 @@ TEST_F(ImportSaveTest, TextsBig5CannotHoldAreNamedByRowAndColumnBeforeAnythingIs
     const ImportSave::Result result = model.save();
     EXPECT_EQ(result.outcome, Outcome::Refused);
     EXPECT_EQ(result.failing, (ImportSave::Cell{1, 2}));
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_EQ(messages.shown[0].text,
+    ASSERT_EQ(result.messages.size(), 1);
+    EXPECT_EQ(result.messages[0].text,
               import_texts::unencodable(2, QStringLiteral("名稱"), QStringLiteral("简　😀")));
     EXPECT_EQ(files.appends, 0);
 }
@@ -148,9 +186,8 @@ TEST_F(ImportSaveTest, AFailedWriteKeepsEveryRowAndTheFile) {
     files.failAppend = true;
     const ImportSave::Result result = model.save();
     EXPECT_EQ(result.outcome, Outcome::NotWritten);
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_EQ(messages.shown[0].title, QStringLiteral("檔案 寫入錯誤"));
-    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("No space left on device")));
+    ASSERT_EQ(titles(result), (QStringList{"檔案 寫入錯誤"}));
+    EXPECT_TRUE(result.messages[0].text.contains(QStringLiteral("No space left on device")));
     EXPECT_EQ(records(), before);
     EXPECT_EQ(cell(0, 0), QStringLiteral("A1"));
     EXPECT_EQ(cell(1, 1), QStringLiteral("y"));
@@ -173,24 +210,25 @@ TEST_F(ImportSaveTest, AReadOnlyRecordsFolderLosesNoRow) {
         ASSERT_TRUE(QFile::link(QStringLiteral("/sys/kernel"), records));
     }
     fill({{"A1", "x"}});
-    EXPECT_EQ(model.save().outcome, Outcome::NotWritten);
+    const ImportSave::Result result = model.save();
+    EXPECT_EQ(result.outcome, Outcome::NotWritten);
     if (asRoot) {
         QFile::remove(records);
         QDir().mkdir(records);
     }
     QFile::setPermissions(records, all);
-    EXPECT_EQ(messages.titles(), (QStringList{"檔案 寫入錯誤"}));
+    EXPECT_EQ(titles(result), (QStringList{"檔案 寫入錯誤"}));
     EXPECT_FALSE(QFileInfo::exists(folder.recordsFile(BarcodeRecordFile::fileName())));
     EXPECT_EQ(cell(0, 0), QStringLiteral("A1"));
 }
 
 TEST_F(ImportSaveTest, AnImportWithoutTheCategoryColumnStopsAtTheFirstRecord) {
     clipboard.setText(QStringLiteral("條碼\t名稱\t數量\nA1\t蘋果\t3\nA2\t梨\t4\n"));
-    ASSERT_TRUE(model.importSpreadsheet());
+    ASSERT_TRUE(model.importSpreadsheet().changed);
     const ImportSave::Result result = model.save();
     EXPECT_EQ(result.failing, (ImportSave::Cell{0, 1}));
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_EQ(messages.shown[0].text, QStringLiteral("表格中的：第1筆【種類必須輸入】"));
+    ASSERT_EQ(result.messages.size(), 1);
+    EXPECT_EQ(result.messages[0].text, QStringLiteral("表格中的：第1筆【種類必須輸入】"));
     EXPECT_EQ(files.appends, 0);
 }
 
@@ -206,11 +244,11 @@ TEST_F(ImportSaveTest, ClearAllEmptiesEveryCellWithABeepAndKeepsTheRange) {
 
 TEST_F(ImportSaveTest, TheClipboardCommandsReadTheClipboard) {
     clipboard.setText(QStringLiteral("條碼\t種類\nA1\t水果\nA2\t水果\n"));
-    EXPECT_TRUE(model.importSpreadsheet());
+    EXPECT_TRUE(model.importSpreadsheet().changed);
     EXPECT_EQ(model.grid().range().count(), 2);
     // A picture on the clipboard holds no text: nothing to paste.
     clipboard.setImage(QImage(4, 4, QImage::Format_RGB32));
-    EXPECT_FALSE(model.paste());
+    EXPECT_FALSE(model.paste().changed);
     EXPECT_EQ(model.save().outcome, Outcome::Saved);
     EXPECT_EQ(records(), pythonCp950(line({"A1", "水果"}) + line({"A2", "水果"})));
 }

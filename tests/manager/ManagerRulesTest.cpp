@@ -36,7 +36,7 @@ TEST(ManagerSettings, AppliesKeysInTableOrderAndRepairsAThicknessBelowOne) {
             "\"標籤_X\",\"100 2000 4000 6000 8000 10000 12000 自訂 自訂 自訂 自訂 自訂\"\r\n"
             "\"標籤_數量\",\"5\"\r\n\"條碼轉圖_粗細\",\"0\"\r\n\"條碼管理_預覽\",\"0\"\r\n"
             "\"標籤A\",\"X★甲★乙★丙★丁★戊★己★自訂★自訂★自訂★自訂★自訂\"\r\n")));
-    SettingsStore store(files, messages, folder.location().recordsFolder());
+    SettingsStore store(files, folder.location().recordsFolder());
     ASSERT_EQ(store.load(), SettingsStore::LoadResult::Loaded);
     const ManagerSettings s = ManagerSettings::read(store);
     // The eleven-character tick value is ignored as a whole.

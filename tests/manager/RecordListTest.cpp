@@ -148,3 +148,30 @@ TEST(RecordList, ExportIsTheHeaderThenTheListOrderWithTabsAndCrLf) {
     EXPECT_EQ(all.exportText().split(QStringLiteral("\r\n"))[1],
               QStringLiteral("A\t1\t2\t3\t4\t5\t6"));
 }
+
+TEST(RecordList, AFieldWiderThanAListShowsIsCutToFitWithAnEllipsis) {
+    struct Row {
+        const char* name;
+        QString text;
+        QString shown;
+    };
+    const QString a118(118, QLatin1Char('a'));
+    const QString chinese59 = QString(59, QChar(0x9577)); // 長
+    const Row rows[] = {
+        {"fits", QString(120, QLatin1Char('a')), QString(120, QLatin1Char('a'))},
+        {"ASCII", QString(200, QLatin1Char('a')), a118 + QChar(0x2026)},
+        {"Chinese", QString(100, QChar(0x9577)), chinese59 + QChar(0x2026)},
+        // A character outside the BMP is never split in two.
+        {"emoji at the edge", QString(117, QLatin1Char('a')) + QStringLiteral("😀😀"),
+         QString(117, QLatin1Char('a')) + QChar(0x2026)},
+    };
+    for (const Row& r : rows) {
+        EXPECT_EQ(RecordList::shownText(r.text), r.shown) << r.name;
+        EXPECT_LE(RecordList::byteWidth(RecordList::shownText(r.text)), 120) << r.name;
+    }
+    // One long name widens its column only as far as it is shown.
+    const RecordList list =
+        listOf({row(0, {"A", "x", QString(500000, QChar(0x9577))}), row(1, {"B", "y", "短"})});
+    for (const QString& line : list.lines())
+        EXPECT_LE(RecordList::byteWidth(line), 4 * 122) << line.left(20).toStdString();
+}

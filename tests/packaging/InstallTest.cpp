@@ -229,7 +229,7 @@ TEST_F(Installed, TheDebianPackageHoldsTheFilesAndNamesItsDependencies) {
     const ToolRun depends =
         run(QStringLiteral("dpkg-deb"), {QStringLiteral("-f"), deb, QStringLiteral("Depends")});
     for (const char* package :
-         {"libqt6gui6", "libqt6widgets6", "libqt6printsupport6", "libcups2", "fonts-arphic-uming"})
+         {"libqt6gui6", "libqt6widgets6", "libcups2", "fonts-arphic-uming"})
         EXPECT_TRUE(depends.output.contains(QString::fromLatin1(package)))
             << package << " in " << depends.output.toStdString();
     const ToolRun recommends =

@@ -1,7 +1,10 @@
 #include "records/BarcodeRecordFile.h"
 #include "platform/LocalFileSystem.h"
+#include "records/AppendAfterLastLine.h"
+#include "records/RecordFileTexts.h"
 #include "records/RecordTextPreparation.h"
 #include "records/TemporaryFiles.h"
+#include "records/ui/RecordFileMessages.h"
 #include "support/FaultyFileSystem.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TempDataFolder.h"
@@ -13,6 +16,7 @@
 using namespace brevmark;
 using Outcome = BarcodeRecordFile::ReadOutcome;
 using Write = BarcodeRecordFile::WriteOutcome;
+using Repair = BarcodeRecordFile::RepairOutcome;
 
 namespace {
 
@@ -52,7 +56,7 @@ protected:
     test::TempDataFolder folder;
     test::FaultyFileSystem files;
     test::ScriptedMessageBoxes messages;
-    BarcodeRecordFile file{files, messages, folder.location().recordsFolder()};
+    BarcodeRecordFile file{files, folder.location().recordsFolder()};
 
     QString path() const { return folder.recordsFile(BarcodeRecordFile::fileName()); }
     void writeRecords(const QString& utf8Text) {
@@ -65,6 +69,13 @@ protected:
             l.removeLast();
         return l;
     }
+    // A read as the windows make it: a damaged file is announced and repaired; true when the
+    // program must end.
+    bool repairedAfter(const BarcodeRecordFile::ReadResult& read) {
+        return read.outcome == Outcome::Damaged &&
+               RecordFileMessages::repairDamaged(file, messages);
+    }
+    StoredRecord recordAt(int position) { return file.readAll().records.value(position); }
 };
 
 const QString readingDamaged = QStringLiteral("自動修復提示");
@@ -81,7 +92,7 @@ TEST_F(BarcodeRecordFileTest, MissingFileReadsNothingSilentlyAndTheFirstAddCreat
     }
     EXPECT_TRUE(messages.shown.isEmpty());
 
-    EXPECT_EQ(file.append(entry({"AB1", "食品", "牛奶 1L", "€12", "", "", "2024年1月2日"})),
+    EXPECT_EQ(file.append(entry({"AB1", "食品", "牛奶 1L", "€12", "", "", "2024年1月2日"})).outcome,
               Write::Written);
     EXPECT_EQ(bytes(),
               test::pythonCp950(line({"AB1", "食品", "牛奶 1L", "€12", "", "", "2024年1月2日"})));
@@ -101,7 +112,7 @@ TEST_F(BarcodeRecordFileTest, DuplicateBarcodesAreTwoRecordsInEveryRead) {
 
 TEST_F(BarcodeRecordFileTest, DeletingTheOnlyRecordLeavesAnEmptyFile) {
     writeRecords(line({"ONLY", "種類"}));
-    EXPECT_EQ(file.remove(0), Write::Written);
+    EXPECT_EQ(file.remove(recordAt(0)).outcome, Write::Written);
     EXPECT_TRUE(QFile::exists(path()));
     EXPECT_EQ(bytes(), QByteArray());
     EXPECT_TRUE(file.readAll().records.isEmpty());
@@ -111,7 +122,8 @@ TEST_F(BarcodeRecordFileTest, DeletingTheOnlyRecordLeavesAnEmptyFile) {
 TEST_F(BarcodeRecordFileTest, ChangeReplacesSevenFieldsAndKeepsTheReservedOnes) {
     writeRecords(line({"A", "x"}) + line({"B", "y", "舊名"}, {"保留8", "9", "", "11", "★12"}) +
                  line({"C", "z"}));
-    EXPECT_EQ(file.change(1, entry({"B2", "新種類", "新名", "1", "2", "3", "4"})), Write::Written);
+    EXPECT_EQ(file.change(recordAt(1), entry({"B2", "新種類", "新名", "1", "2", "3", "4"})).outcome,
+              Write::Written);
     EXPECT_EQ(bytes(), test::pythonCp950(line({"A", "x"}) +
                                          line({"B2", "新種類", "新名", "1", "2", "3", "4"},
                                               {"保留8", "9", "", "11", "★12"}) +
@@ -128,7 +140,7 @@ TEST_F(BarcodeRecordFileTest, SwapTwoAndFiveLeavesEveryOtherLineByteIdentical) {
     const QList<QByteArray> before = lines();
     const auto all = file.readAll();
     ASSERT_EQ(all.records.size(), 8);
-    EXPECT_EQ(file.swap(2, all.records[2].record, 5, all.records[5].record), Write::Written);
+    EXPECT_EQ(file.swap(all.records[2], all.records[5]).outcome, Write::Written);
     const QList<QByteArray> after = lines();
     ASSERT_EQ(after.size(), 8);
     for (int i = 0; i < 8; ++i) {
@@ -146,7 +158,7 @@ TEST_F(BarcodeRecordFileTest, ChineseStarAndEuroRoundTripThroughReadingAndRewrit
     EXPECT_EQ(all.records[0].record[1], QStringLiteral("文具★用品"));
     EXPECT_EQ(all.records[0].record[2], QStringLiteral("原子筆 €3"));
     EXPECT_EQ(all.records[0].record[3], QStringLiteral("”ㄑ"));
-    file.remove(1);
+    file.remove(all.records[1]);
     EXPECT_EQ(bytes(),
               test::pythonCp950(line({"AB-1", "文具★用品", "原子筆 €3", "”ㄑ", "細明體"})));
 }
@@ -159,18 +171,9 @@ TEST_F(BarcodeRecordFileTest, ExactlySixThousandRecordsStopTheFullReadWithItsMes
     const auto all = file.readAll();
     EXPECT_EQ(all.outcome, Outcome::LimitReached);
     EXPECT_EQ(all.records.size(), 6000);
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_EQ(messages.shown[0].title, QStringLiteral("提示"));
-    EXPECT_EQ(
-        messages.shown[0].text,
-        QStringLiteral("資料過多、無法全部顯示、請輸入一項要指定查詢的內容後、按下【指定讀取】"
-                       "按鈕、顯示只需要查看的資料"));
-    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
 
-    // The load panel stops at 3500 without a word.
-    messages.shown.clear();
+    // The load panel stops at 3500.
     EXPECT_EQ(file.readForLoadPanel().records.size(), 3500);
-    EXPECT_TRUE(messages.shown.isEmpty());
 }
 
 TEST_F(BarcodeRecordFileTest, FiveThousandNineHundredNinetyNineRecordsReadCompletely) {
@@ -182,7 +185,6 @@ TEST_F(BarcodeRecordFileTest, FiveThousandNineHundredNinetyNineRecordsReadComple
     EXPECT_EQ(all.outcome, Outcome::Complete);
     EXPECT_EQ(all.records.size(), 5999);
     EXPECT_EQ(all.records.last().position, 5998);
-    EXPECT_TRUE(messages.shown.isEmpty());
 }
 
 TEST_F(BarcodeRecordFileTest, MatchingReadTakesAnyEqualFieldAndStopsAtTheLimit) {
@@ -199,12 +201,9 @@ TEST_F(BarcodeRecordFileTest, MatchingReadTakesAnyEqualFieldAndStopsAtTheLimit) 
     for (int i = 0; i < 6001; ++i)
         text += numbered(i);
     writeRecords(text);
-    messages.shown.clear();
     const auto many = file.readMatching(entry({"", "種類"}));
     EXPECT_EQ(many.outcome, Outcome::LimitReached);
     EXPECT_EQ(many.matching.size(), 6000);
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_TRUE(messages.shown[0].text.startsWith(QStringLiteral("指定讀取的資料過多")));
 }
 
 TEST_F(BarcodeRecordFileTest, LineCutToTwelveFieldsIsRepairedWithTailTwentyAndEndsTheProgram) {
@@ -216,8 +215,9 @@ TEST_F(BarcodeRecordFileTest, LineCutToTwelveFieldsIsRepairedWithTailTwentyAndEn
     writeRecords(good1 + cut + good2);
 
     const auto r = file.readAll();
-    EXPECT_EQ(r.outcome, Outcome::EndProgram);
+    EXPECT_EQ(r.outcome, Outcome::Damaged);
     EXPECT_TRUE(r.records.isEmpty());
+    EXPECT_TRUE(repairedAfter(r));
     ASSERT_EQ(messages.titles(), (QStringList{readingDamaged, repairDone}));
     EXPECT_EQ(messages.shown[0].text,
               QStringLiteral("讀取 條碼記錄檔案，時發現錯誤，程式將自動修復錯誤"));
@@ -247,13 +247,12 @@ TEST_F(BarcodeRecordFileTest, FourteenFieldLinesShiftFieldsAndFailOnlyWhenTheCou
     EXPECT_EQ(r.outcome, Outcome::Complete);
     ASSERT_EQ(r.records.size(), 2);
     EXPECT_EQ(r.records[1].record.barcode(), QStringLiteral("1"));
-    EXPECT_TRUE(messages.shown.isEmpty());
 
     // A fourteen-field line alone among good ones: the read fails at the end and the repair
     // drops that line.
     writeRecords(line({"G1", "a"}) + fourteen + line({"G2", "b"}));
     r = file.readAll();
-    EXPECT_EQ(r.outcome, Outcome::EndProgram);
+    EXPECT_TRUE(repairedAfter(r));
     EXPECT_EQ(bytes(), test::pythonCp950(line({"G1", "a"}, {}, 20) + line({"G2", "b"}, {}, 20)));
 }
 
@@ -262,6 +261,7 @@ TEST_F(BarcodeRecordFileTest, RepairThatKeepsNothingLeavesTheFileAndGivesNoList)
     folder.writeRecordsFile(BarcodeRecordFile::fileName(), garbage);
     const auto r = file.readAll();
     EXPECT_EQ(r.outcome, Outcome::Damaged);
+    EXPECT_FALSE(repairedAfter(r));
     EXPECT_EQ(messages.titles(), (QStringList{readingDamaged}));
     EXPECT_EQ(bytes(), garbage);
 }
@@ -273,7 +273,9 @@ TEST_F(BarcodeRecordFileTest, RepairKeepsEveryGoodLineBeyondThirtyTwoThousand) {
     text += QStringLiteral("\"broken\",\r\n");
     writeRecords(text);
     // The manager's reads stop at 6000; a rewrite reads the whole file and meets the damage.
-    EXPECT_EQ(file.remove(40000), Write::EndProgram);
+    const StoredRecord first = recordAt(0);
+    EXPECT_EQ(file.remove(first).outcome, Write::Damaged);
+    EXPECT_EQ(file.repair().outcome, Repair::Rebuilt);
     const QList<QByteArray> after = lines();
     ASSERT_EQ(after.size(), 32005);
     EXPECT_TRUE(after.last().startsWith("\"A32004\""));
@@ -281,8 +283,11 @@ TEST_F(BarcodeRecordFileTest, RepairKeepsEveryGoodLineBeyondThirtyTwoThousand) {
 }
 
 TEST_F(BarcodeRecordFileTest, RewritesOfADamagedFileRepairInstead) {
+    writeRecords(line({"G1", "a"}));
+    const StoredRecord g1 = recordAt(0);
     writeRecords(line({"G1", "a"}) + QStringLiteral("\"cut\",\"x\"\r\n"));
-    EXPECT_EQ(file.remove(0), Write::EndProgram);
+    EXPECT_EQ(file.remove(g1).outcome, Write::Damaged);
+    EXPECT_EQ(file.repair().outcome, Repair::Rebuilt);
     EXPECT_EQ(bytes(), test::pythonCp950(line({"G1", "a"}, {}, 20)));
 }
 
@@ -290,25 +295,29 @@ TEST_F(BarcodeRecordFileTest, CharactersBig5CannotHoldAreNamedAndNothingIsWritte
     writeRecords(line({"A", "x"}));
     const QByteArray before = bytes();
     // A simplified-only character and an emoji.
-    EXPECT_EQ(file.append(entry({"B", "国", "好😀"})), Write::NotWritten);
-    EXPECT_EQ(file.change(0, entry({"A", "x", "😀"})), Write::NotWritten);
+    const auto appended = file.append(entry({"B", "国", "好😀"}));
+    EXPECT_EQ(appended.outcome, Write::Refused);
+    EXPECT_EQ(appended.error, QStringLiteral("国😀"));
+    EXPECT_EQ(file.change(recordAt(0), entry({"A", "x", "😀"})).outcome, Write::Refused);
     EXPECT_EQ(bytes(), before);
-    ASSERT_EQ(messages.shown.size(), 2);
-    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
+    // The window names them one by one.
+    RecordFileMessages::showWriteProblem(file, appended, messages);
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0].title, QStringLiteral("文字無法儲存"));
     EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("国　😀")));
-    EXPECT_FALSE(messages.shown[0].text.contains(QStringLiteral("好")));
     EXPECT_FALSE(bytes().contains('?'));
 }
 
 TEST_F(BarcodeRecordFileTest, AFailedWriteLeavesTheOldFileAndSaysSo) {
     writeRecords(line({"A", "x"}) + line({"B", "y"}));
     const QByteArray before = bytes();
+    const StoredRecord a = recordAt(0);
     files.failReplace = files.failAppend = true;
-    EXPECT_EQ(file.remove(0), Write::NotWritten);
-    EXPECT_EQ(file.append(entry({"C", "z"})), Write::NotWritten);
+    const auto removed = file.remove(a);
+    EXPECT_EQ(removed.outcome, Write::Failed);
+    EXPECT_EQ(file.append(entry({"C", "z"})).outcome, Write::Failed);
     EXPECT_EQ(bytes(), before);
-    EXPECT_EQ(messages.titles(), (QStringList{"檔案 寫入錯誤", "檔案 寫入錯誤"}));
-    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("No space left on device")));
+    EXPECT_TRUE(removed.error.contains(QStringLiteral("No space left on device")));
     EXPECT_FALSE(QFile::exists(path() + QLatin1Char('_')));
 }
 
@@ -324,11 +333,10 @@ TEST_F(BarcodeRecordFileTest, ALinkLeadingOutOfTheDataFolderIsNeverWrittenThroug
     ASSERT_TRUE(QFile::link(outside, path()));
     // Reading through it is harmless; writing is refused.
     EXPECT_EQ(file.readAll().records.size(), 1);
-    EXPECT_EQ(file.remove(0), Write::NotWritten);
-    EXPECT_EQ(file.append(entry({"N", "新"})), Write::NotWritten);
-    ASSERT_EQ(messages.shown.size(), 2);
-    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
-    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("連結")));
+    const auto removed = file.remove(recordAt(0));
+    EXPECT_EQ(removed.outcome, Write::Failed);
+    EXPECT_TRUE(removed.error.contains(QStringLiteral("連結")));
+    EXPECT_EQ(file.append(entry({"N", "新"})).outcome, Write::Failed);
     QFile f(outside);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), victim);
@@ -339,8 +347,8 @@ TEST_F(BarcodeRecordFileTest, ALinkInsideTheDataFolderIsWrittenThroughAndStays) 
     const QString real = folder.recordsFile(QStringLiteral("real.txt"));
     folder.writeRecordsFile(QStringLiteral("real.txt"), test::pythonCp950(line({"A", "x"})));
     ASSERT_TRUE(QFile::link(real, path()));
-    EXPECT_EQ(file.append(entry({"B", "y"})), Write::Written);
-    EXPECT_EQ(file.remove(0), Write::Written);
+    EXPECT_EQ(file.append(entry({"B", "y"})).outcome, Write::Written);
+    EXPECT_EQ(file.remove(recordAt(0)).outcome, Write::Written);
     EXPECT_TRUE(QFileInfo(path()).isSymLink());
     EXPECT_EQ(folder.readRecordsFile(QStringLiteral("real.txt")),
               test::pythonCp950(line({"B", "y"})));
@@ -396,7 +404,7 @@ TEST_F(BarcodeRecordFileTest, AppendNeverJoinsALastLineWithoutItsLineEnd) {
     };
     for (const Case& c : cases) {
         folder.writeRecordsFile(BarcodeRecordFile::fileName(), good + c.tail);
-        ASSERT_EQ(file.append(entry({"NEW", "新"})), Write::Written) << c.name;
+        ASSERT_EQ(file.append(entry({"NEW", "新"})).outcome, Write::Written) << c.name;
         EXPECT_EQ(bytes(), good + c.tail + c.separator + test::pythonCp950(line({"NEW", "新"})))
             << c.name;
     }
@@ -405,10 +413,9 @@ TEST_F(BarcodeRecordFileTest, AppendNeverJoinsALastLineWithoutItsLineEnd) {
                             good +
                                 "\"B\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",1");
     file.append(entry({"NEW", "新"}));
-    messages.shown.clear();
     const auto r = file.readAll();
+    EXPECT_EQ(r.outcome, Outcome::Complete);
     EXPECT_EQ(barcodes(r.records), (QStringList{"A", "B", "NEW"}));
-    EXPECT_TRUE(messages.shown.isEmpty());
 }
 
 TEST(RecordTextPreparation, CleansAndTrimsLikeTheManagerAndTheImport) {
@@ -428,15 +435,159 @@ TEST(RecordTextPreparation, CleansAndTrimsLikeTheManagerAndTheImport) {
          false},
     };
     for (const Case& c : cases) {
-        test::ScriptedMessageBoxes m1;
-        test::ScriptedMessageBoxes m2;
-        const RecordEntry managed = record_texts::prepareForManager(entry(c.in), m1);
-        const RecordEntry imported = record_texts::prepareForImport(entry(c.in), m2);
+        const record_texts::Prepared managed = record_texts::prepareForManager(entry(c.in));
+        const record_texts::Prepared imported = record_texts::prepareForImport(entry(c.in));
         for (int k = 0; k < 3; ++k) {
-            EXPECT_EQ(managed[std::size_t(k)], c.manager.at(k)) << c.in.join('|').toStdString();
-            EXPECT_EQ(imported[std::size_t(k)], c.import.at(k)) << c.in.join('|').toStdString();
+            EXPECT_EQ(managed.entry[std::size_t(k)], c.manager.at(k))
+                << c.in.join('|').toStdString();
+            EXPECT_EQ(imported.entry[std::size_t(k)], c.import.at(k))
+                << c.in.join('|').toStdString();
         }
-        EXPECT_EQ(m1.shown.size(), c.notice ? 1 : 0);
-        EXPECT_EQ(m2.shown.size(), c.notice ? 1 : 0);
+        EXPECT_EQ(managed.barcodeLostCharacters, c.notice);
+        EXPECT_EQ(imported.barcodeLostCharacters, c.notice);
     }
+}
+
+TEST_F(BarcodeRecordFileTest, TheSpecifiedReadGoesThroughTheWholeFile) {
+    QString text;
+    for (int i = 0; i < 7000; ++i)
+        text += numbered(i);
+    writeRecords(text);
+    struct Row {
+        const char* name;
+        QStringList entry;
+        Outcome outcome;
+        qsizetype matching;
+    };
+    const Row rows[] = {
+        // The last record, far beyond the 6000 the full read shows: found, and no notice.
+        {"the last barcode", {"A06999"}, Outcome::Complete, 1},
+        {"a name beyond 6000", {"", "", "名稱6500"}, Outcome::Complete, 1},
+        // Every record matches: the first 6000 are listed and the read says there are more.
+        {"every record", {"", "種類"}, Outcome::LimitReached, 6000},
+        {"nothing", {"ZZZ"}, Outcome::Complete, 0},
+    };
+    for (const Row& row : rows) {
+        const auto r = file.readMatching(entry(row.entry));
+        EXPECT_EQ(r.outcome, row.outcome) << row.name;
+        EXPECT_EQ(r.matching.size(), row.matching) << row.name;
+        if (row.matching == 1) {
+            // The list's loaded table: the first 6000 records and the one taken.
+            EXPECT_EQ(r.records.size(), 6001) << row.name;
+            EXPECT_EQ(r.records.last(), r.matching.first()) << row.name;
+        }
+    }
+    EXPECT_EQ(file.readMatching(entry({"A06999"})).matching.first().position, 6999);
+}
+
+TEST_F(BarcodeRecordFileTest, RewritesKeepEveryRecordTheyDoNotChangeByteForByte) {
+    // Record 3 holds a byte that is no code page 950 character before its closing quote, record
+    // 4 a bare field with a double quote inside (only a damaged line holds one).
+    const QByteArray r1 = test::pythonCp950(line({"R1", "一"}));
+    const QByteArray r2 = test::pythonCp950(line({"R2", "二", "€"}));
+    const QByteArray r3 = test::pythonCp950(line({"R3", "三", "名稱@"})).replace('@', '\xA4');
+    const QByteArray r4 = "R4,C\"x,,,,,,,,,,,1\r\n";
+    struct Row {
+        const char* name;
+        std::function<BarcodeRecordFile::WriteResult(const QList<StoredRecord>&)> write;
+        QByteArray after;
+    };
+    const Row rows[] = {
+        {"delete record 1", [&](const auto& all) { return file.remove(all[0]); }, r2 + r3 + r4},
+        {"change record 2",
+         [&](const auto& all) {
+             return file.change(all[1], entry({"R2", "二", "改"}));
+         },
+         r1 + test::pythonCp950(line({"R2", "二", "改"})) + r3 + r4},
+        // A change that leaves the damaged name as it was shown keeps its bytes.
+        {"change record 3",
+         [&](const auto& all) {
+             RecordEntry e = all[2].record.entry();
+             e[3] = QStringLiteral("新");
+             return file.change(all[2], e);
+         },
+         r1 + r2 +
+             QByteArray(r3).replace(
+                 ",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",1",
+                 test::pythonCp950(QStringLiteral(",\"新\",\"\",\"\",\"\","
+                                                  "\"\",\"\",\"\",\"\",\"\",1"))) +
+             r4},
+        {"swap records 3 and 4", [&](const auto& all) { return file.swap(all[2], all[3]); },
+         r1 + r2 + r4 + r3},
+    };
+    for (const Row& row : rows) {
+        folder.writeRecordsFile(BarcodeRecordFile::fileName(), r1 + r2 + r3 + r4);
+        const auto all = file.readAll();
+        ASSERT_EQ(all.records.size(), 4) << row.name;
+        EXPECT_EQ(row.write(all.records).outcome, Write::Written) << row.name;
+        EXPECT_EQ(bytes(), row.after) << row.name;
+        EXPECT_FALSE(bytes().contains('?')) << row.name;
+    }
+}
+
+TEST_F(BarcodeRecordFileTest, ARecordThatIsNoLongerAtItsPositionIsLeftAlone) {
+    // Between the read and the write another program took the first line out: position 1 now
+    // holds R3.
+    struct Row {
+        const char* name;
+        std::function<BarcodeRecordFile::WriteResult(const QList<StoredRecord>&)> write;
+    };
+    const Row rows[] = {
+        {"delete", [&](const auto& all) { return file.remove(all[1]); }},
+        {"change",
+         [&](const auto& all) {
+             return file.change(all[1], entry({"R2", "改"}));
+         }},
+        {"move", [&](const auto& all) { return file.swap(all[1], all[2]); }},
+        {"a position past the end", [&](const auto& all) { return file.remove(all[3]); }},
+    };
+    for (const Row& row : rows) {
+        writeRecords(line({"R1", "a"}) + line({"R2", "b"}) + line({"R3", "c"}) + line({"R4", "d"}));
+        const auto all = file.readAll();
+        writeRecords(line({"R2", "b"}) + line({"R3", "c"}) + line({"R4", "d"}));
+        const QByteArray changed = bytes();
+        EXPECT_EQ(row.write(all.records).outcome, Write::Stale) << row.name;
+        EXPECT_EQ(bytes(), changed) << row.name;
+    }
+}
+
+TEST_F(BarcodeRecordFileTest, TheRepairKeepsTheBytesOfTheLinesItKeeps) {
+    const QByteArray good = test::pythonCp950(line({"G1", "€", "名稱@"})).replace('@', '\xA4');
+    folder.writeRecordsFile(BarcodeRecordFile::fileName(), good + "\"cut\",\"x\"\r\n");
+    ASSERT_TRUE(repairedAfter(file.readAll()));
+    EXPECT_EQ(bytes(), QByteArray(good).replace(",1\r\n", ",20\r\n"));
+}
+
+TEST(AppendAfterLastLine, NewLinesNeverJoinOrShiftWhatTheFileEndsWith) {
+    const QByteArray record = "\"A\",\"b\",1";
+    const QByteArray lines = "\"N\",\"n\",1\r\n";
+    struct Row {
+        const char* name;
+        QByteArray tail;
+        qsizetype drop;
+        QByteArray written;
+    };
+    const Row rows[] = {
+        {"a new file", "", 0, lines},
+        {"a line end", record + "\r\n", 0, lines},
+        {"a lone CR", record + "\r", 0, "\n" + lines},
+        {"no line end", record, 0, "\r\n" + lines},
+        // The comma after the last field would start a field of its own.
+        {"a comma after the last field", record + ",", 1, "\r\n" + lines},
+        // A lead byte alone reads as nothing; after a line end it would become a field.
+        {"a lead byte after the last line end", record + "\r\n\xA4", 1, lines},
+        {"a comma and a lead byte", record + ",\xA4", 2, "\r\n" + lines},
+        // Inside the last field the byte stays: the field keeps its place.
+        {"a lead byte inside the last field", record + "\xA4", 0, "\r\n" + lines},
+        // A last line that is not whole records is damaged already: it gets its line end.
+        {"half a record", record + "\r\n\"H\",", 0, "\r\n" + lines},
+    };
+    for (const Row& row : rows) {
+        const FileSystem::Append a = AppendAfterLastLine::decide(row.tail, lines, 3);
+        EXPECT_EQ(a.dropLast, row.drop) << row.name;
+        EXPECT_EQ(a.bytes, row.written) << row.name;
+    }
+    // TOP.reg: two fields a line.
+    const FileSystem::Append top = AppendAfterLastLine::decide("\"k\",\"v\",", lines, 2);
+    EXPECT_EQ(top.dropLast, 1);
 }

@@ -123,3 +123,60 @@ TEST(FormatRecordLines, LimitAndUnstorableFields) {
     label[3] = QStringLiteral("貨架 😀");
     EXPECT_EQ(FormatRecordLines::unstorableField({r, label}), label[3]);
 }
+
+TEST_F(FormatFile, SavingAndDeletingAFormatKeepEveryOtherLineByteForByte) {
+    // Another format's line holds a byte that is no code page 950 character, and a damaged
+    // line's bare first field holds a double quote: written back from their texts the one would
+    // turn into "?", the other into "C" (another format's name).
+    const QByteArray odd =
+        pythonCp950(QStringLiteral("\"其他\",\"甲@\",\"條碼\",\"3600\",\"900\",\"X\",\"0\","
+                                   "\"1\",\"\",\"\",\"\",\"\",1\r\n"))
+            .replace('@', '\xA4');
+    const QByteArray damaged = "C\"x,\"n\",\"\xB1\xF8\xBD\x58\",\"3600\",\"900\",\"Y\",\"0\",\"1\","
+                               "\"\",\"\",\"\",\"\",1\r\n";
+    const QByteArray shelf = pythonCp950(threeLines);
+    FormatRecord saved;
+    saved.fields = {"貨架", "A-1", "條碼", "1", "2", "NEW", "0", "1", "", "", ""};
+    struct Row {
+        const char* name;
+        QList<FormatRecord> added;
+        QByteArray after;
+    };
+    const Row rows[] = {
+        {"save 貨架/A-1 anew",
+         {saved},
+         odd + damaged + pythonCp950(FormatRecordLines::serialise({saved}))},
+        {"delete 貨架/A-1", {}, odd + damaged},
+    };
+    for (const Row& row : rows) {
+        data.writeRecordsFile(fileName, odd + shelf + damaged);
+        EXPECT_EQ(
+            file.replaceFormat(path(), QStringLiteral("貨架"), QStringLiteral("A-1"), row.added),
+            FormatRecordFile::Replace::Written)
+            << row.name;
+        EXPECT_EQ(data.readRecordsFile(fileName), row.after) << row.name;
+        const std::optional<QList<FormatRecord>> read = file.read(path());
+        ASSERT_TRUE(read) << row.name;
+        EXPECT_EQ(read->at(1)[0], QStringLiteral("C\"x")) << row.name;
+    }
+    // A damaged file is never written over.
+    data.writeRecordsFile(fileName, odd + "\"cut\"");
+    EXPECT_EQ(file.replaceFormat(path(), QStringLiteral("其他"), QStringLiteral("x"), {saved}),
+              FormatRecordFile::Replace::Unreadable);
+    EXPECT_EQ(data.readRecordsFile(fileName), odd + "\"cut\"");
+}
+
+TEST(FormatRecordLines, AWrittenFieldNeverHoldsADoubleQuote) {
+    // A text that only a damaged line's bare field can hold, written as the record writer
+    // writes it: without the quote, so that it reads back as one field.
+    FormatRecord r;
+    r.fields = {"C\"x", "n", "條碼", "1", "2", "A\"B", "0", "1", "", "", ""};
+    const QString line = FormatRecordLines::serialise({r});
+    EXPECT_TRUE(line.startsWith(QStringLiteral("\"Cx\",\"n\",")));
+    QString error;
+    const std::optional<QList<FormatRecord>> back = FormatRecordLines::parse(line, &error);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->at(0)[0], QStringLiteral("Cx"));
+    EXPECT_EQ(back->at(0)[5], QStringLiteral("AB"));
+    EXPECT_EQ(back->at(0)[6], QStringLiteral("0"));
+}

@@ -9,6 +9,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -49,7 +51,7 @@ protected:
     TempDataFolder folder;
     LocalFileSystem files;
     ScriptedMessageBoxes boxes;
-    SettingsStore store{files, boxes, folder.location().recordsFolder()};
+    SettingsStore store{files, folder.location().recordsFolder()};
     FakeSystemServices system; // random() is 0.5: key 78 (4E)
     PrintSettings printing;
     int endings = 0;
@@ -132,7 +134,13 @@ TEST_F(PasswordPanel, RefusesQuotesPasteAndWhatCannotBeTypedAtTheLockScreen) {
     type(QString(QChar(22)));
     type(QStringLiteral(",★") + QString::fromUtf8("😀"));
     type(QStringLiteral("條碼"));
-    EXPECT_EQ(field()->text(), QStringLiteral("ab條碼"));
+    // An input method's commit passes the same check: all of it or nothing.
+    for (const QString commit : {QStringLiteral("x😀"), QStringLiteral("y,"), QStringLiteral("中")}) {
+        QInputMethodEvent event;
+        event.setCommitString(commit);
+        QApplication::sendEvent(field(), &event);
+    }
+    EXPECT_EQ(field()->text(), QStringLiteral("ab條碼中"));
     EXPECT_EQ(field()->contextMenuPolicy(), Qt::NoContextMenu);
 }
 
@@ -156,13 +164,16 @@ public:
     bool appendBytes(const QString& p, const QByteArray& b, QString* e) override {
         return replaceBytes(p, b, e);
     }
+    bool appendDecided(const QString& p, int, const DecideAppend&, QString* e) override {
+        return replaceBytes(p, QByteArray(), e);
+    }
 };
 
 TEST(PasswordSectionRules, AValueTheFileDidNotTakeIsNotReportedAsSaved) {
     TempDataFolder folder;
     FullDisk disk;
     ScriptedMessageBoxes boxes;
-    SettingsStore store(disk, boxes, folder.location().recordsFolder());
+    SettingsStore store(disk, folder.location().recordsFolder());
     FakeSystemServices system;
     int endings = 0;
     PasswordSection section(store, boxes, system, QString(), [&] { ++endings; });
@@ -171,6 +182,22 @@ TEST(PasswordSectionRules, AValueTheFileDidNotTakeIsNotReportedAsSaved) {
     EXPECT_EQ(endings, 0);
     for (const ScriptedMessageBoxes::Shown& s : boxes.shown)
         EXPECT_NE(s.title, PasswordSection::doneTitle());
+}
+
+TEST(PasswordSectionRules, ATextBig5CannotHoldIsNotStored) {
+    TempDataFolder folder;
+    LocalFileSystem files;
+    ScriptedMessageBoxes boxes;
+    SettingsStore store(files, folder.location().recordsFolder());
+    FakeSystemServices system;
+    int endings = 0;
+    PasswordSection section(store, boxes, system, QString(), [&] { ++endings; });
+    section.textChanged(QStringLiteral("ab😀c"));
+    section.save(QStringLiteral("ab😀c"));
+    EXPECT_EQ(endings, 0);
+    EXPECT_EQ(boxes.titles(), QStringList{PasswordSection::unstorableTitle()});
+    EXPECT_TRUE(boxes.shown[0].text.contains(QStringLiteral("😀")));
+    EXPECT_FALSE(QFile::exists(folder.recordsFile(SettingsStore::fileName())));
 }
 
 TEST(PasswordSectionRules, SaveCleansTheText) {

@@ -56,7 +56,7 @@ protected:
     LocalFileSystem files;
     ScriptedMessageBoxes boxes;
     PrinterFactory printers = []() -> std::unique_ptr<Printer> { return nullptr; };
-    SettingsStore store{files, boxes, folder.location().recordsFolder()};
+    SettingsStore store{files, folder.location().recordsFolder()};
     FakeSystemServices system{browserSystem()};
     PrintSettings printing;
     std::uint8_t& printerKind = printing.printerKind;

@@ -1,11 +1,14 @@
 // One copy per program folder, and a program folder that cannot be written is reported instead of
 // being taken for a running copy.
 #include "shell/InstanceGate.h"
+#include "platform/DataLocation.h"
 #include "platform/SingleInstance.h"
 #include "shell/FolderWarning.h"
 #include "support/FixtureScript.h"
+#include "support/ScopedEnvironment.h"
 #include "support/ScriptedMessageBoxes.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
@@ -17,9 +20,12 @@ namespace {
 class InstanceGateTest : public ::testing::Test {
 protected:
     QTemporaryDir folders;
+    QTemporaryDir runtime; // where the records folders' locks are, instead of the user's
+    test::ScopedEnvironment environment;
     test::ScriptedMessageBoxes messages;
 
     void SetUp() override {
+        environment.set("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
         test::runFixtureScript(QStringLiteral("tests/shell/fixtures/unwritable_program_folders.py"),
                                {folders.path()});
     }
@@ -44,6 +50,22 @@ TEST_F(InstanceGateTest, TheFirstCopyGoesOnAndASecondEndsSilently) {
     EXPECT_TRUE(messages.shown.isEmpty());
     first.release();
     EXPECT_EQ(check(program), std::nullopt);
+}
+
+TEST_F(InstanceGateTest, ProgramFoldersSharingTheirRecordsThroughALinkRunOneCopy) {
+    const DataLocation first(folders.filePath(QStringLiteral("first")));
+    const DataLocation linked(folders.filePath(QStringLiteral("linked")));
+    const DataLocation separate(folders.filePath(QStringLiteral("separate")));
+    ASSERT_TRUE(QDir().mkpath(first.recordsFolder()));
+    ASSERT_TRUE(QDir().mkpath(linked.programFolder()));
+    ASSERT_TRUE(QFile::link(first.recordsFolder(), linked.recordsFolder()));
+    SingleInstance running(first.programFolder());
+    ASSERT_EQ(InstanceGate::check(running, messages, first.programFolder()), std::nullopt);
+    EXPECT_EQ(check(linked.programFolder()), 0);
+    EXPECT_EQ(check(separate.programFolder()), std::nullopt);
+    EXPECT_TRUE(messages.shown.isEmpty());
+    running.release();
+    EXPECT_EQ(check(linked.programFolder()), std::nullopt);
 }
 
 TEST_F(InstanceGateTest, AFolderThatCannotBeMadeIsReportedAndEndsWithStatusOne) {

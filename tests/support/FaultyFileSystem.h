@@ -4,8 +4,8 @@
 
 namespace brevmark::test {
 
-// The real file system, except that whole-file replaces, appends and deletes can be made to fail
-// as a full disk or a locked file would make them.
+// The real file system, except that whole-file replaces and rewrites, appends and deletes can be
+// made to fail as a full disk or a locked file would make them.
 class FaultyFileSystem : public LocalFileSystem {
 public:
     bool failReplace = false;
@@ -31,6 +31,25 @@ public:
             return false;
         }
         return LocalFileSystem::appendBytes(path, bytes, error);
+    }
+    bool appendDecided(const QString& path, int tailSize, const DecideAppend& decide,
+                       QString* error) override {
+        ++appends;
+        if (failAppend) {
+            if (error)
+                *error = QStringLiteral("No space left on device");
+            return false;
+        }
+        return LocalFileSystem::appendDecided(path, tailSize, decide, error);
+    }
+    bool rewrite(const QString& path, const ProduceRewrite& produce, QString* error) override {
+        ++replaces;
+        if (failReplace) {
+            if (error)
+                *error = QStringLiteral("No space left on device");
+            return false;
+        }
+        return LocalFileSystem::rewrite(path, produce, error);
     }
     bool removeFile(const QString& path) override {
         return !failRemove && LocalFileSystem::removeFile(path);

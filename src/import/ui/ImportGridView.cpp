@@ -11,6 +11,7 @@
 #include "import/ui/ImportPictures.h"
 #include "import/ui/TableFunctionPanel.h"
 #include "platform/FontMetricsTwips.h"
+#include "platform/MessageBoxes.h"
 #include "platform/qt/PictureControl.h"
 
 #include <QKeyEvent>
@@ -46,8 +47,8 @@ QFont labelFont() {
 
 } // namespace
 
-ImportGridView::ImportGridView(BulkImport& model, QWidget* parent)
-    : QWidget(parent), model_(model), headerSurface_({15, 15}, viewportColour),
+ImportGridView::ImportGridView(BulkImport& model, MessageBoxes& messages, QWidget* parent)
+    : QWidget(parent), model_(model), messages_(messages), headerSurface_({15, 15}, viewportColour),
       gridSurface_({15, 15}, viewportColour) {
     setObjectName(QStringLiteral("新增載入窗"));
     setMouseTracking(true);
@@ -427,9 +428,19 @@ void ImportGridView::gridReleased(QPointF at, Qt::MouseButton button) {
 }
 
 void ImportGridView::paste() {
-    if (model_.paste())
+    const ImportResult result = model_.paste();
+    if (result.changed)
         drawGrid();
     pastePopup_->hide();
+    tell(result.messages);
+}
+
+void ImportGridView::tell(const QList<ImportMessage>& messages) {
+    for (const ImportMessage& m : messages)
+        messages_.show(m.title, m.text,
+                       m.icon == ImportMessage::Icon::Warning ? MessageIcon::Warning
+                                                              : MessageIcon::Information,
+                       MessageButtons::Ok);
 }
 
 // ------------------------------------------------------------------ table function panel
@@ -507,20 +518,25 @@ void ImportGridView::headerDoubleClicked(int c) {
 void ImportGridView::importSpreadsheet() {
     hidePopups();
     hideEditor();
-    if (model_.importSpreadsheet())
+    const ImportResult result = model_.importSpreadsheet();
+    if (result.changed)
         applyRange();
+    tell(result.messages);
 }
 
 void ImportGridView::save() {
     hideEditor();
     functions_->hide();
-    const ImportSave::Result result = model_.save([this](ImportSave::Cell cell) {
-        emit rowWanted(cell.row);
-        showFrame(model_.grid().cellFrame(cell.row, cell.column), QString());
-    });
+    const ImportSave::Result result = model_.save();
     drawGrid();
-    if (result.outcome != ImportSave::Outcome::Refused)
+    if (result.failing) {
+        // The failing cell framed and in view while its message is read.
+        emit rowWanted(result.failing->row);
+        showFrame(model_.grid().cellFrame(result.failing->row, result.failing->column), QString());
+    } else {
         frame_->hide();
+    }
+    tell(result.messages);
 }
 
 // ------------------------------------------------------------------------------------ events

@@ -16,6 +16,7 @@ namespace brevmark {
 
 class BulkImport;
 class CellFrame;
+class MessageBoxes;
 class PictureControl;
 class TableFunctionPanel;
 
@@ -28,7 +29,7 @@ class TableFunctionPanel;
 class ImportGridView : public QWidget {
     Q_OBJECT
 public:
-    ImportGridView(BulkImport& model, QWidget* parent);
+    ImportGridView(BulkImport& model, MessageBoxes& messages, QWidget* parent);
     ~ImportGridView() override;
 
     // `防閃逤繪圖` (draw header).
@@ -47,7 +48,7 @@ public:
     // The cell editor and the cell frame hidden.
     void hideEditor();
     bool isEditorOpen() const;
-    // Closes the editor, then `記憶匯入` / `儲存多筆資料` on the model.
+    // Closes the editor, then `記憶匯入` / `儲存多筆資料` on the model, and shows what it says.
     void importSpreadsheet();
     void save();
 
@@ -78,6 +79,8 @@ private:
     bool editorKey(QKeyEvent* event);
     void showFrame(const QRectF& twips, const QString& tag);
     void openFunctions(TableFunctions::Mode mode, int k);
+    // One box for each message, in order.
+    void tell(const QList<ImportMessage>& messages);
     void performFunction(int item);
     void headerMoved(int c, QPointF at, Qt::MouseButtons buttons);
     void headerReleased(int c, Qt::MouseButton button);
@@ -85,6 +88,7 @@ private:
     void paste();
 
     BulkImport& model_;
+    MessageBoxes& messages_;
     ImageSurface headerSurface_;
     ImageSurface gridSurface_;
     QImage headerPicture_;

@@ -63,7 +63,8 @@ const QString scrollBarStyle = QStringLiteral(
 
 } // namespace
 
-ImportWindow::ImportWindow(BulkImport::Services services, QWidget* parent)
+ImportWindow::ImportWindow(BulkImport::Services services, MessageBoxes& messages,
+                           QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       model_(std::make_unique<BulkImport>(std::move(services))) {
     setObjectName(QStringLiteral("匯入視窗"));
@@ -72,7 +73,7 @@ ImportWindow::ImportWindow(BulkImport::Services services, QWidget* parent)
     setMouseTracking(true);
     const ImportSettings& settings = model_->open();
 
-    grid_ = new ImportGridView(*model_, this);
+    grid_ = new ImportGridView(*model_, messages, this);
     connect(grid_, &ImportGridView::hinted, this, &ImportWindow::setHint);
     connect(grid_, &ImportGridView::gridResized, this, &ImportWindow::checkScrollBars);
     connect(grid_, &ImportGridView::rowWanted, this, &ImportWindow::showRow);

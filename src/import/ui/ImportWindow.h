@@ -17,6 +17,7 @@ namespace brevmark {
 class CaptionButtons;
 
 class ImportGridView;
+class MessageBoxes;
 class PictureControl;
 class Timer;
 
@@ -31,7 +32,7 @@ class ImportWindow : public QWidget {
 public:
     using Pointer = WindowPointer;
 
-    explicit ImportWindow(BulkImport::Services services, QWidget* parent = nullptr);
+    ImportWindow(BulkImport::Services services, MessageBoxes& messages, QWidget* parent = nullptr);
     ~ImportWindow() override;
 
     BulkImport& model() { return *model_; }

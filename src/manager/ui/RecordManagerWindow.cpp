@@ -1,5 +1,6 @@
 #include "manager/ui/RecordManagerWindow.h"
 
+#include "common/Cp950.h"
 #include "common/ScreenPixels.h"
 #include "common/Twips.h"
 #include "manager/BarcodePreview.h"
@@ -11,6 +12,9 @@
 #include "platform/SystemServices.h"
 #include "platform/Timer.h"
 #include "platform/qt/PictureControl.h"
+#include "records/RecordFileTexts.h"
+#include "records/RecordTextPreparation.h"
+#include "records/ui/RecordFileMessages.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -42,6 +46,8 @@ constexpr int tickTop = 88;
 // The preview picture's fixed height, and the strip under the list that its card takes.
 constexpr double previewHeight = 1500;
 constexpr int previewStrip = 132;
+// The widest preview picture: as wide as a picture on an X11 screen may be.
+constexpr int maxPreviewPixels = 32767;
 
 const QString hintColumnDrag = QStringLiteral("說明提示：按住滑鼠左鍵、拖拉調整寬度");
 const QString hintEntry = QStringLiteral("說明提示：Ａ點擊輸入要記錄的資料內容、　Ｂ雙擊輸入日期");
@@ -88,9 +94,10 @@ QLabel* cardLabel(QWidget* card) {
 
 } // namespace
 
-RecordManagerWindow::RecordManagerWindow(RecordManager::Services services, QWidget* parent)
+RecordManagerWindow::RecordManagerWindow(RecordManager::Services services, MessageBoxes& messages,
+                                         QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
-      model_(std::make_unique<RecordManager>(std::move(services))),
+      model_(std::make_unique<RecordManager>(std::move(services))), messages_(messages),
       columns_(ManagerSettings::defaultColumnEdges()) {
     setObjectName(QStringLiteral("條碼管理窗"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -244,7 +251,7 @@ void RecordManagerWindow::buildEntryCard() {
         list->setFont(uiFont(14));
         list->hide();
         connect(list, &QListWidget::itemClicked, this, [this, i](QListWidgetItem* item) {
-            entries_[std::size_t(i + 1)]->setText(item->text());
+            entries_[std::size_t(i + 1)]->setText(item->data(Qt::UserRole).toString());
             valueLists_[std::size_t(i)]->hide();
         });
         valueLists_[std::size_t(i)] = list;
@@ -292,7 +299,9 @@ void RecordManagerWindow::buildCommands() {
             openImport_();
             return;
         }
-        model_->reportImportUnavailable();
+        messages_.inform(QStringLiteral("多筆新增 提示"),
+                         QStringLiteral("多筆新增（匯入）視窗尚未提供，目前無法使用此功能；"
+                                        "請先以上方的欄位逐筆新增條碼記錄。"));
     });
     connect(previewSwitch_, &QPushButton::clicked, this, [this](bool on) {
         model_->setPreview(on);
@@ -417,6 +426,12 @@ void RecordManagerWindow::buildDatePicker() {
 }
 
 void RecordManagerWindow::buildPreview() {
+    // A picture of another barcode than the field's is not left on show (nor copied): typing goes
+    // on without it, and 顯示條碼 draws the typed one.
+    connect(entries_[0], &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (preview_->isVisible() && text.toUpper() != previewed_)
+            hidePreview();
+    });
     previewCard_ = new QLabel(this);
     previewCard_->setAttribute(Qt::WA_TransparentForMouseEvents);
     previewCard_->hide();
@@ -590,23 +605,96 @@ void RecordManagerWindow::resetWindow(bool keepEntries) {
 
 void RecordManagerWindow::runPendingRead() {
     readTimer_->stop();
-    if (pending_ == PendingRead::Full) {
+    RecordManager::ReadResult read;
+    const bool specified = pending_ == PendingRead::Specified;
+    if (!specified) {
         resetWindow(false);
-        model_->fullRead();
+        read = model_->fullRead();
         showList();
         specified_->show();
         filter_->setVisible(!model_->limitReached());
     } else {
         resetWindow(true);
-        model_->specifiedRead(entryTexts());
+        read = model_->specifiedRead(entryTexts());
         showList();
         filter_->setVisible(true);
     }
+    // A read lists the newest record first, under the header: that is what the list shows.
+    list_->scrollToTop();
+    list_->horizontalScrollBar()->setValue(0);
+    if (!reportRead(read, specified))
+        return;
     updateCommands();
-    if (pending_ == PendingRead::Specified) {
+    if (specified) {
         specified_->setEnabled(false);
         filter_->setEnabled(true);
     }
+}
+
+bool RecordManagerWindow::reportRead(const RecordManager::ReadResult& read, bool specified) {
+    using Outcome = BarcodeRecordFile::ReadOutcome;
+    switch (read.outcome) {
+    case Outcome::Complete:
+        break;
+    case Outcome::LimitReached:
+        messages_.warn(RecordFileTexts::limitTitle(), specified
+                                                          ? RecordFileTexts::tooManyMatches()
+                                                          : RecordFileTexts::tooManyRecords());
+        break;
+    case Outcome::Unreadable:
+        RecordFileMessages::showUnreadable(model_->file(), read.error, messages_);
+        break;
+    case Outcome::Damaged:
+        if (!repairAndReport())
+            return false;
+        break;
+    }
+    model_->showPendingNotice();
+    return true;
+}
+
+bool RecordManagerWindow::repairAndReport() {
+    if (!RecordFileMessages::repairDamaged(model_->file(), messages_))
+        return true;
+    model_->endProgram();
+    return false;
+}
+
+bool RecordManagerWindow::reportWrite(const BarcodeRecordFile::WriteResult& write) {
+    using Outcome = BarcodeRecordFile::WriteOutcome;
+    switch (write.outcome) {
+    case Outcome::Written:
+        break;
+    case Outcome::Refused:
+    case Outcome::Failed:
+        RecordFileMessages::showWriteProblem(model_->file(), write, messages_);
+        break;
+    case Outcome::Damaged:
+        return repairAndReport();
+    case Outcome::Stale: {
+        // The list is read again as it was read; what the user typed stays in the fields.
+        messages_.warn(RecordFileTexts::staleTitle(), RecordFileTexts::staleText());
+        resetWindow(true);
+        const bool specified = model_->lastReadWasSpecified();
+        const RecordManager::ReadResult read = model_->readAgain();
+        showList();
+        if (!reportRead(read, specified))
+            return false;
+        updateCommands();
+        break;
+    }
+    }
+    return true;
+}
+
+bool RecordManagerWindow::reportEntry(const RecordManager::EntryResult& result) {
+    if (result.barcodeLostCharacters)
+        messages_.inform(record_texts::removalTitle(), record_texts::removalText());
+    if (result.incomplete) {
+        messages_.warn(QStringLiteral("資料不完整 提示"), QStringLiteral("資料輸入不完整"));
+        return true;
+    }
+    return reportWrite(result.write);
 }
 
 void RecordManagerWindow::showList() {
@@ -615,9 +703,13 @@ void RecordManagerWindow::showList() {
     list_->clear();
     list_->addItems(model_->list().lines());
     for (int i = 0; i < 2; ++i) {
-        valueLists_[std::size_t(i)]->clear();
-        valueLists_[std::size_t(i)]->addItems(i == 0 ? model_->list().categories()
-                                                     : model_->list().names());
+        QListWidget* values = valueLists_[std::size_t(i)];
+        values->clear();
+        // Each entry shows what a list line would and fills its field with the whole text.
+        for (const QString& value : i == 0 ? model_->list().categories() : model_->list().names()) {
+            auto* item = new QListWidgetItem(RecordList::shownText(value), values);
+            item->setData(Qt::UserRole, value);
+        }
     }
     if (list_->count() > 0) {
         QListWidgetItem* header = list_->item(0);
@@ -688,22 +780,31 @@ void RecordManagerWindow::placeRowActions() {
 
 void RecordManagerWindow::addRecord() {
     RecordEntry texts = entryTexts();
-    const bool written = model_->add(texts);
+    const RecordManager::EntryResult result = model_->add(texts);
     setEntryTexts(texts);
-    if (written)
+    if (reportEntry(result) && result.written())
         startFullRead();
 }
 
 void RecordManagerWindow::changeRecord() {
     RecordEntry texts = entryTexts();
-    const bool written = model_->change(texts);
+    const RecordManager::EntryResult result = model_->change(texts);
     setEntryTexts(texts);
-    if (written)
+    if (reportEntry(result) && result.written())
         startFullRead();
 }
 
 void RecordManagerWindow::deleteRecord() {
-    if (model_->removeSelected())
+    const std::optional<StoredRecord> record = model_->selectedRecord();
+    if (!record)
+        return;
+    if (!messages_.confirm(QStringLiteral("刪除條碼"),
+                           QStringLiteral("確定刪除【") +
+                               RecordList::shownText(record->record.barcode()) +
+                               QStringLiteral("】條碼記錄")))
+        return;
+    const std::optional<BarcodeRecordFile::WriteResult> written = model_->removeSelected();
+    if (written && reportWrite(*written) && written->written())
         startFullRead();
 }
 
@@ -711,7 +812,12 @@ void RecordManagerWindow::moveRecord(bool up) {
     moveUp_->setEnabled(false);
     moveDown_->setEnabled(false);
     const int line = model_->selectedLine();
-    if (!model_->moveSelected(up)) {
+    const std::optional<BarcodeRecordFile::WriteResult> moved = model_->moveSelected(up);
+    if (!moved || !moved->written()) {
+        // A move the file refused says why; after another program's change the list is new.
+        if (moved &&
+            (!reportWrite(*moved) || moved->outcome == BarcodeRecordFile::WriteOutcome::Stale))
+            return;
         selectLine(line);
         return;
     }
@@ -725,7 +831,14 @@ void RecordManagerWindow::moveRecord(bool up) {
 void RecordManagerWindow::exportList() {
     datePicker_->hide();
     hidePreview();
-    model_->exportList();
+    if (!model_->exportList()) {
+        messages_.inform(QStringLiteral("載入完成 提示"),
+                         QStringLiteral("清單中查無顯示資料無法將記憶載入 Excel 中"));
+        return;
+    }
+    messages_.warn(QStringLiteral("載入完成 提示"),
+                   QStringLiteral("完成記憶載入，請開啟 Excel 程式後，在表單處點擊滑鼠右鍵，"
+                                  "貼上即可將完成轉移"));
 }
 
 // ------------------------------------------------------------------------ lists, date, caption
@@ -801,8 +914,18 @@ void RecordManagerWindow::openCaptionEditor(int field) {
 void RecordManagerWindow::confirmCaptionEditor() {
     if (editedCaption_ < 0)
         return;
-    const QString shown = model_->renameCaption(editedCaption_, captionEditor_->text());
-    captions_[std::size_t(editedCaption_)]->setText(shown);
+    const RecordManager::CaptionResult renamed =
+        model_->renameCaption(editedCaption_, captionEditor_->text());
+    if (!renamed.refusedCharacters.isEmpty()) {
+        // The caption stays as it was; the editor keeps the text to be corrected.
+        messages_.warn(RecordFileTexts::unencodableTitle(),
+                       QStringLiteral("欄位名稱以 Big5 文字儲存，無法儲存下列文字：") +
+                           cp950::listedCharacters(renamed.refusedCharacters) +
+                           QStringLiteral("\r\n請修改這些文字後再按 Enter，欄位名稱沒有變更。"));
+        captionEditor_->setFocus();
+        return;
+    }
+    captions_[std::size_t(editedCaption_)]->setText(renamed.caption);
     editedCaption_ = -1;
     captionEditor_->hide();
     resetCaptions();
@@ -819,9 +942,16 @@ void RecordManagerWindow::previewBarcode() {
         barcode->setText(text);
     if (text.isEmpty())
         return;
+    previewed_ = text;
     const int thickness = thickness_->currentIndex() + 1;
     const bool showText = previewText_->isChecked();
     const double widthTwips = BarcodePreview::widthTwips(text, widthRatio_, thickness);
+    // A picture wider than a window system can show is not drawn at all.
+    if (screen::pixels(widthTwips) > maxPreviewPixels) {
+        hidePreview();
+        setHint(QStringLiteral("條碼太長（%1 個字元），無法顯示條碼圖形").arg(text.size()));
+        return;
+    }
     ImageSurface surface(QSizeF(widthTwips, previewHeight));
     TextFont font;
     font.pointSize = 10;
@@ -1011,6 +1141,10 @@ bool RecordManagerWindow::eventFilter(QObject* watched, QEvent* event) {
     }
     if (watched == preview_ && event->type() == QEvent::MouseButtonDblClick) {
         model_->copyPicture(preview_->picture());
+        messages_.inform(
+            QStringLiteral("完成提示"),
+            QStringLiteral("完成複製、可開啟 Excel 等文書 或 繪圖軟體、選擇貼上即可、注意!請勿對"
+                           "圖形條碼進行縮放以免失效"));
         return true;
     }
     if (watched == settingsPanel_) {

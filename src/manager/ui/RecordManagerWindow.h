@@ -19,6 +19,7 @@ class QRadioButton;
 
 namespace brevmark {
 
+class MessageBoxes;
 class PictureControl;
 class Timer;
 
@@ -27,11 +28,13 @@ class Timer;
 // lists `篩選選項`, the row actions `點選功能`, the commands, the date picker `日期窗` and the
 // barcode preview `預覽圖` with its display settings panel `顯示設定窗`. Controls of one array
 // share a name and keep their number in the property "index". It is a child window of the main
-// window; it forwards every event to the RecordManager model and shows what the model says.
+// window; it forwards every event to the RecordManager model, shows what the model says and the
+// messages its results call for.
 class RecordManagerWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit RecordManagerWindow(RecordManager::Services services, QWidget* parent = nullptr);
+    RecordManagerWindow(RecordManager::Services services, MessageBoxes& messages,
+                        QWidget* parent = nullptr);
     ~RecordManagerWindow() override;
 
     RecordManager& model() { return *model_; }
@@ -77,6 +80,14 @@ private:
     void setHint(const QString& text);
 
     void runPendingRead();
+    // The messages a read calls for; false when the program ends (a damaged file was rebuilt).
+    bool reportRead(const RecordManager::ReadResult& read, bool specified);
+    // The messages a write calls for, in the order the user meets them; false when the program
+    // ends. A write refused because another program changed the file reads the list again.
+    bool reportWrite(const BarcodeRecordFile::WriteResult& write);
+    bool reportEntry(const RecordManager::EntryResult& result);
+    // A damaged file: the notice, the repair, and the end of the program when it was rebuilt.
+    bool repairAndReport();
     void resetWindow(bool keepEntries);
     void afterRead();
     void updateCommands();
@@ -101,6 +112,7 @@ private:
     void hidePreview();
 
     std::unique_ptr<RecordManager> model_;
+    MessageBoxes& messages_;
     ColumnLayout columns_;
     std::function<void()> openImport_;
     Timer* readTimer_ = nullptr;
@@ -141,6 +153,8 @@ private:
     int dateTarget_ = -1;
 
     PictureControl* preview_ = nullptr;
+    // The barcode the preview picture shows.
+    QString previewed_;
     QLabel* previewCard_ = nullptr;
     QWidget* settingsPanel_ = nullptr;
     std::array<QRadioButton*, 4> ratios_{};

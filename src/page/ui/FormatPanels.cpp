@@ -265,8 +265,8 @@ int FormatPanels::takeLayout() {
         return 0;
     layoutPanel_->hide();
     const LayoutLibrary::Read read = layouts_.readChosen();
-    if (read.failure)
-        tell(editor_.services().messages, *read.failure);
+    if (read.message)
+        tell(editor_.services().messages, *read.message);
     const std::optional<Layout>& layout = read.layout;
     if (!layout)
         return 0;

@@ -3,7 +3,7 @@
 #include "page/ui/PanelSkin.h"
 #include "page/ui/SkinButton.h"
 #include "platform/Timer.h"
-#include "records/BarcodeRecordFile.h"
+#include "records/ShownText.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -93,9 +93,8 @@ RecordLoadPanel::RecordLoadPanel(Context context, QWidget* parent)
         choice->setModel(list->model());
         choice->setView(list);
         connect(choice, &QComboBox::activated, this, [this, k](int row) {
-            const QString value = values_[std::size_t(k)]->item(row)
-                                      ? values_[std::size_t(k)]->item(row)->text()
-                                      : QString();
+            const QListWidgetItem* item = values_[std::size_t(k)]->item(row);
+            const QString value = item ? item->data(Qt::UserRole).toString() : QString();
             if (model_.chooseValue(k, value))
                 writeSelectionLists();
         });
@@ -104,11 +103,11 @@ RecordLoadPanel::RecordLoadPanel(Context context, QWidget* parent)
     QListWidget* barcodes = values_[0];
     connect(barcodes, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         if (context_.pick)
-            context_.pick(item->text());
+            context_.pick(item->data(Qt::UserRole).toString());
     });
     connect(barcodes, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
         if (context_.pick)
-            context_.pick(item->text());
+            context_.pick(item->data(Qt::UserRole).toString());
     });
 
     connect(&context_.readTimer, &Timer::ticked, this, &RecordLoadPanel::read);
@@ -170,9 +169,12 @@ void RecordLoadPanel::read() {
     clearingPrefix_ = false;
     context_.prefixTimer.stop();
     const BarcodeRecordFile::ReadResult result = context_.file.readForLoadPanel();
-    if (result.outcome == BarcodeRecordFile::ReadOutcome::EndProgram) {
-        if (context_.endProgram)
-            context_.endProgram();
+    if (result.outcome == BarcodeRecordFile::ReadOutcome::Damaged ||
+        result.outcome == BarcodeRecordFile::ReadOutcome::Unreadable) {
+        model_.load({});
+        fillLists();
+        if (context_.readFailed)
+            context_.readFailed(result);
         return;
     }
     model_.load(result.records);
@@ -186,7 +188,11 @@ void RecordLoadPanel::fillLists() {
     for (int k = 0; k < 7; ++k) {
         QListWidget* list = values_[std::size_t(k)];
         list->clear();
-        list->addItems(model_.values(k));
+        // An entry shows what fits a list and stands for the whole text.
+        for (const QString& value : model_.values(k)) {
+            auto* item = new QListWidgetItem(ShownText::cut(value), list);
+            item->setData(Qt::UserRole, value);
+        }
         if (k > 0) {
             choices_[std::size_t(k)]->setPlaceholderText(captions_.at(k - 1));
             choices_[std::size_t(k)]->setCurrentIndex(-1);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "page/RecordLoadList.h"
+#include "records/BarcodeRecordFile.h"
 
 #include <QWidget>
 #include <array>
@@ -13,7 +14,6 @@ class QListWidget;
 
 namespace brevmark {
 
-class BarcodeRecordFile;
 class SkinButton;
 class Timer;
 
@@ -33,8 +33,9 @@ public:
         Timer& captionTimer;
         // Puts a picked barcode into the barcode edit panel's text box.
         std::function<void(const QString&)> pick;
-        // Ends the program at once (after a repair of the record file).
-        std::function<void()> endProgram;
+        // A read that met a damaged or unreadable file: the shell says so (and repairs a
+        // damaged file, which may end the program).
+        std::function<void(const BarcodeRecordFile::ReadResult&)> readFailed;
         // Press on the close button `關閉窗` 0.
         std::function<void()> close;
     };

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "ShellDoubles.h"
-#include "XSession.h"
+#include "DesktopSession.h"
+#include "UserInput.h"
 
 #include "page/ui/PageEditor.h"
 #include "page/ui/SkinButton.h"
@@ -14,14 +15,16 @@
 
 namespace brevmark::test {
 
-// The whole program on the test's X server with a window manager, driven by real keys and real
-// pointer events (x_input). Skips only when Xvfb, openbox or xdotool is missing
-// (scripts/install-deps.sh installs them).
+// The whole program on the test's desktop (an X server with a window manager), driven by real keys
+// and real pointer events (user_input); its message boxes are recorded. Skips only when Xvfb,
+// openbox or xdotool is missing (scripts/install-deps.sh installs them).
 class ProgramOnX : public ::testing::Test, protected ShellFixture {
 protected:
     void SetUp() override {
         if (!desktopMissing().isEmpty())
             GTEST_SKIP() << "skipped: " << desktopMissing().toStdString();
+        if (!user_input::missing().isEmpty())
+            GTEST_SKIP() << "skipped: " << user_input::missing().toStdString();
         ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"));
     }
     void TearDown() override { window.reset(); }
@@ -50,14 +53,14 @@ protected:
 
     // A right click on the empty page at a page point (twips): the add-barcode panel opens there.
     void rightClickPage(double x, double y) {
-        x_input::click(find("列印範圍"), QPoint(int(x / 15), int(y / 15)), 3);
+        user_input::click(find("列印範圍"), QPoint(int(x / 15), int(y / 15)), Qt::RightButton);
     }
     // A right click on the empty page, then 增加【空白 條碼輸入區】.
     int addItemAt(double x, double y) {
         rightClickPage(x, y);
         auto* add = find<SkinButton>("增加條碼鈕", 0);
         EXPECT_TRUE(add && add->isVisible());
-        x_input::click(add, add->rect().center());
+        user_input::click(add, add->rect().center());
         return model().currentItem;
     }
 };

@@ -33,22 +33,22 @@ TEST_F(UndoRedo, TwoItemsAddedAreTakenBackAndComeBackWithEitherRedoKey) {
     const int second = addItemAt(600, 2400);
     ASSERT_EQ(items(), (QList<int>{first, second}));
 
-    x_input::key(QStringLiteral("ctrl+z"));
+    user_input::key(QStringLiteral("ctrl+z"));
     EXPECT_EQ(items(), QList<int>{first});
     EXPECT_EQ(hint(), QStringLiteral("已復原【增加條碼】　再做一次：Ctrl+Y"));
-    x_input::key(QStringLiteral("ctrl+z"));
+    user_input::key(QStringLiteral("ctrl+z"));
     EXPECT_TRUE(items().isEmpty());
     EXPECT_EQ(editor().itemWidget(first), nullptr) << "the item's widget went with it";
-    x_input::key(QStringLiteral("ctrl+z"));
+    user_input::key(QStringLiteral("ctrl+z"));
     EXPECT_EQ(hint(), QStringLiteral("沒有可以復原的編輯"));
 
-    x_input::key(QStringLiteral("ctrl+y"));
+    user_input::key(QStringLiteral("ctrl+y"));
     EXPECT_EQ(items(), QList<int>{first});
-    x_input::key(QStringLiteral("ctrl+shift+z"));
+    user_input::key(QStringLiteral("ctrl+shift+z"));
     EXPECT_EQ(items(), (QList<int>{first, second}));
     ASSERT_NE(editor().itemWidget(second), nullptr);
     EXPECT_TRUE(editor().itemWidget(second)->isVisible());
-    x_input::key(QStringLiteral("ctrl+y"));
+    user_input::key(QStringLiteral("ctrl+y"));
     EXPECT_EQ(hint(), QStringLiteral("沒有可以重做的編輯"));
 }
 
@@ -59,10 +59,10 @@ TEST_F(UndoRedo, AClearedPageComesBackWholeWithCtrlZ) {
     editor().document().addLabel(items()[1], {2400, 60});
     const QString before = pageText();
 
-    x_input::click(find("空白預設按鈕"), QPoint(20, 10));
+    user_input::click(find("空白預設按鈕"), QPoint(20, 10));
     EXPECT_TRUE(items().isEmpty());
     EXPECT_TRUE(messages.shown.isEmpty()) << "no question: the clear can be taken back";
-    x_input::key(QStringLiteral("ctrl+z"));
+    user_input::key(QStringLiteral("ctrl+z"));
     EXPECT_EQ(items().size(), 3);
     EXPECT_EQ(pageText().toStdString(), before.toStdString());
     for (int k : items())
@@ -74,15 +74,15 @@ TEST_F(UndoRedo, ADragTakenBackPutsTheItemBackToTheTwip) {
     const int index = addItemAt(630, 615);
     const QRectF placed = model().items().at(index).rect();
     BarcodeItemWidget* item = editor().itemWidget(index);
-    x_input::drag(item, QPoint(40, 20), QPoint(40 + 97, 20 + 53));
+    user_input::drag(item, QPoint(40, 20), item, QPoint(40 + 97, 20 + 53));
     const QRectF dragged = model().items().at(index).rect();
     ASSERT_NE(dragged.topLeft(), placed.topLeft());
     EXPECT_EQ(editor().document().history().count(), 2) << "adding, and the whole drag";
 
-    x_input::key(QStringLiteral("ctrl+z"));
+    user_input::key(QStringLiteral("ctrl+z"));
     EXPECT_EQ(model().items().at(index).rect(), placed);
     EXPECT_EQ(item->geometry().topLeft(), QPoint(int(placed.left() / 15), int(placed.top() / 15)));
-    x_input::key(QStringLiteral("ctrl+y"));
+    user_input::key(QStringLiteral("ctrl+y"));
     EXPECT_EQ(model().items().at(index).rect(), dragged);
 }
 
@@ -91,35 +91,35 @@ TEST_F(UndoRedo, TypingTakenBackRestoresTheTextAndTheDrawnSymbol) {
     const int index = addItemAt(600, 600);
     BarcodeItemWidget* item = editor().itemWidget(index);
     const QImage blank = item->image();
-    x_input::doubleClick(item, QPoint(40, 20));
+    user_input::click(item, QPoint(40, 20), Qt::LeftButton, 2);
     auto* entry = find<QLineEdit>("條碼輸入");
     ASSERT_TRUE(entry->isVisible());
     ASSERT_TRUE(entry->hasFocus());
-    x_input::type(QStringLiteral("code39"));
+    user_input::type(QStringLiteral("code39"));
     EXPECT_EQ(model().items().at(index).symbol.text, QStringLiteral("CODE39"));
     const QImage typed = item->image();
     ASSERT_NE(typed, blank);
 
     // The whole run of keys is one step, taken back with the focus still in the box.
-    x_input::key(QStringLiteral("ctrl+z"));
+    user_input::key(QStringLiteral("ctrl+z"));
     EXPECT_TRUE(model().items().at(index).symbol.text.isEmpty());
     EXPECT_TRUE(entry->text().isEmpty());
     EXPECT_EQ(item->image(), blank) << "the symbol is drawn anew: nothing";
-    x_input::key(QStringLiteral("ctrl+shift+z"));
+    user_input::key(QStringLiteral("ctrl+shift+z"));
     EXPECT_EQ(model().items().at(index).symbol.text, QStringLiteral("CODE39"));
     EXPECT_EQ(entry->text(), QStringLiteral("CODE39"));
     EXPECT_EQ(item->image(), typed);
 
     // Keys typed after a button of the panel are a step of their own.
-    x_input::click(find("符號粗"), QPoint(10, 10));
-    x_input::click(entry, QPoint(entry->width() - 4, entry->height() / 2));
+    user_input::click(find("符號粗"), QPoint(10, 10));
+    user_input::click(entry, QPoint(entry->width() - 4, entry->height() / 2));
     ASSERT_TRUE(entry->hasFocus());
-    x_input::type(QStringLiteral("-7"));
+    user_input::type(QStringLiteral("-7"));
     EXPECT_EQ(model().items().at(index).symbol.text, QStringLiteral("CODE39-7"));
-    x_input::key(QStringLiteral("ctrl+z"));
+    user_input::key(QStringLiteral("ctrl+z"));
     EXPECT_EQ(model().items().at(index).symbol.text, QStringLiteral("CODE39"));
     EXPECT_TRUE(model().items().at(index).symbol.textBold);
-    x_input::key(QStringLiteral("ctrl+z"));
+    user_input::key(QStringLiteral("ctrl+z"));
     EXPECT_FALSE(model().items().at(index).symbol.textBold);
 }
 
@@ -129,17 +129,17 @@ TEST_F(UndoRedo, ATextBoxTakesBackItsOwnTypingFirstThenThePage) {
     editor().formats().openLayoutPanel(5295);
     auto* name = find<QLineEdit>("排版名稱");
     ASSERT_TRUE(name->isVisible());
-    x_input::click(name, QPoint(10, 8));
-    x_input::type(QStringLiteral("shelf"));
+    user_input::click(name, QPoint(10, 8));
+    user_input::type(QStringLiteral("shelf"));
     ASSERT_EQ(name->text(), QStringLiteral("shelf"));
 
-    x_input::key(QStringLiteral("ctrl+z"));
+    user_input::key(QStringLiteral("ctrl+z"));
     EXPECT_TRUE(name->text().isEmpty()) << "the box's own typing goes first";
     EXPECT_EQ(items().size(), 1);
-    x_input::key(QStringLiteral("ctrl+y"));
+    user_input::key(QStringLiteral("ctrl+y"));
     EXPECT_EQ(name->text(), QStringLiteral("shelf"));
-    x_input::key(QStringLiteral("ctrl+z"));
-    x_input::key(QStringLiteral("ctrl+z"));
+    user_input::key(QStringLiteral("ctrl+z"));
+    user_input::key(QStringLiteral("ctrl+z"));
     EXPECT_TRUE(items().isEmpty()) << "then the page's last edit";
 }
 
@@ -147,17 +147,17 @@ TEST_F(UndoRedo, TheSimpleLayoutTakesBackItsBarcodeToo) {
     open(QStringLiteral("0 0 100 100 6000 7470"));
     auto* entry = find<QLineEdit>("條碼輸入");
     ASSERT_TRUE(entry->isVisible());
-    x_input::click(entry, QPoint(10, 10));
-    x_input::type(QStringLiteral("S-100"));
+    user_input::click(entry, QPoint(10, 10));
+    user_input::type(QStringLiteral("S-100"));
     EXPECT_EQ(model().items().at(ItemTable::simpleItem).symbol.text, QStringLiteral("S-100"));
-    x_input::click(find<SkinButton>("流水加減", 0), QPoint(10, 10));
+    user_input::click(find<SkinButton>("流水加減", 0), QPoint(10, 10));
     EXPECT_EQ(model().items().at(ItemTable::simpleItem).symbol.text, QStringLiteral("S-101"));
 
-    x_input::key(QStringLiteral("ctrl+z"));
+    user_input::key(QStringLiteral("ctrl+z"));
     EXPECT_EQ(model().items().at(ItemTable::simpleItem).symbol.text, QStringLiteral("S-100"));
-    x_input::key(QStringLiteral("ctrl+z"));
+    user_input::key(QStringLiteral("ctrl+z"));
     EXPECT_TRUE(model().items().at(ItemTable::simpleItem).symbol.text.isEmpty());
-    x_input::key(QStringLiteral("ctrl+shift+z"));
+    user_input::key(QStringLiteral("ctrl+shift+z"));
     EXPECT_EQ(model().items().at(ItemTable::simpleItem).symbol.text, QStringLiteral("S-100"));
 }
 

@@ -29,8 +29,9 @@ protected:
     TempDataFolder folder;
     LocalFileSystem files;
     ScriptedMessageBoxes messages;
-    SettingsStore settings{files, messages, folder.location().recordsFolder()};
+    SettingsStore settings{files, folder.location().recordsFolder()};
     QtClipboard clipboard;
+    BarcodeRecordFile recordFile{files, folder.location().recordsFolder()};
     FakeSystemServices system{desktopSystem()};
     QList<int> notices;
     QPointer<ImportWindow> window;
@@ -45,9 +46,9 @@ protected:
     // keepPlace: the window stays where its settings put it.
     ImportWindow& open(bool keepPlace = false) {
         settings.load();
-        window = new ImportWindow(BulkImport::Services{files, settings, messages, clipboard, system,
-                                                       folder.location().recordsFolder(),
-                                                       [this](int n) { notices << n; }, nullptr});
+        window = new ImportWindow(BulkImport::Services{settings, clipboard, system, recordFile,
+                                                       [this](int n) { notices << n; }},
+                                  messages);
         if (!keepPlace)
             window->move(0, 0);
         window->show();

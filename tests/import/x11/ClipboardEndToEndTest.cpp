@@ -4,7 +4,8 @@
 // listed in the manager and stored in the record file. Skips only when Xvfb or xclip is missing
 // (scripts/install-deps.sh installs both).
 #include "ShellDoubles.h"
-#include "XvfbServer.h"
+#include "DesktopSession.h"
+#include "XSelection.h"
 
 #include "import/ui/ImportWindow.h"
 #include "manager/ui/RecordManagerWindow.h"
@@ -20,7 +21,6 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -42,31 +42,12 @@ protected:
     QTemporaryDir work;
 
     void SetUp() override {
-        QString missing = x11Missing();
-        if (missing.isEmpty() && QStandardPaths::findExecutable(QStringLiteral("xclip")).isEmpty())
-            missing = QStringLiteral("xclip is not installed");
+        QString missing = desktopMissing();
+        if (missing.isEmpty())
+            missing = x_selection::missing();
         if (!missing.isEmpty())
             GTEST_SKIP() << "skipped: " << missing.toStdString();
         ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"));
-    }
-
-    // Puts a file on the X clipboard as another program would: xclip owns the selection and
-    // serves it until someone else takes it.
-    void copyWithXclip(const QByteArray& bytes, const QString& target) {
-        const QString file = work.filePath(QStringLiteral("copied"));
-        QFile f(file);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        f.close();
-        QProcess xclip;
-        xclip.setStandardInputFile(QProcess::nullDevice());
-        xclip.setStandardOutputFile(QProcess::nullDevice());
-        xclip.setStandardErrorFile(QProcess::nullDevice());
-        xclip.start(QStringLiteral("xclip"),
-                    {QStringLiteral("-selection"), QStringLiteral("clipboard"),
-                     QStringLiteral("-t"), target, QStringLiteral("-i"), file});
-        ASSERT_TRUE(xclip.waitForFinished(10000));
-        ASSERT_EQ(xclip.exitCode(), 0);
     }
 
     MainWindow& open() {
@@ -125,7 +106,7 @@ TEST_F(XClipboard, CellsCopiedFromASpreadsheetBecomeRecordsListedInTheManager) {
                                           "X11-001\t水果\t蘋果\t紅\n"
                                           "X11-002\t文具\t 原子筆\t\n"
                                           "X11-003\t\t\t\n");
-    copyWithXclip(copied.toUtf8(), QStringLiteral("UTF8_STRING"));
+    ASSERT_TRUE(x_selection::copy(copied.toUtf8()));
     QTRY_COMPARE_WITH_TIMEOUT(QGuiApplication::clipboard()->text(), copied, 5000);
 
     QPointer<RecordManagerWindow> manager = openManager(w);
@@ -184,7 +165,7 @@ TEST_F(XClipboard, APictureOnTheClipboardReadsAsNothingToImport) {
     ASSERT_TRUE(picture.save(file));
     QFile f(file);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    copyWithXclip(f.readAll(), QStringLiteral("image/png"));
+    ASSERT_TRUE(x_selection::copy(f.readAll(), QStringLiteral("clipboard"), QStringLiteral("image/png")));
     QTRY_VERIFY_WITH_TIMEOUT(QGuiApplication::clipboard()->mimeData()->hasImage(), 5000);
 
     QPointer<RecordManagerWindow> manager = openManager(w);

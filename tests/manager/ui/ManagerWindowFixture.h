@@ -25,7 +25,7 @@ protected:
     TempDataFolder folder;
     LocalFileSystem files;
     ScriptedMessageBoxes messages;
-    SettingsStore settings{files, messages, folder.location().recordsFolder()};
+    SettingsStore settings{files, folder.location().recordsFolder()};
     QtClipboard clipboard;
     FakeSystemServices system{desktopSystem()};
     QList<int> pendingNotices;
@@ -52,10 +52,12 @@ protected:
 
     RecordManagerWindow& open() {
         settings.load();
-        window = new RecordManagerWindow(RecordManager::Services{
-            files, settings, messages, clipboard, system, folder.location().recordsFolder(),
-            [this](int n) { pendingNotices << n; }, [this] { ++shownNotices; },
-            [this] { ++endings; }, nullptr});
+        window = new RecordManagerWindow(
+            RecordManager::Services{files, settings, clipboard, system,
+                                    folder.location().recordsFolder(),
+                                    [this](int n) { pendingNotices << n; },
+                                    [this] { ++shownNotices; }, [this] { ++endings; }, nullptr},
+            messages);
         window->show();
         if (!QTest::qWaitForWindowExposed(window))
             ADD_FAILURE() << "window not shown";

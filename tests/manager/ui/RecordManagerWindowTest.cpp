@@ -1,4 +1,5 @@
 #include "ManagerWindowFixture.h"
+#include "records/RecordFileTexts.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -208,6 +209,26 @@ TEST_F(ManagerWindowTest, ChangeKeepsThePositionAndTheReservedFields) {
                                          "\"\",\"\",\"r12\",1\r\n") +
                           line({"B", "y"})));
     EXPECT_EQ(pendingNotices, QList<int>{4});
+}
+
+TEST_F(ManagerWindowTest, AChangeOfARecordAnotherDeskMovedWritesNothingAndKeepsWhatWasTyped) {
+    writeRecords(line({"A", "x"}) + line({"B", "y"}));
+    open();
+    clickLine(2);
+    click(find<QPushButton>("點選修改"));
+    find<QLineEdit>("資料", 2)->setText(QStringLiteral("新名稱"));
+    // Meanwhile another desk puts another record in A's place.
+    writeRecords(line({"Z", "z"}) + line({"B", "y"}));
+    const QByteArray theirs = records();
+    click(find<QPushButton>("修改條碼"));
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0].text, RecordFileTexts::staleText());
+    EXPECT_EQ(records(), theirs);
+    EXPECT_TRUE(pendingNotices.isEmpty());
+    // The list shows the file as it is now, and the typed name waits to be used again.
+    EXPECT_TRUE(lines().join('\n').contains(QStringLiteral("Z")))
+        << lines().join('\n').toStdString();
+    EXPECT_EQ(find<QLineEdit>("資料", 2)->text(), QStringLiteral("新名稱"));
 }
 
 TEST_F(ManagerWindowTest, WithFieldCountThreeRightArrowStaysInCustomOne) {

@@ -25,7 +25,7 @@ public:
     ScriptedMessageBoxes boxes;
     FakeSystemServices system;
     PrintSettings printing;
-    SettingsStore store{files, boxes, data.location().recordsFolder()};
+    SettingsStore store{files, data.location().recordsFolder()};
     QString hint;
 
     EditorServices services() {

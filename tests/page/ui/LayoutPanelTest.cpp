@@ -9,7 +9,7 @@
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QLineEdit>
-
+#include <cmath>
 #include <gtest/gtest.h>
 
 using namespace brevmark;
@@ -139,7 +139,11 @@ TEST_F(LayoutPanelTest, A302RecordPageFailsAndCreatesNoFile) {
     saveLayout(QStringLiteral("太多"));
     ASSERT_EQ(host.boxes.shown.size(), 1);
     EXPECT_EQ(host.boxes.shown[0].title, QStringLiteral("提示"));
-    EXPECT_EQ(host.boxes.shown[0].text, QStringLiteral("條碼標籤 排列格式 出現故障，無法完整儲存"));
+    // The message says why: the limit, and how many records the page has.
+    const QString text = host.boxes.shown[0].text;
+    EXPECT_TRUE(text.startsWith(QStringLiteral("條碼標籤 排列格式 出現故障，無法完整儲存\n")));
+    EXPECT_TRUE(text.contains(QStringLiteral("最多只能儲存 301 筆記錄"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("共有 302 筆"))) << text.toStdString();
     EXPECT_EQ(host.boxes.shown[0].icon, MessageIcon::Warning);
     EXPECT_FALSE(QFile::exists(layoutFile(QStringLiteral("太多"))));
     EXPECT_TRUE(notices.isEmpty());
@@ -303,6 +307,33 @@ TEST_F(LayoutPanelTest, ADamagedLayoutSaysSoAndAddsNothing) {
     EXPECT_TRUE(pageItems().isEmpty());
 }
 
+TEST_F(LayoutPanelTest, PlacesBeyondAnyPageAreMovedOntoItAndNamed) {
+    // A damaged file: forty digits (beyond a float, once the infinite place x = −1 pixel),
+    // a place far below the page, and a place before its corner.
+    const QString huge(40, QLatin1Char('9'));
+    data.writeRecordsFile(QStringLiteral("遠.wab"),
+                          pythonCp950(barcodeLine("1", huge + QStringLiteral(" 600"), "FAR") +
+                                      barcodeLine("2", "600 99999", "LOW") +
+                                      barcodeLine("3", "-3000 600", "LEFT") +
+                                      barcodeLine("4", "600 1800", "FINE")));
+    takeLayout(QStringLiteral("遠"));
+    ASSERT_EQ(host.boxes.shown.size(), 1);
+    EXPECT_EQ(host.boxes.shown[0].title, QStringLiteral("提示"));
+    EXPECT_TRUE(host.boxes.shown[0].text.contains(QStringLiteral("3 個條碼標籤")))
+        << host.boxes.shown[0].text.toStdString();
+    EXPECT_TRUE(host.boxes.shown[0].text.contains(QStringLiteral("第 1、2、3 個")));
+    ASSERT_EQ(pageItems().size(), 4);
+    for (int index : pageItems()) {
+        const QPointF at = positionOf(index);
+        EXPECT_TRUE(std::isfinite(at.x()) && std::isfinite(at.y())) << index;
+        EXPECT_GE(at.x(), 0);
+        EXPECT_LE(at.x(), LayoutFile::largestPage);
+        EXPECT_GE(at.y(), 0);
+        EXPECT_LE(at.y(), LayoutFile::largestPage);
+    }
+    EXPECT_EQ(positionOf(pageItems()[3]), QPointF(600, 1800));
+}
+
 TEST_F(LayoutPanelTest, AFailedWriteSaysSoAndKeepsTheOldLayout) {
     const QByteArray old =
         pythonCp950(barcodeLine("1", "0 0", "A") + barcodeLine("2", "0 960", "B"));
@@ -312,6 +343,9 @@ TEST_F(LayoutPanelTest, AFailedWriteSaysSoAndKeepsTheOldLayout) {
     files.failReplace = true;
     saveLayout(QStringLiteral("舊"));
     EXPECT_EQ(host.boxes.titles(), QStringList{QStringLiteral("提示")});
+    // The message names the cause, as those of the record and format files do.
+    EXPECT_TRUE(host.boxes.shown[0].text.contains(QStringLiteral("No space left on device")))
+        << host.boxes.shown[0].text.toStdString();
     EXPECT_EQ(data.readRecordsFile(QStringLiteral("舊.wab")), old);
     EXPECT_TRUE(notices.isEmpty());
 }
