@@ -3,6 +3,7 @@
 #include "common/LeadingNumber.h"
 #include "common/PasswordCodec.h"
 #include "common/Rounding.h"
+#include "manager/FieldCaptions.h"
 #include "print/StoredPrintSettings.h"
 #include "records/SettingsKeys.h"
 
@@ -11,10 +12,6 @@ namespace brevmark::startup_settings {
 namespace keys = settings_keys;
 
 namespace {
-const QString box = QStringLiteral("□");
-const QString star = QStringLiteral("★");
-const QString custom = QStringLiteral("自訂");
-
 QString numberOf(const int& value) {
     return QString::number(value);
 }
@@ -44,24 +41,23 @@ const StoredSetting<WindowPlacement>& windowPlacement() {
 }
 
 const StoredSetting<QStringList>& fieldCaptions() {
+    static const auto toList = [](const field_captions::Captions& captions) {
+        return QStringList(captions.begin(), captions.end());
+    };
     static const StoredSetting<QStringList> setting{
-        keys::fieldCaptions,
-        QStringList{QStringLiteral("條碼"), QStringLiteral("種類"), QStringLiteral("名稱"), custom,
-                    custom, custom, custom},
+        keys::fieldCaptions, toList(field_captions::defaults()),
         [](const QString& text) -> std::optional<QStringList> {
-            // Spaces inside captions survive the split as "□".
-            QString value = text;
-            value.replace(QLatin1Char(' '), box);
-            value.replace(star, QStringLiteral(" "));
-            const QStringList parts = value.split(QLatin1Char(' '));
-            if (parts.size() != 12)
-                return std::nullopt;
-            QStringList captions;
-            for (int field = 0; field <= 6; ++field)
-                captions << QString(parts[field]).replace(box, QStringLiteral(" "));
-            return captions;
+            if (const std::optional<field_captions::Captions> captions =
+                    field_captions::parse(text))
+                return toList(*captions);
+            return std::nullopt;
         },
-        [](const QStringList& captions) { return (captions + QStringList(5, custom)).join(star); }};
+        [](const QStringList& captions) {
+            field_captions::Captions stored;
+            for (std::size_t field = 0; field < stored.size(); ++field)
+                stored[field] = captions.value(qsizetype(field));
+            return field_captions::settingValue(stored);
+        }};
     return setting;
 }
 
