@@ -335,10 +335,13 @@ void BatchRun::planFormatCopies(std::int64_t labels) {
 }
 
 std::variant<std::unique_ptr<PdfPrinter>, BatchFailure>
-BatchRun::openOutput(const BatchOptions& options) {
+BatchRun::openOutput(const BatchOptions& options, const Paper& paper) {
     if (!options.output.isEmpty()) {
-        auto pdf =
-            std::make_unique<PdfPrinter>(options.output, QPageSize(QPageSize::A4), pdfDotsPerInch);
+        const QPageSize size = paper.points.isEmpty()
+                                   ? QPageSize(QPageSize::A4)
+                                   : QPageSize(paper.points, QPageSize::Point, QString(),
+                                               QPageSize::FuzzyOrientationMatch);
+        auto pdf = std::make_unique<PdfPrinter>(options.output, size, pdfDotsPerInch);
         if (!pdf->isAvailable())
             return BatchFailure{BatchExit::OutputFailed, QStringLiteral("無法寫入 ") +
                                                              options.output + QStringLiteral("：") +
@@ -346,7 +349,7 @@ BatchRun::openOutput(const BatchOptions& options) {
         return pdf;
     }
     QString error;
-    const std::optional<CupsQueue> queue = CupsQueue::find(options.printer, &error);
+    std::optional<CupsQueue> queue = CupsQueue::find(options.printer, &error);
     if (!queue) {
         if (options.printer.isEmpty())
             return BatchFailure{BatchExit::NoPrinter,
@@ -356,6 +359,19 @@ BatchRun::openOutput(const BatchOptions& options) {
         return BatchFailure{BatchExit::NoPrinter,
                             QStringLiteral("找不到印表機") + quoted(options.printer) +
                                 QStringLiteral("（") + error + QStringLiteral("）")};
+    }
+    // A sheet's labels lie where its paper has them: the job asks for that paper, not for the
+    // one the queue happens to use.
+    if (!paper.points.isEmpty() && !queue->requestPaper(paper.points)) {
+        QStringList offered;
+        for (const CupsQueue::OfferedMedia& m : std::as_const(queue->offeredMedia))
+            offered << QString::fromUtf8(m.name);
+        return BatchFailure{
+            BatchExit::NoPrinter,
+            QStringLiteral("印表機") + quoted(queue->name) + QStringLiteral("沒有 ") + paper.name +
+                QStringLiteral("這種紙張（它有 ") + offered.join(QStringLiteral("、")) +
+                QStringLiteral("）；請用 --printer 指定可用這種紙張的印表機，或用 "
+                               "--output 寫成 PDF 檔")};
     }
     auto printer = std::make_unique<CupsPrinter>(*queue);
     if (!printer->isAvailable())
@@ -407,17 +423,26 @@ void BatchRun::warnBeforePrinting(const Printer& printer, bool labelSizedPages) 
 std::optional<BatchFailure> BatchRun::print() {
     if (placements_.isEmpty())
         return BatchFailure{BatchExit::NothingToPrint, QStringLiteral("沒有可列印的標籤")};
-    std::variant<std::unique_ptr<PdfPrinter>, BatchFailure> opened = openOutput_(options_);
+    Paper paper;
+    if (sheet_) {
+        paper.points = sheet_->paper / twips::perPoint;
+        const QString size =
+            LabelTemplate::millimetres(sheet_->paper.width()) + QStringLiteral(" × ") +
+            LabelTemplate::millimetres(sheet_->paper.height()) + QStringLiteral(" mm");
+        const QString text = BatchSheets::paperText(*sheet_);
+        paper.name = text + QStringLiteral("（") +
+                     (text == size ? QString() : size + QStringLiteral("，")) +
+                     QStringLiteral("標籤紙 ") + sheet_->name() + QStringLiteral("）");
+    }
+    std::variant<std::unique_ptr<PdfPrinter>, BatchFailure> opened = openOutput_(options_, paper);
     if (BatchFailure* f = std::get_if<BatchFailure>(&opened))
         return *f;
     PdfPrinter& printer = *std::get<std::unique_ptr<PdfPrinter>>(opened);
 
     ItemPrinter items(model_->items(), model_->tags(), pictures_);
+    // The output opened on the sheet's paper; a label printer's PDF takes each label's size as
+    // its page (printPlacement).
     warnBeforePrinting(printer, labelSizedPages());
-    // A PDF has the sheet's paper; a queue prints on the paper loaded in it.
-    if (sheet_ && !options_.output.isEmpty())
-        printer.setPageSize(QPageSize(sheet_->paper / twips::perPoint, QPageSize::Point, QString(),
-                                      QPageSize::FuzzyOrientationMatch));
     const int pages = pageCount();
     int page = 1;
     console_.progress(page, pages);

@@ -34,9 +34,14 @@ class PictureLoader;
 // document is sent or a file is written.
 class BatchRun {
 public:
+    // The paper a job asks for: a stock sheet's, or (empty) the queue's own media, A4 for a file.
+    struct Paper {
+        QSizeF points;
+        QString name; // for messages: the sheet and its paper
+    };
     // Where the document goes: the PDF file or the CUPS queue of the options.
     using OutputOpener = std::function<std::variant<std::unique_ptr<PdfPrinter>, BatchFailure>(
-        const BatchOptions& options)>;
+        const BatchOptions& options, const Paper& paper)>;
     // A PDF file is drawn at this resolution: its thinnest line is a 600-dpi dot, finer than every
     // print resolution of the calibration scales, so bars are exactly the resolution wide.
     static constexpr int pdfDotsPerInch = 600;
@@ -47,10 +52,11 @@ public:
     BatchRun(const BatchRun&) = delete;
     BatchRun& operator=(const BatchRun&) = delete;
 
-    // The real outputs: a PDF file (A4 at 600 dpi; label-sized pages for a label printer), or the
-    // named or default CUPS queue.
+    // The real outputs: a PDF file (A4, or the paper asked for, at 600 dpi; label-sized pages for
+    // a label printer), or the named or default CUPS queue, on the paper asked for when there is
+    // one: a queue that offers no such paper is refused (NoPrinter).
     static std::variant<std::unique_ptr<PdfPrinter>, BatchFailure>
-    openOutput(const BatchOptions& options);
+    openOutput(const BatchOptions& options, const Paper& paper);
     void setOutputOpener(OutputOpener opener) { openOutput_ = std::move(opener); }
 
     BatchExit run();

@@ -33,16 +33,24 @@ TextFont sheetFont(double points, bool bold) {
     return font;
 }
 
-// Where the sheet starts on the paper: the corner of the printable area.
+// How far the sheet keeps from a margin the printer cannot ink: where that margin ends varies by a
+// dot or two from printer to printer, and a name touching it may lose its first stroke.
+constexpr double marginClearance = 60;
+
+// Where the sheet starts on the paper: the corner of the printable area, a little inside it where
+// the printer keeps a margin.
 QPointF sheetCorner(const Printer& printer) {
     const QRectF printable = printer.printableArea();
-    return printable.isValid() ? printable.topLeft() : QPointF(0, 0);
+    if (!printable.isValid())
+        return QPointF(0, 0);
+    return QPointF(printable.left() > 0 ? printable.left() + marginClearance : 0,
+                   printable.top() > 0 ? printable.top() + marginClearance : 0);
 }
 
 // The room left below the sheet's corner; unbounded when the printer does not tell.
 double roomBelow(const Printer& printer) {
     const QRectF printable = printer.printableArea();
-    return printable.isValid() ? printable.height() : 1e9;
+    return printable.isValid() ? printable.bottom() - sheetCorner(printer).y() : 1e9;
 }
 
 } // namespace

@@ -10,8 +10,8 @@ namespace brevmark {
 // advancedSheetQuestion); only Yes prints.
 //
 // Every row, its name and the notes stand inside the part of the paper the printer can ink: the
-// sheet starts at the printable area's corner, and rows are put closer together when the page
-// would not hold them otherwise (the spacing of the lines, which is what is measured, stays).
+// sheet starts just inside the printable area's corner, and rows are put closer together when the
+// page would not hold them otherwise (the spacing of the lines, which is what is measured, stays).
 class CalibrationSheets {
 public:
     enum class Outcome { Printed, NoPrinter };

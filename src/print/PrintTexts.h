@@ -57,10 +57,11 @@ inline QString checkQuestion() {
     return QStringLiteral("是否仍要列印？");
 }
 
-// Beside the calibration rows: the default printer's dot, the print resolution that matches it.
+// Above the calibration rows, in two lines: the default printer, and its dot with the print
+// resolution that matches it.
 inline QString printerDot(const QString& printer, double dotsPerInch, double dotTwips,
                           const QString& nearestLevel) {
-    return QStringLiteral("預設印表機「%1」一點 = %2 twips（%3 dpi），最接近 %4")
+    return QStringLiteral("預設印表機「%1」%3 dpi\n一點 = %2 twips，最接近 %4")
         .arg(printer, QString::number(dotTwips, 'f', 4), QString::number(dotsPerInch),
              nearestLevel);
 }

@@ -14,6 +14,7 @@
 #include "settings/SettingsPictures.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -65,8 +66,13 @@ ResolutionPanel::ResolutionPanel(ResolutionCalibration& calibration, Calibration
 
     printerDot_ = new QLabel(this);
     printerDot_->setObjectName(QStringLiteral("印表機點距"));
+    // Right of the panel's title, in two short lines, clear of the title and the buttons.
     printerDot_->setStyleSheet(QStringLiteral("color: rgb(70, 90, 140);"));
-    place(printerDot_, 240, 150, 4300, 300);
+    QFont small = printerDot_->font();
+    small.setPixelSize(11);
+    printerDot_->setFont(small);
+    printerDot_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    place(printerDot_, 1440, 0, 3120, 450);
 
     standardList_ = new QComboBox(this);
     standardList_->setObjectName(QStringLiteral("解析設定"));
@@ -192,11 +198,20 @@ void ResolutionPanel::open() {
 void ResolutionPanel::showPrinterDot(const QString& printer, double dotsPerInch) {
     if (printer.isEmpty() || dotsPerInch <= 0) {
         printerDot_->setText(print_texts::noDefaultPrinter());
+        printerDot_->setToolTip(QString());
         return;
     }
     const double dot = twips::fromDots(1, dotsPerInch);
-    printerDot_->setText(print_texts::printerDot(
-        printer, dotsPerInch, dot, levels::advancedNameFor(Fixed4::fromDouble(dot))));
+    const QString nearest = levels::advancedNameFor(Fixed4::fromDouble(dot));
+    // A long printer name is shortened to the line; the whole text stays at hand as a tip.
+    const QString whole = print_texts::printerDot(printer, dotsPerInch, dot, nearest);
+    const QFontMetrics metrics(printerDot_->font());
+    const QString firstLineAround = print_texts::printerDot(QString(), dotsPerInch, dot, nearest)
+                                        .section(QLatin1Char('\n'), 0, 0);
+    const QString name = metrics.elidedText(
+        printer, Qt::ElideMiddle, printerDot_->width() - metrics.horizontalAdvance(firstLineAround));
+    printerDot_->setText(print_texts::printerDot(name, dotsPerInch, dot, nearest));
+    printerDot_->setToolTip(whole);
 }
 
 void ResolutionPanel::showStatusPictures(int level) {

@@ -5,6 +5,7 @@
 #include "common/Twips.h"
 #include "platform/Timer.h"
 #include "platform/qt/PictureControl.h"
+#include "platform/qt/WindowScroller.h"
 #include "print/CalibrationSheets.h"
 #include "print/ResolutionCalibration.h"
 #include "records/SettingsKeys.h"
@@ -297,6 +298,7 @@ void SettingsWindow::buildDecoration() {
 
     close_ = new PictureControl(QStringLiteral("關閉窗"), this);
     close_->setGeometry(screen::rect(closeArea));
+    WindowScroller::keepInCorner(*close_);
     close_->setPicture(SettingsPictures::closeButton(false, close_->size()));
     close_->setCursor(Qt::PointingHandCursor);
     connect(close_, &PictureControl::moved, this, [this](QPointF, Qt::MouseButtons) {

@@ -1,12 +1,16 @@
 // brevmark-batch printing through real CUPS: a scheduler of the test's own (the machine's
 // printing stays as it is) with its default queue and a second, named one, each writing its jobs
-// as PDFs that are rasterised at 600 dpi and read by zbarimg and ZXing.
+// as PDFs that are rasterised at 600 dpi and read by zbarimg and ZXing; and queues with printers'
+// own drivers (Zebra ZPL, PostScript, HP LaserJet PCL) whose output is read back as the printer's
+// dots.
 #include "BatchLabels.h"
 #include "BatchProcess.h"
 
 #include "support/FixtureScript.h"
+#include "support/PclRaster.h"
 #include "support/PrintedPageReader.h"
 #include "support/PrivateCupsScheduler.h"
+#include "support/TestTemplates.h"
 #include "support/ZplGraphics.h"
 
 #include <QDir>
@@ -100,8 +104,9 @@ void expectEvenBars(const printed::BarWidths& read, const std::string& what) {
 }
 
 // brevmark-batch on queues with a printer's own CUPS driver: the Zebra ZPL label printer at 203
-// dpi, whose job is decoded from the driver's ZPL graphics, and a PostScript printer at 300 dpi,
-// whose job Ghostscript rasterises as the printer's interpreter would.
+// dpi, whose job is decoded from the driver's ZPL graphics, a PostScript printer at 300 dpi,
+// whose job Ghostscript rasterises as the printer's interpreter would, and an HP LaserJet at 300
+// dpi on A4, whose PCL raster is read as the printer's dots.
 class BatchOnPrinterDrivers : public BatchOnCups {
 protected:
     void SetUp() override {
@@ -115,13 +120,33 @@ protected:
         ASSERT_TRUE(cups.addDriverQueue(postScript, QStringLiteral("drv:///sample.drv/generic.ppd"),
                                         {QStringLiteral("PageSize=A4")}, &why))
             << why.toStdString();
+        ASSERT_TRUE(cups.addDriverQueue(
+            laserJet, QStringLiteral("drv:///sample.drv/laserjet.ppd"),
+            {QStringLiteral("PageSize=A4"), QStringLiteral("Resolution=300dpi")}, &why))
+            << why.toStdString();
     }
     BatchResult printOn(const QString& queue, const QString& kind) {
         return print({QStringLiteral("--printer"), queue, kind});
     }
 
+    // A format, once per barcode record, onto a stock sheet of the tests' template database on a
+    // queue.
+    BatchResult printSheet(const QString& category, const QString& format, const QString& sheet,
+                           const QString& queue) {
+        QProcessEnvironment environment = headlessEnvironment();
+        environment.insert(QStringLiteral("XDG_DATA_DIRS"), templates.dataDirs());
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), templates.dataHome());
+        return runBatch({QStringLiteral("--data"), data(), QStringLiteral("format"), category,
+                         format, QStringLiteral("--records"),
+                         data() + QStringLiteral("/記錄資料/條碼檔.zip"), QStringLiteral("--sheet"),
+                         sheet, QStringLiteral("--printer"), queue},
+                        environment);
+    }
+
     const QString zebra = QStringLiteral("zebra-zpl");
     const QString postScript = QStringLiteral("postscript-300");
+    const QString laserJet = QStringLiteral("laserjet-pcl");
+    TestTemplates templates;
 };
 
 struct LabelMedia {
@@ -190,6 +215,48 @@ TEST_F(BatchOnPrinterDrivers, PostScriptPrinterAt300DotsReadsEverySymbolWithEven
         EXPECT_EQ(read.zxing, QStringList{texts[k]}) << "ZXing, " << what;
         expectEvenBars(printed::barWidths(label, 5 * (7 + 2)), what);
     }
+}
+
+TEST_F(BatchOnPrinterDrivers, LetterSheetOnAnA4LaserJetAsksForLetterAndEverySymbolReads) {
+    // Brevtest L30: US Letter, 30 labels of 2.625 x 1 in from (0.1875, 0.5) in, 2.75 in apart;
+    // the queue prints on A4 unless a job asks for other paper.
+    const BatchResult r = printSheet(QStringLiteral("商品"), QStringLiteral("價格"),
+                                     QStringLiteral("Brevtest L30"), laserJet);
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QByteArray data = cups.waitForPrinterData(laserJet);
+    ASSERT_FALSE(data.isEmpty()) << cups.errorLog().toStdString();
+    const pcl::Job job = pcl::read(data);
+    ASSERT_EQ(job.error, QString());
+    EXPECT_EQ(job.dotsPerInch, 300);
+    ASSERT_EQ(job.pages.size(), 1);
+    EXPECT_EQ(job.pages[0].paper.size(), QSize(2550, 3300)) << "US Letter at 300 dpi";
+    for (int k = 0; k < 10; ++k) {
+        const std::string what = "label " + std::to_string(k + 1);
+        const QRect label(qRound((0.1875 + k % 3 * 2.75) * 300), qRound((0.5 + k / 3) * 300),
+                          qRound(2.625 * 300), 300);
+        const QImage printed = job.pages[0].paper.copy(label);
+        const QString text = QStringLiteral("BM-%1").arg(k + 1, 3, 10, QLatin1Char('0'));
+        const printed::Readings read =
+            printed::readImage(printed, work.path(), QStringLiteral("pcl%1").arg(k));
+        EXPECT_EQ(read.zbar, QStringList{text}) << "zbarimg, " << what;
+        EXPECT_EQ(read.zxing, QStringList{text}) << "ZXing, " << what;
+        expectEvenBars(printed::barWidths(printed, 5 * (6 + 2)), what);
+    }
+}
+
+TEST_F(BatchOnPrinterDrivers, ASheetWhosePaperTheQueueLacksIsRefusedBeforeAnythingPrints) {
+    // CUPS's DYMO driver offers its label sizes only: no A4, no custom size.
+    const QString dymo = QStringLiteral("dymo");
+    QString why;
+    ASSERT_TRUE(cups.addDriverQueue(dymo, QStringLiteral("drv:///sample.drv/dymo.ppd"), {}, &why))
+        << why.toStdString();
+    const BatchResult r = printSheet(QStringLiteral("商品"), QStringLiteral("價格"),
+                                     QStringLiteral("Brevtest L30"), dymo);
+    EXPECT_EQ(r.exitCode, 6) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("印表機「dymo」沒有 US-Letter（215.9 × 279.4 mm，標籤紙 "
+                                              "Brevtest L30）這種紙張（它有 w81h252、")))
+        << r.err.toStdString();
+    EXPECT_TRUE(cups.waitForPrinterData(dymo, 5000).isEmpty()) << "nothing printed";
 }
 
 } // namespace

@@ -10,14 +10,15 @@
 #include "page/ui/PageEditor.h"
 #include "page/ui/PicturePanel.h"
 #include "page/ui/SkinButton.h"
+#include "platform/PreviewPrinter.h"
 #include "platform/Timer.h"
 #include "platform/qt/PictureControl.h"
 #include "print/PrintCommands.h"
+#include "print/ui/PrintPreviewWindow.h"
+#include "support/PclRaster.h"
 #include "support/PrintedPageReader.h"
 #include "support/PrivateCupsScheduler.h"
 #include "support/ZplGraphics.h"
-#include "platform/PreviewPrinter.h"
-#include "print/ui/PrintPreviewWindow.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -56,6 +57,16 @@ protected:
     void TearDown() override {
         window.reset();
         cups.stop();
+    }
+
+    // A queue with a printer's own CUPS driver and these queue defaults, made the default
+    // printer (once the scheduler runs).
+    void useDriverQueue(const QString& queue, const QString& model, const QStringList& defaults) {
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        QString why;
+        ASSERT_TRUE(cups.addDriverQueue(queue, model, defaults, &why)) << why.toStdString();
+        ASSERT_TRUE(cups.makeDefault(queue, &why)) << why.toStdString();
     }
 
     // Opens the program; `settings` is what TOP.reg holds (nothing at all when empty).
@@ -114,6 +125,14 @@ protected:
             QTest::keyClicks(entry, text);
         return index;
     }
+    // The same, then its width ratio (the k-th format button) and its bar width chosen.
+    int addBarcode(MainWindow& w, QPoint at, const char* text, int ratio, int barWidth) {
+        const int index = addBarcode(w, at, QString::fromLatin1(text));
+        click(find(w, QStringLiteral("格式設定"), ratio));
+        for (int b = 2; b < barWidth; ++b)
+            click(find(w, QStringLiteral("調整位置"), 7));
+        return index;
+    }
     void printFromTheToolbar(MainWindow& w) {
         // The toolbar's print button shows while the pointer is in its band.
         QTest::mouseMove(&w, QPoint(8800 / 15, 240 / 15));
@@ -167,11 +186,7 @@ TEST_F(ProgramPrints, PageOfItemsFromTheToolbarAtDefaultSettings) {
     QList<int> indexes;
     for (int n = 0; n < 4; ++n) {
         const Label& label = labels[n];
-        const int index = addBarcode(w, QPoint(40, 30 + n * 80), QString::fromLatin1(label.text));
-        click(find(w, QStringLiteral("格式設定"), label.ratio));
-        for (int b = 2; b < label.barWidth; ++b)
-            click(find(w, QStringLiteral("調整位置"), 7));
-        indexes << index;
+        indexes << addBarcode(w, QPoint(40, 30 + n * 80), label.text, label.ratio, label.barWidth);
     }
     const PageModel& model = w.pageEditor().model();
     for (int n = 0; n < 4; ++n) {
@@ -258,13 +273,8 @@ class ProgramPrintsOnZebra : public ProgramPrints {
 protected:
     void SetUp() override {
         ProgramPrints::SetUp();
-        if (IsSkipped() || HasFatalFailure())
-            return;
-        QString why;
-        ASSERT_TRUE(cups.addDriverQueue(zebraQueue, QStringLiteral("drv:///sample.drv/zebra.ppd"),
-                                        {QStringLiteral("PageSize=w288h144")}, &why))
-            << why.toStdString();
-        ASSERT_TRUE(cups.makeDefault(zebraQueue, &why)) << why.toStdString();
+        useDriverQueue(zebraQueue, QStringLiteral("drv:///sample.drv/zebra.ppd"),
+                       {QStringLiteral("PageSize=w288h144")});
     }
     QList<QImage> printedLabels(int timeoutMs = 90000) {
         return zpl::graphics(cups.waitForPrinterData(zebraQueue, timeoutMs));
@@ -352,3 +362,146 @@ TEST_F(ProgramPrintsOnZebra, ASymbolItsItemClipsIsNamedBeforeAnythingPrints) {
 }
 
 } // namespace
+
+namespace {
+
+const QString laserJetQueue = QStringLiteral("laserjet-pcl");
+constexpr double laserJetDotTwips = 1440.0 / 300;
+
+// The program on a page printer with its own CUPS driver: CUPS's HP LaserJet PCL driver at 300 dpi
+// on A4, made the default printer. What the driver sends to the printer is read back from its PCL
+// raster, one pixel per dot; the driver inks nothing outside the printer's printable area (a
+// quarter inch left and right, half an inch top and bottom).
+class ProgramPrintsOnLaserJet : public ProgramPrints {
+protected:
+    void SetUp() override {
+        ProgramPrints::SetUp();
+        useDriverQueue(laserJetQueue, QStringLiteral("drv:///sample.drv/laserjet.ppd"),
+                       {QStringLiteral("PageSize=A4"), QStringLiteral("Resolution=300dpi")});
+    }
+    // The pages of the next job, as the printer's dots.
+    QList<pcl::Page> printedPages(int timeoutMs = 90000) {
+        const QByteArray data = cups.waitForPrinterData(laserJetQueue, timeoutMs);
+        if (data.isEmpty())
+            return {};
+        const pcl::Job job = pcl::read(data);
+        EXPECT_EQ(job.error, QString());
+        EXPECT_EQ(job.dotsPerInch, 300);
+        return job.pages;
+    }
+    static QRect dots(const QRectF& twips) {
+        return QRect(
+            qRound(twips.left() / laserJetDotTwips), qRound(twips.top() / laserJetDotTwips),
+            qRound(twips.width() / laserJetDotTwips), qRound(twips.height() / laserJetDotTwips));
+    }
+};
+
+struct LaserLabel {
+    const char* text;
+    int ratio;
+    int barWidth;
+    QSet<int> barDots;   // narrow and wide bars at the default 7.2 twips: whole 300-dpi dots
+    QSet<int> spaceDots; // narrow and wide spaces
+};
+
+} // namespace
+
+TEST_F(ProgramPrintsOnLaserJet, EverySymbolOfThePageReadsWithEvenBarsAt300Dots) {
+    MainWindow& w = open(professional);
+    // 7.2 twips is 1.5 dots of 300 dpi: bar width 2 makes 3-dot modules, bar width 4 six.
+    const LaserLabel labels[] = {{"PCL-300", 0, 2, {3, 9}, {3, 9}},
+                                 {"R1-PCL", 1, 2, {3, 9}, {3, 6}},
+                                 {"R2-4", 2, 4, {6, 12}, {6, 18}},
+                                 {"Q3", 3, 2, {3, 6}, {3, 6}}};
+    QList<int> indexes;
+    for (int n = 0; n < 4; ++n) {
+        const LaserLabel& label = labels[n];
+        // Below the printer's half-inch top margin.
+        indexes << addBarcode(w, QPoint(40, 60 + n * 80), label.text, label.ratio, label.barWidth);
+    }
+    printFromTheToolbar(w);
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.titles().join(QLatin1Char(',')).toStdString();
+    const QList<pcl::Page> pages = printedPages();
+    ASSERT_EQ(pages.size(), 1) << "the scheduler's log:\n" << cups.errorLog().toStdString();
+    // A4 at 300 dpi, the queue's own paper.
+    EXPECT_EQ(pages[0].paper.size(), QSize(2480, 3508));
+    const PageModel& model = w.pageEditor().model();
+    for (int n = 0; n < 4; ++n) {
+        const LaserLabel& label = labels[n];
+        const std::string what = label.text;
+        const QImage printed = pages[0].paper.copy(dots(model.items().at(indexes[n]).rect()));
+        const printed::Readings read =
+            printed::readImage(printed, work.path(), QStringLiteral("pcl%1").arg(n));
+        EXPECT_EQ(read.zbar, QStringList{QString::fromLatin1(label.text)}) << "zbarimg, " << what;
+        EXPECT_EQ(read.zxing, QStringList{QString::fromLatin1(label.text)}) << "ZXing, " << what;
+        const printed::BarWidths bars =
+            printed::barWidths(printed, 5 * (int(qstrlen(label.text)) + 2));
+        EXPECT_EQ(QSet<int>(bars.bars.begin(), bars.bars.end()), label.barDots) << what;
+        EXPECT_EQ(QSet<int>(bars.spaces.begin(), bars.spaces.end()), label.spaceDots) << what;
+    }
+}
+
+TEST_F(ProgramPrintsOnLaserJet, CalibrationSheetKeepsEveryRowAndItsNameInsideThePrintableArea) {
+    MainWindow& w = open(professional);
+    // The toolbar's settings button shows while the pointer is in its band.
+    QTest::mouseMove(&w, QPoint(9800 / 15, 240 / 15));
+    click(find(w, QStringLiteral("系統按鈕")));
+    QWidget* settings = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->objectName() == QStringLiteral("系統設定") && top->isVisible())
+            settings = top;
+    ASSERT_NE(settings, nullptr) << "the settings window opened";
+    messages.answers.enqueue(MessageAnswer::Yes);
+    click(find(*settings, QStringLiteral("校正列印")));
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0].title, QStringLiteral("打印通知"));
+
+    const QList<pcl::Page> pages = printedPages();
+    ASSERT_EQ(pages.size(), 1) << "the scheduler's log:\n" << cups.errorLog().toStdString();
+    const QImage& paper = pages[0].paper;
+    const QRect raster = pages[0].raster;
+    // What the printer inks: its printable area, a quarter inch in and half an inch down.
+    EXPECT_EQ(raster.topLeft(), QPoint(75, 150));
+
+    // The rows are the bands of raster lines crossed by many one-dot lines.
+    QList<QPair<int, int>> bands;
+    for (int y = 0; y < paper.height(); ++y) {
+        int ink = 0;
+        for (int x = 0; x < paper.width(); ++x)
+            ink += paper.constScanLine(y)[x] < 128;
+        if (ink < 100)
+            continue;
+        if (!bands.isEmpty() && bands.last().second == y - 1)
+            bands.last().second = y;
+        else
+            bands.append({y, y});
+    }
+    ASSERT_EQ(bands.size(), 9) << "rows A1 to A9, none lost in a margin";
+    for (int k = 0; k < bands.size(); ++k) {
+        const std::string row = "row A" + std::to_string(k + 1);
+        const auto [top, bottom] = bands[k];
+        EXPECT_GT(bottom - top, 40) << row << " is its full 300 twips tall";
+        // The field starts at its first column that is dark all the way down the band.
+        int fieldLeft = -1;
+        for (int x = 0; x < paper.width() && fieldLeft < 0; ++x) {
+            int dark = 0;
+            for (int y = top; y <= bottom; ++y)
+                dark += paper.constScanLine(y)[x] < 128;
+            if (dark > (bottom - top + 1) * 9 / 10)
+                fieldLeft = x;
+        }
+        ASSERT_GT(fieldLeft, 0) << row;
+        // The row's name stands left of its lines, whole: inked, and clear of the printable
+        // area's edge, where a name cut by the margin would end.
+        int nameInk = 0;
+        int nameLeft = paper.width();
+        for (int y = top - 10; y <= bottom + 10; ++y)
+            for (int x = 0; x < fieldLeft - 2; ++x)
+                if (paper.constScanLine(y)[x] < 128) {
+                    ++nameInk;
+                    nameLeft = qMin(nameLeft, x);
+                }
+        EXPECT_GT(nameInk, 100) << row << ": its name is printed";
+        EXPECT_GT(nameLeft, raster.left() + 1) << row << ": its name is not cut by the margin";
+    }
+}

@@ -14,6 +14,7 @@
 
 #include "support/RowNames.h"
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -221,8 +222,13 @@ TEST_F(SettingsWindowTest, TheDefaultPrintersDotIsNamedBesideTheRows) {
     open();
     auto* dot = control<QLabel>("印表機點距");
     ASSERT_NE(dot, nullptr);
-    EXPECT_TRUE(dot->text().contains(QStringLiteral("一點 = 7.0936 twips（203 dpi），最接近 B79")))
+    EXPECT_TRUE(dot->text().contains(QStringLiteral("203 dpi\n一點 = 7.0936 twips，最接近 B79")))
         << dot->text().toStdString();
+    // Both lines show whole, right of the panel's title, above the buttons.
+    const QFontMetrics metrics(dot->font());
+    for (const QString& line : dot->text().split(QLatin1Char('\n')))
+        EXPECT_LE(metrics.horizontalAdvance(line), dot->width()) << line.toStdString();
+    EXPECT_LE(2 * metrics.height(), dot->height());
     delete window.data();
 
     printers = []() -> std::unique_ptr<Printer> { return nullptr; };

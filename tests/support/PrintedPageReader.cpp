@@ -128,8 +128,11 @@ BarWidths barWidths(const QImage& image, int barCount) {
                 ++run;
                 continue;
             }
-            if (started)
-                (dark ? row.bars : row.spaces).append(run);
+            // Bars from the first dark run on, spaces only between them.
+            if (dark)
+                row.bars.append(run);
+            else if (started)
+                row.spaces.append(run);
             started = started || dark;
             dark = d;
             run = 1;

@@ -6,6 +6,7 @@
 #include "alignment/ui/SheetFinder.h"
 #include "common/ScreenPixels.h"
 #include "platform/qt/PictureControl.h"
+#include "platform/qt/WindowScroller.h"
 
 #include <QKeyEvent>
 
@@ -85,6 +86,7 @@ AlignmentWindow::AlignmentWindow(AlignmentGuides& guides, const TemplateDatabase
 
     close_ = new PictureControl(QStringLiteral("關閉窗"), this);
     close_->setGeometry(screen::rect(closeArea));
+    WindowScroller::keepInCorner(*close_);
     close_->setPicture(AlignmentPictures::closeButton(false, close_->size()));
     close_->setCursor(Qt::PointingHandCursor);
     close_->setToolTip(QStringLiteral("離開，不套用格式線"));

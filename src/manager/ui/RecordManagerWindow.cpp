@@ -12,6 +12,7 @@
 #include "platform/SystemServices.h"
 #include "platform/Timer.h"
 #include "platform/qt/PictureControl.h"
+#include "platform/qt/WindowScroller.h"
 #include "records/RecordFileTexts.h"
 #include "records/RecordTextPreparation.h"
 #include "records/ui/RecordFileMessages.h"
@@ -151,6 +152,7 @@ RecordManagerWindow::~RecordManagerWindow() = default;
 void RecordManagerWindow::buildTitle() {
     close_ = new PictureControl(QStringLiteral("關閉窗"), this);
     close_->setGeometry(width() - 48, 9, 34, 34);
+    WindowScroller::keepInCorner(*close_);
     close_->setPicture(ManagerPictures::closeButton(false, close_->size()));
     close_->setCursor(Qt::PointingHandCursor);
     connect(close_, &PictureControl::moved, this, [this](QPointF, Qt::MouseButtons) {
@@ -853,7 +855,7 @@ void RecordManagerWindow::openValueList(int field) {
     if (list->count() == 0)
         return;
     QLineEdit* e = entries_[std::size_t(field)];
-    const QPoint below = e->mapTo(this, QPoint(0, e->height() + 2));
+    const QPoint below = e->mapTo(list->parentWidget(), QPoint(0, e->height() + 2));
     const int rows = qMin(list->count(), 10);
     list->setGeometry(below.x(), below.y(), qMax(e->width(), 160),
                       rows * list->sizeHintForRow(0) + 6);
@@ -864,8 +866,10 @@ void RecordManagerWindow::openValueList(int field) {
 void RecordManagerWindow::openDatePicker(int field) {
     dateTarget_ = field;
     QLineEdit* e = entries_[std::size_t(field)];
-    QPoint below = e->mapTo(this, QPoint(0, e->height() + 4));
-    below.setX(qMin(below.x(), width() - datePicker_->width() - 12));
+    // Where the entry is among the picker's neighbours (the window scrolls on a small screen).
+    QWidget* area = datePicker_->parentWidget();
+    QPoint below = e->mapTo(area, QPoint(0, e->height() + 4));
+    below.setX(qMin(below.x(), area->width() - datePicker_->width() - 12));
     datePicker_->move(below);
     hideValueLists();
     datePicker_->show();

@@ -13,6 +13,7 @@
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
 #include <cups/ppd.h>
 
+#include <cmath>
 #include <memory>
 
 namespace brevmark {
@@ -53,21 +54,37 @@ struct Media {
     QRectF printable; // twips
 };
 
+// A PPD page size as media: its size and imageable area (PPD coordinates run up from the
+// bottom-left corner, in points).
+Media mediaOf(const ppd_size_t& size) {
+    Media media;
+    media.size = pageSizeOf(QSizeF(size.width, size.length), QPageSize::Point);
+    const double p = twips::perPoint;
+    media.printable = QRectF(QPointF(size.left * p, (size.length - size.top) * p),
+                             QPointF(size.right * p, (size.length - size.bottom) * p));
+    if (!media.printable.isValid())
+        media.printable = QRectF(QPointF(0, 0), QSizeF(size.width * p, size.length * p));
+    return media;
+}
+
+// An IPP media size (hundredths of a millimetre, with its margins) as media.
+Media mediaOf(const cups_size_t& size) {
+    Media media;
+    media.size = pageSizeOf(QSizeF(size.width / 100.0, size.length / 100.0), QPageSize::Millimeter);
+    const double perUnit = twips::perInch / 2540.0;
+    media.printable =
+        QRectF(QPointF(size.left * perUnit, size.top * perUnit),
+               QPointF((size.width - size.right) * perUnit, (size.length - size.bottom) * perUnit));
+    return media;
+}
+
 // The media the queue's PPD marks after its defaults and the destination's options (lpoptions,
 // media or PageSize): its size and imageable area. Nothing when the queue has no PPD.
 std::optional<Media> ppdMedia(ppd_file_t* ppd) {
     ppd_size_t* size = ppd ? ppdPageSize(ppd, nullptr) : nullptr;
     if (!size || size->width <= 0 || size->length <= 0)
         return std::nullopt;
-    Media media;
-    media.size = pageSizeOf(QSizeF(size->width, size->length), QPageSize::Point);
-    // PPD coordinates run up from the bottom-left corner, in points.
-    const double p = twips::perPoint;
-    media.printable = QRectF(QPointF(size->left * p, (size->length - size->top) * p),
-                             QPointF(size->right * p, (size->length - size->bottom) * p));
-    if (!media.printable.isValid())
-        media.printable = QRectF(QPointF(0, 0), QSizeF(size->width * p, size->length * p));
-    return media;
+    return mediaOf(*size);
 }
 
 int ppdResolution(ppd_file_t* ppd) {
@@ -118,12 +135,14 @@ std::optional<Media> ippMedia(cups_dest_t* dest, cups_dinfo_t* info) {
     }
     if (width <= 0 || length <= 0)
         return std::nullopt;
-    Media media;
-    media.size = pageSizeOf(QSizeF(width / 100.0, length / 100.0), QPageSize::Millimeter);
-    const double perUnit = twips::perInch / 2540.0; // hundredths of a millimetre
-    media.printable = QRectF(QPointF(left * perUnit, top * perUnit),
-                             QPointF((width - right) * perUnit, (length - bottom) * perUnit));
-    return media;
+    cups_size_t chosenSize{};
+    chosenSize.width = int(width);
+    chosenSize.length = int(length);
+    chosenSize.left = int(left);
+    chosenSize.right = int(right);
+    chosenSize.top = int(top);
+    chosenSize.bottom = int(bottom);
+    return mediaOf(chosenSize);
 }
 
 int ippResolution(cups_dest_t* dest, cups_dinfo_t* info) {
@@ -155,6 +174,42 @@ QList<int> offeredResolutions(cups_dest_t* dest, cups_dinfo_t* info) {
             list.append(dpi);
     }
     return list;
+}
+
+// The page sizes of the queue's PPD (custom sizes aside), or the media its IPP attributes offer.
+QList<CupsQueue::OfferedMedia> mediaOffered(ppd_file_t* ppd, cups_dest_t* dest,
+                                            cups_dinfo_t* info) {
+    QList<CupsQueue::OfferedMedia> list;
+    if (ppd) {
+        for (int i = 0; i < ppd->num_sizes; ++i) {
+            const ppd_size_t& size = ppd->sizes[i];
+            if (size.width <= 0 || size.length <= 0 || QByteArray(size.name).startsWith("Custom"))
+                continue;
+            const Media media = mediaOf(size);
+            list.append({QByteArray(size.name), media.size, media.printable});
+        }
+        return list;
+    }
+    const int count =
+        info ? cupsGetDestMediaCount(CUPS_HTTP_DEFAULT, dest, info, CUPS_MEDIA_FLAGS_DEFAULT) : 0;
+    for (int i = 0; i < count; ++i) {
+        cups_size_t size{};
+        if (!cupsGetDestMediaByIndex(CUPS_HTTP_DEFAULT, dest, info, i, CUPS_MEDIA_FLAGS_DEFAULT,
+                                     &size) ||
+            size.width <= 0 || size.length <= 0)
+            continue;
+        const Media media = mediaOf(size);
+        list.append({QByteArray(size.media), media.size, media.printable});
+    }
+    return list;
+}
+
+// The same paper, either way up, to within a point.
+bool samePaper(const QSizeF& a, const QSizeF& b) {
+    const QSizeF portraitA(std::min(a.width(), a.height()), std::max(a.width(), a.height()));
+    const QSizeF portraitB(std::min(b.width(), b.height()), std::max(b.width(), b.height()));
+    return std::abs(portraitA.width() - portraitB.width()) <= 1 &&
+           std::abs(portraitA.height() - portraitB.height()) <= 1;
 }
 
 // The queue's PPD as the scheduler hands it out, marked with its defaults and the destination's
@@ -203,6 +258,16 @@ std::optional<CupsQueue> CupsQueue::find(const QString& name, QString* error) {
     if (queue.dotsPerInch <= 0)
         queue.dotsPerInch = ippResolution(dest.get(), info.get());
     queue.resolutions = offeredResolutions(dest.get(), info.get());
+    queue.offeredMedia = mediaOffered(ppd.get(), dest.get(), info.get());
+    queue.pageSizeByPpd = ppd != nullptr;
+    if (ppd && ppd->variable_sizes) {
+        queue.customMinimum = QSizeF(ppd->custom_min[0], ppd->custom_min[1]);
+        queue.customMaximum = QSizeF(ppd->custom_max[0], ppd->custom_max[1]);
+        const double p = twips::perPoint;
+        // left, bottom, right, top
+        queue.customMargins = QMarginsF(ppd->custom_margins[0] * p, ppd->custom_margins[3] * p,
+                                        ppd->custom_margins[2] * p, ppd->custom_margins[1] * p);
+    }
     for (int i = 0; i < dest->num_options; ++i)
         queue.options.append(qMakePair(QByteArray(dest->options[i].name), QByteArray(dest->options[i].value)));
     return queue;
@@ -210,6 +275,47 @@ std::optional<CupsQueue> CupsQueue::find(const QString& name, QString* error) {
 
 int CupsQueue::dotResolution() const {
     return dotsPerInch > 0 ? dotsPerInch : PrinterDot::resolution(resolutions);
+}
+
+bool CupsQueue::requestPaper(const QSizeF& points) {
+    QByteArray name;
+    Media chosen;
+    for (const OfferedMedia& offered : std::as_const(offeredMedia)) {
+        if (samePaper(offered.size.size(QPageSize::Point), points)) {
+            name = offered.name;
+            chosen = Media{offered.size, offered.printableArea};
+            break;
+        }
+    }
+    const QSizeF twipsSize = points * twips::perPoint;
+    if (name.isEmpty() && !customMaximum.isEmpty() && points.width() >= customMinimum.width() &&
+        points.height() >= customMinimum.height() && points.width() <= customMaximum.width() &&
+        points.height() <= customMaximum.height()) {
+        name = "Custom." + QByteArray::number(points.width(), 'g', 6) + 'x' +
+               QByteArray::number(points.height(), 'g', 6);
+        chosen = Media{QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch),
+                       QRectF(QPointF(0, 0), twipsSize).marginsRemoved(customMargins)};
+    }
+    if (name.isEmpty()) {
+        if (!offeredMedia.isEmpty())
+            return false;
+        // The queue names no paper at all: ask for this one by its PWG name.
+        pwg_media_t* pwg =
+            pwgMediaForSize(PWG_FROM_POINTS(points.width()), PWG_FROM_POINTS(points.height()));
+        if (pwg)
+            name = pwg->pwg;
+        chosen = Media{QPageSize(points, QPageSize::Point, QString(), QPageSize::FuzzyMatch),
+                       QRectF(QPointF(0, 0), twipsSize)};
+    }
+    media = chosen.size;
+    printableArea = chosen.printable;
+    options.removeIf([](const QPair<QByteArray, QByteArray>& option) {
+        return option.first == "media" || option.first == "PageSize" ||
+               option.first == "PageRegion" || option.first == "media-col";
+    });
+    if (!name.isEmpty())
+        options.append(qMakePair(QByteArray(pageSizeByPpd ? "PageSize" : "media"), name));
+    return true;
 }
 
 int CupsQueue::submit(const QString& pdfPath, const QString& title, QString* error) const {

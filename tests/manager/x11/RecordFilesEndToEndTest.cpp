@@ -6,11 +6,12 @@
 // that code page 950 cannot hold. Skips when Xvfb or openbox is missing (scripts/install-deps.sh
 // installs both).
 #include "DesktopSession.h"
-#include "RealMessageBoxes.h"
+#include "MessageBoxReader.h"
 #include "ShellDoubles.h"
 
 #include "manager/ui/RecordManagerWindow.h"
 #include "platform/SingleInstance.h"
+#include "platform/qt/QtMessageBoxes.h"
 #include "platform/Timer.h"
 #include "records/BarcodeRecordFile.h"
 #include "records/RecordFileTexts.h"
@@ -50,7 +51,8 @@ protected:
     TempStateFolder state;
     TempDataFolder folder{false};
     LocalFileSystem files;
-    RealMessageBoxes boxes;
+    QtMessageBoxes messageBoxes;
+    MessageBoxReader boxes;
     FakeSystemServices system;
     RecordingControl control;
     std::unique_ptr<MainWindow> window;
@@ -78,7 +80,7 @@ protected:
                 pythonCp950(QStringLiteral("\"主視窗大小\",\"1 0 100 100 12090 7470\"\r\n")));
         settings.close();
         window = std::make_unique<MainWindow>(
-            ShellServices{location, files, boxes.boxes(), system, control});
+            ShellServices{location, files, messageBoxes, system, control});
         EXPECT_TRUE(window->start());
         window->findChild<Timer*>(QStringLiteral("排列視窗位置"))->fire();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
@@ -168,9 +170,9 @@ TEST_F(RecordFilesOnScreen, TheLastOfFortyThousandRecordsIsFoundAndDeletedAlone)
     RecordManagerWindow* manager = openManager(w);
     ASSERT_TRUE(manager);
     // The full read stops at its limit and says so.
-    ASSERT_TRUE(soon([&] { return boxes.shown.size() == 1; }, 15000))
+    ASSERT_TRUE(soon([&] { return boxes.boxes().size() == 1; }, 15000))
         << boxes.titles().join(',').toStdString();
-    EXPECT_EQ(boxes.shown[0].text, RecordFileTexts::tooManyRecords());
+    EXPECT_EQ(boxes.boxes()[0].text, RecordFileTexts::tooManyRecords());
     EXPECT_TRUE(listed(manager).isEmpty());
 
     // 指定讀取 of the last barcode goes through the whole file and lists it, without a notice:
@@ -180,16 +182,16 @@ TEST_F(RecordFilesOnScreen, TheLastOfFortyThousandRecordsIsFoundAndDeletedAlone)
     ASSERT_TRUE(soon([&] { return listed(manager).size() == 2; }, 15000))
         << listed(manager).size() << " lines, boxes: " << boxes.titles().join(',').toStdString();
     EXPECT_TRUE(listed(manager)[1].startsWith(QStringLiteral("LF-40000 ")));
-    EXPECT_EQ(boxes.shown.size(), 1);
+    EXPECT_EQ(boxes.boxes().size(), 1);
 
     clickLine(manager, 1);
     click(manager, "點選刪除");
-    ASSERT_TRUE(soon([&] { return boxes.shown.size() == 3; }, 15000))
+    ASSERT_TRUE(soon([&] { return boxes.boxes().size() == 3; }, 15000))
         << boxes.titles().join(',').toStdString();
-    EXPECT_EQ(boxes.shown[1].title, QStringLiteral("刪除條碼"));
-    EXPECT_EQ(boxes.shown[1].text, QStringLiteral("確定刪除【LF-40000】條碼記錄"));
+    EXPECT_EQ(boxes.boxes()[1].title, QStringLiteral("刪除條碼"));
+    EXPECT_EQ(boxes.boxes()[1].text, QStringLiteral("確定刪除【LF-40000】條碼記錄"));
     // The list is read again: 39,999 records are still more than the full read shows.
-    EXPECT_EQ(boxes.shown[2].text, RecordFileTexts::tooManyRecords());
+    EXPECT_EQ(boxes.boxes()[2].text, RecordFileTexts::tooManyRecords());
     // The other 39,999 lines, byte for byte.
     const QList<QByteArray> after = lines(records());
     ASSERT_EQ(after.size(), 39999);
@@ -206,7 +208,7 @@ TEST_F(RecordFilesOnScreen, ANameOfHalfAMillionCharactersIsListedCutAndKeptWhole
     ASSERT_TRUE(manager);
     ASSERT_TRUE(soon([&] { return listed(manager).size() == 6000; }, 60000))
         << listed(manager).size() << " lines, boxes: " << boxes.titles().join(',').toStdString();
-    EXPECT_TRUE(boxes.shown.isEmpty());
+    EXPECT_TRUE(boxes.boxes().isEmpty());
     // No line is wider than the seven columns a list shows, however long a field.
     int widest = 0;
     for (const QString& line : listed(manager))
@@ -232,7 +234,7 @@ TEST_F(RecordFilesOnScreen, ANameOfHalfAMillionCharactersIsListedCutAndKeptWhole
     EXPECT_EQ(after[3000], QByteArray(before[3000])
                                .replace(pythonCp950(QStringLiteral("\"長名\"")),
                                         pythonCp950(QStringLiteral("\"改過\""))));
-    EXPECT_TRUE(boxes.shown.isEmpty());
+    EXPECT_TRUE(boxes.boxes().isEmpty());
 }
 
 TEST_F(RecordFilesOnScreen, ADeleteOnAPositionAnotherDeskChangedDeletesNothingAndReadsAgain) {
@@ -253,10 +255,10 @@ TEST_F(RecordFilesOnScreen, ADeleteOnAPositionAnotherDeskChangedDeletesNothingAn
     const QByteArray changed = records();
     clickLine(manager, lineOf(manager, QStringLiteral("LF-00005")));
     click(manager, "點選刪除");
-    ASSERT_TRUE(soon([&] { return boxes.shown.size() == 2; }, 15000))
+    ASSERT_TRUE(soon([&] { return boxes.boxes().size() == 2; }, 15000))
         << boxes.titles().join(',').toStdString();
-    EXPECT_EQ(boxes.shown[0].text, QStringLiteral("確定刪除【LF-00005】條碼記錄"));
-    EXPECT_EQ(boxes.shown[1].text, RecordFileTexts::staleText());
+    EXPECT_EQ(boxes.boxes()[0].text, QStringLiteral("確定刪除【LF-00005】條碼記錄"));
+    EXPECT_EQ(boxes.boxes()[1].text, RecordFileTexts::staleText());
     // Position 4 now holds LF-00006: nothing was deleted, and the list shows the file as it is.
     EXPECT_EQ(records(), changed);
     ASSERT_TRUE(soon([&] { return listed(manager).size() == 8; }, 15000))
@@ -335,7 +337,7 @@ TEST_F(RecordFilesOnScreen, AddingAfterALastLineLeftHalfWrittenKeepsTheFileReada
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         writeRecords({QString::fromLatin1(row.kind)});
-        boxes.shown.clear();
+        boxes.clear();
         MainWindow& w = open();
         RecordManagerWindow* manager = openManager(w);
         ASSERT_TRUE(manager);
@@ -349,7 +351,7 @@ TEST_F(RecordFilesOnScreen, AddingAfterALastLineLeftHalfWrittenKeepsTheFileReada
         ASSERT_TRUE(soon([&] { return listed(manager).size() == 4; }, 15000))
             << listed(manager).size()
             << " lines, boxes: " << boxes.titles().join(',').toStdString();
-        EXPECT_TRUE(boxes.shown.isEmpty());
+        EXPECT_TRUE(boxes.boxes().isEmpty());
         EXPECT_EQ(control.endings, 0);
         EXPECT_EQ(records(),
                   row.kept + pythonCp950(QStringLiteral(
@@ -378,7 +380,7 @@ TEST_F(RecordFilesOnScreen, DeletingRecordOneKeepsTheBytesOfEveryOtherRecord) {
     clickLine(manager, lineOf(manager, QStringLiteral("R3")));
     click(manager, "點選修下");
     ASSERT_TRUE(soon([&] { return lines(records()).value(0) == before[2]; }, 15000));
-    EXPECT_TRUE(boxes.shown.size() == 1) << boxes.titles().join(',').toStdString();
+    EXPECT_TRUE(boxes.boxes().size() == 1) << boxes.titles().join(',').toStdString();
 }
 
 TEST_F(RecordFilesOnScreen, ACaptionBig5CannotHoldIsRefusedAndTheCaptionStays) {
@@ -399,11 +401,11 @@ TEST_F(RecordFilesOnScreen, ACaptionBig5CannotHoldIsRefusedAndTheCaptionStays) {
     type(editor, QStringLiteral("类别😀"));
     ASSERT_EQ(editor->text(), QStringLiteral("类别😀"));
     QTest::keyClick(editor, Qt::Key_Return);
-    ASSERT_TRUE(soon([&] { return boxes.shown.size() == 1; }, 15000))
+    ASSERT_TRUE(soon([&] { return boxes.boxes().size() == 1; }, 15000))
         << boxes.titles().join(',').toStdString();
-    EXPECT_EQ(boxes.shown[0].title, QStringLiteral("文字無法儲存"));
-    EXPECT_TRUE(boxes.shown[0].text.contains(QStringLiteral("类　别　😀")))
-        << boxes.shown[0].text.toStdString();
+    EXPECT_EQ(boxes.boxes()[0].title, QStringLiteral("文字無法儲存"));
+    EXPECT_TRUE(boxes.boxes()[0].text.contains(QStringLiteral("类　别　😀")))
+        << boxes.boxes()[0].text.toStdString();
     EXPECT_EQ(caption->text(), captionBefore);
     EXPECT_EQ(folder.readRecordsFile(SettingsStore::fileName()), settingsBefore);
     EXPECT_FALSE(folder.readRecordsFile(SettingsStore::fileName()).contains('?'));

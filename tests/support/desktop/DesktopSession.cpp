@@ -44,6 +44,12 @@ void setDesktopMissing(const QString& why) {
 
 std::unique_ptr<DesktopSession> DesktopSession::start(QString* why) {
     std::unique_ptr<DesktopSession> session(new DesktopSession);
+    const QString screen = qEnvironmentVariable("BREVMARK_DESKTOP_SCREEN");
+    if (!screen.isEmpty()) {
+        const QStringList parts = screen.split(QLatin1Char('@'));
+        session->pixels_ = parts[0];
+        session->scale_ = parts.value(1, QStringLiteral("1"));
+    }
     if (!session->startServer(why) || !session->startWindowManager(why))
         return nullptr;
     return session;
@@ -58,7 +64,7 @@ bool DesktopSession::startServer(QString* why) {
     QProcess& p = server_;
     p.setProgram(program);
     p.setArguments({QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                    QStringLiteral("0"), QStringLiteral("1280x1024x24"),
+                    QStringLiteral("0"), pixels_ + QStringLiteral("x24"),
                     QStringLiteral("-nolisten"), QStringLiteral("tcp")});
     p.setStandardErrorFile(QProcess::nullDevice());
     endWithParent(p);

@@ -21,6 +21,7 @@ int main(int argc, char** argv) {
         if (desktop) {
             qputenv("DISPLAY", desktop->display().toLocal8Bit());
             qputenv("QT_QPA_PLATFORM", "xcb");
+            qputenv("QT_SCALE_FACTOR", desktop->scale().toLocal8Bit());
         } else {
             brevmark::test::setDesktopMissing(why);
         }

@@ -1,5 +1,6 @@
 #include "MessageBoxReader.h"
 
+#include "ScreenShot.h"
 #include "UserInput.h"
 
 #include <QAbstractButton>
@@ -51,9 +52,19 @@ void MessageBoxReader::look() {
         for (QAbstractButton* button : box->buttons())
             seen.buttons << button->text();
         boxes_.append(seen);
-        chosen_ = chooseButton(box);
+        if (!qEnvironmentVariableIsEmpty("BREVMARK_KEEP_SCREENSHOTS"))
+            screenShot(QStringLiteral("box%1").arg(boxes_.size()));
+        keys_.clear();
+        if (!answers_.isEmpty() && !answers_.head().keys.isEmpty())
+            keys_ = answers_.dequeue().keys;
+        else
+            chosen_ = chooseButton(box);
     }
-    if (QAbstractButton* press = chosen_)
+    if (!keys_.isEmpty()) {
+        if (!box->isActiveWindow())
+            user_input::activate(box);
+        user_input::key(keys_);
+    } else if (QAbstractButton* press = chosen_)
         user_input::click(press, press->rect().center());
     busy_ = false;
 }
@@ -62,9 +73,9 @@ QAbstractButton* MessageBoxReader::chooseButton(QMessageBox* box) {
     QAbstractButton* press = box->defaultButton();
     if (!answers_.isEmpty()) {
         for (QAbstractButton* button : box->buttons())
-            if (button->text() == answers_.head())
+            if (button->text() == answers_.head().caption)
                 press = button;
-        if (press && press->text() == answers_.head())
+        if (press && press->text() == answers_.head().caption)
             answers_.dequeue();
     }
     // Without an answer of its own, the box's yes or OK: going on, as a user in a hurry does.

@@ -19,8 +19,16 @@ void xdotool(const QStringList& arguments) {
     p.waitForFinished(20000);
 }
 
-QStringList pointerTo(QPoint global) {
-    return {QStringLiteral("mousemove"), QString::number(global.x()), QString::number(global.y())};
+// xdotool counts the screen's own pixels; the program, at a scale (QT_SCALE_FACTOR), counts
+// larger ones.
+QPoint screenPixels(const QWidget* widget, QPoint at) {
+    const QPoint global = widget->mapToGlobal(at);
+    const qreal scale = widget->devicePixelRatioF();
+    return QPoint(qRound(global.x() * scale), qRound(global.y() * scale));
+}
+
+QStringList pointerTo(QPoint pixels) {
+    return {QStringLiteral("mousemove"), QString::number(pixels.x()), QString::number(pixels.y())};
 }
 
 QString buttonNumber(Qt::MouseButton button) {
@@ -46,11 +54,11 @@ void settle(int milliseconds) {
 void moveTo(QWidget* widget, QPoint at) {
     // xdotool's --sync waits for the pointer to move, which it never does when it is there
     // already.
-    const QPoint global = widget->mapToGlobal(at);
-    if (QCursor::pos() == global)
+    if (QCursor::pos() == widget->mapToGlobal(at))
         return;
-    xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(global.x()),
-             QString::number(global.y())});
+    const QPoint pixels = screenPixels(widget, at);
+    xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(pixels.x()),
+             QString::number(pixels.y())});
     settle();
 }
 
@@ -72,8 +80,8 @@ void wheel(QWidget* widget, QPoint at, int notches) {
 }
 
 void drag(QWidget* from, QPoint start, QWidget* to, QPoint end) {
-    const QPoint a = from->mapToGlobal(start);
-    const QPoint b = to->mapToGlobal(end);
+    const QPoint a = screenPixels(from, start);
+    const QPoint b = screenPixels(to, end);
     QStringList steps = pointerTo(a);
     steps << QStringLiteral("mousedown") << QStringLiteral("1");
     for (int i = 1; i <= 8; ++i) {
