@@ -1,11 +1,19 @@
 #pragma once
 
-// What a benchmark puts around the code it times: message boxes nobody sees and an editor host
-// without a window, so that only the work itself is measured.
+// What a benchmark puts around the code it times: message boxes nobody sees, a system without a
+// desktop and a data folder of its own for the page editor, so that only the work itself is
+// measured.
+#include "BenchServices.h"
 #include "page/ItemTable.h"
-#include "page/ui/EditorHost.h"
+#include "page/PageModel.h"
+#include "page/ui/EditorServices.h"
 #include "page/ui/PageEditor.h"
+#include "platform/LocalFileSystem.h"
 #include "platform/MessageBoxes.h"
+#include "print/PrintSettings.h"
+#include "records/SettingsStore.h"
+
+#include <QTemporaryDir>
 
 namespace brevmark::bench {
 
@@ -23,37 +31,37 @@ private:
     MessageAnswer answer_;
 };
 
-// A page printer at the default print resolution; no record file, a format file when asked.
-class EditorBenchHost : public EditorHost {
+// The editor's services over a data folder of its own: a page printer at the default print
+// resolution, no record file, a format file only when one is written there.
+class EditorBenchServices {
 public:
-    explicit EditorBenchHost(bool formatFileExists = false,
-                             MessageAnswer answer = MessageAnswer::Ok)
-        : boxes(answer), formatFileExists_(formatFileExists) {}
+    explicit EditorBenchServices(MessageAnswer answer = MessageAnswer::Ok) : boxes(answer) {
+        files.createFolder(location.recordsFolder());
+        files.createFolder(location.picturesFolder());
+    }
+    QTemporaryDir folder;
+    DataLocation location{folder.path()};
+    LocalFileSystem files;
     SilentMessages boxes;
-    void setHint(const QString&) override {}
-    void closePanels() override {}
-    void stackPanels() override {}
-    void closePanelButton(int) override {}
-    MessageBoxes& messages() override { return boxes; }
-    bool isLabelPrinter() const override { return false; }
-    Fixed4 printResolution() const override { return Fixed4::fromDouble(7.2); }
-    bool recordFileExists() const override { return false; }
-    bool formatRecordFileExists() const override { return formatFileExists_; }
+    QuietSystem system;
+    PrintSettings printing;
+    SettingsStore store{files, location.recordsFolder()};
 
-private:
-    bool formatFileExists_;
+    EditorServices services() { return {files, location, store, printing, boxes, system, {}}; }
 };
 
 // A full page: 245 items in 7 columns, each with a ten-character barcode and its text.
-inline void fillPageWithLabels(PageEditor& editor) {
+inline void fillPageWithLabels(PageModel& model) {
+    QList<PlacedItem> page;
     int n = 0;
     for (int k : ItemTable::pageIndexes()) {
         BarcodeItem item =
             BarcodeItem::blank({float(120 + (n % 7) * 3660), float(120 + (n / 7) * 960)}, false);
         item.symbol.text = QStringLiteral("A%1-XY").arg(100000 + n);
-        editor.putItem(k, item);
+        page.append({k, item, {}, {}});
         ++n;
     }
+    model.insertItems(page);
 }
 
 } // namespace brevmark::bench

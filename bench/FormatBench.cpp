@@ -4,7 +4,6 @@
 // page of 245 items saved as a layout and taken back.
 #include "BenchHosts.h"
 #include "page/FormatSaver.h"
-#include "page/ui/EditorHost.h"
 #include "page/ui/FormatPanels.h"
 #include "page/ui/LayoutPanel.h"
 #include "page/ui/PageEditor.h"
@@ -69,23 +68,20 @@ QByteArray formatFile() {
 }
 
 struct Bench {
-    QTemporaryDir dir;
-    QString records = dir.path() + QStringLiteral("/記錄資料");
-    LocalFileSystem files;
+    bench::EditorBenchServices host{MessageAnswer::Yes};
+    LocalFileSystem& files = host.files;
+    QString records = host.location.recordsFolder();
     QWidget window;
     QWidget* viewport = new QWidget(&window);
-    bench::EditorBenchHost host{true, MessageAnswer::Yes};
     std::unique_ptr<PageEditor> editor;
-    std::unique_ptr<FormatPanels> panels;
+    FormatPanels* panels = nullptr;
 
     Bench() {
-        files.createFolder(records);
         window.resize(806, 498);
         viewport->setGeometry(10, 30, 780, 440);
-        editor = std::make_unique<PageEditor>(viewport, &window, host);
-        editor->setLayoutTag(QStringLiteral("專業版"));
-        panels = std::make_unique<FormatPanels>(*editor, host, &window,
-                                                FormatPanels::Services{files, records, {}, {}});
+        editor = std::make_unique<PageEditor>(viewport, &window, host.services());
+        editor->setLayoutMode(LayoutMode::Professional);
+        panels = &editor->formats();
         window.show();
         editor->paperAdjust();
     }
@@ -95,13 +91,13 @@ struct Bench {
                            nullptr);
     }
     // 245 items of one record each (a layout holds at most 301), in 7 columns.
-    void fillPage() { bench::fillPageWithLabels(*editor); }
+    void fillPage() { bench::fillPageWithLabels(editor->model()); }
 };
 
 void BM_ListCategories(benchmark::State& state) {
     Bench b;
     b.writeFormats();
-    FormatBrowser browser(b.files, b.host.boxes, b.records);
+    FormatBrowser browser(b.files, b.records);
     for (auto _ : state) {
         browser.listCategories();
         benchmark::DoNotOptimize(browser.categories().size());
@@ -113,7 +109,7 @@ BENCHMARK(BM_ListCategories)->Unit(benchmark::kMillisecond);
 void BM_ListNamesOfACategory(benchmark::State& state) {
     Bench b;
     b.writeFormats();
-    FormatBrowser browser(b.files, b.host.boxes, b.records);
+    FormatBrowser browser(b.files, b.records);
     browser.listCategories();
     for (auto _ : state) {
         browser.chooseCategory(category(25));
@@ -141,13 +137,13 @@ BENCHMARK(BM_PreviewFormat)->Unit(benchmark::kMillisecond);
 void BM_SaveFormatIntoTheFile(benchmark::State& state) {
     Bench b;
     b.writeFormats();
-    FormatSaver saver(b.files, b.host.boxes, b.records);
-    FormatBrowser browser(b.files, b.host.boxes, b.records);
+    FormatSaver saver(b.files, b.records);
+    FormatBrowser browser(b.files, b.records);
     browser.listCategories();
     browser.chooseCategory(category(7));
     const QList<FormatRecord> format = *browser.preview(formatName(7));
     for (auto _ : state) {
-        if (!saver.store({category(7), formatName(7)}, format))
+        if (saver.store({category(7), formatName(7)}, format))
             state.SkipWithError("the save failed");
     }
 }

@@ -2,7 +2,6 @@
 // item (the match line is checked against every other item at each step).
 #include "BenchHosts.h"
 #include "page/ui/BarcodeItemWidget.h"
-#include "page/ui/EditorHost.h"
 #include "page/ui/PageEditor.h"
 #include "page/ui/PageWidget.h"
 #include "platform/FontMetricsTwips.h"
@@ -19,17 +18,17 @@ namespace {
 struct FullPage {
     QWidget window;
     QWidget* viewport = new QWidget(&window);
-    bench::EditorBenchHost host;
+    bench::EditorBenchServices host;
     std::unique_ptr<PageEditor> editor;
 
     FullPage() {
         window.resize(806, 498);
         viewport->setGeometry(10, 30, 780, 440);
-        editor = std::make_unique<PageEditor>(viewport, &window, host);
-        editor->setLayoutTag(QStringLiteral("專業版"));
+        editor = std::make_unique<PageEditor>(viewport, &window, host.services());
+        editor->setLayoutMode(LayoutMode::Professional);
         window.show();
         editor->paperAdjust();
-        bench::fillPageWithLabels(*editor);
+        bench::fillPageWithLabels(editor->model());
     }
 };
 

@@ -8,8 +8,8 @@
 #include "platform/PictureLoader.h"
 #include "platform/qt/QtPrinter.h"
 #include "print/PrintCommands.h"
-#include "print/PrintSettings.h"
 #include "print/PrintHost.h"
+#include "print/PrintSettings.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -29,7 +29,7 @@ public:
     void setSimpleItemVisible(bool) override {}
     void refocusBarcodeEntry() override {}
     void closePanels() override {}
-    int layoutMode() const override { return 1; }
+    LayoutMode layoutMode() const override { return LayoutMode::Professional; }
 };
 
 // A printer that draws nothing: the cost of the print job's own work.
@@ -67,7 +67,7 @@ QString labelText(int n) {
     return QStringLiteral("BM-%1-XYZ").arg(n + 1, 3, 10, QLatin1Char('0'));
 }
 
-void fillLabel(PageModel& model, TagTable& tags, int index, int n) {
+void fillLabel(PageModel& model, int index, int n) {
     BarcodeItem item = BarcodeItem::blank(
         QPointF(firstLeft + (n % columns) * pitchX, firstTop + (n / columns) * pitchY), false);
     item.width = 1620;
@@ -78,33 +78,34 @@ void fillLabel(PageModel& model, TagTable& tags, int index, int n) {
     item.symbol.symbolLeft = 60;
     item.symbol.symbolTop = 30;
     item.symbol.textSize = 6;
-    model.items.put(index, item);
+    PlacedItem placed{index, item, {}, {}};
     TextLabelItem name;
     name.caption = QStringLiteral("品名 %1").arg(n + 1);
     name.left = 1060;
     name.top = 20;
     name.fontSize = 6;
-    tags.addLabel(index, name);
+    placed.labels.append({1, name});
     TextLabelItem price;
     price.caption = QStringLiteral("NT$ %1").arg(100 + n);
     price.left = 1060;
     price.top = 220;
     price.fontSize = 6;
-    tags.addLabel(index, price);
+    placed.labels.append({2, price});
+    model.insertItems({placed});
 }
 
-void fillPage(PageModel& model, TagTable& tags, int labels) {
+void fillPage(PageModel& model, int labels) {
     int n = 0;
     for (int index : ItemTable::pageIndexes()) {
         if (n == labels)
             break;
-        fillLabel(model, tags, index, n++);
+        fillLabel(model, index, n++);
     }
 }
 
 void runPage(benchmark::State& state, int labels, const PrinterFactory& factory) {
     PageModel model;
-    fillPage(model, model.tags, labels);
+    fillPage(model, labels);
     NoPictures pictures;
     BenchHost host;
     const PrintSettings settings{0, Fixed4::fromRaw(48000)};
@@ -112,7 +113,7 @@ void runPage(benchmark::State& state, int labels, const PrinterFactory& factory)
                            settings, host);
     for (auto _ : state)
         commands.printPage();
-    state.counters["items"] = double(model.items.count());
+    state.counters["items"] = double(model.items().count());
 }
 
 // Where the PDF goes: BREVMARK_BENCH_PDF keeps it for bench/print_vs_glabels.sh to read back.

@@ -34,8 +34,11 @@ function(brevmark_test name)
       BREVMARK_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/data"
       BREVMARK_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
       BREVMARK_BINARY_DIR="${PROJECT_BINARY_DIR}")
+  # Rows of parameterised tests are named by their name generators; without NO_PRETTY_VALUES
+  # ctest would append each row's value as raw bytes.
   gtest_discover_tests(${name}
       DISCOVERY_MODE PRE_TEST
+      NO_PRETTY_VALUES
       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" ${lock_property} ${ARG_PROPERTIES}
       TEST_PREFIX "${name}.")
 endfunction()

@@ -25,8 +25,8 @@ namespace {
 // The input as the format file, and the two panels' models over it.
 struct Session : fuzz::FreshStart {
     explicit Session(const QByteArray& bytes) : FreshStart(FormatRecordFile::fileName(), bytes) {}
-    FormatBrowser browser{files, boxes, folder()};
-    FormatSaver saver{files, boxes, folder()};
+    FormatBrowser browser{files, folder()};
+    FormatSaver saver{files, folder()};
 
     std::optional<QList<FormatRecord>> readBack() {
         FormatRecordFile file(files);
@@ -83,9 +83,9 @@ void checkDeleteAndSave(const QByteArray& input, const QList<FormatRecord>& reco
     Session s(input);
     const QList<FormatRecord> format =
         FormatCatalogue::format(records, chosen.category, chosen.name, FormatBrowser::previewLimit);
-    if (!s.saver.accepts(names))
+    if (FormatSaver::refusal(names))
         return;
-    const bool stored = s.saver.store(names, format);
+    const bool stored = !s.saver.store(names, format);
     if (!stored) {
         FUZZ_CHECK(s.bytes() == input, "a refused save changed the file");
         return;

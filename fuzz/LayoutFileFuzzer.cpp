@@ -8,7 +8,6 @@
 #include "support/FuzzCheck.h"
 #include "support/FuzzInput.h"
 #include "support/GuiStart.h"
-#include "support/RecordedMessageBoxes.h"
 #include "support/ScratchFolder.h"
 #include "support/StoredForm.h"
 
@@ -54,9 +53,9 @@ Layout takeAndCapture(const Layout& layout) {
     FUZZ_CHECK(placed.size() <= layout.items.size(), "more items were placed than the layout has");
     Layout captured;
     for (int k : ItemTable::pageIndexes()) {
-        if (!model.items.exists(k))
+        if (!model.items().exists(k))
             continue;
-        const BarcodeItem& item = model.items.at(k);
+        const BarcodeItem& item = model.items().at(k);
         FUZZ_CHECK(std::isfinite(item.left) && std::isfinite(item.top) &&
                        std::isfinite(item.width) && std::isfinite(item.height),
                    QStringLiteral("an item was taken to %1, %2 (%3 x %4)")
@@ -65,7 +64,9 @@ Layout takeAndCapture(const Layout& layout) {
                        .arg(item.width)
                        .arg(item.height));
         FormatMemory memory;
-        memory.capture(model.items.at(k), &model.tags.of(k));
+        const TagTable::ItemTags* found = model.tags().find(k);
+        TagTable::ItemTags tags = found ? *found : TagTable::ItemTags{};
+        memory.capture(model.items().at(k), &tags);
         captured.items.append({QPointF(item.left, item.top), memory.records()});
     }
     FUZZ_CHECK(captured.items.size() == placed.size(), "a placed item is missing from the page");
@@ -118,12 +119,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     scratch.put(fileName, input);
 
     LocalFileSystem files;
-    fuzz::RecordedMessageBoxes boxes;
-    LayoutLibrary library(files, boxes, scratch.path());
+    LayoutLibrary library(files, scratch.path());
     library.listLayouts();
     FUZZ_CHECK(library.names() == QStringList{layoutName}, "the layout is not listed");
     library.choose(0);
-    const std::optional<Layout> layout = library.readChosen();
+    const LayoutLibrary::Read read = library.readChosen();
+    const std::optional<Layout>& layout = read.layout;
+    const QStringList titles = read.message ? QStringList{read.message->title} : QStringList();
     FUZZ_CHECK(scratch.bytesOf(fileName) == input, "taking a layout changed its file");
 
     // The kept page is read without the layout limits.
@@ -131,20 +133,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     scratch.put(QFileInfo(kept.path()).fileName(), input);
     const std::optional<Layout> keptPage = kept.load();
     if (!layout) {
-        FUZZ_CHECK(!boxes.titles.isEmpty(), "a layout that does not read was not reported");
+        FUZZ_CHECK(!titles.isEmpty(), "a layout that does not read was not reported");
         return 0;
     }
     // Items the file places off the page are moved onto it, and the user is told which.
     const QStringList expectedTitles =
         layout->movedItems.isEmpty() ? QStringList() : QStringList{FormatTexts::layoutMovedTitle()};
-    FUZZ_CHECK(boxes.titles == expectedTitles,
-               "a layout that reads showed a message: " + boxes.titles.join(QLatin1Char(',')));
+    FUZZ_CHECK(titles == expectedTitles,
+               "a layout that reads showed a message: " + titles.join(QLatin1Char(',')));
     FUZZ_CHECK(keptPage && firstDifference(*keptPage, *layout).isEmpty(),
                "the kept page reads otherwise than the same layout");
 
     // Taken, saved and taken again: the same items at the same places.
     const Layout page = takeAndCapture(*layout);
-    const LayoutLibrary::SaveOutcome saved = library.save(savedName, page);
+    const LayoutLibrary::SaveOutcome saved = library.save(savedName, page).outcome;
     if (page.items.size() < 2) {
         FUZZ_CHECK(saved == LayoutLibrary::SaveOutcome::TooFew, "a page of one item was saved");
         return 0;
@@ -161,7 +163,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(saved == LayoutLibrary::SaveOutcome::Saved, "a page taken from a layout could not be saved");
     library.listLayouts();
     library.choose(int(library.names().indexOf(savedName)));
-    const std::optional<Layout> again = library.readChosen();
+    const std::optional<Layout> again = library.readChosen().layout;
     FUZZ_CHECK(again, "a saved layout does not read");
     // What a layout file could never hold (a double quote a damaged line gave a text) is lost.
     Layout stored = page;

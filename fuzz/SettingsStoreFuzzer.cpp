@@ -113,7 +113,6 @@ void readEverySetting(Session& s) {
     for (const std::optional<double>& part : {start.left, start.top, start.width, start.height})
         FUZZ_CHECK(!part || std::isfinite(*part), "the main window would open at no place");
     FUZZ_CHECK(start.printing.resolution.raw() > 0, "start-up took a resolution of nothing");
-    FUZZ_CHECK(start.layoutModeNumber() == 0 || !start.layoutMode.isEmpty(), "no layout mode");
     // Fields 0 and 1 are always shown; a number beyond 6 shows them all.
     FUZZ_CHECK(start.lastShownField >= 1,
                QStringLiteral("the record-load panel would show up to field %1")

@@ -86,7 +86,7 @@ std::optional<BatchFailure> BatchRun::prepare() {
         labels *= keptRecords_;
     }
     if (sheet_) {
-        const BarcodeItem& item = model_->items.at(ItemTable::simpleItem);
+        const BarcodeItem& item = model_->items().at(ItemTable::simpleItem);
         if (std::optional<BatchFailure> f =
                 BatchSheets::checkFits(*sheet_, QSizeF(item.width, item.height),
                                        options_.category + QLatin1Char('/') + options_.formatName))
@@ -224,13 +224,11 @@ std::optional<BatchFailure> BatchRun::placeFormat() {
                              .arg(total)
                              .arg(format.size()));
     // Item 0, as the simple layout's print takes a format: a new item, then the format applied.
-    BarcodeItem& item = model_->items.at(ItemTable::simpleItem);
-    item = BarcodeItem::blank({0, 0}, printing_.isLabelPrinter());
-    model_->tags.removeAll(ItemTable::simpleItem);
     FormatMemory memory;
     memory.setRecords(format);
-    memory.apply(item, ItemTable::simpleItem, model_->tags,
-                 [this](const QString& file) { return pictureUsable(file); });
+    model_->insertItems({memory.filled(
+        ItemTable::simpleItem, BarcodeItem::blank({0, 0}, printing_.isLabelPrinter()),
+        [this](const QString& file) { return pictureUsable(file); })});
     return std::nullopt;
 }
 
@@ -271,7 +269,7 @@ std::optional<BatchFailure> BatchRun::loadRecords() {
     // Every record is checked once before anything prints, one at a time; only their number and
     // a digest stay.
     const std::optional<int> capacity =
-        LabelMerge::capacity(model_->items.at(ItemTable::simpleItem), printing_.resolution);
+        LabelMerge::capacity(model_->items().at(ItemTable::simpleItem), printing_.resolution);
     std::int64_t total = 0;
     std::optional<BatchFailure> refused;
     QString error;
@@ -320,7 +318,7 @@ void BatchRun::planLayoutCopies() {
 }
 
 void BatchRun::planFormatCopies(std::int64_t labels) {
-    const BarcodeItem& item = model_->items.at(ItemTable::simpleItem);
+    const BarcodeItem& item = model_->items().at(ItemTable::simpleItem);
     if (!options_.arrangement) {
         model_->printQuantity = QString::number(labels);
         placements_ = PrintJob::simpleCopies(*model_, printing_);
@@ -392,7 +390,7 @@ std::optional<BatchFailure> BatchRun::printPlacement(qsizetype i, const QString&
                                                      int& page, int pages) {
     const PrintJob::Placement& placement = placements_.at(i);
     if (labelSizedPages() && (i == 0 || placement.newPageBefore)) {
-        const BarcodeItem& item = model_->items.at(placement.index);
+        const BarcodeItem& item = model_->items().at(placement.index);
         printer.setPageSize(QPageSize(QSizeF(item.width / 20.0, item.height / 20.0),
                                       QPageSize::Point, QString(), QPageSize::ExactMatch));
     }
@@ -441,7 +439,7 @@ std::optional<BatchFailure> BatchRun::print() {
         return *f;
     PdfPrinter& printer = *std::get<std::unique_ptr<PdfPrinter>>(opened);
 
-    ItemPrinter items(model_->items, model_->tags, pictures_);
+    ItemPrinter items(model_->items(), model_->tags(), pictures_);
     // The output opened on the sheet's paper; a label printer's PDF takes each label's size as
     // its page (printPlacement).
     warnBeforePrinting(printer, labelSizedPages());

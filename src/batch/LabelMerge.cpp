@@ -23,7 +23,7 @@ std::variant<LabelMerge, BatchFailure> LabelMerge::prepare(const PageModel& mode
     LabelMerge merge;
     merge.index_ = index;
     merge.barcodeColumn_ = table.barcodeColumn;
-    const TagTable::ItemTags* tags = model.tags.find(index);
+    const TagTable::ItemTags* tags = model.tags().find(index);
     for (int j = 0; tags && j <= TagTable::maxPerItem; ++j) {
         const std::optional<TextLabelItem>& label = tags->labels[std::size_t(j)];
         if (!label)
@@ -92,10 +92,14 @@ std::optional<BatchFailure> LabelMerge::checkBarcode(const MergeTable& table,
 }
 
 void LabelMerge::apply(PageModel& model, const MergeTable::Row& row) const {
-    model.items.at(index_).symbol.text = row.cells.at(barcodeColumn_);
-    for (const auto& [number, column] : labels_)
-        if (TextLabelItem* label = model.tags.label(index_, number))
-            label->caption = row.cells.at(column).left(mergedTextLimit);
+    model.setItemText(index_, row.cells.at(barcodeColumn_));
+    for (const auto& [number, column] : labels_) {
+        if (const TextLabelItem* label = model.tags().label(index_, number)) {
+            TextLabelItem merged = *label;
+            merged.caption = row.cells.at(column).left(mergedTextLimit);
+            model.setTag({TagKind::Label, index_, number}, merged);
+        }
+    }
 }
 
 } // namespace brevmark

@@ -2,14 +2,13 @@
 
 #include "page/FormatTexts.h"
 #include "platform/FileSystem.h"
-#include "platform/MessageBoxes.h"
 #include "records/FormatCatalogue.h"
 #include "records/FormatRecordFile.h"
 
 namespace brevmark {
 
-FormatBrowser::FormatBrowser(FileSystem& files, MessageBoxes& boxes, QString recordsFolder)
-    : files_(files), boxes_(boxes), recordsFolder_(std::move(recordsFolder)) {}
+FormatBrowser::FormatBrowser(FileSystem& files, QString recordsFolder)
+    : files_(files), recordsFolder_(std::move(recordsFolder)) {}
 
 void FormatBrowser::setNoticeRequest(std::function<void(int)> requestNotice) {
     requestNotice_ = std::move(requestNotice);
@@ -27,8 +26,9 @@ std::optional<FormatRecordText> FormatBrowser::readFile() {
     FormatRecordFile file(files_);
     std::optional<FormatRecordText> records = file.readViews(filePath());
     if (!records)
-        boxes_.warn(FormatTexts::fileErrorTitle(),
-                    FormatTexts::readFailedText(filePath(), file.errorString()));
+        messages_.append(
+            UserMessage::warning(FormatTexts::fileErrorTitle(),
+                                 FormatTexts::readFailedText(filePath(), file.errorString())));
     return records;
 }
 
@@ -53,7 +53,8 @@ bool FormatBrowser::listCategories() {
 
 bool FormatBrowser::chooseCategory(const QString& category) {
     if (!fileExists()) {
-        boxes_.warn(FormatTexts::noFileTitle(), FormatTexts::noFileText());
+        messages_.append(
+            UserMessage::warning(FormatTexts::noFileTitle(), FormatTexts::noFileText()));
         return false;
     }
     const std::optional<FormatRecordText> text = readFile();
@@ -72,6 +73,8 @@ bool FormatBrowser::chooseCategory(const QString& category) {
 
 void FormatBrowser::filterNames(const QString& prefix) {
     prefix_ = prefix;
+    // The list is filled anew: no name in it is chosen until one is clicked again.
+    name_.clear();
     deleteShown_ = false;
     takeShown_ = false;
     names_.clear();
@@ -94,16 +97,17 @@ std::optional<QList<FormatRecord>> FormatBrowser::preview(const QString& name) {
     takeShown_ = !kept.isEmpty();
     deleteShown_ = true;
     if (total > previewLimit)
-        boxes_.inform(FormatTexts::previewCutTitle(),
-                      FormatTexts::previewCutText(total, previewLimit));
+        messages_.append(UserMessage::information(
+            FormatTexts::previewCutTitle(), FormatTexts::previewCutText(total, previewLimit)));
     return kept;
+}
+
+QString FormatBrowser::deleteQuestion() const {
+    return FormatTexts::deleteFormatQuestion(name_);
 }
 
 bool FormatBrowser::deleteChosen() {
     if (name_.isEmpty())
-        return false;
-    if (!boxes_.confirm(FormatTexts::deleteTitle(), FormatTexts::deleteFormatQuestion(name_),
-                        MessageIcon::Warning))
         return false;
     FormatRecordFile file(files_);
     // The other formats keep the bytes they were read with.
@@ -111,13 +115,15 @@ bool FormatBrowser::deleteChosen() {
     case FormatRecordFile::Replace::Written:
         break;
     case FormatRecordFile::Replace::Unreadable:
-        boxes_.warn(FormatTexts::fileErrorTitle(),
-                    FormatTexts::readFailedText(filePath(), file.errorString()));
+        messages_.append(
+            UserMessage::warning(FormatTexts::fileErrorTitle(),
+                                 FormatTexts::readFailedText(filePath(), file.errorString())));
         return false;
     case FormatRecordFile::Replace::TooMany:
     case FormatRecordFile::Replace::NotWritten:
-        boxes_.warn(FormatTexts::fileErrorTitle(),
-                    FormatTexts::writeFailedText(filePath(), file.errorString()));
+        messages_.append(
+            UserMessage::warning(FormatTexts::fileErrorTitle(),
+                                 FormatTexts::writeFailedText(filePath(), file.errorString())));
         return false;
     }
     if (requestNotice_)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/UserMessage.h"
 #include "records/FormatRecord.h"
 #include "records/FormatRecordLines.h"
 
@@ -9,16 +10,17 @@
 #include <QStringList>
 #include <functional>
 #include <optional>
+#include <utility>
 
 namespace brevmark {
 
 class FileSystem;
-class MessageBoxes;
 
 // The format record panel `條碼讀取窗` as a model: the categories of the format file, the names
 // of the chosen category (the full list `排列清單2` and the list `排列清單` narrowed by the prefix
 // `篩選字頭`), the chosen format and what the panel shows. Every step reads the file afresh, so
-// the panel always shows what is stored. The page work of preview and take is the caller's.
+// the panel always shows what is stored. The page work of preview and take is the caller's, and so
+// are the questions and messages: each step leaves what the user must be told in messages().
 class FormatBrowser {
 public:
     // What the take command `載入排版` does: apply the format to the item whose menu opened the
@@ -27,7 +29,7 @@ public:
     // A preview keeps at most this many records of a format.
     static constexpr int previewLimit = 253;
 
-    FormatBrowser(FileSystem& files, MessageBoxes& boxes, QString recordsFolder);
+    FormatBrowser(FileSystem& files, QString recordsFolder);
     // Called with notice 2 after a format is deleted.
     void setNoticeRequest(std::function<void(int)> requestNotice);
 
@@ -37,19 +39,24 @@ public:
     TakeMode takeMode() const { return takeMode_; }
     void setTakeMode(TakeMode mode) { takeMode_ = mode; }
 
+    // What the last steps left to tell the user, in order; taking them empties the list.
+    QList<UserMessage> takeMessages() { return std::exchange(messages_, {}); }
+
     // `寫入清單讀取`: every category of the file; the names, preview and commands are cleared.
-    // Without a file nothing changes. False when the file could not be read (the user was told).
+    // Without a file nothing changes. False when the file could not be read (a message says why).
     bool listCategories();
-    // A category is chosen: its names, and the prefix field shown empty. Without a file the user
-    // is told "尚未記錄格式".
+    // A category is chosen: its names, and the prefix field shown empty. Without a file the
+    // message is "尚未記錄格式".
     bool chooseCategory(const QString& category);
     // The prefix changed: the names that begin with it (all of them for an empty prefix).
     void filterNames(const QString& prefix);
     // A name is chosen: the records of that format for the format memory, at most previewLimit
-    // (the user is told when there are more). Nothing when the file could not be read.
+    // (a message says so when there are more). Nothing when the file could not be read.
     std::optional<QList<FormatRecord>> preview(const QString& name);
-    // Asks, then removes the chosen format from the file. The categories stay as they are until
-    // they are listed again. False when the user said No or nothing was removed.
+    // The question the user answers before the chosen format is deleted.
+    QString deleteQuestion() const;
+    // Removes the chosen format from the file. The categories stay as they are until they are
+    // listed again. False when nothing is chosen or nothing was removed.
     bool deleteChosen();
 
     const QStringList& categories() const { return categories_; }
@@ -74,8 +81,8 @@ private:
     std::optional<FormatRecordText> readFile();
 
     FileSystem& files_;
-    MessageBoxes& boxes_;
     QString recordsFolder_;
+    QList<UserMessage> messages_;
     std::function<void(int)> requestNotice_;
     TakeMode takeMode_ = TakeMode::Apply;
     QStringList categories_;

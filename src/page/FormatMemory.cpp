@@ -135,6 +135,23 @@ void FormatMemory::capture(const BarcodeItem& item, TagTable::ItemTags* tags) {
     }
 }
 
+QList<FormatRecord> FormatMemory::recordsOf(const BarcodeItem& item,
+                                            const TagTable::ItemTags* tags) {
+    QList<FormatRecord> records{barcodeRecord(item)};
+    if (!tags)
+        return records;
+    for (int j = 0; j <= TagTable::maxPerItem; ++j) {
+        if (const auto& label = tags->labels[std::size_t(j)]) {
+            TextLabelItem cleaned = *label;
+            cleaned.caption = cleanCaption(label->caption);
+            records.append(labelRecord(item, cleaned));
+        }
+        if (const auto& image = tags->images[std::size_t(j)])
+            records.append(imageRecord(item, *image));
+    }
+    return records;
+}
+
 void FormatMemory::applyBarcode(const FormatRecord& r, BarcodeItem& item) {
     BarcodeAppearance& s = item.symbol;
     item.category = r[0];
@@ -227,6 +244,14 @@ FormatMemory::Applied FormatMemory::apply(BarcodeItem& item, int itemIndex, TagT
         }
     }
     return applied;
+}
+
+PlacedItem FormatMemory::filled(int itemIndex, const BarcodeItem& base,
+                                const PictureCheck& pictureUsable) const {
+    BarcodeItem item = base;
+    TagTable tags;
+    apply(item, itemIndex, tags, pictureUsable);
+    return PlacedItem::of(itemIndex, item, tags);
 }
 
 } // namespace brevmark

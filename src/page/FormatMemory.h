@@ -1,8 +1,9 @@
 #pragma once
 
 #include "page/BarcodeItem.h"
-#include "records/FormatRecord.h"
+#include "page/PlacedItem.h"
 #include "page/TagTable.h"
+#include "records/FormatRecord.h"
 
 #include <QList>
 #include <functional>
@@ -40,6 +41,13 @@ public:
     // or the new tag already had.
     Applied apply(BarcodeItem& item, int itemIndex, TagTable& tags,
                   const PictureCheck& pictureUsable) const;
+    // The item `base` filled from the memory as apply fills it, with only the tags apply made:
+    // what a new item or a format applied to an item puts at `itemIndex`.
+    PlacedItem filled(int itemIndex, const BarcodeItem& base,
+                      const PictureCheck& pictureUsable) const;
+    // The records capture would make of an item, leaving the item as it is: the records carry its
+    // captions cleaned, the page keeps them.
+    static QList<FormatRecord> recordsOf(const BarcodeItem& item, const TagTable::ItemTags* tags);
 
     static FormatRecord barcodeRecord(const BarcodeItem& item);
     static FormatRecord labelRecord(const BarcodeItem& item, const TextLabelItem& label);

@@ -1,6 +1,8 @@
 #include "page/KeptPage.h"
 
 #include "common/Cp950.h"
+#include "page/FormatMemory.h"
+#include "page/PageModel.h"
 #include "platform/FileSystem.h"
 #include "records/FormatRecordLines.h"
 
@@ -21,6 +23,16 @@ QString fileNameFor(const QString& programFolder) {
 KeptPage::KeptPage(FileSystem& files, QString stateFolder, const QString& programFolder)
     : files_(files), folder_(std::move(stateFolder)),
       path_(folder_ + QLatin1Char('/') + fileNameFor(programFolder)) {}
+
+Layout KeptPage::layoutOf(const PageModel& model) {
+    Layout layout;
+    for (int k : model.pageItems()) {
+        const BarcodeItem& item = model.items().at(k);
+        layout.items.append(
+            {QPointF(item.left, item.top), FormatMemory::recordsOf(item, model.tags().find(k))});
+    }
+    return layout;
+}
 
 bool KeptPage::keep(const Layout& page) {
     error_.clear();

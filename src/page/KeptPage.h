@@ -8,6 +8,7 @@
 namespace brevmark {
 
 class FileSystem;
+class PageModel;
 
 // The professional page kept from one run to the next: written in the layout file format when
 // the program closes by its close button and put back at the next start. It lives in the user's
@@ -21,6 +22,9 @@ public:
     KeptPage(FileSystem& files, QString stateFolder, const QString& programFolder);
 
     const QString& path() const { return path_; }
+    // The page as it stands, as a layout: every page item at its place with its format records,
+    // read from the page model (the format memory and the captions on the page stay as they are).
+    static Layout layoutOf(const PageModel& model);
     // Writes the page (all of it: the layout limits do not apply) in one atomic step; an empty
     // page removes the file. False, with the reason in errorString(), when it cannot be kept.
     bool keep(const Layout& page);

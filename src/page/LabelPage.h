@@ -1,9 +1,9 @@
 #pragma once
 
+#include "page/LayoutMode.h"
 #include "page/PaperTable.h"
 #include "page/PointerState.h"
 
-#include <QString>
 #include <cstdint>
 
 namespace brevmark {
@@ -13,20 +13,17 @@ namespace brevmark {
 // for the run.
 class LabelPage {
 public:
-    static QString simpleLayout() { return QStringLiteral("簡易版"); }
-    static QString professionalLayout() { return QStringLiteral("專業版"); }
-
     PaperSize paperSize = PaperSize::A4;
     std::int16_t orientation = 0; // 0 portrait, -1 landscape
     float width = 12000;
     float height = 16700;
     float left = 0;
     float top = 0;
-    QString layoutTag;
+    LayoutMode layoutMode = LayoutMode::None; // several gestures act in one layout only
 
     bool landscape() const { return orientation != 0; }
-    bool isSimpleLayout() const { return layoutTag == simpleLayout(); }
-    bool isProfessionalLayout() const { return layoutTag == professionalLayout(); }
+    bool isSimpleLayout() const { return layoutMode == LayoutMode::Simple; }
+    bool isProfessionalLayout() const { return layoutMode == LayoutMode::Professional; }
 
     // Orientation index 0 is portrait, any other landscape.
     void setOrientationIndex(int index) { orientation = index == 0 ? 0 : -1; }

@@ -2,13 +2,12 @@
 
 #include "page/FormatMemory.h"
 #include "page/FormatTexts.h"
-#include "platform/MessageBoxes.h"
 #include "records/FormatRecordLines.h"
 
 namespace brevmark {
 
-LayoutLibrary::LayoutLibrary(FileSystem& files, MessageBoxes& boxes, QString recordsFolder)
-    : files_(files), boxes_(boxes), folder_(files, std::move(recordsFolder)) {}
+LayoutLibrary::LayoutLibrary(FileSystem& files, QString recordsFolder)
+    : files_(files), folder_(files, std::move(recordsFolder)) {}
 
 void LayoutLibrary::setNoticeRequest(std::function<void(int)> requestNotice) {
     requestNotice_ = std::move(requestNotice);
@@ -31,74 +30,72 @@ QString LayoutLibrary::cleanName(const QString& name) {
     return FormatMemory::cleanCaption(name);
 }
 
-bool LayoutLibrary::acceptsName(const QString& name) {
-    if (name.isEmpty()) {
-        boxes_.warn(FormatTexts::nameMissingTitle(), FormatTexts::nameMissingText());
-        return false;
-    }
-    if (!LayoutFolder::isSafeName(name)) {
-        boxes_.warn(FormatTexts::nameMissingTitle(), FormatTexts::unsafeNameText());
-        return false;
-    }
-    return true;
+std::optional<UserMessage> LayoutLibrary::nameRefusal(const QString& name) {
+    if (name.isEmpty())
+        return UserMessage::warning(FormatTexts::nameMissingTitle(),
+                                    FormatTexts::nameMissingText());
+    if (!LayoutFolder::isSafeName(name))
+        return UserMessage::warning(FormatTexts::nameMissingTitle(), FormatTexts::unsafeNameText());
+    return std::nullopt;
 }
 
-LayoutLibrary::SaveOutcome LayoutLibrary::save(const QString& name, const Layout& page) {
-    if (page.items.size() < 2) {
-        boxes_.inform(FormatTexts::tooFewTitle(), FormatTexts::tooFewText());
-        return SaveOutcome::TooFew;
-    }
-    if (page.recordCount() > LayoutFile::recordLimit) {
-        boxes_.warn(FormatTexts::layoutFailedTitle(),
-                    FormatTexts::layoutTooLargeText(page.recordCount(), LayoutFile::recordLimit));
-        return SaveOutcome::Failed;
-    }
+LayoutLibrary::Saved LayoutLibrary::save(const QString& name, const Layout& page) {
+    if (page.items.size() < 2)
+        return {SaveOutcome::TooFew,
+                UserMessage::information(FormatTexts::tooFewTitle(), FormatTexts::tooFewText())};
+    if (page.recordCount() > LayoutFile::recordLimit)
+        return {SaveOutcome::Failed,
+                UserMessage::warning(FormatTexts::layoutFailedTitle(),
+                                     FormatTexts::layoutTooLargeText(page.recordCount(),
+                                                                     LayoutFile::recordLimit))};
     if (const std::optional<QString> field =
-            FormatRecordLines::unstorableField(LayoutFile::records(page))) {
-        boxes_.warn(FormatTexts::unstorableTitle(), FormatTexts::unstorableText(*field));
-        return SaveOutcome::Failed;
-    }
+            FormatRecordLines::unstorableField(LayoutFile::records(page)))
+        return {SaveOutcome::Failed, UserMessage::warning(FormatTexts::unstorableTitle(),
+                                                          FormatTexts::unstorableText(*field))};
     LayoutFile file(files_);
     const QString path = folder_.pathOf(name);
-    if (!file.write(path, page)) {
-        boxes_.warn(FormatTexts::layoutFailedTitle(),
-                    FormatTexts::layoutWriteFailedText(path, file.errorString()));
-        return SaveOutcome::Failed;
-    }
+    if (!file.write(path, page))
+        return {SaveOutcome::Failed,
+                UserMessage::warning(FormatTexts::layoutFailedTitle(),
+                                     FormatTexts::layoutWriteFailedText(path, file.errorString()))};
     if (requestNotice_)
         requestNotice_(FormatTexts::addedNotice);
     listLayouts();
-    return SaveOutcome::Saved;
+    return {SaveOutcome::Saved, std::nullopt};
 }
 
-std::optional<Layout> LayoutLibrary::readChosen() {
+LayoutLibrary::Read LayoutLibrary::readChosen() const {
+    if (chosen_ < 0)
+        return {};
+    LayoutFile file(files_);
+    Read read;
+    read.layout = file.read(folder_.pathOf(chosenName()));
+    if (!read.layout)
+        read.message = UserMessage::warning(FormatTexts::layoutFailedTitle(),
+                                            FormatTexts::readLayoutFailedText());
+    else if (!read.layout->movedItems.isEmpty())
+        read.message = UserMessage::information(
+            FormatTexts::layoutMovedTitle(),
+            FormatTexts::layoutMovedText(chosenName(), read.layout->movedItems));
+    return read;
+}
+
+UserMessage LayoutLibrary::deleteQuestion() const {
+    return UserMessage::warning(FormatTexts::deleteTitle(),
+                                FormatTexts::deleteLayoutQuestion(chosenName()));
+}
+
+std::optional<UserMessage> LayoutLibrary::deleteChosen() {
     if (chosen_ < 0)
         return std::nullopt;
-    LayoutFile file(files_);
-    std::optional<Layout> layout = file.read(folder_.pathOf(chosenName()));
-    if (!layout)
-        boxes_.warn(FormatTexts::layoutFailedTitle(), FormatTexts::readLayoutFailedText());
-    else if (!layout->movedItems.isEmpty())
-        boxes_.inform(FormatTexts::layoutMovedTitle(),
-                      FormatTexts::layoutMovedText(chosenName(), layout->movedItems));
-    return layout;
-}
-
-bool LayoutLibrary::deleteChosen() {
-    if (chosen_ < 0)
-        return false;
     const QString name = chosenName();
-    if (!boxes_.confirm(FormatTexts::deleteTitle(), FormatTexts::deleteLayoutQuestion(name),
-                        MessageIcon::Warning))
-        return false;
-    if (!folder_.remove(name)) {
-        boxes_.warn(FormatTexts::layoutFailedTitle(), FormatTexts::deleteLayoutFailedText(name));
-        return false;
-    }
+    if (!folder_.remove(name))
+        return UserMessage::warning(FormatTexts::layoutFailedTitle(),
+                                    FormatTexts::deleteLayoutFailedText(name));
     if (requestNotice_)
         requestNotice_(FormatTexts::deletedNotice);
     listLayouts();
-    return true;
+    return std::nullopt;
 }
 
 } // namespace brevmark

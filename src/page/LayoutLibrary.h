@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/UserMessage.h"
 #include "records/LayoutFile.h"
 #include "records/LayoutFolder.h"
 
@@ -11,16 +12,25 @@
 namespace brevmark {
 
 class FileSystem;
-class MessageBoxes;
 
 // The layout panel `開啟記錄窗` as a model: the layouts of the records folder, the one chosen in
-// the list, and saving, reading and deleting layout files with the panel's messages. Capturing
-// the page and placing a layout on it are the caller's.
+// the list, and saving, reading and deleting layout files. Each operation returns what the user
+// is to be told; the panel shows it. Capturing the page and placing a layout on it are the
+// caller's.
 class LayoutLibrary {
 public:
     enum class SaveOutcome { Saved, TooFew, Failed };
+    struct Saved {
+        SaveOutcome outcome = SaveOutcome::Failed;
+        std::optional<UserMessage> message; // why nothing was saved
+    };
+    struct Read {
+        std::optional<Layout> layout;
+        // Why there is no layout, or, with one, that items beyond the page were moved onto it.
+        std::optional<UserMessage> message;
+    };
 
-    LayoutLibrary(FileSystem& files, MessageBoxes& boxes, QString recordsFolder);
+    LayoutLibrary(FileSystem& files, QString recordsFolder);
     // Called with notice 1 after a save and notice 2 after a delete.
     void setNoticeRequest(std::function<void(int)> requestNotice);
 
@@ -34,23 +44,24 @@ public:
 
     // Field cleaning and outer spaces, as the name box gets the name back.
     static QString cleanName(const QString& name);
-    // True when a cleaned name can be a layout; otherwise the user is told why.
-    bool acceptsName(const QString& name);
+    // Why a cleaned name cannot be a layout; nothing when it can.
+    static std::optional<UserMessage> nameRefusal(const QString& name);
     // Writes the page's items as the layout of that name, replacing a layout of the same name.
-    // Fewer than two items are not saved (TooFew, after the message); any other failure, such as
-    // more than LayoutFile::recordLimit records, writes nothing (Failed, after the message).
-    SaveOutcome save(const QString& name, const Layout& page);
-    // The chosen layout's items; nothing when none is chosen or it cannot be read (the user was
-    // told).
-    std::optional<Layout> readChosen();
-    // Asks, then deletes the chosen layout's file; false when the user said No or it stayed.
-    bool deleteChosen();
+    // Fewer than two items are not saved (TooFew); any other failure, such as more than
+    // LayoutFile::recordLimit records, writes nothing (Failed). Either comes with its message.
+    Saved save(const QString& name, const Layout& page);
+    // The chosen layout's items; no layout when none is chosen, or a failure when it cannot be
+    // read. Items placed beyond the page come moved onto it, with a message that says so.
+    Read readChosen() const;
+    // The question to ask before the chosen layout is deleted.
+    UserMessage deleteQuestion() const;
+    // Deletes the chosen layout's file (the user has said Yes); the failure when it stayed.
+    std::optional<UserMessage> deleteChosen();
 
     QString pathOf(const QString& name) const { return folder_.pathOf(name); }
 
 private:
     FileSystem& files_;
-    MessageBoxes& boxes_;
     LayoutFolder folder_;
     std::function<void(int)> requestNotice_;
     QStringList names_;

@@ -2,7 +2,6 @@
 
 #include "platform/ContainedFile.h"
 #include "platform/FileSystem.h"
-#include "platform/MessageBoxes.h"
 #include "platform/PictureLoader.h"
 
 namespace brevmark {
@@ -15,9 +14,8 @@ constexpr double standardHeight = 2415;
 constexpr double margin = 120;
 } // namespace
 
-PictureFolder::PictureFolder(FileSystem& files, const PictureLoader& loader, MessageBoxes& boxes,
-                             DataLocation location)
-    : files_(files), loader_(loader), boxes_(boxes), location_(std::move(location)) {}
+PictureFolder::PictureFolder(FileSystem& files, const PictureLoader& loader, DataLocation location)
+    : files_(files), loader_(loader), location_(std::move(location)) {}
 
 void PictureFolder::setNoticeRequest(std::function<void(int)> requestNotice) {
     requestNotice_ = std::move(requestNotice);
@@ -87,7 +85,7 @@ bool PictureFolder::preview(int row) {
     // A name that has come to lead out of the folder since the list was filled is not read.
     preview_ = leadsInside(name) ? loader_.load(location_.pictureFile(name)) : Picture();
     if (preview_.isNull()) {
-        boxes_.warn(warningTitle(), damagedText(name));
+        messages_.append(UserMessage::warning(warningTitle(), damagedText(name)));
         removeEntry(row);
         takeVisible_ = false;
         // No entry is chosen any more, so there is nothing to delete either.
@@ -105,21 +103,22 @@ std::optional<PictureFolder::TakenPicture> PictureFolder::take() const {
     return TakenPicture{names_.at(chosen_), preview_.naturalSize(), preview_};
 }
 
+QString PictureFolder::chosenName() const {
+    return chosen_ >= 0 && chosen_ < names_.size() ? names_.at(chosen_) : QString();
+}
+
 bool PictureFolder::deleteChosen() {
-    // With no entry chosen there is no file to name; asking about "【】" would delete nothing.
     if (chosen_ < 0 || chosen_ >= names_.size())
         return false;
     const QString name = names_.at(chosen_);
-    if (!boxes_.confirm(deleteTitle(), deleteQuestion(name)))
-        return false;
     const QString path = location_.pictureFile(name);
     preview_ = Picture();
     takeVisible_ = false;
     deleteVisible_ = false;
     if (files_.fileExists(path) && !files_.removeFile(path)) {
         // The file is still there: keep listing it rather than pretend it went.
-        boxes_.warn(deleteTitle(),
-                    QStringLiteral("無法刪除【") + name + QStringLiteral("】圖片檔案"));
+        messages_.append(UserMessage::warning(deleteTitle(), QStringLiteral("無法刪除【") + name +
+                                                                 QStringLiteral("】圖片檔案")));
         chosen_ = -1;
         return false;
     }

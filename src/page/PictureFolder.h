@@ -2,6 +2,7 @@
 
 #include "platform/DataLocation.h"
 #include "platform/Picture.h"
+#include "platform/UserMessage.h"
 
 #include <QRectF>
 #include <QSizeF>
@@ -10,11 +11,11 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
 
 namespace brevmark {
 
 class FileSystem;
-class MessageBoxes;
 class PictureLoader;
 
 // The pictures folder as the picture panel shows it: the list of usable picture files, filled
@@ -29,8 +30,10 @@ public:
         Picture picture;
     };
 
-    PictureFolder(FileSystem& files, const PictureLoader& loader, MessageBoxes& boxes,
-                  DataLocation location);
+    PictureFolder(FileSystem& files, const PictureLoader& loader, DataLocation location);
+
+    // What the last steps left to tell the user, in order; taking them empties the list.
+    QList<UserMessage> takeMessages() { return std::exchange(messages_, {}); }
 
     // Called with notice 2 after a picture is deleted; the prompt window shows it.
     void setNoticeRequest(std::function<void(int)> requestNotice);
@@ -46,8 +49,8 @@ public:
     const QStringList& names() const { return names_; }
     int indexOf(const QString& name) const { return names_.indexOf(name); }
 
-    // Click on entry `row`: loads it into the preview. A file that cannot be read is reported,
-    // leaves the list (it stays on disk) and gives false.
+    // Click on entry `row`: loads it into the preview. A file that cannot be read leaves the list
+    // (it stays on disk), leaves a message and gives false.
     bool preview(int row);
     int chosenRow() const { return chosen_; }
     const Picture& previewPicture() const { return preview_; }
@@ -57,8 +60,10 @@ public:
     // The previewed picture with its list entry's name; nothing when no picture is previewed.
     std::optional<TakenPicture> take() const;
 
-    // Asks, then deletes the chosen entry's file and removes the entry; false when the user said
-    // No, nothing is chosen, or the file could not be deleted.
+    // The name of the chosen entry; empty when none is chosen.
+    QString chosenName() const;
+    // Deletes the chosen entry's file (the window asks first) and removes the entry; false when
+    // nothing is chosen, or the file could not be deleted (a message says so).
     bool deleteChosen();
 
     // A picture of the folder by file name, for image items filled from stored formats: null when
@@ -89,7 +94,7 @@ private:
 
     FileSystem& files_;
     const PictureLoader& loader_;
-    MessageBoxes& boxes_;
+    QList<UserMessage> messages_;
     DataLocation location_;
     std::function<void(int)> requestNotice_;
     std::function<void(const QString&)> deleted_;

@@ -23,7 +23,7 @@ TextFont labelFont(const TextLabelItem& label) {
 }
 } // namespace
 
-ItemPrinter::ItemPrinter(ItemTable& items, const TagTable& tags, PrintPictures& pictures)
+ItemPrinter::ItemPrinter(const ItemTable& items, const TagTable& tags, PrintPictures& pictures)
     : items_(items), tags_(tags), pictures_(pictures) {}
 
 QPointF ItemPrinter::printOrigin(QPointF placeOnPage, int printerKind) {
@@ -66,9 +66,7 @@ bool ItemPrinter::print(int index, Printer& printer, const PrintSettings& settin
 bool ItemPrinter::print(int index, QPointF placeOnPage, Printer& printer,
                         const PrintSettings& settings) {
     const Fixed4 resolution = settings.resolution;
-    BarcodeItem& item = items_.at(index);
-    if (item.symbol.barWidth == 0)
-        item.symbol.barWidth = 2;
+    const BarcodeItem& item = items_.at(index);
     const QPointF origin = printOrigin(placeOnPage, settings.printerKind);
     const QRectF frame(origin, QSizeF(item.width, item.height));
     printer.fillRect(frame, QColor::fromRgb(item.backColour));
@@ -81,8 +79,8 @@ bool ItemPrinter::print(int index, QPointF placeOnPage, Printer& printer,
         return false;
     }
     const double dpi = printer.dotsPerInch();
-    printBarcodeSymbol(item.symbol, origin, resolution, dpi > 0 ? twips::fromDots(1, dpi) : 0,
-                       printer);
+    BarcodeAppearance symbol = item.symbol;
+    printBarcodeSymbol(symbol, origin, resolution, dpi > 0 ? twips::fromDots(1, dpi) : 0, printer);
     printer.resetClip();
     return true;
 }

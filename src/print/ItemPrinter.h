@@ -17,7 +17,7 @@ struct PrintSettings;
 // images print the picture they show on the page. It neither starts pages nor ends the document.
 class ItemPrinter {
 public:
-    ItemPrinter(ItemTable& items, const TagTable& tags, PrintPictures& pictures);
+    ItemPrinter(const ItemTable& items, const TagTable& tags, PrintPictures& pictures);
 
     // Where the item's top-left corner goes on paper: its place on the label page for a page
     // printer (kind 0), the page's corner for a label printer and any other kind.
@@ -32,7 +32,7 @@ public:
 private:
     bool drawTags(int index, QPointF origin, Printer& printer);
 
-    ItemTable& items_;
+    const ItemTable& items_;
     const TagTable& tags_;
     PrintPictures& pictures_;
 };

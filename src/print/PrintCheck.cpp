@@ -46,7 +46,7 @@ QList<PrintCheck::Finding> PrintCheck::check(const PageModel& model,
     };
     const QRectF page(QPointF(0, 0), paper.page);
     for (const PrintJob::Placement& placement : job) {
-        const BarcodeItem& item = model.items.at(placement.index);
+        const BarcodeItem& item = model.items().at(placement.index);
         const QPointF origin = ItemPrinter::printOrigin(placement.placeOnPage, settings.printerKind);
         const QRectF frame(origin, QSizeF(item.width, item.height));
         const QRectF bars = barsOnPaper(item.symbol, origin, settings, paper.dotTwips);

@@ -21,7 +21,7 @@ PrintCommands::PrintCommands(PageModel& model, const PictureLoader& pictures, Da
                              PrinterFactory printers, const PrintSettings& settings,
                              PrintHost& host)
     : model_(model), pictures_(pictures, std::move(location)), printers_(std::move(printers)),
-      settings_(settings), host_(host), itemPrinter_(model.items, model.tags, pictures_),
+      settings_(settings), host_(host), itemPrinter_(model.items(), model.tags(), pictures_),
       job_(itemPrinter_, settings) {}
 
 bool PrintCommands::printItem(int index, Printer& printer) {
@@ -75,13 +75,14 @@ PrintCommands::Outcome PrintCommands::run(const QList<PrintJob::Placement>& plac
 
 QList<PrintJob::Placement> PrintCommands::currentJob() const {
     switch (host_.layoutMode()) {
-    case 0:
+    case LayoutMode::Simple:
         return PrintJob::simpleCopies(model_, settings_);
-    case 1:
+    case LayoutMode::Professional:
         return PrintJob::pageItems(model_, settings_);
-    default:
-        return {};
+    case LayoutMode::None:
+        break;
     }
+    return {};
 }
 
 PrintCommands::Outcome PrintCommands::printSimple(const GoOn& goOn) {
@@ -102,13 +103,14 @@ PrintCommands::Outcome PrintCommands::printPage(const GoOn& goOn) {
 
 PrintCommands::Outcome PrintCommands::printForCurrentLayout(const GoOn& goOn) {
     switch (host_.layoutMode()) {
-    case 0:
+    case LayoutMode::Simple:
         return printSimple(goOn);
-    case 1:
+    case LayoutMode::Professional:
         return printPage(goOn);
-    default:
-        return {};
+    case LayoutMode::None:
+        break;
     }
+    return {};
 }
 
 } // namespace brevmark

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "page/LayoutMode.h"
+
 namespace brevmark {
 
 // The steps of the main window and its page editor around a print job.
@@ -14,8 +16,8 @@ public:
     virtual void refocusBarcodeEntry() = 0;
     // `關閉功能窗`.
     virtual void closePanels() = 0;
-    // 0 simple layout, 1 professional layout.
-    virtual int layoutMode() const = 0;
+    // The layout the page is printed in: item 0's copies or the page's items.
+    virtual LayoutMode layoutMode() const = 0;
 };
 
 } // namespace brevmark

@@ -11,7 +11,7 @@ namespace brevmark {
 
 QList<PrintJob::Placement> PrintJob::simpleCopies(const PageModel& model,
                                                   const PrintSettings& settings) {
-    const BarcodeItem& item = model.items.at(ItemTable::simpleItem);
+    const BarcodeItem& item = model.items().at(ItemTable::simpleItem);
     const QPointF start(ArrangementSettings::twipsOf(model.arrangement.startLeft),
                         ArrangementSettings::twipsOf(model.arrangement.startTop));
     const QList<SimplePrintPlan::Copy> copies = SimplePrintPlan::plan(
@@ -33,9 +33,9 @@ QList<PrintJob::Placement> PrintJob::pageItems(const PageModel& model,
     if (kind != 0 && kind != 1)
         return placements;
     for (int index : ItemTable::pageIndexes()) {
-        if (!model.items.exists(index))
+        if (!model.items().exists(index))
             continue;
-        const BarcodeItem& item = model.items.at(index);
+        const BarcodeItem& item = model.items().at(index);
         placements.append(
             {index, QPointF(item.left, item.top), kind == 1 && !placements.isEmpty()});
     }

@@ -7,13 +7,9 @@ namespace brevmark::record_texts {
 namespace {
 // The barcode text cleaning: the Code 39 characters of the text, in order and in their case.
 QString barcodeCharacters(const QString& text, bool* dropped) {
-    QString kept;
-    kept.reserve(text.size());
-    for (const QChar c : text)
-        if (isBarcodeCharacter(c))
-            kept.append(c);
-    *dropped = kept.size() != text.size();
-    return kept;
+    CleanedBarcode cleaned = cleanBarcodeText(text);
+    *dropped = cleaned.dropped;
+    return std::move(cleaned.text);
 }
 } // namespace
 

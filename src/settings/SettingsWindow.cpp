@@ -327,7 +327,7 @@ void SettingsWindow::open() {
     setFixedSize(screen::pixels(size.width()), screen::pixels(size.height()));
     background_ = SettingsPictures::windowBackground(this->size());
 
-    const int update = context_.updateFlag.toInt();
+    const int update = context_.updateCheck;
     if (update >= 0 && update <= 2)
         updateOptions_[std::size_t(update)]->setChecked(true);
     resolutionPanel_->open();

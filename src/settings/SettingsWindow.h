@@ -40,7 +40,7 @@ public:
         MessageBoxes& messages;
         SystemServices& system;
         PrintSettings& printing;
-        QString updateFlag;
+        int updateCheck = 0; // `更新設定`: 0 off, 1 on, 2 the third choice
         PrinterFactory printers;
         // The start-up password in force this run (empty: none), and how the program ends at
         // once, without storing the window placement, after a new password is saved.

@@ -7,6 +7,8 @@
 #include "alignment/ui/AlignmentWindow.h"
 #include "alignment/ui/GuideHandleWidget.h"
 #include "alignment/ui/SheetFinder.h"
+#include "page/HistoryTexts.h"
+#include "page/PageDocument.h"
 #include "page/ui/PageEditor.h"
 #include "page/ui/PageWidget.h"
 #include "platform/MessageBoxes.h"
@@ -77,12 +79,12 @@ void AlignmentBridge::fillSheet(const LabelTemplate& sheet) {
     const PageModel& model = editor.model();
     MessageBoxes& messages = main_.services().messages;
     const int edited = model.editedItem;
-    const bool fromItem = ItemTable::isPageIndex(edited) && model.items.exists(edited);
+    const bool fromItem = ItemTable::isPageIndex(edited) && model.items().exists(edited);
     if (!fromItem && editor.formatMemory().count() == 0) {
         messages.inform(SheetTexts::fillTitle(), SheetTexts::nothingToFill());
         return;
     }
-    if (const int items = model.items.count();
+    if (const int items = model.items().count();
         items > 0 &&
         !messages.confirm(SheetTexts::fillTitle(), SheetTexts::replaceItemsQuestion(items)))
         return;
@@ -93,12 +95,19 @@ void AlignmentBridge::fillSheet(const LabelTemplate& sheet) {
     for (const FormatRecord& record : editor.formatMemory().records())
         if (record.kind() == FormatRecord::barcodeKind())
             FormatMemory::applyBarcode(record, source);
+    // Clearing the page, the sheet's paper and the copies are one step of the page history.
+    QUndoStack& history = editor.document().history();
+    history.beginMacro(HistoryTexts::fillSheet());
     editor.clearPage();
-    if (!guides_->chooseSheet(sheet))
+    QList<QRectF> boxes;
+    int made = 0;
+    if (guides_->chooseSheet(sheet)) {
+        boxes = SheetFill::boxes(sheet, guides_->sheetShift(), QSizeF(source.width, source.height));
+        made = editor.addCopiesInto(boxes);
+    }
+    history.endMacro();
+    if (boxes.isEmpty())
         return;
-    const QList<QRectF> boxes =
-        SheetFill::boxes(sheet, guides_->sheetShift(), QSizeF(source.width, source.height));
-    const int made = editor.addCopiesInto(boxes);
     // The handle stays in front of the copies, which now cover the sheet's corner.
     handle_->raise();
     if (made < boxes.size())
@@ -110,7 +119,7 @@ void AlignmentBridge::hideHandle() {
 }
 
 void AlignmentBridge::repaintPaper() {
-    const LabelPage& page = main_.pageEditor().model().page;
+    const LabelPage& page = main_.pageEditor().model().page();
     main_.pageEditor().pageWidget()->paintPaper(QSizeF(page.width, page.height));
 }
 
@@ -120,7 +129,7 @@ DrawingSurface& AlignmentBridge::overlay() {
 
 void AlignmentBridge::usePaper(PaperSize paper, bool landscape) {
     PageEditor& editor = main_.pageEditor();
-    const LabelPage& page = editor.model().page;
+    const LabelPage& page = editor.model().page();
     if (page.landscape() != landscape)
         editor.setOrientation(landscape ? 1 : 0);
     if (page.paperSize != paper)

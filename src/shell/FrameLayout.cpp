@@ -17,7 +17,10 @@ const std::array<QSizeF, 9>& FrameLayout::pieceSizes() {
     return sizes;
 }
 
-FrameLayout FrameLayout::compute(QSizeF window, int layoutMode, const FrameLayout* previous) {
+FrameLayout FrameLayout::compute(QSizeF window, LayoutMode layoutMode,
+                                 const FrameLayout* previous) {
+    const bool simple = layoutMode == LayoutMode::Simple;
+    const bool professional = layoutMode == LayoutMode::Professional;
     const auto& size = pieceSizes();
     const double w = window.width();
     const double h = window.height();
@@ -25,7 +28,7 @@ FrameLayout FrameLayout::compute(QSizeF window, int layoutMode, const FrameLayou
     auto& p = f.pieces;
     p[0] = QRectF(QPointF(0, 0), size[0]);
     p[1] = QRectF(QPointF(p[0].left() + p[0].width(), 0), size[1]);
-    const double stripLeft = layoutMode == 0 ? 4200 : p[1].left() + p[1].width();
+    const double stripLeft = simple ? 4200 : p[1].left() + p[1].width();
     p[3] = QRectF(QPointF(w - size[3].width(), 0), size[3]);
     QSizeF strip = size[2];
     if (p[3].left() - stripLeft > 0)
@@ -47,10 +50,10 @@ FrameLayout FrameLayout::compute(QSizeF window, int layoutMode, const FrameLayou
     f.hint = QRectF(p[7].left(), p[7].top() + 165, qMax(0.0, p[7].width() - 60), 255);
     f.hintShadow = f.hint.translated(15, 15);
 
-    if (layoutMode == 0 || layoutMode == 1) {
-        f.maximiseButtonShown = layoutMode == 1;
-        const double groupWidth = captionButtonWidth * (layoutMode == 1 ? 3 : 2);
-        f.closeButtonLeft = layoutMode == 1 ? 780 : captionButtonWidth;
+    if (simple || professional) {
+        f.maximiseButtonShown = professional;
+        const double groupWidth = captionButtonWidth * (professional ? 3 : 2);
+        f.closeButtonLeft = professional ? 780 : captionButtonWidth;
         f.captionGroup = QRectF(0, captionGroupTop, groupWidth, captionButtonHeight);
     } else if (previous) {
         f.maximiseButtonShown = previous->maximiseButtonShown;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "page/LayoutMode.h"
+
 #include <QRectF>
 #include <QSizeF>
 #include <array>
@@ -24,9 +26,10 @@ struct FrameLayout {
     double closeButtonLeft = 0; // inside the group
     bool maximiseButtonShown = false;
 
-    // layoutMode: 0 simple, 1 professional; any other mode leaves the caption group as it was
-    // (pass the previous layout to keep it).
-    static FrameLayout compute(QSizeF window, int layoutMode, const FrameLayout* previous = nullptr);
+    // A layout mode that is neither layout leaves the caption group as it was (pass the previous
+    // layout to keep it).
+    static FrameLayout compute(QSizeF window, LayoutMode layoutMode,
+                               const FrameLayout* previous = nullptr);
 };
 
 } // namespace brevmark

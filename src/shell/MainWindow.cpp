@@ -3,15 +3,21 @@
 #include "common/Rounding.h"
 #include "common/ScreenPixels.h"
 #include "common/Twips.h"
+#include "import/WindowGrip.h"
 #include "page/EditorTexts.h"
+#include "page/FormatTexts.h"
+#include "page/KeptPage.h"
 #include "page/PictureFolder.h"
+#include "page/ui/EditorServices.h"
 #include "page/ui/FormatPanels.h"
 #include "page/ui/PageEditor.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
 #include "platform/QtPictureLoader.h"
+#include "platform/StateLocation.h"
 #include "platform/SystemServices.h"
 #include "platform/Timer.h"
+#include "platform/qt/CaptionButtons.h"
 #include "platform/qt/FramePictures.h"
 #include "platform/qt/HintLabels.h"
 #include "platform/qt/PictureControl.h"
@@ -21,14 +27,14 @@
 #include "records/TemporaryFiles.h"
 #include "shell/AlignmentBridge.h"
 #include "shell/ApplicationControl.h"
-#include "shell/EditorBridge.h"
 #include "shell/FolderWarning.h"
-#include "shell/LayoutParticipant.h"
 #include "shell/PasswordLock.h"
 #include "shell/PrintBridge.h"
 #include "shell/RecordsBridge.h"
+#include "shell/StartupSettings.h"
 #include "shell/ToolbarBands.h"
 #include "update/UpdateCheck.h"
+#include "update/UpdateEndpoint.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -44,11 +50,7 @@ constexpr double professionalWidth = 12090;
 constexpr double windowHeight = 7470;
 constexpr double gripMinimumWidth = 12000;
 constexpr double gripMinimumHeight = 7200;
-constexpr double dragThreshold = 60;
 constexpr double toolbarParked = -500;
-
-const QString simpleName = QStringLiteral("簡易版");
-const QString professionalName = QStringLiteral("專業版");
 
 const QString hintResize = QStringLiteral("按住滑鼠左鍵，移動滑鼠，調整 視窗大小");
 const QString hintMove = QStringLiteral("按住滑鼠左鍵，移動滑鼠，調整 視窗位置");
@@ -70,40 +72,53 @@ MainWindow::MainWindow(ShellServices services, QWidget* parent)
     setWindowTitle(QStringLiteral("Tavo Brevmark"));
     setMouseTracking(true);
     createFrame();
-    bridge_ = new EditorBridge(*this);
+    editor_ = new PageEditor(viewport_, this,
+                             EditorServices{services_.files, services_.location, settings_,
+                                            values_.printing, services_.messages, services_.system,
+                                            [this](const QString& text) { setHint(text); }},
+                             this);
     prompt_ = std::make_unique<PromptWindow>(services_.system);
     pictureLoader_ = std::make_unique<QtPictureLoader>();
-    pictureFolder_ = std::make_unique<PictureFolder>(services_.files, *pictureLoader_,
-                                                     services_.messages, services_.location);
+    pictureFolder_ =
+        std::make_unique<PictureFolder>(services_.files, *pictureLoader_, services_.location);
     pictureFolder_->setNoticeRequest([this](int notice) { prompt_->requestNotice(notice); });
     printing_ = new PrintBridge(*this);
     lock_ = new PasswordLock(*this);
     alignment_ = new AlignmentBridge(*this);
     update_ = new UpdateCheck(
-        services_.files, services_.messages, services_.system,
-        [this](const QString& hint) { setHint(hint); }, this);
+        services_.files, [this](const QString& hint) { setHint(hint); }, this);
+    connect(update_, &UpdateCheck::newVersionAnnounced, this, &MainWindow::offerNewVersion);
     connect(timers_.updateQuery, &Timer::ticked, this, [this] {
         // One check a start: the downloads end later, without holding the window.
         timers_.updateQuery->stop();
         update_->run();
     });
     records_ = new RecordsBridge(*this);
-    connect(this, &MainWindow::toolbarActivated, this, [this](int index) {
-        if (index == 1) // layouts
-            bridge_->formats().openLayoutPanel(ToolbarBands::buttons()[1].left);
-        else if (index == 2) // paper settings
-            pageEditor().openPaperPanel(ToolbarBands::buttons()[2].left);
-        else if (index == 3) // arrangement
-            pageEditor().openArrangementPanel(ToolbarBands::buttons()[3].left);
+    connect(this, &MainWindow::toolbarActivated, this, [this](ToolbarCommand command) {
+        const double left = ToolbarBands::button(command).left;
+        if (command == ToolbarCommand::Layouts)
+            editor_->formats().openLayoutPanel(left);
+        else if (command == ToolbarCommand::Paper)
+            editor_->openPaperPanel(left);
+        else if (command == ToolbarCommand::Arrangement)
+            editor_->openArrangementPanel(left);
     });
+    connect(editor_, &PageEditor::recordLoadPanelRequested, records_,
+            &RecordsBridge::openLoadPanel);
+    connect(editor_, &PageEditor::alignmentWindowRequested, alignment_,
+            &AlignmentBridge::openWindow);
+    connect(editor_, &PageEditor::paperAdjusted, alignment_, &AlignmentBridge::hideHandle);
+    connect(editor_, &PageEditor::noticeRequested, this,
+            [this](int notice) { prompt_->requestNotice(notice); });
+    connect(editor_, &PageEditor::simpleLayoutRequested, this,
+            [this] { switchLayout(LayoutMode::Simple); });
 
     connect(timers_.arrangeWindow, &Timer::ticked, this, &MainWindow::deferredStart);
     connect(timers_.enlargeWindow, &Timer::ticked, this, [this] {
         if (!isVisible())
             return;
         layoutFrame();
-        if (participant_)
-            participant_->paperAdjust();
+        editor_->paperAdjust();
         timers_.enlargeWindow->stop();
         timers_.enlargeWindow->setPeriod(0);
     });
@@ -177,21 +192,22 @@ bool MainWindow::start() {
     const QSizeF screen = services_.system.screenSizeTwips();
     values_ = applyStartupSettings(settings_, screen.width(), screen.height());
     if (values_.item0Width) {
-        BarcodeItem item0 = pageEditor().model().items.at(ItemTable::simpleItem);
-        item0.width = float(*values_.item0Width);
-        pageEditor().model().items.at(ItemTable::simpleItem) = item0;
+        // Start-up values, not an edit of the page.
+        QRectF item0 = editor_->model().items().at(ItemTable::simpleItem).rect();
+        item0.setWidth(*values_.item0Width);
+        editor_->model().setItemRect(ItemTable::simpleItem, item0);
     }
     if (values_.arrangement)
-        pageEditor().restoreArrangement(*values_.arrangement);
+        editor_->restoreArrangement(*values_.arrangement);
     applyPlacement();
     if (values_.maximised)
         timers_.enlargeWindow->start();
     timers_.arrangeWindow->start();
     fillFontList();
-    pageEditor().setFonts(fontList_);
+    editor_->setFonts(fontList_);
     pictureFolder_->fill();
-    pageEditor().setPictureFolder(*pictureFolder_);
-    bridge_->restorePage();
+    editor_->setPictureFolder(*pictureFolder_);
+    restorePage();
     timers_.printHotKey->start();
     return true;
 }
@@ -215,38 +231,62 @@ void MainWindow::fillFontList() {
 }
 
 void MainWindow::deferredStart() {
-    const int number = values_.layoutModeNumber();
-    if (number == 1) {
+    const LayoutMode layout = values_.layoutMode;
+    if (layout == LayoutMode::Professional) {
         if (isMaximized())
             timers_.enlargeWindow->start();
         else
             resizeTwips(professionalWidth, windowHeight);
-        switchLayout(professionalName);
-    } else if (number == 0) {
+        switchLayout(LayoutMode::Professional);
+    } else if (layout == LayoutMode::Simple) {
         // The simple layout has no maximise control: a stored maximised state is let go of.
         if (isMaximized())
             setWindowState(windowState() & ~Qt::WindowMaximized);
         resizeTwips(simpleWidth, windowHeight);
-        switchLayout(simpleName);
+        switchLayout(LayoutMode::Simple);
     }
     layoutFrame();
-    if (number == 1 && participant_)
-        participant_->paperAdjust();
+    if (layout == LayoutMode::Professional)
+        editor_->paperAdjust();
     if (!values_.expectedPassword.isEmpty())
         lock_->lock();
     show();
-    if (values_.updateFlag == QStringLiteral("1"))
+    if (values_.updateCheck == 1)
         timers_.updateQuery->start();
     timers_.arrangeWindow->stop();
 }
 
 void MainWindow::closeProgram() {
     const QRectF g = geometryTwips();
-    settings_.set(settings_keys::mainWindowSize,
-                  windowPlacementText(values_.layoutMode, windowStateCode(), g.left(), g.top(),
-                                      g.width(), g.height()));
-    bridge_->keepPage();
+    startup_settings::windowPlacement().write(
+        settings_,
+        {values_.layoutMode, values_.otherLayoutNumber, windowStateCode(), g.left(), g.top(),
+         g.width(), g.height()});
+    keepPage();
     endAtOnce();
+}
+
+void MainWindow::offerNewVersion() {
+    if (services_.messages.show(UpdateCheck::offerTitle(), UpdateCheck::offerText(),
+                                MessageIcon::Question, MessageButtons::YesNo) == MessageAnswer::No)
+        return;
+    const QUrl page = UpdateEndpoint::productPage();
+    if (!page.isEmpty())
+        services_.system.openInBrowser(page);
+}
+
+void MainWindow::keepPage() {
+    KeptPage kept(services_.files, stateFolder(), services_.location.programFolder());
+    const Layout page = KeptPage::layoutOf(editor_->model());
+    if (!kept.keep(page))
+        services_.messages.warn(FormatTexts::keepFailedTitle(),
+                                FormatTexts::keepFailedText(kept.errorString()));
+}
+
+void MainWindow::restorePage() {
+    KeptPage kept(services_.files, stateFolder(), services_.location.programFolder());
+    if (const std::optional<Layout> page = kept.load())
+        editor_->document().restore(*page);
 }
 
 void MainWindow::endAtOnce() {
@@ -303,55 +343,19 @@ void MainWindow::createFrame() {
     hintShadow_ = hints.shadow;
     hint_ = hints.text;
 
-    captionGroup_ = new QWidget(this);
-    captionGroup_->setObjectName(QStringLiteral("關離功能"));
-    captionGroup_->setMouseTracking(true);
-    shortFace_ = new QLabel(captionGroup_);
-    shortFace_->setObjectName(QStringLiteral("縮關圖"));
-    longFace_ = new QLabel(captionGroup_);
-    longFace_->setObjectName(QStringLiteral("縮放關圖"));
-    for (QLabel* face : {shortFace_, longFace_})
-        face->setAttribute(Qt::WA_TransparentForMouseEvents);
-    const QSize buttonPx =
-        pxSize({FrameLayout::captionButtonWidth, FrameLayout::captionButtonHeight});
-    shortFace_->setPixmap(QPixmap::fromImage(
-        FramePictures::captionFace(false, QSize(buttonPx.width() * 2, buttonPx.height()))));
-    longFace_->setPixmap(QPixmap::fromImage(
-        FramePictures::captionFace(true, QSize(buttonPx.width() * 3, buttonPx.height()))));
-    shortFace_->setGeometry(0, 0, buttonPx.width() * 2, buttonPx.height());
-    longFace_->setGeometry(0, 0, buttonPx.width() * 3, buttonPx.height());
-
-    captionButtons_[0] = new PictureControl(QStringLiteral("視窗按鈕"), captionGroup_, 0);
-    captionButtons_[1] = new PictureControl(QStringLiteral("視窗按鈕"), captionGroup_, 1);
-    captionButtons_[2] = new PictureControl(QStringLiteral("關閉功能"), captionGroup_);
-    const QString captionHints[3] = {QStringLiteral("視窗 最小化"), QStringLiteral("視窗 最大化"),
-                                     QStringLiteral("關閉程式")};
-    for (int i = 0; i < 3; ++i) {
-        PictureControl* b = captionButtons_[i];
-        b->resize(buttonPx);
-        const auto kind = FramePictures::CaptionButton(i);
-        connect(b, &PictureControl::moved, this,
-                [this, i, captionHints](QPointF, Qt::MouseButtons) {
-                    setHint(captionHints[i]);
-                    showCaptionHover(i);
-                });
-        connect(b, &PictureControl::pressed, this, [b, kind, buttonPx](QPointF, Qt::MouseButton) {
-            b->setPicture(
-                FramePictures::captionButton(kind, FramePictures::Face::Pressed, buttonPx));
-        });
-        connect(b, &PictureControl::released, this,
-                [this, b, i](QPointF, Qt::MouseButton, bool inside) {
-                    b->setPicture(QImage());
-                    if (!inside)
-                        return;
-                    if (i == 0)
-                        showMinimized();
-                    else if (i == 1)
-                        toggleMaximised();
-                    else
-                        closeProgram();
-                });
-    }
+    captionGroup_ = new CaptionButtons(
+        pxSize({FrameLayout::captionButtonWidth, FrameLayout::captionButtonHeight}),
+        {QStringLiteral("視窗 最小化"), QStringLiteral("視窗 最大化"), QStringLiteral("關閉程式")},
+        this);
+    connect(captionGroup_, &CaptionButtons::hintRequested, this, &MainWindow::setHint);
+    connect(captionGroup_, &CaptionButtons::clicked, this, [this](CaptionButtons::Button button) {
+        if (button == CaptionButtons::Button::Minimise)
+            showMinimized();
+        else if (button == CaptionButtons::Button::Maximise)
+            toggleMaximised();
+        else
+            closeProgram();
+    });
 
     for (int i = 0; i < 6; ++i) {
         const ToolbarButton& t = ToolbarBands::buttons()[i];
@@ -378,9 +382,10 @@ void MainWindow::createFrame() {
                     if (button != Qt::LeftButton || !inside)
                         return;
                     parkToolbar(-1);
-                    if (i == 5)
+                    const ToolbarCommand command = ToolbarBands::buttons()[i].command;
+                    if (command == ToolbarCommand::Settings)
                         closePanels();
-                    emit toolbarActivated(i);
+                    emit toolbarActivated(command);
                 });
         toolbar_[i] = b;
     }
@@ -389,7 +394,7 @@ void MainWindow::createFrame() {
     placeWidget(layoutToggle_, QRectF(2670, 75, 750, 330));
     createClearButton();
     connect(layoutToggle_, &PictureControl::moved, this, [this](QPointF, Qt::MouseButtons) {
-        const bool professional = isProfessionalTag();
+        const bool professional = layout_ == LayoutMode::Professional;
         layoutToggle_->setPicture(
             FramePictures::layoutToggle(professional ? 1 : 0, layoutToggle_->size()));
         setHint(professional ? QStringLiteral("切換【簡易版】") : QStringLiteral("切換【專業版】"));
@@ -421,7 +426,7 @@ void MainWindow::createClearButton() {
             [this, face](QPointF, Qt::MouseButton button, bool inside) {
                 face(inside ? FramePictures::Face::Hover : FramePictures::Face::Normal);
                 if (button == Qt::LeftButton && inside)
-                    pageEditor().askAndClearPage();
+                    editor_->clearPage();
             });
     clearButton_->hide();
 }
@@ -431,22 +436,14 @@ void MainWindow::layoutFrame() {
     const QSizeF size = isMaximized() || isMinimized()
                             ? QSizeF(twips::fromPixels(width()), twips::fromPixels(height()))
                             : g.size();
-    // Layout modes other than 0 and 1 keep the caption buttons as they were.
-    const int mode = values_.layoutModeNumber();
-    frame_ = FrameLayout::compute(size, mode == 0 || mode == 1 ? mode : -1, &frame_);
+    // A layout mode that is neither layout keeps the caption buttons as they were.
+    frame_ = FrameLayout::compute(size, values_.layoutMode, &frame_);
     placeWidget(viewport_, frame_.viewport);
     placeWidget(hint_, frame_.hint);
     placeWidget(hintShadow_, frame_.hintShadow);
     hintShadow_->lower();
     placeWidget(captionGroup_, frame_.captionGroup);
-    const bool professional = frame_.maximiseButtonShown;
-    shortFace_->setVisible(!professional);
-    longFace_->setVisible(professional);
-    captionButtons_[0]->move(0, 0);
-    captionButtons_[1]->move(screen::pixels(FrameLayout::captionButtonWidth), 0);
-    captionButtons_[1]->setVisible(professional);
-    captionButtons_[2]->move(screen::pixels(frame_.closeButtonLeft), 0);
-    captionGroup_->raise();
+    captionGroup_->arrange(frame_.maximiseButtonShown, screen::pixels(frame_.closeButtonLeft));
     update();
 }
 
@@ -468,7 +465,7 @@ void MainWindow::paintEvent(QPaintEvent*) {
         p.drawImage(target, cached(pieceImages_[i], target.size(),
                                    [i](QSize size) { return FramePictures::piece(i, size); }));
     }
-    if (!isSimpleTag()) {
+    if (layout_ != LayoutMode::Simple) {
         // The toolbar's buttons in their normal look lie on the title strip.
         for (int i = 0; i < 6; ++i) {
             const ToolbarButton& t = ToolbarBands::buttons()[i];
@@ -482,7 +479,7 @@ void MainWindow::paintEvent(QPaintEvent*) {
                             }));
         }
     }
-    if (values_.layoutModeNumber() == 1 && !isMaximized()) {
+    if (values_.layoutMode == LayoutMode::Professional && !isMaximized()) {
         const QRect target = screen::rect(frame_.pieces[8]);
         p.drawImage(target, cached(gripImage_, target.size(), FramePictures::resizeGrip));
     }
@@ -505,32 +502,20 @@ QString MainWindow::hint() const {
     return hint_->text();
 }
 
-PageEditor& MainWindow::pageEditor() {
-    return bridge_->editor();
-}
-
 QWidget* MainWindow::panel(FloatingPanel id) const {
     return panels_.find(id);
 }
 
 void MainWindow::closePanels() {
-    panels_.closeAll();
+    editor_->closePanels();
 }
 
 void MainWindow::stackPanels() {
-    const double pageBottom =
-        participant_ ? participant_->pageTop() + participant_->pageHeight() : 0;
-    panels_.stack(pageBottom + frame_.viewport.top() + 120);
+    editor_->stackPanels();
 }
 
-void MainWindow::closePanelButton(int index) {
-    if (isSimpleTag()) {
-        if (const std::optional<FloatingPanel> closed = FloatingPanelTable::ofCloseButton(index))
-            panels_.hide(*closed);
-        stackPanels();
-    } else if (isProfessionalTag()) {
-        closePanels();
-    }
+void MainWindow::closePanel(FloatingPanel panel) {
+    editor_->closePanel(panel);
 }
 
 void MainWindow::showChildWindow(QWidget* child) {
@@ -544,46 +529,36 @@ void MainWindow::showChildWindow(QWidget* child) {
 // ---------------------------------------------------------------------------------------------
 // Layouts
 
-bool MainWindow::isProfessionalTag() const {
-    return layoutTag_ == professionalName;
-}
-bool MainWindow::isSimpleTag() const {
-    return layoutTag_ == simpleName;
-}
-
-void MainWindow::switchLayout(const QString& layoutName) {
-    if (layoutName == simpleName) {
-        if (participant_)
-            participant_->enterSimpleLayout(frame_.viewport.top());
+void MainWindow::switchLayout(LayoutMode layout) {
+    if (layout == LayoutMode::Simple) {
+        editor_->enterSimpleLayout(frame_.viewport.top());
         layoutToggle_->setPicture(FramePictures::layoutToggle(3, layoutToggle_->size()));
         toolbar_[0]->hide();
         clearButton_->hide();
-    } else if (layoutName == professionalName) {
-        if (participant_)
-            participant_->enterProfessionalLayout();
+    } else if (layout == LayoutMode::Professional) {
+        editor_->enterProfessionalLayout();
         layoutToggle_->setPicture(FramePictures::layoutToggle(2, layoutToggle_->size()));
         toolbar_[0]->show();
         clearButton_->show();
         closePanels();
     }
-    layoutTag_ = layoutName;
-    if (participant_)
-        participant_->setLayoutTag(layoutName);
+    layout_ = layout;
+    editor_->setLayoutMode(layout);
     update();
 }
 
 void MainWindow::restoreLayoutToggle() {
-    layoutToggle_->setPicture(
-        FramePictures::layoutToggle(isProfessionalTag() ? 2 : 3, layoutToggle_->size()));
+    layoutToggle_->setPicture(FramePictures::layoutToggle(
+        layout_ == LayoutMode::Professional ? 2 : 3, layoutToggle_->size()));
 }
 
 void MainWindow::toggleLayout() {
-    values_.layoutMode =
-        values_.layoutModeNumber() == 0 ? QStringLiteral("1") : QStringLiteral("0");
+    values_.layoutMode = values_.layoutMode == LayoutMode::Simple ? LayoutMode::Professional
+                                                                  : LayoutMode::Simple;
     if (isMaximized() || isMinimized())
         setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized));
     closePanels();
-    if (values_.layoutMode == QStringLiteral("1"))
+    if (values_.layoutMode == LayoutMode::Professional)
         timers_.expandWindow->start();
     else
         timers_.shrinkWindow->start();
@@ -600,9 +575,8 @@ void MainWindow::growStep() {
     if (g.height() >= windowHeight && g.width() >= professionalWidth) {
         resizeTwips(professionalWidth, windowHeight);
         layoutFrame();
-        if (participant_)
-            participant_->paperAdjust();
-        switchLayout(professionalName);
+        editor_->paperAdjust();
+        switchLayout(LayoutMode::Professional);
         timers_.expandWindow->stop();
     }
 }
@@ -618,9 +592,8 @@ void MainWindow::shrinkStep() {
     if (g.height() <= windowHeight && g.width() <= simpleWidth) {
         resizeTwips(simpleWidth, windowHeight);
         layoutFrame();
-        if (participant_)
-            participant_->hidePage();
-        switchLayout(simpleName);
+        editor_->hidePage();
+        switchLayout(LayoutMode::Simple);
         timers_.shrinkWindow->stop();
     }
 }
@@ -631,8 +604,7 @@ void MainWindow::toggleMaximised() {
     else
         setWindowState(windowState() | Qt::WindowMaximized);
     layoutFrame();
-    if (participant_)
-        participant_->paperAdjust();
+    editor_->paperAdjust();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -641,18 +613,6 @@ void MainWindow::toggleMaximised() {
 void MainWindow::setPointer(Pointer pointer) {
     pointer_ = pointer;
     showPointer(*this, pointer);
-}
-
-void MainWindow::clearCaptionHover() {
-    for (PictureControl* b : captionButtons_)
-        b->setPicture(QImage());
-}
-
-void MainWindow::showCaptionHover(int index) {
-    clearCaptionHover();
-    captionButtons_[index]->setPicture(
-        FramePictures::captionButton(FramePictures::CaptionButton(index),
-                                     FramePictures::Face::Hover, captionButtons_[index]->size()));
 }
 
 void MainWindow::parkToolbar(int shownIndex) {
@@ -664,16 +624,15 @@ void MainWindow::parkToolbar(int shownIndex) {
 
 void MainWindow::mousePressEvent(QMouseEvent* event) {
     const QPointF at = screen::twipsOf(event->position());
-    pressX_ = at.x();
-    pressY_ = at.y();
+    press_ = at;
     windowDrag_ = -1;
-    if (isProfessionalTag())
+    if (layout_ == LayoutMode::Professional)
         closePanels();
 }
 
 void MainWindow::mouseReleaseEvent(QMouseEvent*) {
-    if (values_.layoutModeNumber() == 1 && participant_)
-        participant_->paperAdjust();
+    if (values_.layoutMode == LayoutMode::Professional)
+        editor_->paperAdjust();
     setPointer(Pointer::Arrow);
     windowDrag_ = 0;
 }
@@ -684,15 +643,13 @@ void MainWindow::mouseMoveEvent(QMouseEvent* event) {
 
 void MainWindow::dragWindow(QPointF at) {
     const QRectF g = geometryTwips();
-    setGeometryTwips(g.left() + at.x() - pressX_, g.top() + at.y() - pressY_, g.width(),
+    setGeometryTwips(g.left() + at.x() - press_.x(), g.top() + at.y() - press_.y(), g.width(),
                      g.height());
 }
 
 void MainWindow::backgroundMove(QPointF at, Qt::MouseButtons buttons) {
-    const double x = at.x();
-    const double y = at.y();
     const bool normal = !isMaximized() && !isMinimized();
-    clearCaptionHover();
+    captionGroup_->clearHover();
     if (pointer_ == Pointer::SizeNwSe)
         setHint(hintResize);
     else if (normal)
@@ -702,24 +659,9 @@ void MainWindow::backgroundMove(QPointF at, Qt::MouseButtons buttons) {
     const bool left = buttons & Qt::LeftButton;
     if (left && pointer_ == Pointer::SizeNwSe && !isMaximized()) {
         QRectF g = geometryTwips();
-        bool changed = false;
-        if (y > pressY_ + dragThreshold ||
-            (y < pressY_ - dragThreshold && g.height() > gripMinimumHeight)) {
-            g.setHeight(g.height() + y - pressY_);
-            pressY_ = y;
-            changed = true;
-        }
-        if (x > pressX_ + dragThreshold ||
-            (x < pressX_ - dragThreshold && g.width() > gripMinimumWidth)) {
-            g.setWidth(g.width() + x - pressX_);
-            pressX_ = x;
-            changed = true;
-        }
-        if (g.width() < gripMinimumWidth)
-            g.setWidth(gripMinimumWidth);
-        if (g.height() < gripMinimumHeight)
-            g.setHeight(gripMinimumHeight);
-        if (changed) {
+        QSizeF size = g.size();
+        if (WindowGrip::drag(at, press_, size, {gripMinimumWidth, gripMinimumHeight})) {
+            g.setSize(size);
             setGeometryTwips(g.left(), g.top(), g.width(), g.height());
             layoutFrame();
         }
@@ -729,12 +671,12 @@ void MainWindow::backgroundMove(QPointF at, Qt::MouseButtons buttons) {
 
     if (buttons == Qt::NoButton && normal) {
         const QRectF g = geometryTwips();
-        const bool grip =
-            x > g.width() - 200 && y > g.height() - 200 && values_.layoutModeNumber() == 1;
+        const bool grip = WindowGrip::onGrip(at, g.size()) &&
+                          values_.layoutMode == LayoutMode::Professional;
         setPointer(grip ? Pointer::SizeNwSe : Pointer::Arrow);
     }
-    if (!isSimpleTag())
-        parkToolbar(ToolbarBands::at(x, y));
+    if (layout_ != LayoutMode::Simple)
+        parkToolbar(ToolbarBands::at(at.x(), at.y()));
 }
 
 void MainWindow::viewportMove(QPointF at, Qt::MouseButtons buttons) {
@@ -753,8 +695,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::MouseButtonPress: {
             auto* e = static_cast<QMouseEvent*>(event);
             const QPointF at = screen::twipsOf(e->position() + viewport_->pos());
-            pressX_ = at.x();
-            pressY_ = at.y();
+            press_ = at;
             windowDrag_ = -1;
             return true;
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "page/LayoutMode.h"
 #include "page/ui/FloatingPanels.h"
 #include "platform/qt/WindowPointer.h"
 #include "records/SettingsStore.h"
@@ -7,6 +8,7 @@
 #include "shell/MainWindowTimers.h"
 #include "shell/ShellServices.h"
 #include "shell/StartupValues.h"
+#include "shell/ToolbarBands.h"
 
 #include <QImage>
 #include <QList>
@@ -20,8 +22,7 @@ class QLabel;
 namespace brevmark {
 
 class AlignmentBridge;
-class EditorBridge;
-class LayoutParticipant;
+class CaptionButtons;
 class PageEditor;
 class PasswordLock;
 class PictureControl;
@@ -54,23 +55,22 @@ public:
     // Ends the program at once, saving nothing (the lock screen's exit, a new password saved).
     void endAtOnce();
 
-    // `版本切換`: arranges the window for "簡易版" or "專業版" and stores the name as layout tag.
-    void switchLayout(const QString& layoutName);
+    // `版本切換`: arranges the window for the simple or the professional layout and keeps the
+    // layout in force.
+    void switchLayout(LayoutMode layout);
     // `視窗底圖排列`: places the frame pieces, viewport, hint line and caption buttons.
     void layoutFrame();
     // `關閉功能窗`: hides the floating panels.
     void closePanels();
     // `功能窗排列`: stacks the shown panels of the simple layout under the page.
     void stackPanels();
-    // Press on the close button `關閉窗` of the panel with that index.
-    void closePanelButton(int index);
+    // Press on a panel's close button `關閉窗`.
+    void closePanel(FloatingPanel panel);
     // The hint line `說明提示` and its shadow.
     void setHint(const QString& text);
     QString hint() const;
 
-    // The page editor joins the layouts (the main window makes its own; tests may replace it).
-    void setLayoutParticipant(LayoutParticipant* participant) { participant_ = participant; }
-    PageEditor& pageEditor();
+    PageEditor& pageEditor() { return *editor_; }
     PrintBridge& printing() { return *printing_; }
     PasswordLock& passwordLock() { return *lock_; }
     // The label-sheet alignment guides and their window; null while the window is being built.
@@ -85,7 +85,7 @@ public:
     // A floating panel of the client area, or null while it has not been made.
     QWidget* panel(FloatingPanel id) const;
     // The caption-button group `關離功能` (minimise, maximise, close).
-    QWidget* captionGroup() const { return captionGroup_; }
+    CaptionButtons* captionGroup() const { return captionGroup_; }
     const FloatingPanels& panels() const { return panels_; }
     // Opens a child window: the main window hides until the child closes.
     void showChildWindow(QWidget* child);
@@ -96,7 +96,8 @@ public:
     const MainWindowTimers& timers() const { return timers_; }
     const QStringList& fontList() const { return fontList_; }
     const FrameLayout& frame() const { return frame_; }
-    const QString& layoutTag() const { return layoutTag_; }
+    // The layout in force (none before the deferred start-up step).
+    LayoutMode layout() const { return layout_; }
     QWidget* viewport() const { return viewport_; }
     Pointer pointer() const { return pointer_; }
     const ShellServices& services() const { return services_; }
@@ -109,9 +110,8 @@ public:
     int windowStateCode() const;
 
 signals:
-    // A toolbar button was released over its hover picture: 0 records, 1 layouts, 2 paper,
-    // 3 arrangement, 4 print, 5 settings.
-    void toolbarActivated(int index);
+    // A toolbar button was released over its hover picture.
+    void toolbarActivated(brevmark::ToolbarCommand command);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -133,16 +133,18 @@ private:
     void viewportMove(QPointF at, Qt::MouseButtons buttons);
     void dragWindow(QPointF at);
     void setPointer(Pointer pointer);
-    void clearCaptionHover();
-    void showCaptionHover(int index);
     void restoreLayoutToggle();
     void parkToolbar(int shownIndex);
     void toggleLayout();
     void growStep();
     void shrinkStep();
     void toggleMaximised();
-    bool isProfessionalTag() const;
-    bool isSimpleTag() const;
+    // `更新提示`: asks whether to open the product's page, and opens it in the browser on Yes.
+    void offerNewVersion();
+    // The page kept between runs: written when the program closes by its close button, put back
+    // at the next start. A page that cannot be read back is left empty, without a message.
+    void keepPage();
+    void restorePage();
 
     ShellServices services_;
     SettingsStore settings_;
@@ -155,9 +157,8 @@ private:
     QList<QPointer<QWidget>> childWindows_;
 
     FrameLayout frame_;
-    QString layoutTag_;
-    LayoutParticipant* participant_ = nullptr;
-    EditorBridge* bridge_ = nullptr;
+    LayoutMode layout_ = LayoutMode::None;
+    PageEditor* editor_ = nullptr;
     PrintBridge* printing_ = nullptr;
     PasswordLock* lock_ = nullptr;
     AlignmentBridge* alignment_ = nullptr;
@@ -171,10 +172,7 @@ private:
     QWidget* viewport_ = nullptr;
     QLabel* hint_ = nullptr;
     QLabel* hintShadow_ = nullptr;
-    QWidget* captionGroup_ = nullptr;
-    QLabel* shortFace_ = nullptr;
-    QLabel* longFace_ = nullptr;
-    std::array<PictureControl*, 3> captionButtons_{}; // minimise, maximise, close
+    CaptionButtons* captionGroup_ = nullptr;
     std::array<PictureControl*, 6> toolbar_{};
     PictureControl* layoutToggle_ = nullptr;
     PictureControl* clearButton_ = nullptr; // 空白預設按鈕, professional layout only
@@ -184,8 +182,7 @@ private:
     QImage gripImage_;
 
     Pointer pointer_ = Pointer::Default;
-    double pressX_ = 0;
-    double pressY_ = 0;
+    QPointF press_;
     qint16 windowDrag_ = 0;
 };
 

@@ -1,6 +1,7 @@
 #include "shell/PasswordLock.h"
 
 #include "page/ui/PageEditor.h"
+#include "platform/qt/CaptionButtons.h"
 #include "platform/Timer.h"
 #include "shell/LockScreen.h"
 #include "shell/MainWindow.h"
@@ -37,7 +38,7 @@ void PasswordLock::lock() {
     remembered_ = window_.geometryTwips().size();
     // A professional window that started maximised never had a normal size of its layout: it
     // comes back at the size the layout gives a normal window.
-    if (window_.isMaximized() && window_.values().layoutModeNumber() == 1 &&
+    if (window_.isMaximized() && window_.values().layoutMode == LayoutMode::Professional &&
         (remembered_.width() < professionalMinimum.width() ||
          remembered_.height() < professionalMinimum.height()))
         remembered_ = professionalSize;
@@ -107,7 +108,7 @@ void PasswordLock::unlock() {
     window_.resizeTwips(remembered_.width(), remembered_.height());
     window_.layoutFrame();
     // The simple layout's page is the size of its one item; only the professional page is fitted.
-    if (window_.values().layoutModeNumber() == 1)
+    if (window_.values().layoutMode == LayoutMode::Professional)
         window_.pageEditor().paperAdjust();
 }
 

@@ -51,10 +51,10 @@ PrintBridge::PrintBridge(MainWindow& window) : QObject(&window), window_(window)
         connect(button, &PrintButton::previewRequested, this, [this] { openPreview(); });
         quantity->setPrintButton(button);
     }
-    connect(&window, &MainWindow::toolbarActivated, this, [this, goOn](int index) {
-        if (index == 4)
+    connect(&window, &MainWindow::toolbarActivated, this, [this, goOn](ToolbarCommand command) {
+        if (command == ToolbarCommand::Print)
             tell(commands_->printPage(goOn));
-        else if (index == 5)
+        else if (command == ToolbarCommand::Settings)
             openSettingsWindow();
     });
     if (auto* pagePrint = window.findChild<PictureControl*>(QStringLiteral("確定列印_V")))
@@ -115,7 +115,8 @@ void PrintBridge::openSettingsWindow() {
     StartupValues& values = window_.values();
     auto* settings = new SettingsWindow(SettingsWindow::Context{
         window_.settings(), window_.services().messages, window_.services().system, values.printing,
-        values.updateFlag, defaultPrinter(), values.expectedPassword, [this] { window_.endAtOnce(); }});
+        values.updateCheck, defaultPrinter(), values.expectedPassword,
+        [this] { window_.endAtOnce(); }});
     window_.showChildWindow(settings);
 }
 
@@ -129,31 +130,19 @@ void PrintBridge::resumePrintKey() {
 }
 
 void PrintBridge::setSimpleItemVisible(bool visible) {
-    PageEditor& editor = window_.pageEditor();
-    BarcodeItemWidget* item0 = editor.itemWidget(ItemTable::simpleItem);
-    if (!item0)
-        return;
-    if (visible)
-        editor.showSimpleItemAtOrigin();
-    else
-        item0->hide();
+    window_.pageEditor().setSimpleItemVisible(visible);
 }
 
 void PrintBridge::refocusBarcodeEntry() {
-    BarcodeEditPanel* panel = window_.pageEditor().editPanel();
-    panel->show();
-    QLineEdit* entry = panel->entry();
-    entry->setFocus();
-    entry->selectAll();
-    window_.stackPanels();
+    window_.pageEditor().refocusBarcodeEntry();
 }
 
 void PrintBridge::closePanels() {
     window_.closePanels();
 }
 
-int PrintBridge::layoutMode() const {
-    return window_.values().layoutModeNumber();
+LayoutMode PrintBridge::layoutMode() const {
+    return window_.values().layoutMode;
 }
 
 } // namespace brevmark

@@ -44,7 +44,7 @@ public:
     void setSimpleItemVisible(bool visible) override;
     void refocusBarcodeEntry() override;
     void closePanels() override;
-    int layoutMode() const override;
+    LayoutMode layoutMode() const override;
 
 private:
     // Asks, with the check's message, whether to print all the same.

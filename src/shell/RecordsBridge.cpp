@@ -21,8 +21,8 @@ RecordsBridge::RecordsBridge(MainWindow& window)
     : QObject(&window), window_(window),
       file_(std::make_unique<BarcodeRecordFile>(window.services().files,
                                                 window.services().location.recordsFolder())) {
-    connect(&window, &MainWindow::toolbarActivated, this, [this](int index) {
-        if (index == 0)
+    connect(&window, &MainWindow::toolbarActivated, this, [this](ToolbarCommand command) {
+        if (command == ToolbarCommand::Records)
             openManager();
     });
 }
@@ -89,7 +89,7 @@ void RecordsBridge::openLoadPanel(QPointF topLeft) {
             RecordLoadPanel::Context{
                 *file_, *timers.readRecords, *timers.runLater, *timers.endDisplay,
                 [this](const QString& barcode) {
-                    window_.pageEditor().editPanel()->entry()->setText(barcode);
+                    window_.pageEditor().takeBarcode(barcode);
                     loadPanel_->hide();
                 },
                 [this](const BarcodeRecordFile::ReadResult& read) {
@@ -99,7 +99,7 @@ void RecordsBridge::openLoadPanel(QPointF topLeft) {
                     else if (RecordFileMessages::repairDamaged(*file_, messages))
                         endProgram();
                 },
-                [this] { window_.closePanelButton(0); }},
+                [this] { window_.closePanel(FloatingPanel::RecordLoad); }},
             &window_);
     }
     window_.values().lastShownField = storedLastShownField(window_.settings());

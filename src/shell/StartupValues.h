@@ -1,20 +1,24 @@
 #pragma once
 
+#include "page/Arrangement.h"
+#include "page/LayoutMode.h"
 #include "print/PrintSettings.h"
 
 #include <QString>
 #include <QStringList>
-#include <cstdint>
 #include <optional>
 
 namespace brevmark {
 
 class SettingsStore;
 
-// The values start-up takes from the settings store and keeps for the whole run.
+// The values start-up takes from the settings store and keeps for the whole run, each read once
+// through its typed key (StartupSettings).
 struct StartupValues {
-    // "0" simple, "1" professional; empty until a setting or the user sets it (counts as 0).
-    QString layoutMode;
+    // The layout mode stored with the window placement; simple until a setting or the user sets
+    // it. A stored number that is neither layout switches to neither, and is written back as read.
+    LayoutMode layoutMode = LayoutMode::Simple;
+    int otherLayoutNumber = 0;
     bool maximised = false;
     // Placement applied from the stored window size; a part is empty when it was not applied.
     std::optional<double> left;
@@ -24,11 +28,12 @@ struct StartupValues {
 
     // Printer kind and print resolution: the program's one copy, live for the whole run.
     PrintSettings printing;
-    QString updateFlag = QStringLiteral("0");
+    // `更新設定`: 1 runs the update check at start.
+    int updateCheck = 0;
     // The start-up password, decoded from its stored form; empty when none is in force.
     QString expectedPassword;
     // The arrangement fields (horizontal and vertical spacing, left and top start), when stored.
-    std::optional<QStringList> arrangement;
+    std::optional<ArrangementSettings> arrangement;
     // Captions of record fields 1 to 6 in the record-load panel.
     QStringList fieldCaptions{QStringLiteral("種類"), QStringLiteral("名稱"),
                               QStringLiteral("自訂"), QStringLiteral("自訂"),
@@ -37,12 +42,9 @@ struct StartupValues {
     int lastShownField = 1;
     // Width of the simple layout's item, when the label printer changes it.
     std::optional<double> item0Width;
-
-    int layoutModeNumber() const;
 };
 
-// Walks the settings table in order and applies every key start-up knows; the screen size decides
-// whether a stored position is used.
+// Reads every key start-up knows; the screen size decides whether a stored position is used.
 StartupValues applyStartupSettings(const SettingsStore& store, double screenWidthTwips,
                                    double screenHeightTwips);
 
@@ -50,10 +52,5 @@ StartupValues applyStartupSettings(const SettingsStore& store, double screenWidt
 // count shows its fields; a later smaller one hides none of them). Read again at each opening,
 // since the record manager changes the count while the program runs.
 int storedLastShownField(const SettingsStore& store);
-
-// The text stored under the main window size key when the program closes:
-// layout mode, window state (0 normal, 1 minimised, 2 maximised), left, top, width, height.
-QString windowPlacementText(const QString& layoutMode, int windowState, double left, double top,
-                            double width, double height);
 
 } // namespace brevmark

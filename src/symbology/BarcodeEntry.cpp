@@ -1,8 +1,6 @@
 #include "symbology/BarcodeEntry.h"
 
 #include "symbology/BarcodeText.h"
-#include "symbology/EditedBarcode.h"
-#include "symbology/EntryPanel.h"
 
 namespace brevmark {
 
@@ -13,32 +11,21 @@ constexpr char16_t tabKey = 9;
 constexpr char16_t escapeKey = 27;
 } // namespace
 
-std::optional<char16_t> filterEntryKey(char16_t code, EntryPanel& panel) {
+EntryKey entryKeyRule(char16_t code) {
     switch (code) {
     case enterKey:
-        panel.hideEntryPanel();
-        return code;
+        return EntryKey::PassAndClose;
     case backspaceKey:
     case tabKey:
     case escapeKey:
-        return code;
+        return EntryKey::Pass;
     default:
-        if (isBarcodeCharacter(QChar(code)))
-            return code;
-        return std::nullopt;
+        return isBarcodeCharacter(QChar(code)) ? EntryKey::Pass : EntryKey::Discard;
     }
 }
 
-void applyEntryChange(const QString& entryText, EditedBarcode& item) {
-    const QString text = entryText.toUpper();
-    item.setBarcodeText(text);
-    if (!text.isEmpty()) {
-        item.setSymbolHandleVisible(true);
-        item.redrawBarcode();
-    } else {
-        item.setSymbolHandleVisible(false);
-        item.clearBarcodeDrawing();
-    }
+QString itemTextOfEntry(const QString& entryText) {
+    return entryText.toUpper();
 }
 
 } // namespace brevmark

@@ -1,7 +1,5 @@
 #include "symbology/BarcodeText.h"
 
-#include "platform/MessageBoxes.h"
-
 namespace brevmark {
 
 bool isBarcodeCharacter(QChar c) {
@@ -10,22 +8,16 @@ bool isBarcodeCharacter(QChar c) {
            u == u'-' || u == u' ' || u == u'.' || u == u'/' || u == u'+';
 }
 
-QString cleanBarcodeText(const QString& text, MessageBoxes& messages) {
-    if (text.isEmpty())
-        return {};
-    QString result;
-    result.reserve(text.size());
-    bool dropped = false;
+CleanedBarcode cleanBarcodeText(const QString& text) {
+    CleanedBarcode cleaned;
+    cleaned.text.reserve(text.size());
     for (const QChar c : text) {
         if (isBarcodeCharacter(c))
-            result.append(c);
+            cleaned.text.append(c);
         else
-            dropped = true;
+            cleaned.dropped = true;
     }
-    if (dropped)
-        messages.inform(QStringLiteral("移除提示"),
-                        QStringLiteral("記錄的條碼中含有不能使用的文字，程式將自動清除"));
-    return result;
+    return cleaned;
 }
 
 namespace {

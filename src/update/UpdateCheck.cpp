@@ -1,8 +1,6 @@
 #include "update/UpdateCheck.h"
 
 #include "platform/FileSystem.h"
-#include "platform/MessageBoxes.h"
-#include "platform/SystemServices.h"
 #include "update/MarkerDownload.h"
 #include "update/MarkerFile.h"
 #include "update/UpdateEndpoint.h"
@@ -18,10 +16,10 @@ namespace {
 const QStringList downloadOrder{UpdateEndpoint::lineTag(), UpdateEndpoint::versionTag()};
 } // namespace
 
-UpdateCheck::UpdateCheck(FileSystem& files, MessageBoxes& messages, SystemServices& system,
-                         std::function<void(const QString&)> setHint, QObject* parent)
-    : QObject(parent), files_(files), messages_(messages), system_(system),
-      setHint_(std::move(setHint)), network_(new QNetworkAccessManager(this)) {}
+UpdateCheck::UpdateCheck(FileSystem& files, std::function<void(const QString&)> setHint,
+                         QObject* parent)
+    : QObject(parent), files_(files), setHint_(std::move(setHint)),
+      network_(new QNetworkAccessManager(this)) {}
 
 UpdateCheck::~UpdateCheck() = default;
 
@@ -98,18 +96,7 @@ void UpdateCheck::promptForTagLines(const QString& tag) {
     if (!files_.fileExists(path) || !files_.readBytes(path, &bytes))
         return;
     for (int n = marker_file::tagLineCount(bytes, tag); n > 0; --n)
-        prompt();
-}
-
-void UpdateCheck::prompt() {
-    const MessageAnswer answer =
-        messages_.show(QStringLiteral("新版通知"), QStringLiteral("已經推出更新版本、是否上網下載"),
-                       MessageIcon::Question, MessageButtons::YesNo);
-    if (answer != MessageAnswer::No) {
-        const QUrl page = UpdateEndpoint::productPage();
-        if (!page.isEmpty())
-            system_.openInBrowser(page);
-    }
+        emit newVersionAnnounced();
 }
 
 } // namespace brevmark

@@ -10,21 +10,20 @@ class QNetworkAccessManager;
 namespace brevmark {
 
 class FileSystem;
-class MessageBoxes;
-class SystemServices;
 
 // The update check: once a start, when the user switched it on. It deletes the marker files of
 // earlier versions, downloads the product line's and this version's marker files into the marker
 // folder without blocking the window, and offers the product's page once for every line of a
-// marker that holds its tag. Failed downloads leave the markers of an earlier check to be read.
+// marker that holds its tag (the window asks the user and opens the page). Failed downloads leave
+// the markers of an earlier check to be read.
 class UpdateCheck : public QObject {
     Q_OBJECT
 public:
     // Each download ends after this long at most.
     static constexpr int defaultTimeoutMs = 4000;
 
-    UpdateCheck(FileSystem& files, MessageBoxes& messages, SystemServices& system,
-                std::function<void(const QString&)> setHint, QObject* parent = nullptr);
+    UpdateCheck(FileSystem& files, std::function<void(const QString&)> setHint,
+                QObject* parent = nullptr);
     ~UpdateCheck() override;
 
     // `$XDG_CACHE_HOME/Brevmark`, else `~/.cache/Brevmark`: the markers live there and nowhere
@@ -38,13 +37,16 @@ public:
     void run();
     bool isRunning() const { return running_; }
 
-    // `更新提示`: asks whether to open the product's page, and opens it in the browser on Yes.
-    void prompt();
+    // `更新提示`: the question offering the product's page.
+    static QString offerTitle() { return QStringLiteral("新版通知"); }
+    static QString offerText() { return QStringLiteral("已經推出更新版本、是否上網下載"); }
 
     static QString waitingHint() { return QStringLiteral("查詢是否堆出更新版 請稍候 . . . . ."); }
     static QString nothingFoundHint() { return QStringLiteral("查無 更新版"); }
 
 signals:
+    // A marker line holds the tag: the product's page is to be offered, once for every such line.
+    void newVersionAnnounced();
     void finished();
 
 private:
@@ -54,8 +56,6 @@ private:
     QString markerPath(const QString& tag) const;
 
     FileSystem& files_;
-    MessageBoxes& messages_;
-    SystemServices& system_;
     std::function<void(const QString&)> setHint_;
     QNetworkAccessManager* network_;
     QString folder_;

@@ -1,10 +1,13 @@
 #include "alignment/GuidePicture.h"
 #include "alignment/SheetFormat.h"
 
+#include "support/RowNames.h"
 #include <QImage>
+
 #include <gtest/gtest.h>
 
 using namespace brevmark;
+using brevmark::test::rowName;
 
 namespace {
 
@@ -126,11 +129,13 @@ TEST_P(WindowAreas, BordersExcluded) {
     EXPECT_EQ(f ? f->number : 0, GetParam().format);
 }
 
-INSTANTIATE_TEST_SUITE_P(Points, WindowAreas,
-                         ::testing::Values(AreaCase{391, 121, 24}, AreaCase{390, 500, 0},
-                                           AreaCase{2999, 3824, 24}, AreaCase{3000, 500, 0},
-                                           AreaCase{3131, 500, 30}, AreaCase{5814, 500, 30},
-                                           AreaCase{5881, 500, 68}, AreaCase{8489, 3824, 68},
-                                           AreaCase{1000, 3825, 0}, AreaCase{1000, 4081, 70},
-                                           AreaCase{3134, 5000, 0}, AreaCase{3136, 5000, 95},
-                                           AreaCase{6000, 8024, 96}, AreaCase{6000, 8025, 0}));
+INSTANTIATE_TEST_SUITE_P(
+    Points, WindowAreas,
+    ::testing::Values(AreaCase{391, 121, 24}, AreaCase{390, 500, 0}, AreaCase{2999, 3824, 24},
+                      AreaCase{3000, 500, 0}, AreaCase{3131, 500, 30}, AreaCase{5814, 500, 30},
+                      AreaCase{5881, 500, 68}, AreaCase{8489, 3824, 68}, AreaCase{1000, 3825, 0},
+                      AreaCase{1000, 4081, 70}, AreaCase{3134, 5000, 0}, AreaCase{3136, 5000, 95},
+                      AreaCase{6000, 8024, 96}, AreaCase{6000, 8025, 0}),
+    [](const auto& info) {
+        return rowName(QStringLiteral("at %1 %2").arg(info.param.x).arg(info.param.y));
+    });

@@ -1,9 +1,12 @@
 // The command line of brevmark-batch: what each accepted form means, and the usage errors.
 #include "batch/BatchOptions.h"
 
+#include "support/RowNames.h"
+
 #include <gtest/gtest.h>
 
 using namespace brevmark;
+using brevmark::test::rowName;
 
 namespace {
 
@@ -130,4 +133,8 @@ INSTANTIATE_TEST_SUITE_P(
                       UsageCase{"format a b --sheet", "需要一個值"},
                       UsageCase{"layout a --sheet x", "--sheet 只能與 format"},
                       UsageCase{"format a b --sheet x --arrangement", "--arrangement"},
-                      UsageCase{"format a b --label-printer --sheet x", "--label-printer"}));
+                      UsageCase{"format a b --label-printer --sheet x", "--label-printer"}),
+    [](const auto& info) {
+        return "row" + std::to_string(info.index) + "_" +
+               rowName(QString::fromUtf8(info.param.line));
+    });

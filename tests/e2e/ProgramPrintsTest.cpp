@@ -190,8 +190,8 @@ TEST_F(ProgramPrints, PageOfItemsFromTheToolbarAtDefaultSettings) {
     }
     const PageModel& model = w.pageEditor().model();
     for (int n = 0; n < 4; ++n) {
-        EXPECT_EQ(model.items.at(indexes[n]).symbol.text, QString::fromLatin1(labels[n].text));
-        EXPECT_EQ(model.items.at(indexes[n]).symbol.barWidth, labels[n].barWidth);
+        EXPECT_EQ(model.items().at(indexes[n]).symbol.text, QString::fromLatin1(labels[n].text));
+        EXPECT_EQ(model.items().at(indexes[n]).symbol.barWidth, labels[n].barWidth);
     }
 
     printFromTheToolbar(w);
@@ -199,7 +199,7 @@ TEST_F(ProgramPrints, PageOfItemsFromTheToolbarAtDefaultSettings) {
     const QImage page = printedPage();
     ASSERT_FALSE(page.isNull());
     for (int n = 0; n < 4; ++n)
-        expectBothRead(page, model.items.at(indexes[n]).rect(),
+        expectBothRead(page, model.items().at(indexes[n]).rect(),
                        {QString::fromLatin1(labels[n].text)}, labels[n].text);
 }
 
@@ -247,8 +247,8 @@ TEST_F(ProgramPrints, PictureDeletedAfterItWasPlacedStillPrints) {
     EXPECT_TRUE(messages.shown.isEmpty()) << "no print failure";
     const QImage page = printedPage();
     ASSERT_FALSE(page.isNull());
-    const BarcodeItem& placed = w.pageEditor().model().items.at(index);
-    const ImageItem* held = w.pageEditor().model().tags.image(index, 1);
+    const BarcodeItem& placed = w.pageEditor().model().items().at(index);
+    const ImageItem* held = w.pageEditor().model().tags().image(index, 1);
     ASSERT_NE(held, nullptr);
     // The black picture, inside by a margin: solid.
     const QRect picture =
@@ -429,7 +429,7 @@ TEST_F(ProgramPrintsOnLaserJet, EverySymbolOfThePageReadsWithEvenBarsAt300Dots) 
     for (int n = 0; n < 4; ++n) {
         const LaserLabel& label = labels[n];
         const std::string what = label.text;
-        const QImage printed = pages[0].paper.copy(dots(model.items.at(indexes[n]).rect()));
+        const QImage printed = pages[0].paper.copy(dots(model.items().at(indexes[n]).rect()));
         const printed::Readings read =
             printed::readImage(printed, work.path(), QStringLiteral("pcl%1").arg(n));
         EXPECT_EQ(read.zbar, QStringList{QString::fromLatin1(label.text)}) << "zbarimg, " << what;

@@ -1,13 +1,17 @@
 // The table of the main window's floating panels.
 #include "page/FloatingPanel.h"
 
+#include "support/RowNames.h"
 #include <QSet>
+
 #include <gtest/gtest.h>
 
 namespace brevmark {
 namespace {
+using test::rowName;
 
 struct PanelRow {
+    const char* name;
     FloatingPanel id;
     const char* objectName;
     int closeButton;
@@ -23,20 +27,22 @@ TEST_P(PanelTableRow, NameAndCloseButtonAreThoseTheProgramUses) {
         EXPECT_EQ(FloatingPanelTable::ofCloseButton(row.closeButton), row.id);
 }
 
-INSTANTIATE_TEST_SUITE_P(Panels, PanelTableRow,
-                         ::testing::Values(PanelRow{FloatingPanel::RecordLoad, "條碼載入窗", 0},
-                                           PanelRow{FloatingPanel::BarcodeEdit, "條碼輸入區", 1},
-                                           PanelRow{FloatingPanel::TextLabel, "標籤修改區", 2},
-                                           PanelRow{FloatingPanel::FormatRecord, "條碼讀取窗", 4},
-                                           PanelRow{FloatingPanel::SaveFormat, "條碼儲存窗", 5},
-                                           PanelRow{FloatingPanel::Pictures, "圖片讀取窗", 6},
-                                           PanelRow{FloatingPanel::PrintQuantity, "列印數量窗", -1},
-                                           PanelRow{FloatingPanel::Layouts, "開啟記錄窗", -1},
-                                           PanelRow{FloatingPanel::Arrangement, "自動排列窗", -1},
-                                           PanelRow{FloatingPanel::Paper, "紙張設定窗", -1},
-                                           PanelRow{FloatingPanel::Palette, "色彩選項", -1},
-                                           PanelRow{FloatingPanel::AddBarcode, "增加條碼窗", -1},
-                                           PanelRow{FloatingPanel::ItemMenu, "功能選項", -1}));
+INSTANTIATE_TEST_SUITE_P(
+    Panels, PanelTableRow,
+    ::testing::Values(PanelRow{"RecordLoad", FloatingPanel::RecordLoad, "條碼載入窗", 0},
+                      PanelRow{"BarcodeEdit", FloatingPanel::BarcodeEdit, "條碼輸入區", 1},
+                      PanelRow{"TextLabel", FloatingPanel::TextLabel, "標籤修改區", 2},
+                      PanelRow{"FormatRecord", FloatingPanel::FormatRecord, "條碼讀取窗", 4},
+                      PanelRow{"SaveFormat", FloatingPanel::SaveFormat, "條碼儲存窗", 5},
+                      PanelRow{"Pictures", FloatingPanel::Pictures, "圖片讀取窗", 6},
+                      PanelRow{"PrintQuantity", FloatingPanel::PrintQuantity, "列印數量窗", -1},
+                      PanelRow{"Layouts", FloatingPanel::Layouts, "開啟記錄窗", -1},
+                      PanelRow{"Arrangement", FloatingPanel::Arrangement, "自動排列窗", -1},
+                      PanelRow{"Paper", FloatingPanel::Paper, "紙張設定窗", -1},
+                      PanelRow{"Palette", FloatingPanel::Palette, "色彩選項", -1},
+                      PanelRow{"AddBarcode", FloatingPanel::AddBarcode, "增加條碼窗", -1},
+                      PanelRow{"ItemMenu", FloatingPanel::ItemMenu, "功能選項", -1}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PanelTable, EveryPanelHasOneRowAndItsOwnName) {
     QSet<QString> names;

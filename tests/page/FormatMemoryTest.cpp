@@ -3,10 +3,13 @@
 #include "page/FormatMemory.h"
 #include "page/FormatNumbers.h"
 
+#include "support/RowNames.h"
+
 #include <cmath>
 #include <gtest/gtest.h>
 
 using namespace brevmark;
+using brevmark::test::rowName;
 
 namespace {
 
@@ -285,12 +288,12 @@ TEST_P(ColourText, RedIsTheLowByte) {
     EXPECT_EQ(FormatNumbers::colourFromText(GetParam().text), GetParam().colour);
 }
 
-INSTANTIATE_TEST_SUITE_P(Colours, ColourText,
-                         ::testing::Values(ColourCase{0xFFFFFF, "16777215"},
-                                           ColourCase{0xFF0000, "255"},
-                                           ColourCase{0x00FF00, "65280"},
-                                           ColourCase{0x0000FF, "16711680"},
-                                           ColourCase{0x000000, "0"}));
+INSTANTIATE_TEST_SUITE_P(
+    Colours, ColourText,
+    ::testing::Values(ColourCase{0xFFFFFF, "16777215"}, ColourCase{0xFF0000, "255"},
+                      ColourCase{0x00FF00, "65280"}, ColourCase{0x0000FF, "16711680"},
+                      ColourCase{0x000000, "0"}),
+    [](const auto& info) { return rowName(QString::fromUtf8(info.param.text)); });
 
 TEST(FormatNumbers, BooleansAreWordsOrNumbers) {
     EXPECT_EQ(FormatNumbers::boolFromText("True"), true);

@@ -5,9 +5,12 @@
 #include "page/PanelPlacement.h"
 #include "page/PaperTable.h"
 
+#include "support/RowNames.h"
+
 #include <gtest/gtest.h>
 
 using namespace brevmark;
+using brevmark::test::rowName;
 
 namespace {
 
@@ -31,7 +34,12 @@ INSTANTIATE_TEST_SUITE_P(AllSizes, PaperTableTest,
                                            PaperCase{PaperSize::A5, false, {8350, 12000}},
                                            PaperCase{PaperSize::A5, true, {12000, 8350}},
                                            PaperCase{PaperSize::B5, false, {10300, 14650}},
-                                           PaperCase{PaperSize::B5, true, {14650, 10300}}));
+                                           PaperCase{PaperSize::B5, true, {14650, 10300}}),
+                         [](const auto& info) {
+                             return rowName(PaperTable::caption(info.param.paper) +
+                                            (info.param.landscape ? QStringLiteral(" landscape")
+                                                                  : QStringLiteral(" portrait")));
+                         });
 
 struct ZoneCase {
     QPointF at;
@@ -50,7 +58,10 @@ INSTANTIATE_TEST_SUITE_P(
                       ZoneCase{{841, 961}, PaperSize::A4}, ZoneCase{{1359, 1099}, PaperSize::A4},
                       ZoneCase{{1360, 1000}, std::nullopt}, ZoneCase{{1000, 1150}, std::nullopt},
                       ZoneCase{{1000, 1300}, PaperSize::A5}, ZoneCase{{1000, 1400}, std::nullopt},
-                      ZoneCase{{1000, 1500}, PaperSize::B5}, ZoneCase{{1000, 1640}, std::nullopt}));
+                      ZoneCase{{1000, 1500}, PaperSize::B5}, ZoneCase{{1000, 1640}, std::nullopt}),
+    [](const auto& info) {
+        return rowName(QStringLiteral("at %1 %2").arg(info.param.at.x()).arg(info.param.at.y()));
+    });
 
 // ------------------------------------------------------------------ page
 
@@ -176,11 +187,11 @@ TEST_P(SnapTest, NearestMultipleOf60HalvesToEven) {
     EXPECT_EQ(ItemDrag::snap(GetParam().value), GetParam().snapped);
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, SnapTest,
-                         ::testing::Values(SnapCase{361, 360}, SnapCase{390, 360},
-                                           SnapCase{391, 420}, SnapCase{330, 360},
-                                           SnapCase{270, 240}, SnapCase{-150, -120},
-                                           SnapCase{0, 0}));
+INSTANTIATE_TEST_SUITE_P(
+    Values, SnapTest,
+    ::testing::Values(SnapCase{361, 360}, SnapCase{390, 360}, SnapCase{391, 420},
+                      SnapCase{330, 360}, SnapCase{270, 240}, SnapCase{-150, -120}, SnapCase{0, 0}),
+    [](const auto& info) { return rowName(QString::number(info.param.value)); });
 
 struct MoveCase {
     QPointF pointer; // press at (1000, 400)
@@ -201,12 +212,16 @@ TEST_P(ItemMoveTest, MovesBeyondThresholdSnapsAndStaysAt60OrMore) {
 
 INSTANTIATE_TEST_SUITE_P(
     Moves, ItemMoveTest,
-    ::testing::Values(MoveCase{{1000, 460}, {300, 300}},   // exactly 60: no move
-                      MoveCase{{1000, 461}, {300, 360}},   // 61 down: snap(361)
-                      MoveCase{{1000, 490}, {300, 360}},   // 90 down: snap(390) = 6 × 60
-                      MoveCase{{1000, -200}, {300, 60}},   // up past the page edge
-                      MoveCase{{-500, 400}, {60, 300}},    // left past the page edge
-                      MoveCase{{1121, 521}, {420, 420}})); // both
+    ::testing::Values(MoveCase{{1000, 460}, {300, 300}}, // exactly 60: no move
+                      MoveCase{{1000, 461}, {300, 360}}, // 61 down: snap(361)
+                      MoveCase{{1000, 490}, {300, 360}}, // 90 down: snap(390) = 6 × 60
+                      MoveCase{{1000, -200}, {300, 60}}, // up past the page edge
+                      MoveCase{{-500, 400}, {60, 300}},  // left past the page edge
+                      MoveCase{{1121, 521}, {420, 420}}),
+    [](const auto& info) {
+        return rowName(
+            QStringLiteral("to %1 %2").arg(info.param.pointer.x()).arg(info.param.pointer.y()));
+    }); // both
 
 TEST(ItemDragTest, RightBandResizesInStepsOf60AndMovesThePressPoint) {
     BarcodeItem item = BarcodeItem::blank({300, 300}, false);
@@ -336,7 +351,16 @@ INSTANTIATE_TEST_SUITE_P(Buttons, NudgeTest,
                                            NudgeCase{6, 0, 0, "480", 2, 0, 0, "480", 1},
                                            NudgeCase{6, 0, 0, "480", 1, 0, 0, "480", 1},
                                            NudgeCase{7, 0, 0, "480", 5, 0, 0, "480", 6},
-                                           NudgeCase{7, 0, 0, "480", 6, 0, 0, "480", 6}));
+                                           NudgeCase{7, 0, 0, "480", 6, 0, 0, "480", 6}),
+                         [](const auto& info) {
+                             return rowName(
+                                 QStringLiteral("button %1 top %2 left %3 height %4 width %5")
+                                     .arg(info.param.button)
+                                     .arg(info.param.top)
+                                     .arg(info.param.left)
+                                     .arg(QString::fromUtf8(info.param.barHeight))
+                                     .arg(info.param.barWidth));
+                         });
 
 TEST(EditPanelRulesTest, HintsFollowTheControlState) {
     EXPECT_EQ(EditPanelRules::showTextHint(true), QStringLiteral("隱藏 條碼識別字符"));

@@ -3,7 +3,6 @@
 #include "platform/LocalFileSystem.h"
 #include "platform/QtPictureLoader.h"
 #include "support/FixtureScript.h"
-#include "support/ScriptedMessageBoxes.h"
 #include "support/TempDataFolder.h"
 
 #include <QDir>
@@ -11,12 +10,14 @@
 #include <QImage>
 #include <QTemporaryDir>
 
+#include "support/RowNames.h"
+
 #include <gtest/gtest.h>
 
 namespace brevmark {
 namespace {
 
-using test::ScriptedMessageBoxes;
+using test::rowName;
 using test::TempDataFolder;
 
 struct NameCase {
@@ -31,23 +32,22 @@ TEST_P(UsableName, ByTheLastThreeCharactersLowerCased) {
         << GetParam().name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Names, UsableName,
-                         ::testing::Values(NameCase{"photo.JPG", true},
-                                           NameCase{"notes.txt", false}, NameCase{"b.gif", true},
-                                           NameCase{"scan.Bmp", true}, NameCase{"logo.WMF", true},
-                                           NameCase{"商標.jpg", true},
-                                           NameCase{"logojpg", true}, // the dot is not checked
-                                           NameCase{"a.jpeg", false}, NameCase{"a.png", false},
-                                           NameCase{"a.jpg.txt", false}, NameCase{"gif", true},
-                                           NameCase{"", false}));
+INSTANTIATE_TEST_SUITE_P(
+    Names, UsableName,
+    ::testing::Values(NameCase{"photo.JPG", true}, NameCase{"notes.txt", false},
+                      NameCase{"b.gif", true}, NameCase{"scan.Bmp", true},
+                      NameCase{"logo.WMF", true}, NameCase{"商標.jpg", true},
+                      NameCase{"logojpg", true}, // the dot is not checked
+                      NameCase{"a.jpeg", false}, NameCase{"a.png", false},
+                      NameCase{"a.jpg.txt", false}, NameCase{"gif", true}, NameCase{"", false}),
+    [](const auto& info) { return rowName(QString::fromUtf8(info.param.name)); });
 
 class PictureFolderTest : public ::testing::Test {
 protected:
     TempDataFolder data;
     LocalFileSystem files;
     QtPictureLoader loader;
-    ScriptedMessageBoxes boxes;
-    PictureFolder folder{files, loader, boxes, data.location()};
+    PictureFolder folder{files, loader, data.location()};
     QList<int> notices;
 
     void SetUp() override {
@@ -93,7 +93,7 @@ TEST_F(PictureFolderTest, PreviewThenTakeGivesNameAndNaturalSize) {
     folder.fill();
     ASSERT_TRUE(folder.preview(0));
     EXPECT_TRUE(folder.takeVisible());
-    EXPECT_TRUE(boxes.shown.isEmpty());
+    EXPECT_TRUE(folder.takeMessages().isEmpty());
     const auto taken = folder.take();
     ASSERT_TRUE(taken.has_value());
     EXPECT_EQ(taken->fileName, "photo.JPG");
@@ -108,10 +108,9 @@ TEST_F(PictureFolderTest, DamagedPictureLeavesTheListWithTheWarningButStaysOnDis
     const int row = folder.indexOf("broken.gif");
     ASSERT_GE(row, 0);
     EXPECT_FALSE(folder.preview(row));
-    ASSERT_EQ(boxes.shown.size(), 1);
-    EXPECT_EQ(boxes.shown[0].title, "提示");
-    EXPECT_EQ(boxes.shown[0].text, "資料夾內的【broken.gif】圖形檔案錯誤，無法讀取使用");
-    EXPECT_EQ(boxes.shown[0].icon, MessageIcon::Warning);
+    EXPECT_EQ(folder.takeMessages(),
+              QList<UserMessage>{UserMessage::warning(
+                  "提示", "資料夾內的【broken.gif】圖形檔案錯誤，無法讀取使用")});
     EXPECT_EQ(folder.names(), QStringList{"good.jpg"});
     EXPECT_TRUE(QFile::exists(path("broken.gif")));
     EXPECT_FALSE(folder.takeVisible());
@@ -128,35 +127,22 @@ TEST_F(PictureFolderTest, DamagedAfterAGoodPreviewEmptiesThePreview) {
     EXPECT_FALSE(folder.take().has_value());
 }
 
-TEST_F(PictureFolderTest, DeleteAsksThenRemovesFileAndEntryAndRequestsNoticeTwo) {
+TEST_F(PictureFolderTest, DeleteRemovesFileAndEntryAndRequestsNoticeTwo) {
     writeJpeg("old.jpg");
     writeJpeg("keep.jpg");
     folder.fill();
     ASSERT_TRUE(folder.preview(folder.indexOf("old.jpg")));
     EXPECT_TRUE(folder.deleteVisible());
+    EXPECT_EQ(folder.chosenName(), "old.jpg");
+    EXPECT_EQ(PictureFolder::deleteQuestion(folder.chosenName()), "確定刪除【old.jpg】圖片檔案");
     EXPECT_TRUE(folder.deleteChosen());
-    ASSERT_EQ(boxes.shown.size(), 1);
-    EXPECT_EQ(boxes.shown[0].title, "刪除圖片");
-    EXPECT_EQ(boxes.shown[0].text, "確定刪除【old.jpg】圖片檔案");
-    EXPECT_EQ(boxes.shown[0].buttons, MessageButtons::YesNo);
+    EXPECT_TRUE(folder.takeMessages().isEmpty());
     EXPECT_FALSE(QFile::exists(path("old.jpg")));
     EXPECT_EQ(folder.names(), QStringList{"keep.jpg"});
     EXPECT_EQ(notices, QList<int>{2});
     EXPECT_FALSE(folder.takeVisible());
     EXPECT_FALSE(folder.deleteVisible());
     EXPECT_TRUE(folder.previewPicture().isNull());
-}
-
-TEST_F(PictureFolderTest, AnsweringNoKeepsEverything) {
-    writeJpeg("old.jpg");
-    folder.fill();
-    ASSERT_TRUE(folder.preview(0));
-    boxes.answers.enqueue(MessageAnswer::No);
-    EXPECT_FALSE(folder.deleteChosen());
-    EXPECT_TRUE(QFile::exists(path("old.jpg")));
-    EXPECT_EQ(folder.names(), QStringList{"old.jpg"});
-    EXPECT_TRUE(notices.isEmpty());
-    EXPECT_TRUE(folder.takeVisible());
 }
 
 TEST_F(PictureFolderTest, FileAlreadyGoneStillLeavesTheList) {
@@ -169,11 +155,12 @@ TEST_F(PictureFolderTest, FileAlreadyGoneStillLeavesTheList) {
     EXPECT_EQ(notices, QList<int>{2});
 }
 
-TEST_F(PictureFolderTest, DeleteWithNothingChosenAsksNothing) {
+TEST_F(PictureFolderTest, DeleteWithNothingChosenDeletesNothing) {
     writeJpeg("old.jpg");
     folder.fill();
+    EXPECT_TRUE(folder.chosenName().isEmpty());
     EXPECT_FALSE(folder.deleteChosen());
-    EXPECT_TRUE(boxes.shown.isEmpty());
+    EXPECT_TRUE(folder.takeMessages().isEmpty());
     EXPECT_TRUE(QFile::exists(path("old.jpg")));
 }
 
@@ -198,7 +185,7 @@ TEST_F(PictureLinksTest, NamesLeadingOutOfThePicturesFolderAreNotRead) {
     const QString escape =
         QStringLiteral("../../") + QDir(outside.path()).dirName() + QStringLiteral("/outside.bmp");
     EXPECT_TRUE(folder.loadFile(escape).isNull());
-    EXPECT_TRUE(boxes.shown.isEmpty());
+    EXPECT_TRUE(folder.takeMessages().isEmpty());
 }
 
 TEST_F(PictureLinksTest, LinksOutOfTheFolderAreNotListed) {
@@ -215,8 +202,9 @@ TEST_F(PictureLinksTest, ANameTurnedIntoALinkOutAfterStartIsRefusedOnPreview) {
     ASSERT_TRUE(QFile::remove(path("inside.bmp")));
     ASSERT_TRUE(QFile::link(outside.filePath("outside.bmp"), path("inside.bmp")));
     EXPECT_FALSE(folder.preview(row));
-    ASSERT_EQ(boxes.shown.size(), 1);
-    EXPECT_EQ(boxes.shown[0].text, "資料夾內的【inside.bmp】圖形檔案錯誤，無法讀取使用");
+    const QList<UserMessage> told = folder.takeMessages();
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_EQ(told[0].text, "資料夾內的【inside.bmp】圖形檔案錯誤，無法讀取使用");
     EXPECT_EQ(folder.indexOf("inside.bmp"), -1);
     EXPECT_TRUE(QFile::exists(outside.filePath("outside.bmp")));
 }
@@ -238,7 +226,14 @@ INSTANTIATE_TEST_SUITE_P(
                       PanelCase{QRectF(120, 360, 4815, 2055), QSizeF(4928, 2415)},
                       PanelCase{QRectF(120, 360, 4816, 2056), QSizeF(5056, 2536)},
                       PanelCase{QRectF(2000, 0, 2931, 3000), QSizeF(4928, 3120)},
-                      PanelCase{QRectF(2000, 0, 6000, 100), QSizeF(8120, 2415)}));
+                      PanelCase{QRectF(2000, 0, 6000, 100), QSizeF(8120, 2415)}),
+    [](const auto& info) {
+        return rowName(QStringLiteral("preview %1 %2 %3 %4")
+                           .arg(info.param.preview.left())
+                           .arg(info.param.preview.top())
+                           .arg(info.param.preview.width())
+                           .arg(info.param.preview.height()));
+    });
 
 } // namespace
 } // namespace brevmark

@@ -5,9 +5,12 @@
 #include "page/NumberKeyRule.h"
 #include "page/TagTable.h"
 
+#include "support/RowNames.h"
+
 #include <gtest/gtest.h>
 
 using namespace brevmark;
+using brevmark::test::rowName;
 
 namespace {
 
@@ -106,13 +109,17 @@ TEST_P(MenuBand, HigherBandWinsWhereTwoOverlap) {
     EXPECT_EQ(ContextMenuBands::at(GetParam().y, GetParam().professional), GetParam().band);
 }
 
-INSTANTIATE_TEST_SUITE_P(Bands, MenuBand,
-                         ::testing::Values(BandCase{45, true, -1}, BandCase{46, true, 0},
-                                           BandCase{434, true, 0}, BandCase{436, true, 1},
-                                           BandCase{465, true, 1}, BandCase{840, true, 2},
-                                           BandCase{840, false, 1}, BandCase{1000, false, -1},
-                                           BandCase{1230, true, 3}, BandCase{1620, true, 4},
-                                           BandCase{2024, true, 4}, BandCase{2025, true, -1}));
+INSTANTIATE_TEST_SUITE_P(
+    Bands, MenuBand,
+    ::testing::Values(BandCase{45, true, -1}, BandCase{46, true, 0}, BandCase{434, true, 0},
+                      BandCase{436, true, 1}, BandCase{465, true, 1}, BandCase{840, true, 2},
+                      BandCase{840, false, 1}, BandCase{1000, false, -1}, BandCase{1230, true, 3},
+                      BandCase{1620, true, 4}, BandCase{2024, true, 4}, BandCase{2025, true, -1}),
+    [](const auto& info) {
+        return rowName(QStringLiteral("y %1 %2")
+                           .arg(info.param.y)
+                           .arg(info.param.professional ? "professional" : "simple"));
+    });
 
 TEST(NumberKeyRule, OnlyDigitsAndTheFourControlKeysPass) {
     EXPECT_TRUE(NumberKeyRule::accepts(Qt::Key_5, "5"));

@@ -6,6 +6,8 @@
 #include "print/ResolutionLevels.h"
 #include "support/ScriptedMessageBoxes.h"
 
+#include "support/RowNames.h"
+
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
@@ -162,7 +164,10 @@ INSTANTIATE_TEST_SUITE_P(Levels, AdvancedChoiceTest,
                          ::testing::Values(LevelCase{80, "7", "A3"}, LevelCase{79, "7.1", "A4"},
                                            LevelCase{77, "7.3", "A6"}, LevelCase{100, "5", ""},
                                            LevelCase{0, "15", ""}, LevelCase{120, "3", ""},
-                                           LevelCase{82, "6.8", "A1"}));
+                                           LevelCase{82, "6.8", "A1"}),
+                         [](const auto& info) {
+                             return rowName(QStringLiteral("level %1").arg(info.param.advanced));
+                         });
 
 TEST(ResolutionCalibrationTest, OpensOnTheDefaultLevels) {
     PrintSettings settings{0, Fixed4::fromRaw(72000)};

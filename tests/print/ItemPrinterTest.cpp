@@ -7,6 +7,8 @@
 #include "support/ScriptedMessageBoxes.h"
 #include "symbology/Code39Symbol.h"
 
+#include "support/PageModelEdits.h"
+
 #include <gtest/gtest.h>
 
 namespace brevmark::test {
@@ -19,7 +21,7 @@ protected:
     ItemPrinterTest() : pictures(loader, DataLocation(QStringLiteral("/nowhere"))) {}
 
     bool print(int index, int kind = 0, Fixed4 r = r72) {
-        ItemPrinter printer(model.items, tags, pictures);
+        ItemPrinter printer(model.items(), tags, pictures);
         return printer.print(index, surface, PrintSettings{std::uint8_t(kind), r});
     }
     // The left and right edges of every bar of the symbol that starts at `left`: each run of bar
@@ -48,7 +50,7 @@ protected:
 };
 
 TEST_F(ItemPrinterTest, PagePrinterSnapsTheSymbolOriginToTheResolutionGrid) {
-    model.items.put(1, pageItem(600, 1200, QStringLiteral("1")));
+    test::putItem(model, 1, pageItem(600, 1200, QStringLiteral("1")));
     ASSERT_TRUE(print(1, 0));
     const QList<QRectF> bars = surface.blackFills();
     ASSERT_FALSE(bars.isEmpty());
@@ -59,8 +61,8 @@ TEST_F(ItemPrinterTest, PagePrinterSnapsTheSymbolOriginToTheResolutionGrid) {
 }
 
 TEST_F(ItemPrinterTest, LabelPrinterPutsTheItemAtThePageCorner) {
-    model.items.put(1, pageItem(600, 1200, QStringLiteral("1")));
-    model.items.at(1).border = 1;
+    test::putItem(model, 1, pageItem(600, 1200, QStringLiteral("1")));
+    test::changeItem(model, 1, [](BarcodeItem& i) { i.border = 1; });
     ASSERT_TRUE(print(1, 1));
     EXPECT_NEAR(surface.blackFills().first().left(), 122.4, 1e-9);
     EXPECT_NEAR(surface.blackFills().first().top(), 122.4, 1e-9);
@@ -71,7 +73,7 @@ TEST_F(ItemPrinterTest, LabelPrinterPutsTheItemAtThePageCorner) {
 TEST_F(ItemPrinterTest, BarWidthThreePrintsEachModuleThreeResolutionStepsWideAndSolid) {
     BarcodeItem item = pageItem(0, 0, QStringLiteral("A"));
     item.symbol.barWidth = 3;
-    model.items.put(1, item);
+    test::putItem(model, 1, item);
     ASSERT_TRUE(print(1, 1));
     const QList<QRectF> bars = surface.blackFills();
     const QList<QPair<double, double>> expected =
@@ -93,7 +95,7 @@ TEST_F(ItemPrinterTest, AModuleFinerThanTheDotPrintsOneWholeDot) {
     // bars and spaces keep their pattern instead of vanishing between dots.
     BarcodeItem item = pageItem(0, 0, QStringLiteral("A"));
     item.symbol.barWidth = 1;
-    model.items.put(1, item);
+    test::putItem(model, 1, item);
     surface.dpi = 300;
     ASSERT_TRUE(print(1, 1, Fixed4::fromRaw(30000)));
     // The symbol starts at snap(120) = 120 twips, 25 dots.
@@ -110,7 +112,7 @@ TEST_F(ItemPrinterTest, AModuleFinerThanTheDotPrintsOneWholeDot) {
 TEST_F(ItemPrinterTest, SpreadCharactersSitAtTheirCellsLeftEdges) {
     BarcodeItem item = pageItem(0, 0, QStringLiteral("A1-"));
     item.symbol.barWidth = 3;
-    model.items.put(1, item);
+    test::putItem(model, 1, item);
     ASSERT_TRUE(print(1, 1));
     const QList<DrawCall> texts = surface.ofKind(DrawCall::Text);
     ASSERT_EQ(texts.size(), 3);
@@ -127,7 +129,7 @@ TEST_F(ItemPrinterTest, DrawsBackgroundBorderLabelsImagesCentredTextThenBars) {
     item.border = 1;
     item.backColour = 0x00FF00;
     item.symbol.textAlignment = 1;
-    model.items.put(4, item);
+    test::putItem(model, 4, item);
     TextLabelItem label;
     label.caption = QStringLiteral("價格");
     label.left = 30;
@@ -166,7 +168,7 @@ TEST_F(ItemPrinterTest, DrawsBackgroundBorderLabelsImagesCentredTextThenBars) {
 }
 
 TEST_F(ItemPrinterTest, PictureThatCannotBeDrawnStopsTheItemAndFails) {
-    model.items.put(3, pageItem(0, 0, QStringLiteral("X")));
+    test::putItem(model, 3, pageItem(0, 0, QStringLiteral("X")));
     ImageItem image;
     image.file = QStringLiteral("broken.bmp");
     tags.addImage(3, image);
@@ -177,7 +179,7 @@ TEST_F(ItemPrinterTest, PictureThatCannotBeDrawnStopsTheItemAndFails) {
 }
 
 TEST_F(ItemPrinterTest, MissingPictureFileFailsTheSameWay) {
-    model.items.put(5, pageItem(0, 0, QStringLiteral("X")));
+    test::putItem(model, 5, pageItem(0, 0, QStringLiteral("X")));
     ImageItem image;
     image.file = QStringLiteral("gone.jpg");
     tags.addImage(5, image);
@@ -188,15 +190,15 @@ TEST_F(ItemPrinterTest, MissingPictureFileFailsTheSameWay) {
 TEST_F(ItemPrinterTest, EmptyTextPrintsOnlyTheItemAndZeroBarWidthBecomesTwo) {
     BarcodeItem item = pageItem(0, 0, QString());
     item.symbol.barWidth = 0;
-    model.items.put(1, item);
+    test::putItem(model, 1, item);
     ASSERT_TRUE(print(1, 0));
     EXPECT_EQ(surface.count(DrawCall::FillRect), 1);
     EXPECT_EQ(surface.count(DrawCall::Text), 0);
-    EXPECT_EQ(model.items.at(1).symbol.barWidth, 2);
+    EXPECT_EQ(model.items().at(1).symbol.barWidth, 2);
 }
 
 TEST_F(ItemPrinterTest, ImageWithoutFileIsNotPrinted) {
-    model.items.put(1, pageItem(0, 0, QStringLiteral("X")));
+    test::putItem(model, 1, pageItem(0, 0, QStringLiteral("X")));
     tags.addImage(1, ImageItem{});
     EXPECT_TRUE(print(1, 0));
     EXPECT_EQ(surface.count(DrawCall::Picture), 0);
@@ -206,7 +208,7 @@ TEST_F(ItemPrinterTest, ImageWithoutFileIsNotPrinted) {
 TEST_F(ItemPrinterTest, ImagePrintsThePictureItHoldsWithoutReadingItsFile) {
     // The file was deleted (or replaced by something unreadable) after the picture was placed:
     // the page still shows the picture, so the print does too.
-    model.items.put(2, pageItem(0, 0, QStringLiteral("X")));
+    test::putItem(model, 2, pageItem(0, 0, QStringLiteral("X")));
     ImageItem image;
     image.file = QStringLiteral("gone.jpg");
     QImage held(8, 8, QImage::Format_RGB32);

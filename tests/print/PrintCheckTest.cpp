@@ -2,6 +2,7 @@
 
 #include "print/PrintCheck.h"
 #include "print/PrintSettings.h"
+#include "support/PageModelEdits.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +30,7 @@ TEST_P(PrintCheckRows, NamesWhatWouldComeOutWrong) {
     PageModel model;
     BarcodeItem item = pageItem(c.place.x(), c.place.y(), c.text);
     item.symbol.barWidth = std::uint8_t(c.barWidth);
-    model.items.put(3, item);
+    test::putItem(model, 3, item);
     PrintSettings settings;
     settings.printerKind = std::uint8_t(c.printerKind);
     settings.resolution = Fixed4::fromDouble(c.resolution);
@@ -72,7 +73,7 @@ TEST(PrintCheckTest, ALabelSmallerThanTheItemIsNamedInTheMessage) {
     PageModel model;
     BarcodeItem big = pageItem(0, 0, QStringLiteral("AB"));
     big.width = 7200;
-    model.items.put(5, big);
+    test::putItem(model, 5, big);
     PrintSettings settings;
     settings.printerKind = 1;
     PrintCheck::Paper label{QSizeF(5760, 2880), QRectF(0, 0, 5760, 2880), 1440.0 / 203};

@@ -7,6 +7,10 @@
 #include "print/PrintTexts.h"
 #include "support/ScriptedMessageBoxes.h"
 
+#include "support/PageModelEdits.h"
+
+#include "support/RowNames.h"
+
 #include <gtest/gtest.h>
 
 namespace brevmark::test {
@@ -14,7 +18,7 @@ namespace {
 
 class PrintCommandsTest : public ::testing::Test {
 protected:
-    PrintCommandsTest() { model.items.put(0, pageItem(0, 0, QStringLiteral("A1"))); }
+    PrintCommandsTest() { test::putItem(model, 0, pageItem(0, 0, QStringLiteral("A1"))); }
     PrintCommands commands() {
         return PrintCommands(model, loader, DataLocation(QStringLiteral("/nowhere")),
                              recordingFactory(surface, &opened), settings, host);
@@ -63,8 +67,8 @@ TEST_F(PrintCommandsTest, SimpleCommandHidesItemZeroAndRestoresItAfterwards) {
     model.printQuantity = QStringLiteral("3");
     commands().printSimple();
     EXPECT_EQ(host.visibility, (QList<bool>{false, true}));
-    EXPECT_EQ(model.items.at(0).left, 0);
-    EXPECT_EQ(model.items.at(0).top, 0);
+    EXPECT_EQ(model.items().at(0).left, 0);
+    EXPECT_EQ(model.items().at(0).top, 0);
     EXPECT_EQ(host.refocused, 1);
 }
 
@@ -115,7 +119,14 @@ TEST_P(PrintNothingTest, QuantityBelowOneOrNotANumberSendsNoDocument) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Quantities, PrintNothingTest,
-                         ::testing::Values("", "abc", "0", "-3", "0.9", "   "));
+                         ::testing::Values("", "abc", "0", "-3", "0.9", "   "),
+                         [](const auto& info) {
+                             return QString::fromUtf8(info.param).trimmed().isEmpty()
+                                        ? std::string(QString::fromUtf8(info.param).isEmpty()
+                                                          ? "empty"
+                                                          : "spaces")
+                                        : rowName(QString::fromUtf8(info.param));
+                         });
 
 TEST_F(PrintCommandsTest, NoPrinterTellsTheUserAndPrintsNothing) {
     surface.available = false;
@@ -125,7 +136,7 @@ TEST_F(PrintCommandsTest, NoPrinterTellsTheUserAndPrintsNothing) {
     EXPECT_EQ(simple.warnings(), QStringList{print_texts::noPrinter()});
     EXPECT_EQ(host.visibility, (QList<bool>{false, true}));
 
-    model.items.put(1, pageItem(10, 10, QStringLiteral("B")));
+    test::putItem(model, 1, pageItem(10, 10, QStringLiteral("B")));
     const PrintCommands::Outcome page = commands().printPage();
     EXPECT_TRUE(surface.calls.isEmpty());
     EXPECT_TRUE(page.noPrinter);
@@ -137,8 +148,8 @@ TEST_F(PrintCommandsTest, PageCommandOnALabelPrinterGivesEachItemItsOwnPage) {
     seven.backColour = 0x070707;
     BarcodeItem three = pageItem(100, 200, QStringLiteral("3"));
     three.backColour = 0x030303;
-    model.items.put(7, seven);
-    model.items.put(3, three);
+    test::putItem(model, 7, seven);
+    test::putItem(model, 3, three);
     commands().printPage();
     EXPECT_EQ(host.panelsClosed, 1);
     EXPECT_EQ(pageAndItemCalls(),
@@ -156,8 +167,8 @@ TEST_F(PrintCommandsTest, PageCommandOnALabelPrinterGivesEachItemItsOwnPage) {
 }
 
 TEST_F(PrintCommandsTest, PageCommandOnAPagePrinterPutsEveryItemWhereItLies) {
-    model.items.put(2, pageItem(300, 300, QStringLiteral("2")));
-    model.items.put(12, pageItem(4000, 300, QStringLiteral("12")));
+    test::putItem(model, 2, pageItem(300, 300, QStringLiteral("2")));
+    test::putItem(model, 12, pageItem(4000, 300, QStringLiteral("12")));
     commands().printPage();
     EXPECT_EQ(itemCorners(), (QList<QPointF>{{300, 300}, {4000, 300}}));
     EXPECT_EQ(surface.count(DrawCall::NewPage), 0);
@@ -167,11 +178,11 @@ TEST_F(PrintCommandsTest, PageCommandOnAPagePrinterPutsEveryItemWhereItLies) {
 }
 
 TEST_F(PrintCommandsTest, FailingItemIsReportedAndTheNextItemStillPrints) {
-    model.items.put(2, pageItem(300, 300, QStringLiteral("2")));
-    model.items.put(3, pageItem(300, 1300, QStringLiteral("3")));
+    test::putItem(model, 2, pageItem(300, 300, QStringLiteral("2")));
+    test::putItem(model, 3, pageItem(300, 1300, QStringLiteral("3")));
     ImageItem image;
     image.file = QStringLiteral("missing.gif");
-    model.tags.addImage(2, image);
+    test::addTag(model, 2, image);
     PrintCommands printing = commands();
     const PrintCommands::Outcome outcome = printing.printPage();
     EXPECT_EQ(outcome.warnings(), QStringList{QStringLiteral("列印格式 2 出現故障，無法完整列印")});
@@ -186,8 +197,8 @@ TEST_F(PrintCommandsTest, PicturesAreReadOncePerCommand) {
     ImageItem image;
     image.file = QStringLiteral("good.bmp");
     for (int index : {1, 2, 3}) {
-        model.items.put(index, pageItem(0, 1000.0 * index, QStringLiteral("X")));
-        model.tags.addImage(index, image);
+        test::putItem(model, index, pageItem(0, 1000.0 * index, QStringLiteral("X")));
+        test::addTag(model, index, image);
     }
     commands().printPage();
     EXPECT_EQ(surface.count(DrawCall::Picture), 3);
@@ -196,7 +207,7 @@ TEST_F(PrintCommandsTest, PicturesAreReadOncePerCommand) {
 
 TEST_F(PrintCommandsTest, UnknownPrinterKindPrintsNothing) {
     settings.printerKind = 2;
-    model.items.put(1, pageItem(0, 0, QStringLiteral("X")));
+    test::putItem(model, 1, pageItem(0, 0, QStringLiteral("X")));
     model.printQuantity = QStringLiteral("4");
     commands().printSimple();
     commands().printPage();
@@ -204,16 +215,16 @@ TEST_F(PrintCommandsTest, UnknownPrinterKindPrintsNothing) {
 }
 
 TEST_F(PrintCommandsTest, CurrentLayoutChoosesTheCommand) {
-    model.items.put(1, pageItem(900, 900, QStringLiteral("X")));
-    host.mode = 1;
+    test::putItem(model, 1, pageItem(900, 900, QStringLiteral("X")));
+    host.mode = LayoutMode::Professional;
     commands().printForCurrentLayout();
     EXPECT_EQ(itemCorners(), (QList<QPointF>{{900, 900}}));
     surface.calls.clear();
-    host.mode = 0;
+    host.mode = LayoutMode::Simple;
     commands().printForCurrentLayout();
     EXPECT_EQ(itemCorners(), (QList<QPointF>{{300, 300}}));
     surface.calls.clear();
-    host.mode = 2;
+    host.mode = LayoutMode::None;
     commands().printForCurrentLayout();
     EXPECT_TRUE(surface.calls.isEmpty());
 }

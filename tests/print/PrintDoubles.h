@@ -75,7 +75,7 @@ public:
 
 class FakePrintHost : public PrintHost {
 public:
-    int mode = 0;
+    LayoutMode mode = LayoutMode::Simple;
     QList<bool> visibility;
     int refocused = 0;
     int panelsClosed = 0;
@@ -83,7 +83,7 @@ public:
     void setSimpleItemVisible(bool visible) override { visibility.append(visible); }
     void refocusBarcodeEntry() override { ++refocused; }
     void closePanels() override { ++panelsClosed; }
-    int layoutMode() const override { return mode; }
+    LayoutMode layoutMode() const override { return mode; }
 };
 
 class FakeKeyServices : public SystemServices {

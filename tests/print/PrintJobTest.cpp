@@ -8,6 +8,8 @@
 #include "print/PrintSettings.h"
 #include "support/ScriptedMessageBoxes.h"
 
+#include "support/PageModelEdits.h"
+
 #include <gtest/gtest.h>
 
 namespace brevmark {
@@ -25,7 +27,7 @@ using Placement = PrintJob::Placement;
 class PrintJobTest : public ::testing::Test {
 protected:
     PrintJobTest() : pictures(loader, DataLocation(QStringLiteral("/nowhere"))) {
-        model.items.put(0, pageItem(0, 0, QStringLiteral("A1")));
+        test::putItem(model, 0, pageItem(0, 0, QStringLiteral("A1")));
     }
 
     PageModel model;
@@ -59,8 +61,8 @@ TEST_F(PrintJobTest, QuantityThatIsNoNumberPrintsNothing) {
 }
 
 TEST_F(PrintJobTest, PageItemsGoWhereTheyLieInIndexOrderLeavingItemZeroOut) {
-    model.items.put(12, pageItem(900, 2400, QStringLiteral("B")));
-    model.items.put(2, pageItem(300, 600, QStringLiteral("A")));
+    test::putItem(model, 12, pageItem(900, 2400, QStringLiteral("B")));
+    test::putItem(model, 2, pageItem(300, 600, QStringLiteral("A")));
     EXPECT_EQ(PrintJob::pageItems(model, settings),
               (QList<Placement>{{2, {300, 600}, false}, {12, {900, 2400}, false}}));
     settings.printerKind = 1;
@@ -71,7 +73,7 @@ TEST_F(PrintJobTest, PageItemsGoWhereTheyLieInIndexOrderLeavingItemZeroOut) {
 }
 
 TEST_F(PrintJobTest, PrintsEachPlacementAtItsOriginWithoutMovingTheItem) {
-    ItemPrinter items(model.items, model.tags, pictures);
+    ItemPrinter items(model.items(), model.tags(), pictures);
     const PrintJob job(items, settings);
     const QList<int> failed = job.print({{0, {300, 300}, false}, {0, {300, 1220}, true}}, surface);
     EXPECT_TRUE(failed.isEmpty());
@@ -81,26 +83,26 @@ TEST_F(PrintJobTest, PrintsEachPlacementAtItsOriginWithoutMovingTheItem) {
     EXPECT_EQ(fills[1].rect.topLeft(), QPointF(300, 1220));
     EXPECT_EQ(surface.count(DrawCall::NewPage), 1);
     EXPECT_EQ(surface.calls.last().kind, DrawCall::EndDocument);
-    EXPECT_EQ(model.items.at(0).left, 0);
-    EXPECT_EQ(model.items.at(0).top, 0);
+    EXPECT_EQ(model.items().at(0).left, 0);
+    EXPECT_EQ(model.items().at(0).top, 0);
 }
 
 TEST_F(PrintJobTest, LabelPrinterPutsEveryCopyAtThePageCorner) {
     settings.printerKind = 1;
-    ItemPrinter items(model.items, model.tags, pictures);
+    ItemPrinter items(model.items(), model.tags(), pictures);
     PrintJob(items, settings).print({{0, {300, 1220}, false}}, surface);
     EXPECT_EQ(surface.backgroundFills().value(0).rect.topLeft(), QPointF(0, 0));
 }
 
 TEST_F(PrintJobTest, FailedItemsAreNamedAndTheRestStillPrint) {
-    model.items.put(1, pageItem(0, 0, QStringLiteral("X")));
+    test::putItem(model, 1, pageItem(0, 0, QStringLiteral("X")));
     ImageItem image;
     image.file = QStringLiteral("broken.bmp");
     image.width = 300;
     image.height = 300;
-    model.tags.addImage(1, image);
+    test::addTag(model, 1, image);
     surface.failingPictureSize = QSizeF(13, 13);
-    ItemPrinter items(model.items, model.tags, pictures);
+    ItemPrinter items(model.items(), model.tags(), pictures);
     const QList<int> failed =
         PrintJob(items, settings).print({{1, {0, 0}, false}, {0, {0, 0}, false}}, surface);
     EXPECT_EQ(failed, QList<int>{1});

@@ -1,10 +1,13 @@
 // The keys of the settings store and which of them the program knows.
 #include "records/SettingsKeys.h"
 
+#include "support/RowNames.h"
+
 #include <gtest/gtest.h>
 
 namespace brevmark {
 namespace {
+using test::rowName;
 
 struct KeyCase {
     const char* key;
@@ -30,7 +33,10 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"對齊標籤紙位置", true}, KeyCase{"對齊標籤紙_Avery", false},
         // Only the alignment key takes a suffix; case and spaces count.
         KeyCase{"列印解析度2", false}, KeyCase{"標籤a", false}, KeyCase{" 印表裝置", false},
-        KeyCase{"對齊格式位置", false}, KeyCase{"", false}, KeyCase{"odd", false}));
+        KeyCase{"對齊格式位置", false}, KeyCase{"", false}, KeyCase{"odd", false}),
+    [](const auto& info) {
+        return "key" + std::to_string(info.index) + (info.param.known ? "_known" : "_unknown");
+    });
 
 TEST(SettingsKeys, ConstantsHoldTheStoredTexts) {
     EXPECT_EQ(settings_keys::mainWindowSize, QStringLiteral("主視窗大小"));

@@ -1,9 +1,9 @@
 #include "settings/PasswordSection.h"
 #include "common/PasswordCodec.h"
 #include "platform/LocalFileSystem.h"
-#include "support/FakeSystemServices.h"
 #include "records/SettingsStore.h"
 #include "settings/SettingsWindow.h"
+#include "support/FakeSystemServices.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TempDataFolder.h"
 
@@ -25,9 +25,8 @@ class PasswordPanel : public ::testing::Test {
 protected:
     void open(const QString& expectedPassword = {}) {
         window = new SettingsWindow(SettingsWindow::Context{
-            store, boxes, system, printing, QStringLiteral("0"),
-            []() -> std::unique_ptr<Printer> { return nullptr; }, expectedPassword,
-            [this] { ++endings; }});
+            store, boxes, system, printing, 0, []() -> std::unique_ptr<Printer> { return nullptr; },
+            expectedPassword, [this] { ++endings; }});
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
         field()->setFocus();

@@ -12,6 +12,7 @@
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TempDataFolder.h"
 
+#include "support/RowNames.h"
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QLabel>
@@ -19,6 +20,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+
 #include <gtest/gtest.h>
 
 namespace brevmark::test {
@@ -28,7 +30,7 @@ class SettingsWindowTest : public ::testing::Test {
 protected:
     SettingsWindow* open() {
         window = new SettingsWindow(
-            SettingsWindow::Context{store, boxes, system, printing, updateFlag, printers});
+            SettingsWindow::Context{store, boxes, system, printing, updateCheck, printers});
         return window;
     }
     ~SettingsWindowTest() override { delete window.data(); }
@@ -60,13 +62,13 @@ protected:
     PrintSettings printing;
     std::uint8_t& printerKind = printing.printerKind;
     Fixed4& resolution = printing.resolution;
-    QString updateFlag = QStringLiteral("0");
+    int updateCheck = 0;
     QPointer<SettingsWindow> window;
 };
 
 TEST_F(SettingsWindowTest, OpensWithItsNamesTitleAndCurrentChoices) {
     printerKind = 1;
-    updateFlag = QStringLiteral("1");
+    updateCheck = 1;
     open();
     EXPECT_EQ(window->objectName(), QStringLiteral("系統設定"));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Tavo 條碼管理"));
@@ -252,12 +254,14 @@ TEST_P(UpdateAreaTest, CaptionAreasExcludeTheirBorders) {
     const auto got = SettingsChoices::updateOptionAt({GetParam().x, GetParam().y});
     EXPECT_EQ(got.value_or(-1), GetParam().option);
 }
-INSTANTIATE_TEST_SUITE_P(Areas, UpdateAreaTest,
-                         ::testing::Values(AreaCase{361, 521, 0}, AreaCase{360, 600, -1},
-                                           AreaCase{1119, 739, 0}, AreaCase{1120, 600, -1},
-                                           AreaCase{2000, 600, 1}, AreaCase{3000, 600, 2},
-                                           AreaCase{3405, 600, -1}, AreaCase{3000, 740, -1},
-                                           AreaCase{1300, 600, -1}));
+INSTANTIATE_TEST_SUITE_P(
+    Areas, UpdateAreaTest,
+    ::testing::Values(AreaCase{361, 521, 0}, AreaCase{360, 600, -1}, AreaCase{1119, 739, 0},
+                      AreaCase{1120, 600, -1}, AreaCase{2000, 600, 1}, AreaCase{3000, 600, 2},
+                      AreaCase{3405, 600, -1}, AreaCase{3000, 740, -1}, AreaCase{1300, 600, -1}),
+    [](const auto& info) {
+        return rowName(QStringLiteral("at %1 %2").arg(info.param.x).arg(info.param.y));
+    });
 
 class WebAreaTest : public ::testing::TestWithParam<AreaCase> {};
 TEST_P(WebAreaTest, CaptionAreasExcludeTheirBorders) {
@@ -268,7 +272,11 @@ INSTANTIATE_TEST_SUITE_P(Areas, WebAreaTest,
                          ::testing::Values(AreaCase{400, 500, 0}, AreaCase{400, 800, 1},
                                            AreaCase{1334, 1000, 2}, AreaCase{1335, 1000, -1},
                                            AreaCase{400, 700, -1}, AreaCase{400, 480, -1},
-                                           AreaCase{360, 500, -1}));
+                                           AreaCase{360, 500, -1}),
+                         [](const auto& info) {
+                             return rowName(
+                                 QStringLiteral("at %1 %2").arg(info.param.x).arg(info.param.y));
+                         });
 
 TEST(ArrowAnimationTest, StepsSixtyTwipsAndLandsExactlyOnTheTarget) {
     ArrowAnimation arrow(1140);

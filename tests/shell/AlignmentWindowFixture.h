@@ -31,7 +31,7 @@ struct AlignmentWindowFixture : ShellFixture {
     }
     // The arrangement panel's alignment button, clicked.
     AlignmentWindow* openAlignmentWindow() {
-        emit window->toolbarActivated(3);
+        emit window->toolbarActivated(ToolbarCommand::Arrangement);
         auto* button = window->findChild<SkinButton*>(QStringLiteral("標籤對齊按鈕"));
         EXPECT_TRUE(button && button->isVisible());
         QTest::mouseClick(button, Qt::LeftButton);

@@ -13,10 +13,12 @@
 #include "print/PrintDoubles.h"
 #include "shell/AlignmentBridge.h"
 
+#include "support/PageModelEdits.h"
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QTest>
+
 #include <gtest/gtest.h>
 
 using namespace brevmark;
@@ -61,7 +63,7 @@ TEST_F(Alignment, TheButtonOpensTheWindowAndHidesTheMainWindow) {
 
 TEST_F(Alignment, TheHintOfTheButton) {
     MainWindow& w = open();
-    emit w.toolbarActivated(3);
+    emit w.toolbarActivated(ToolbarCommand::Arrangement);
     auto* button = w.findChild<SkinButton*>(QStringLiteral("標籤對齊按鈕"));
     QTest::mouseMove(button, QPoint(5, 5));
     EXPECT_EQ(w.hint(), QStringLiteral("提供常見 A4 標籤貼紙 格式線 對齊參考"));
@@ -96,7 +98,8 @@ TEST_F(Alignment, ChoosingFormat70PaintsItsGuideBehindTheItemsAndShowsTheHandle)
     MainWindow& w = open();
     PageEditor& editor = w.pageEditor();
     for (int i = 1; i <= 3; ++i)
-        editor.putItem(i, test::pageItem(600, 600 + (i - 1) * 1500, QStringLiteral("A%1").arg(i)));
+        test::putItem(editor.model(), i,
+                      test::pageItem(600, 600 + (i - 1) * 1500, QStringLiteral("A%1").arg(i)));
     QPointer<AlignmentWindow> a = openAlignmentWindow();
     QTest::mouseMove(control(a, "底圖"), QPoint(1000 / 15, 5000 / 15));
     PictureControl* highlight = control(a, "格數", 70);
@@ -172,13 +175,14 @@ TEST_F(Alignment, TheGuideIsNeverPrinted) {
     MainWindow& w = open();
     PageEditor& editor = w.pageEditor();
     for (int i = 1; i <= 3; ++i)
-        editor.putItem(i, test::pageItem(600, 600 + (i - 1) * 1500, QStringLiteral("A%1").arg(i)));
+        test::putItem(editor.model(), i,
+                      test::pageItem(600, 600 + (i - 1) * 1500, QStringLiteral("A%1").arg(i)));
     w.alignment()->guides().choose(70);
 
     test::RecordingSurface printer;
     test::FakePictureLoader loader;
     test::FakePrintHost host;
-    host.mode = 1;
+    host.mode = LayoutMode::Professional;
     PrintSettings settings;
     PrintCommands commands(editor.model(), loader, folder.location(),
                            test::recordingFactory(printer), settings, host);

@@ -58,7 +58,7 @@ protected:
 
 TEST_F(BulkImportFromTheManager, RecordsSavedInTheImportWindowAreListedWhenItCloses) {
     MainWindow& w = open();
-    emit w.toolbarActivated(0);
+    emit w.toolbarActivated(ToolbarCommand::Records);
     QPointer<RecordManagerWindow> manager = w.records().manager();
     ASSERT_TRUE(manager);
     manager->findChild<Timer*>(QStringLiteral("讀條碼檔"))->fire();

@@ -5,7 +5,6 @@
 #include "page/KeptPage.h"
 #include "page/ui/BarcodeItemWidget.h"
 #include "page/ui/PageEditor.h"
-#include "page/ui/PageLayouts.h"
 #include "page/ui/PageWidget.h"
 #include "page/ui/SkinButton.h"
 #include "page/ui/TagEditor.h"
@@ -16,6 +15,7 @@
 #include "records/FormatRecordFile.h"
 #include "records/FormatRecordLines.h"
 
+#include "support/PageModelEdits.h"
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -26,6 +26,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QTest>
+
 #include <gtest/gtest.h>
 
 using namespace brevmark;
@@ -93,15 +94,16 @@ protected:
     int addItem(double x, double y, const QString& text) {
         rightClickPage(x, y, 0);
         const int index = model().currentItem;
-        model().items.at(index).symbol.text = text;
-        window->pageEditor().redrawItem(index);
+        test::changeItem(model(), index, [&](BarcodeItem& i) { i.symbol.text = text; });
         return index;
     }
     void addLabel(int index, QPointF at, const QString& caption) {
-        const std::optional<int> j = window->pageEditor().tags()->addLabel(index, at);
+        const std::optional<int> j = window->pageEditor().document().addLabel(index, at);
         ASSERT_TRUE(j);
-        model().tags.label(index, *j)->caption = caption;
-        window->pageEditor().tags()->syncTags(index);
+        test::changeLabel(model(), index, *j, [&](TextLabelItem& l) {
+            l.caption = caption;
+            l.fitToCaption();
+        });
     }
     void menuEntry(int index, int entry) {
         QTest::mousePress(item(index), Qt::RightButton, {}, QPoint(40, 20));
@@ -120,7 +122,7 @@ protected:
     QList<int> pageItems() const {
         QList<int> found;
         for (int k : ItemTable::pageIndexes())
-            if (model().items.exists(k))
+            if (model().items().exists(k))
                 found << k;
         return found;
     }
@@ -140,8 +142,8 @@ protected:
 TEST_F(FormatsAndLayouts, AFormatSavedFromTheItemMenuIsAddedFromTheAddPanel) {
     open();
     const int original = addItem(600, 600, QStringLiteral("LOOK-7"));
-    model().items.at(original).width = 4200;
-    model().items.at(original).symbol.widthRatio = 2;
+    test::changeItem(model(), original, [&](BarcodeItem& i) { i.width = 4200; });
+    test::changeItem(model(), original, [&](BarcodeItem& i) { i.symbol.widthRatio = 2; });
     addLabel(original, {2700, 60}, QStringLiteral("品名"));
     menuEntry(original, 4);
     ASSERT_TRUE(find("條碼儲存窗")->isVisible());
@@ -162,13 +164,13 @@ TEST_F(FormatsAndLayouts, AFormatSavedFromTheItemMenuIsAddedFromTheAddPanel) {
     const QList<int> items = pageItems();
     ASSERT_EQ(items.size(), 2);
     const int copy = items[1];
-    const BarcodeItem& made = model().items.at(copy);
+    const BarcodeItem& made = model().items().at(copy);
     EXPECT_EQ(QPointF(made.left, made.top), QPointF(540, 2940));
     EXPECT_EQ(made.width, 4200);
     EXPECT_EQ(made.symbol.widthRatio, 2);
     EXPECT_EQ(made.symbol.text, QStringLiteral("LOOK-7"));
-    ASSERT_NE(model().tags.label(copy, 1), nullptr);
-    EXPECT_EQ(model().tags.label(copy, 1)->caption, QStringLiteral("品名"));
+    ASSERT_NE(model().tags().label(copy, 1), nullptr);
+    EXPECT_EQ(model().tags().label(copy, 1)->caption, QStringLiteral("品名"));
     EXPECT_TRUE(item(copy)->isVisible());
     EXPECT_TRUE(messages.shown.isEmpty());
 }
@@ -178,7 +180,7 @@ TEST_F(FormatsAndLayouts, TheToolbarOpensTheLayoutPanelAndALayoutComesBack) {
     const int first = addItem(600, 600, QStringLiteral("FIRST"));
     addLabel(first, {2700, 60}, QStringLiteral("一"));
     addItem(600, 2400, QStringLiteral("SECOND"));
-    model().items.at(first).left = 1260;
+    test::changeItem(model(), first, [&](BarcodeItem& i) { i.left = 1260; });
 
     QTest::mouseMove(&w, px(5800, 240)); // the 排版按鈕 band
     auto* button = w.findChild<PictureControl*>(QStringLiteral("排版按鈕"));
@@ -201,11 +203,11 @@ TEST_F(FormatsAndLayouts, TheToolbarOpensTheLayoutPanelAndALayoutComesBack) {
     click("取用排版");
     const QList<int> back = pageItems();
     ASSERT_EQ(back.size(), 2);
-    EXPECT_EQ(QPointF(model().items.at(back[0]).left, model().items.at(back[0]).top),
+    EXPECT_EQ(QPointF(model().items().at(back[0]).left, model().items().at(back[0]).top),
               QPointF(1260, 540));
-    EXPECT_EQ(model().items.at(back[0]).symbol.text, QStringLiteral("FIRST"));
-    EXPECT_EQ(model().tags.label(back[0], 1)->caption, QStringLiteral("一"));
-    EXPECT_EQ(QPointF(model().items.at(back[1]).left, model().items.at(back[1]).top),
+    EXPECT_EQ(model().items().at(back[0]).symbol.text, QStringLiteral("FIRST"));
+    EXPECT_EQ(model().tags().label(back[0], 1)->caption, QStringLiteral("一"));
+    EXPECT_EQ(QPointF(model().items().at(back[1]).left, model().items().at(back[1]).top),
               QPointF(540, 2340));
     EXPECT_FALSE(find("開啟記錄窗")->isVisible());
     EXPECT_TRUE(messages.shown.isEmpty());
@@ -219,21 +221,22 @@ TEST_F(FormatsAndLayouts, ThreeItemsWithLabelsComeBackAfterTheCloseButton) {
     open();
     const int a = addItem(600, 600, QStringLiteral("KEEP-1"));
     addLabel(a, {2700, 60}, QStringLiteral("甲"));
-    const std::optional<int> image = window->pageEditor().tags()->addImage(a, {3000, 300});
+    const std::optional<int> image = window->pageEditor().document().addImage(a, {3000, 300});
     ASSERT_TRUE(image);
-    model().tags.image(a, *image)->file = QStringLiteral("logo.bmp");
+    test::changeImage(model(), a, *image,
+                      [&](ImageItem& im) { im.file = QStringLiteral("logo.bmp"); });
     const int b = addItem(4800, 600, QStringLiteral("KEEP-2"));
-    model().items.at(b).backColour = 0xCCEEFF;
-    model().items.at(b).border = 1;
+    test::changeItem(model(), b, [&](BarcodeItem& i) { i.backColour = 0xCCEEFF; });
+    test::changeItem(model(), b, [&](BarcodeItem& i) { i.border = 1; });
     addLabel(b, {60, 480}, QStringLiteral("乙"));
-    model().tags.label(b, 1)->bold = true;
+    test::changeLabel(model(), b, 1, [&](TextLabelItem& l) { l.bold = true; });
     const int c = addItem(600, 3000, QStringLiteral("KEEP-3"));
-    model().items.at(c).width = 5400;
-    model().items.at(c).height = 1200;
-    model().items.at(c).symbol.barWidth = 4;
+    test::changeItem(model(), c, [&](BarcodeItem& i) { i.width = 5400; });
+    test::changeItem(model(), c, [&](BarcodeItem& i) { i.height = 1200; });
+    test::changeItem(model(), c, [&](BarcodeItem& i) { i.symbol.barWidth = 4; });
     addLabel(c, {60, 840}, QStringLiteral("丙一"));
     addLabel(c, {2400, 840}, QStringLiteral("丙二"));
-    const Layout before = PageLayouts::capture(window->pageEditor());
+    const Layout before = KeptPage::layoutOf(model());
     closeByButton();
 
     ASSERT_TRUE(QFile::exists(keptFile()));
@@ -247,14 +250,14 @@ TEST_F(FormatsAndLayouts, ThreeItemsWithLabelsComeBackAfterTheCloseButton) {
     ASSERT_EQ(pageItems().size(), 3);
     // The page came back without filling the format memory.
     EXPECT_EQ(window->pageEditor().formatMemory().count(), 0);
-    const Layout after = PageLayouts::capture(window->pageEditor());
+    const Layout after = KeptPage::layoutOf(model());
     ASSERT_EQ(after.items.size(), 3);
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(after.items[i].position, before.items[i].position) << i;
         EXPECT_EQ(FormatRecordLines::serialise(after.items[i].records).toStdString(),
                   FormatRecordLines::serialise(before.items[i].records).toStdString());
     }
-    EXPECT_EQ(model().tags.image(pageItems()[0], 1)->file, QStringLiteral("logo.bmp"));
+    EXPECT_EQ(model().tags().image(pageItems()[0], 1)->file, QStringLiteral("logo.bmp"));
     EXPECT_TRUE(item(pageItems()[2])->isVisible());
     EXPECT_TRUE(messages.shown.isEmpty());
 }
@@ -303,7 +306,7 @@ TEST_F(FormatsAndLayouts, TextsBig5CannotHoldComeBackAsTheyWereWhenThePageIsKept
     window.reset();
     open();
     ASSERT_EQ(pageItems().size(), 2);
-    EXPECT_EQ(model().tags.label(pageItems()[0], 1)->caption, QStringLiteral("笑😀类"));
+    EXPECT_EQ(model().tags().label(pageItems()[0], 1)->caption, QStringLiteral("笑😀类"));
     EXPECT_TRUE(messages.shown.isEmpty());
 }
 
@@ -319,8 +322,8 @@ TEST_F(FormatsAndLayouts, APageKeptByAnEarlierVersionInCodePage950ComesBack) {
     kept.close();
     open();
     ASSERT_EQ(pageItems().size(), 1);
-    EXPECT_EQ(model().items.at(pageItems()[0]).symbol.text, QStringLiteral("OLD-1"));
-    EXPECT_EQ(model().tags.label(pageItems()[0], 1)->caption, QStringLiteral("舊頁"));
+    EXPECT_EQ(model().items().at(pageItems()[0]).symbol.text, QStringLiteral("OLD-1"));
+    EXPECT_EQ(model().tags().label(pageItems()[0], 1)->caption, QStringLiteral("舊頁"));
 }
 
 TEST(StateFolder, FollowsXdgStateHomeOrTheHomeFolder) {

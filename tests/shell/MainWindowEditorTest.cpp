@@ -9,10 +9,12 @@
 #include "platform/qt/PictureControl.h"
 #include "shell/ToolbarBands.h"
 
+#include "support/PageModelEdits.h"
 #include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTest>
+
 #include <gtest/gtest.h>
 
 using namespace brevmark;
@@ -34,13 +36,16 @@ protected:
     PictureControl* clearButton() const {
         return window->findChild<PictureControl*>(QStringLiteral("空白預設按鈕"));
     }
-    QWidget* panel(const char* name) const { return window->findChild<QWidget*>(QString::fromUtf8(name)); }
+    QWidget* panel(const char* name) const {
+        return window->findChild<QWidget*>(QString::fromUtf8(name));
+    }
     QString hint() const { return window->findChild<QLabel*>(QStringLiteral("說明提示"))->text(); }
     void putItems(std::initializer_list<int> indexes) {
         for (int k : indexes)
-            window->pageEditor().putItem(k, BarcodeItem::blank({300.0 * k, 300}, false));
+            test::putItem(window->pageEditor().model(), k,
+                          BarcodeItem::blank({300.0 * k, 300}, false));
     }
-    bool exists(int k) const { return window->pageEditor().model().items.exists(k); }
+    bool exists(int k) const { return window->pageEditor().model().items().exists(k); }
 };
 
 TEST_F(MainWindowEditor, TheClearButtonSitsOnTheToolbarBeforeItsFirstButton) {
@@ -56,25 +61,23 @@ TEST_F(MainWindowEditor, TheClearButtonSitsOnTheToolbarBeforeItsFirstButton) {
     EXPECT_EQ(hint(), QStringLiteral("清除紙張內的所有條碼"));
 }
 
-TEST_F(MainWindowEditor, ClearingAPageWithItemsAsksOnceAndAnswerNoKeepsThem) {
+TEST_F(MainWindowEditor, ClearingThePageAsksNothingAndIsOneStepToTakeBack) {
     open("1 0 0 0 12090 7470");
     putItems({1, 2, 3});
-    messages.answers.enqueue(MessageAnswer::No);
     QTest::mouseClick(clearButton(), Qt::LeftButton, {}, QPoint(10, 10));
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_EQ(messages.shown[0].buttons, MessageButtons::YesNo);
-    EXPECT_EQ(messages.shown[0].text, QStringLiteral("確定清除紙張內的所有條碼？清除後無法復原"));
-    EXPECT_TRUE(exists(1) && exists(2) && exists(3));
-
-    messages.answers.enqueue(MessageAnswer::Yes);
-    QTest::mouseClick(clearButton(), Qt::LeftButton, {}, QPoint(10, 10));
-    EXPECT_EQ(messages.shown.size(), 2);
+    EXPECT_TRUE(messages.shown.isEmpty()) << "the page history keeps what was cleared";
     EXPECT_FALSE(exists(1) || exists(2) || exists(3));
     EXPECT_TRUE(exists(ItemTable::simpleItem)) << "item 0 is not the page's";
+    EXPECT_EQ(hint(), QStringLiteral("已清除紙張內的 3 個條碼　復原：Ctrl+Z"));
 
-    // an empty page is cleared without a question
+    window->pageEditor().undo();
+    EXPECT_TRUE(exists(1) && exists(2) && exists(3));
+
+    // an empty page changes nothing and leaves no step
+    window->pageEditor().redo();
+    const int steps = window->pageEditor().document().history().count();
     QTest::mouseClick(clearButton(), Qt::LeftButton, {}, QPoint(10, 10));
-    EXPECT_EQ(messages.shown.size(), 2);
+    EXPECT_EQ(window->pageEditor().document().history().count(), steps);
 }
 
 TEST_F(MainWindowEditor, TheSimpleLayoutHasNoClearButton) {
@@ -95,7 +98,7 @@ TEST_F(MainWindowEditor, ResizingItem0BringsThePrintQuantityPanelBackAtOnce) {
                      item0->mapToGlobal(QPointF(pressAt) + QPointF(6, 0)), Qt::NoButton,
                      Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(item0, &drag);
-    EXPECT_EQ(editor.model().items.at(ItemTable::simpleItem).width, 3660);
+    EXPECT_EQ(editor.model().items().at(ItemTable::simpleItem).width, 3660);
     EXPECT_FALSE(panel("列印數量窗")->isVisible()) << "hidden while resizing";
     QTest::mouseRelease(item0, Qt::LeftButton, {}, pressAt + QPoint(6, 0));
 

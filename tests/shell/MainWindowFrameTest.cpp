@@ -1,8 +1,8 @@
 #include "ShellDoubles.h"
 
 #include "platform/Timer.h"
-#include "shell/FrameLayout.h"
 #include "platform/qt/PictureControl.h"
+#include "shell/FrameLayout.h"
 #include "shell/ToolbarBands.h"
 
 #include <QApplication>
@@ -16,13 +16,16 @@ using namespace brevmark;
 namespace {
 
 // Window-relative point in twips, sent as whole pixels.
-QPoint at(double xTwips, double yTwips) { return {int(xTwips / 15), int(yTwips / 15)}; }
+QPoint at(double xTwips, double yTwips) {
+    return {int(xTwips / 15), int(yTwips / 15)};
+}
 
 class Frame : public ::testing::Test, protected test::ShellFixture {
 protected:
     MainWindow& open(const char* placement = nullptr) {
         if (placement)
-            writeSettings(QStringLiteral("\"主視窗大小\",\"%1\"\r\n").arg(QString::fromUtf8(placement)));
+            writeSettings(
+                QStringLiteral("\"主視窗大小\",\"%1\"\r\n").arg(QString::fromUtf8(placement)));
         MainWindow& w = make();
         EXPECT_TRUE(w.start());
         timer("排列視窗位置")->fire();
@@ -39,7 +42,7 @@ protected:
 } // namespace
 
 TEST(FrameLayoutGeometry, PiecesViewportAndCaptionGroup) {
-    const FrameLayout simple = FrameLayout::compute({6000, 7470}, 0);
+    const FrameLayout simple = FrameLayout::compute({6000, 7470}, LayoutMode::Simple);
     EXPECT_EQ(simple.pieces[2].left(), 4200);
     EXPECT_EQ(simple.pieces[3].left(), 6000 - 240);
     EXPECT_EQ(simple.pieces[2].width(), 6000 - 240 - 4200);
@@ -49,7 +52,7 @@ TEST(FrameLayoutGeometry, PiecesViewportAndCaptionGroup) {
     EXPECT_FALSE(simple.maximiseButtonShown);
     EXPECT_EQ(simple.captionGroup.right(), simple.pieces[3].left());
 
-    const FrameLayout pro = FrameLayout::compute({12090, 7470}, 1);
+    const FrameLayout pro = FrameLayout::compute({12090, 7470}, LayoutMode::Professional);
     EXPECT_EQ(pro.pieces[2].left(), pro.pieces[1].right());
     EXPECT_TRUE(pro.maximiseButtonShown);
     EXPECT_EQ(pro.closeButtonLeft, 780);
@@ -58,7 +61,7 @@ TEST(FrameLayoutGeometry, PiecesViewportAndCaptionGroup) {
     EXPECT_EQ(pro.pieces[7].width(), pro.pieces[8].left() - pro.pieces[7].left());
 
     // Any other layout mode keeps the caption buttons as they were.
-    const FrameLayout other = FrameLayout::compute({12090, 7470}, 7, &pro);
+    const FrameLayout other = FrameLayout::compute({12090, 7470}, LayoutMode::None, &pro);
     EXPECT_TRUE(other.maximiseButtonShown);
 }
 
@@ -78,8 +81,9 @@ TEST_F(Frame, ToolbarPictureShowsOnlyInsideItsBand) {
     EXPECT_EQ(toolbarButton(QStringLiteral("紙張設定"))->y(), 0);
     EXPECT_LT(toolbarButton(QStringLiteral("排版按鈕"))->y(), 0);
     // The gap between two bands lies inside one screen pixel: move there with a fractional point.
-    QMouseEvent gap(QEvent::MouseMove, QPointF(5290 / 15.0, 16), w.mapToGlobal(QPointF(5290 / 15.0, 16)),
-                    Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent gap(QEvent::MouseMove, QPointF(5290 / 15.0, 16),
+                    w.mapToGlobal(QPointF(5290 / 15.0, 16)), Qt::NoButton, Qt::NoButton,
+                    Qt::NoModifier);
     QApplication::sendEvent(&w, &gap);
     for (const ToolbarButton& b : ToolbarBands::buttons())
         EXPECT_LT(toolbarButton(b.name)->y(), 0) << b.name.toStdString();
@@ -138,7 +142,7 @@ TEST_F(Frame, ToggleFromMaximisedShrinksToTheSimpleLayout) {
     auto* toggle = w.findChild<PictureControl*>(QStringLiteral("版本按鈕"));
     QTest::mouseClick(toggle, Qt::LeftButton, {}, QPoint(2, 2));
     EXPECT_FALSE(w.isMaximized());
-    EXPECT_EQ(w.values().layoutMode, QStringLiteral("0"));
+    EXPECT_EQ(w.values().layoutMode, LayoutMode::Simple);
     Timer* shrink = timer("視窗縮關");
     ASSERT_TRUE(shrink->isActive());
     QSizeF previous = w.geometryTwips().size();
@@ -153,7 +157,7 @@ TEST_F(Frame, ToggleFromMaximisedShrinksToTheSimpleLayout) {
         ++ticks;
     }
     EXPECT_EQ(w.geometryTwips().size(), QSizeF(6000, 7470));
-    EXPECT_EQ(w.layoutTag(), QStringLiteral("簡易版"));
+    EXPECT_EQ(w.layout(), LayoutMode::Simple);
     EXPECT_EQ(ticks, 11); // 12090 to 5490 in steps of 600, then the exact size
 }
 
@@ -167,7 +171,7 @@ TEST_F(Frame, ToggleGrowsToTheProfessionalLayout) {
     for (int i = 0; i < 100 && grow->isActive(); ++i)
         grow->fire();
     EXPECT_EQ(w.geometryTwips().size(), QSizeF(12090, 7470));
-    EXPECT_EQ(w.layoutTag(), QStringLiteral("專業版"));
+    EXPECT_EQ(w.layout(), LayoutMode::Professional);
     w.closeProgram();
     EXPECT_TRUE(folder.readRecordsFile(QStringLiteral("TOP.reg")).contains(" 12090 7470"));
     EXPECT_TRUE(folder.readRecordsFile(QStringLiteral("TOP.reg")).contains("\"1 0 "));

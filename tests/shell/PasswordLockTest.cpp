@@ -76,8 +76,8 @@ TEST_F(Lock, PythonMadePasswordLocksAndUnlocks) {
     EXPECT_FALSE(locked());
     EXPECT_TRUE(control("關離功能")->isVisible());
     EXPECT_EQ(w.geometryTwips().size(), QSizeF(12090, 7470));
-    EXPECT_EQ(w.frame().viewport.width(), FrameLayout::compute({12090, 7470}, 1).viewport.width());
-    EXPECT_EQ(w.pageEditor().model().page.left, 240); // the page was fitted again
+    EXPECT_EQ(w.frame().viewport.width(), FrameLayout::compute({12090, 7470}, LayoutMode::Professional).viewport.width());
+    EXPECT_EQ(w.pageEditor().model().page().left, 240); // the page was fitted again
 }
 
 TEST_F(Lock, BoxesInTheirColours) {
@@ -225,7 +225,7 @@ TEST_F(Lock, SavingAnEmptyPasswordEndsTheProgramAndTheNextStartHasNoLock) {
     QTest::keyClicks(field(), QStringLiteral("ABC"));
     ASSERT_FALSE(locked());
 
-    emit w.toolbarActivated(5); // the settings button
+    emit w.toolbarActivated(ToolbarCommand::Settings);
     QPointer<QWidget> settings;
     for (QWidget* top : QApplication::topLevelWidgets())
         if (top->objectName() == QStringLiteral("系統設定"))

@@ -120,7 +120,7 @@ TEST_F(RecordLoad, AFieldCountChosenInTheManagerShowsAtTheNextOpening) {
     EXPECT_FALSE(inPanel<QComboBox>("記錄選項", 3)->isVisible());
     panel()->hide();
 
-    emit window->toolbarActivated(0);
+    emit window->toolbarActivated(ToolbarCommand::Records);
     RecordManagerWindow* manager = window->records().manager();
     ASSERT_NE(manager, nullptr);
     auto* count = manager->findChild<QComboBox*>(QStringLiteral("項目數量"));
@@ -140,7 +140,7 @@ TEST_F(RecordLoad, AFieldCountChosenInTheManagerShowsAtTheNextOpening) {
 TEST_F(RecordLoad, AManagerStillOpenGoesWithTheMainWindow) {
     writeRecords(line({"A", "x"}));
     open();
-    emit window->toolbarActivated(0);
+    emit window->toolbarActivated(ToolbarCommand::Records);
     QPointer<RecordManagerWindow> manager = window->records().manager();
     ASSERT_FALSE(manager.isNull());
     window.reset();
@@ -156,7 +156,7 @@ TEST_F(RecordLoad, PickingABarcodeFillsTheEditedItemAndHidesThePanel) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(list->item(0)).center());
     EXPECT_EQ(barcodeBox()->text(), QStringLiteral("a400"));
-    EXPECT_EQ(window->pageEditor().model().items.at(ItemTable::simpleItem).symbol.text,
+    EXPECT_EQ(window->pageEditor().model().items().at(ItemTable::simpleItem).symbol.text,
               QStringLiteral("A400"));
     EXPECT_FALSE(panel()->isVisible());
 }
@@ -164,7 +164,7 @@ TEST_F(RecordLoad, PickingABarcodeFillsTheEditedItemAndHidesThePanel) {
 TEST_F(RecordLoad, TheToolbarOpensTheManagerAsAChildWindow) {
     writeRecords(line({"A", "x"}));
     open(QStringLiteral("\"主視窗大小\",\"1 0 100 100 12090 7470\"\r\n"));
-    emit window->toolbarActivated(0);
+    emit window->toolbarActivated(ToolbarCommand::Records);
     RecordManagerWindow* manager = window->records().manager();
     ASSERT_NE(manager, nullptr);
     EXPECT_TRUE(manager->isVisible());

@@ -17,6 +17,7 @@
 #include "platform/qt/QtMessageBoxes.h"
 #include "print/PrintDoubles.h"
 #include "shell/AlignmentBridge.h"
+#include "support/PageModelEdits.h"
 #include "support/ScopedEnvironment.h"
 #include "support/TestTemplates.h"
 
@@ -94,7 +95,7 @@ protected:
     // is empty.
     void fillFromMemory(const QString& barcode, const QString& search, const QString& name) {
         PageEditor& editor = window->pageEditor();
-        editor.putItem(1, pageItem(6000, 9000, barcode));
+        test::putItem(editor.model(), 1, pageItem(6000, 9000, barcode));
         editor.captureFormat(1);
         editor.clearPage();
         QPointer<AlignmentWindow> a = openAlignmentWindow();
@@ -152,7 +153,7 @@ TEST_F(SheetFinderWindow, ListsTheSheetsThePageCanTakeWithLabelSizeCountAndPaper
 TEST_F(SheetFinderWindow, ChoosingASheetDrawsItsLabelsOutlinesBehindTheItems) {
     MainWindow& w = open();
     PageEditor& editor = w.pageEditor();
-    editor.putItem(1, pageItem(6000, 9000, QStringLiteral("A1")));
+    test::putItem(editor.model(), 1, pageItem(6000, 9000, QStringLiteral("A1")));
     QPointer<AlignmentWindow> a = openAlignmentWindow();
     pick(a, QStringLiteral("b65"), QStringLiteral("Brevtest B65"), "套用標籤紙");
     waitUntilGone(a);
@@ -194,7 +195,7 @@ TEST_F(SheetFinderWindow, ASheetForUsLetterPutsThePageOnUsLetter) {
     pick(a, QStringLiteral("l30"), QStringLiteral("Brevtest L30"), "套用標籤紙");
     waitUntilGone(a);
     PageEditor& editor = w.pageEditor();
-    EXPECT_EQ(editor.model().page.paperSize, PaperSize::Letter);
+    EXPECT_EQ(editor.model().page().paperSize, PaperSize::Letter);
     EXPECT_EQ(editor.pageWidget()->size(), QSize(816, 1056));
     EXPECT_TRUE(editor.paperPanel()->sizeOption(int(PaperSize::Letter))->isChecked());
     EXPECT_EQ(editor.paperPanel()->sizeOption(int(PaperSize::Letter))->text(),
@@ -209,7 +210,7 @@ TEST_F(SheetFinderWindow, ASheetForUsLetterPutsThePageOnUsLetter) {
               QStringLiteral("Brevtest L30"));
     pick(a, QStringLiteral("b65"), QStringLiteral("Brevtest B65"), "套用標籤紙");
     waitUntilGone(a);
-    EXPECT_EQ(editor.model().page.paperSize, PaperSize::A4);
+    EXPECT_EQ(editor.model().page().paperSize, PaperSize::A4);
 }
 
 // The question comes in a real message box; the fill goes on once it is answered Yes.
@@ -217,8 +218,8 @@ TEST_F(SheetFinderWindow, FillingPutsOneCopyOfTheEditedItemOnEachLabel) {
     QtMessageBoxes realBoxes;
     MainWindow& w = open(&realBoxes);
     PageEditor& editor = w.pageEditor();
-    editor.putItem(1, pageItem(6000, 9000, QStringLiteral("AB12")));
-    editor.putItem(2, pageItem(6000, 12000, QStringLiteral("OTHER")));
+    test::putItem(editor.model(), 1, pageItem(6000, 9000, QStringLiteral("AB12")));
+    test::putItem(editor.model(), 2, pageItem(6000, 12000, QStringLiteral("OTHER")));
     QTest::mouseDClick(editor.itemWidget(1), Qt::LeftButton, {}, QPoint(30, 20));
     ASSERT_EQ(editor.model().editedItem, 1);
 
@@ -228,7 +229,7 @@ TEST_F(SheetFinderWindow, FillingPutsOneCopyOfTheEditedItemOnEachLabel) {
     waitUntilGone(a);
     EXPECT_EQ(asked, SheetTexts::replaceItemsQuestion(2));
 
-    const ItemTable& items = editor.model().items;
+    const ItemTable& items = editor.model().items();
     ASSERT_EQ(items.count(), 65);
     int label = 0;
     for (int k : ItemTable::pageIndexes()) {
@@ -247,20 +248,32 @@ TEST_F(SheetFinderWindow, FillingPutsOneCopyOfTheEditedItemOnEachLabel) {
     }
     EXPECT_EQ(label, 65);
     EXPECT_TRUE(outlineNear({b65Label(4, 12).right(), b65Label(4, 12).center().y()}));
+
+    // The whole fill, the cleared page with it, is one step: Ctrl+Z brings the two items back.
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
+    ASSERT_EQ(items.count(), 2);
+    EXPECT_EQ(items.at(1).symbol.text, QStringLiteral("AB12"));
+    EXPECT_EQ(items.at(2).symbol.text, QStringLiteral("OTHER"));
+    EXPECT_EQ(items.at(2).top, 12000);
+    EXPECT_TRUE(editor.itemWidget(2)->isVisible());
+    QTest::keyClick(&w, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(items.count(), 65);
 }
 
 TEST_F(SheetFinderWindow, AnsweringNoLeavesThePageAsItWas) {
     MainWindow& w = open();
     PageEditor& editor = w.pageEditor();
-    editor.putItem(1, pageItem(6000, 9000, QStringLiteral("AB12")));
+    test::putItem(editor.model(), 1, pageItem(6000, 9000, QStringLiteral("AB12")));
     editor.captureFormat(1);
     messages.answers.enqueue(MessageAnswer::No);
     QPointer<AlignmentWindow> a = openAlignmentWindow();
     pick(a, QStringLiteral("round"), QStringLiteral("Brevtest ROUND"), "填滿標籤紙");
     waitUntilGone(a);
     ASSERT_EQ(messages.titles(), QStringList{SheetTexts::fillTitle()});
-    EXPECT_EQ(editor.model().items.count(), 1);
-    EXPECT_EQ(editor.model().items.at(1).left, 6000);
+    EXPECT_EQ(editor.model().items().count(), 1);
+    EXPECT_EQ(editor.model().items().at(1).left, 6000);
     EXPECT_FALSE(w.findChild<QWidget*>(QStringLiteral("修改對齊位置"))->isVisible());
     EXPECT_TRUE(w.settings().value(QStringLiteral("對齊標籤紙")).isEmpty());
 }
@@ -270,7 +283,7 @@ TEST_F(SheetFinderWindow, RoundLabelsAreFilledFromTheFormatMemoryInsideTheirCirc
     fillFromMemory(QStringLiteral("R1"), QStringLiteral("round"), QStringLiteral("Brevtest ROUND"));
     PageEditor& editor = w.pageEditor();
     EXPECT_TRUE(messages.shown.isEmpty()) << "an empty page needs no question";
-    const ItemTable& items = editor.model().items;
+    const ItemTable& items = editor.model().items();
     ASSERT_EQ(items.count(), 12);
     // Circles of radius 20 mm from (15, 20) mm, 65 and 60 mm apart, margin 2 mm: the item's
     // corners stay inside the circle less its margin.
@@ -289,7 +302,7 @@ TEST_F(SheetFinderWindow, ASheetOfMoreLabelsThanThePageHoldsIsFilledAsFarAsItGoe
     PageEditor& editor = w.pageEditor();
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_EQ(messages.shown.first().text, SheetTexts::pageFull(270, 245));
-    const ItemTable& items = editor.model().items;
+    const ItemTable& items = editor.model().items();
     EXPECT_EQ(items.count(), 245);
     // The 245th label: row 24 (from 0), column 4; 18 × 10 mm labels 20 and 10 mm apart.
     const BarcodeItem& last = items.at(ItemTable::pageIndexes().last());
@@ -306,7 +319,7 @@ TEST_F(SheetFinderWindow, WithNothingToCopyTheUserIsTold) {
     waitUntilGone(a);
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_EQ(messages.shown.first().text, SheetTexts::nothingToFill());
-    EXPECT_EQ(w.pageEditor().model().items.count(), 0);
+    EXPECT_EQ(w.pageEditor().model().items().count(), 0);
 }
 
 } // namespace

@@ -18,13 +18,17 @@ public:
     QStringList fonts{QStringLiteral("Arial"), QStringLiteral("@新細明體"),
                       QStringLiteral("新細明體")};
     bool printKey = false;
+    QList<QUrl> opened;
     QSizeF screenSizeTwips() const override { return screen; }
     QStringList screenFonts() const override { return fonts; }
     bool isPrintKeyDown() const override { return printKey; }
     void beep() override {}
     QDateTime now() const override { return QDateTime(QDate(2026, 12, 9), QTime(9, 0)); }
     double random() override { return 0.5; }
-    bool openInBrowser(const QUrl&) override { return true; }
+    bool openInBrowser(const QUrl& url) override {
+        opened.append(url);
+        return true;
+    }
 };
 
 class RecordingControl : public ApplicationControl {

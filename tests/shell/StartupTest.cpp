@@ -27,9 +27,9 @@ TEST_F(Startup, FirstStartCreatesFoldersAndOpensSimpleLayout) {
     EXPECT_TRUE(QDir(folder.location().picturesFolder()).exists());
     EXPECT_EQ(w.objectName(), QStringLiteral("主視窗"));
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Tavo Brevmark"));
-    EXPECT_EQ(w.values().layoutMode, QString());
+    EXPECT_EQ(w.values().layoutMode, LayoutMode::Simple);
     EXPECT_EQ(w.values().printing.resolution.toText(), QStringLiteral("7.2"));
-    EXPECT_EQ(w.values().updateFlag, QStringLiteral("0"));
+    EXPECT_EQ(w.values().updateCheck, 0);
     EXPECT_TRUE(w.values().expectedPassword.isEmpty());
     EXPECT_EQ(w.fontList(), (QStringList{"Arial", "新細明體"}));
 
@@ -62,7 +62,7 @@ TEST_F(Startup, SixPartPlacementRestoresProfessionalLayoutAndPosition) {
     writeSettings(QStringLiteral("\"主視窗大小\",\"1 0 1200 900 9000 5000\"\r\n"));
     MainWindow& w = make();
     ASSERT_TRUE(w.start());
-    EXPECT_EQ(w.values().layoutMode, QStringLiteral("1"));
+    EXPECT_EQ(w.values().layoutMode, LayoutMode::Professional);
     EXPECT_EQ(w.values().left, 1200);
     EXPECT_EQ(w.values().top, 900);
     timer(w, "排列視窗位置")->fire();
@@ -79,7 +79,9 @@ struct PlacementCase {
     bool maximised;
 };
 
-void PrintTo(const PlacementCase& c, std::ostream* os) { *os << c.value; }
+void PrintTo(const PlacementCase& c, std::ostream* os) {
+    *os << c.value;
+}
 
 class Placement : public ::testing::TestWithParam<PlacementCase>, protected test::ShellFixture {};
 
@@ -88,7 +90,7 @@ TEST_P(Placement, AppliesOnlyValidParts) {
     writeSettings(QStringLiteral("\"主視窗大小\",\"%1\"\r\n").arg(QString::fromUtf8(c.value)));
     MainWindow& w = make();
     ASSERT_TRUE(w.start());
-    EXPECT_EQ(!w.values().layoutMode.isEmpty(), c.used);
+    EXPECT_EQ(w.values().width.has_value() || w.values().maximised, c.used);
     EXPECT_EQ(w.values().left.has_value(), c.leftApplied);
     EXPECT_EQ(w.values().top.has_value(), c.topApplied);
     EXPECT_EQ(w.values().maximised, c.maximised);
@@ -97,18 +99,15 @@ TEST_P(Placement, AppliesOnlyValidParts) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, Placement,
-    ::testing::Values(PlacementCase{"normal", "1 0 1200 900 12090 7470", true, true, true, false},
-                      PlacementCase{"fiveParts", "1 0 1200 900 12090", false, false, false, false},
-                      PlacementCase{"sevenParts", "1 0 1200 900 12090 7470 1", false, false, false,
-                                    false},
-                      PlacementCase{"leftAtScreenWidth", "0 0 28800 900 6000 7470", true, false,
-                                    true, false},
-                      PlacementCase{"topBeyondScreen", "0 0 15 20000 6000 7470", true, true, false,
-                                    false},
-                      PlacementCase{"maximisedKeepsNoPosition", "1 2 1200 900 12090 7470", true,
-                                    false, false, true},
-                      PlacementCase{"doubleSpaceGivesSixParts", "1  0 1200 900 12090", true, true, true,
-                                    false}),
+    ::testing::Values(
+        PlacementCase{"normal", "1 0 1200 900 12090 7470", true, true, true, false},
+        PlacementCase{"fiveParts", "1 0 1200 900 12090", false, false, false, false},
+        PlacementCase{"sevenParts", "1 0 1200 900 12090 7470 1", false, false, false, false},
+        PlacementCase{"leftAtScreenWidth", "0 0 28800 900 6000 7470", true, false, true, false},
+        PlacementCase{"topBeyondScreen", "0 0 15 20000 6000 7470", true, true, false, false},
+        PlacementCase{"maximisedKeepsNoPosition", "1 2 1200 900 12090 7470", true, false, false,
+                      true},
+        PlacementCase{"doubleSpaceGivesSixParts", "1  0 1200 900 12090", true, true, true, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Startup, AppliesEveryKeyInTableOrder) {
@@ -126,12 +125,12 @@ TEST_F(Startup, AppliesEveryKeyInTableOrder) {
     ASSERT_TRUE(w.start());
     const StartupValues& v = w.values();
     ASSERT_TRUE(v.arrangement.has_value());
-    EXPECT_EQ(*v.arrangement, (QStringList{"25", "0", "3.5", "7"}));
+    EXPECT_EQ(v.arrangement->settingText(), QStringLiteral("25 0 3.5 7"));
     EXPECT_EQ(v.fieldCaptions,
               (QStringList{"種 類", "名稱", "自訂一", "自訂二", "自訂三", "自訂 四"}));
     EXPECT_EQ(v.lastShownField, 4);
     EXPECT_EQ(v.expectedPassword, QStringLiteral("ABC"));
-    EXPECT_EQ(v.updateFlag, QStringLiteral("1"));
+    EXPECT_EQ(v.updateCheck, 1);
     EXPECT_EQ(v.printing.printerKind, 1);
     EXPECT_EQ(v.item0Width, 2700);
     EXPECT_EQ(v.printing.resolution.toText(), QStringLiteral("7.0125"));
@@ -159,6 +158,19 @@ TEST_F(Startup, CloseStoresPlacementAndEnds) {
     EXPECT_EQ(control.endings, 1);
     EXPECT_EQ(folder.readRecordsFile(QStringLiteral("TOP.reg")),
               test::pythonCp950(QStringLiteral("\"主視窗大小\",\"1 0 1200 900 12090 7470\"\r\n")));
+}
+
+// A layout number that is neither layout opens neither, and the file gets it back unchanged.
+TEST_F(Startup, CloseWritesBackALayoutNumberThatIsNeitherLayout) {
+    writeSettings(QStringLiteral("\"主視窗大小\",\"7 0 1200 900 12090 7470\"\r\n"));
+    MainWindow& w = make();
+    ASSERT_TRUE(w.start());
+    timer(w, "排列視窗位置")->fire();
+    EXPECT_EQ(w.values().layoutMode, LayoutMode::None);
+    w.resize(12090 / 15, 7470 / 15);
+    w.closeProgram();
+    EXPECT_EQ(folder.readRecordsFile(QStringLiteral("TOP.reg")),
+              test::pythonCp950(QStringLiteral("\"主視窗大小\",\"7 0 1200 900 12090 7470\"\r\n")));
 }
 
 TEST_F(Startup, CloseOnFirstStartAppendsSimpleLayoutPlacement) {

@@ -84,5 +84,19 @@ TEST_F(UpdateQuery, AnnouncedVersionPromptsAfterStartUp) {
     timer("更新查詢")->fire();
     ASSERT_TRUE(done.count() > 0 || done.wait(5000));
     EXPECT_EQ(messages.titles(), QStringList{QStringLiteral("新版通知")});
+    EXPECT_EQ(messages.shown[0].text, QStringLiteral("已經推出更新版本、是否上網下載"));
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Question);
+    EXPECT_EQ(messages.shown[0].buttons, MessageButtons::YesNo);
     EXPECT_EQ(cacheEntries(), QStringList{QStringLiteral("Brevmark")});
+}
+
+TEST_F(UpdateQuery, YesOpensTheProductPageAndNoNothing) {
+    env.set("BREVMARK_UPDATE_URL", "http://updates.example.net");
+    MainWindow& w = start("1");
+    messages.answers << MessageAnswer::Yes << MessageAnswer::No;
+    emit w.updateCheck().newVersionAnnounced();
+    emit w.updateCheck().newVersionAnnounced();
+    EXPECT_EQ(messages.shown.size(), 2);
+    EXPECT_EQ(system.opened,
+              QList<QUrl>{QUrl(QStringLiteral("http://updates.example.net/BQ/bq.htm"))});
 }

@@ -1,115 +1,67 @@
 #include "symbology/BarcodeText.h"
 #include "QStringPrinting.h"
 #include "symbology/BarcodeEntry.h"
-#include "symbology/EditedBarcode.h"
-#include "symbology/EntryPanel.h"
-
-#include "support/ScriptedMessageBoxes.h"
 
 #include <gtest/gtest.h>
 
 using namespace brevmark;
-using brevmark::test::ScriptedMessageBoxes;
 
 namespace {
 
-class CountingPanel : public EntryPanel {
-public:
-    int hidden = 0;
-    void hideEntryPanel() override { ++hidden; }
-};
-
-// Records what the change rule does to the edited item, in order.
-class RecordingItem : public EditedBarcode {
-public:
-    QString text = QStringLiteral("OLD");
-    QStringList events;
-    void setBarcodeText(const QString& t) override {
-        text = t;
-        events << QStringLiteral("text ") + t;
-    }
-    void setSymbolHandleVisible(bool visible) override {
-        events << (visible ? QStringLiteral("show handle") : QStringLiteral("hide handle"));
-    }
-    void redrawBarcode() override { events << QStringLiteral("redraw"); }
-    void clearBarcodeDrawing() override { events << QStringLiteral("clear"); }
-};
-
 TEST(EntryKeyRule, BarcodeCharactersPassAsTyped) {
-    CountingPanel panel;
     for (const char16_t c : u"09AZaz-. /+")
         if (c != 0)
-            EXPECT_EQ(filterEntryKey(c, panel), std::optional<char16_t>(c)) << char(c);
-    EXPECT_EQ(panel.hidden, 0);
+            EXPECT_EQ(entryKeyRule(c), EntryKey::Pass) << char(c);
 }
 
 TEST(EntryKeyRule, OtherCharactersAndControlCodesAreDiscarded) {
-    CountingPanel panel;
     for (const char16_t c : {u'*', u'$', u'%', u'#', u'\uFF0C', u'\uFF21', u'\u3000', u'_',
                              char16_t(0), char16_t(10), char16_t(127), char16_t(31)})
-        EXPECT_EQ(filterEntryKey(c, panel), std::nullopt) << int(c);
-    EXPECT_EQ(panel.hidden, 0);
+        EXPECT_EQ(entryKeyRule(c), EntryKey::Discard) << int(c);
 }
 
-TEST(EntryKeyRule, EditingKeysPassAndEnterAlsoHidesThePanel) {
-    CountingPanel panel;
+TEST(EntryKeyRule, EditingKeysPassAndEnterAlsoClosesThePanel) {
     for (const char16_t c : {char16_t(8), char16_t(9), char16_t(27)})
-        EXPECT_EQ(filterEntryKey(c, panel), std::optional<char16_t>(c));
-    EXPECT_EQ(panel.hidden, 0);
-    EXPECT_EQ(filterEntryKey(13, panel), std::optional<char16_t>(13));
-    EXPECT_EQ(panel.hidden, 1);
+        EXPECT_EQ(entryKeyRule(c), EntryKey::Pass) << int(c);
+    EXPECT_EQ(entryKeyRule(13), EntryKey::PassAndClose);
 }
 
-TEST(EntryChangeRule, StoresUpperCaseShowsHandleAndRedraws) {
-    RecordingItem item;
-    applyEntryChange(QStringLiteral("a1-b"), item);
-    EXPECT_EQ(item.text, QStringLiteral("A1-B"));
-    EXPECT_EQ(item.events, (QStringList{QStringLiteral("text A1-B"), QStringLiteral("show handle"),
-                                        QStringLiteral("redraw")}));
+TEST(EntryChangeRule, TheItemTakesTheTextInUpperCase) {
+    EXPECT_EQ(itemTextOfEntry(QStringLiteral("a1-b")), QStringLiteral("A1-B"));
+    EXPECT_EQ(itemTextOfEntry(QString()), QString());
 }
 
-TEST(EntryChangeRule, EmptyTextHidesHandleAndClears) {
-    RecordingItem item;
-    applyEntryChange(QString(), item);
-    EXPECT_TRUE(item.text.isEmpty());
-    EXPECT_EQ(item.events, (QStringList{QStringLiteral("text "), QStringLiteral("hide handle"),
-                                        QStringLiteral("clear")}));
-}
-
-TEST(BarcodeTextCleaning, DropsForeignCharactersAndNotifiesOnce) {
-    ScriptedMessageBoxes messages;
-    EXPECT_EQ(cleanBarcodeText(QStringLiteral("AB*12$%"), messages), QStringLiteral("AB12"));
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_EQ(messages.shown[0].title, QStringLiteral("移除提示"));
-    EXPECT_EQ(messages.shown[0].text,
+TEST(BarcodeTextCleaning, DropsForeignCharactersAndSaysSoOnce) {
+    const CleanedBarcode cleaned = cleanBarcodeText(QStringLiteral("AB*12$%"));
+    EXPECT_EQ(cleaned.text, QStringLiteral("AB12"));
+    EXPECT_TRUE(cleaned.dropped);
+    EXPECT_EQ(CleanedBarcode::removalTitle(), QStringLiteral("移除提示"));
+    EXPECT_EQ(CleanedBarcode::removalText(),
               QStringLiteral("記錄的條碼中含有不能使用的文字，程式將自動清除"));
-    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Information);
-    EXPECT_EQ(messages.shown[0].buttons, MessageButtons::Ok);
 }
 
 TEST(BarcodeTextCleaning, CleanTextsPassUnchangedWithoutNotice) {
-    ScriptedMessageBoxes messages;
-    EXPECT_EQ(cleanBarcodeText(QStringLiteral("ab-12"), messages), QStringLiteral("ab-12"));
-    EXPECT_EQ(cleanBarcodeText(QString(), messages), QString());
-    EXPECT_TRUE(messages.shown.isEmpty());
+    for (const QString& text : {QStringLiteral("ab-12"), QString()}) {
+        const CleanedBarcode cleaned = cleanBarcodeText(text);
+        EXPECT_EQ(cleaned.text, text);
+        EXPECT_FALSE(cleaned.dropped);
+    }
 }
 
 TEST(BarcodeTextCleaning, FullWidthFormsAreDroppedAndResultMayBeEmpty) {
-    ScriptedMessageBoxes messages;
-    EXPECT_EQ(cleanBarcodeText(QStringLiteral("\uFF21\uFF11＊"), messages), QString());
-    EXPECT_EQ(messages.shown.size(), 1);
+    const CleanedBarcode cleaned = cleanBarcodeText(QStringLiteral("\uFF21\uFF11＊"));
+    EXPECT_EQ(cleaned.text, QString());
+    EXPECT_TRUE(cleaned.dropped);
 }
 
 TEST(BarcodeTextCleaning, LongTextsAreCleanedInFull) {
-    ScriptedMessageBoxes messages;
     QString text;
     QString expected;
     for (int i = 0; i < 1000; ++i) {
         text += QStringLiteral("A,");
         expected += QLatin1Char('A');
     }
-    EXPECT_EQ(cleanBarcodeText(text, messages), expected);
-    EXPECT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(cleanBarcodeText(text).text, expected);
 }
 
 TEST(FieldCleaning, DropsTheSevenCharactersThatBreakRecordLines) {

@@ -4,6 +4,7 @@
 
 #include "support/RecordingSurface.h"
 
+
 #include <gtest/gtest.h>
 
 using namespace brevmark;

@@ -1,9 +1,12 @@
 #include "symbology/SerialStep.h"
 #include "QStringPrinting.h"
 
+#include "support/RowNames.h"
+
 #include <gtest/gtest.h>
 
 using namespace brevmark;
+using brevmark::test::rowName;
 
 namespace {
 
@@ -41,7 +44,12 @@ INSTANTIATE_TEST_SUITE_P(
                     StepCase{"00000000000000000000", subtract, "99999999999999999999"},
                     StepCase{"10000000000000000000", subtract, "09999999999999999999"},
                     StepCase{"A1234567890-123456789", add, "A1234567890-123456790"},
-                    StepCase{"9007199254740993", add, "9007199254740994"}));
+                    StepCase{"9007199254740993", add, "9007199254740994"}),
+    [](const auto& info) {
+        return rowName(QString::fromUtf8(info.param.before) + (info.param.step == SerialStep::Add
+                                                                   ? QStringLiteral(" plus")
+                                                                   : QStringLiteral(" minus")));
+    });
 
 TEST(SerialStepHint, AsksForATextFirstThenNamesTheStep) {
     EXPECT_EQ(serialStepHint(QString(), SerialStep::Add),

@@ -9,6 +9,7 @@
 #include "import/ui/ImportGridView.h"
 #include "import/ui/ImportPictures.h"
 #include "platform/Timer.h"
+#include "platform/qt/CaptionButtons.h"
 #include "platform/qt/FramePictures.h"
 #include "platform/qt/HintLabels.h"
 #include "platform/qt/PictureControl.h"
@@ -161,54 +162,18 @@ void ImportWindow::buildToolbar() {
 }
 
 void ImportWindow::buildCaptionButtons() {
-    captionGroup_ = new QWidget(this);
-    captionGroup_->setObjectName(QStringLiteral("關離功能"));
-    captionGroup_->setMouseTracking(true);
-    shortFace_ = new QLabel(captionGroup_);
-    shortFace_->setObjectName(QStringLiteral("縮關圖"));
-    longFace_ = new QLabel(captionGroup_);
-    longFace_->setObjectName(QStringLiteral("縮放關圖"));
-    const QSize buttonPx =
-        pxSize({ImportFrameLayout::captionButtonWidth, ImportFrameLayout::captionButtonHeight});
-    for (QLabel* face : {shortFace_, longFace_}) {
-        const bool three = face == longFace_;
-        const QSize size(buttonPx.width() * (three ? 3 : 2), buttonPx.height());
-        face->setAttribute(Qt::WA_TransparentForMouseEvents);
-        face->setPixmap(QPixmap::fromImage(FramePictures::captionFace(three, size)));
-        face->setGeometry(QRect(QPoint(0, 0), size));
-    }
-    captionButtons_[0] = new PictureControl(QStringLiteral("視窗按鈕"), captionGroup_, 0);
-    captionButtons_[1] = new PictureControl(QStringLiteral("視窗按鈕"), captionGroup_, 1);
-    captionButtons_[2] = new PictureControl(QStringLiteral("關閉功能"), captionGroup_);
-    const QString hints[3] = {texts::minimiseHover, texts::maximiseHover, texts::closeHover};
-    for (int i = 0; i < 3; ++i) {
-        PictureControl* b = captionButtons_[std::size_t(i)];
-        b->resize(buttonPx);
-        const auto kind = FramePictures::CaptionButton(i);
-        connect(b, &PictureControl::moved, this,
-                [this, b, i, kind, hints](QPointF, Qt::MouseButtons) {
-                    setHint(hints[i]);
-                    clearCaptionHover();
-                    b->setPicture(
-                        FramePictures::captionButton(kind, FramePictures::Face::Hover, b->size()));
-                });
-        connect(b, &PictureControl::pressed, this, [b, kind](QPointF, Qt::MouseButton) {
-            b->setPicture(
-                FramePictures::captionButton(kind, FramePictures::Face::Pressed, b->size()));
-        });
-        connect(b, &PictureControl::released, this,
-                [this, b, i](QPointF, Qt::MouseButton button, bool inside) {
-                    b->setPicture(QImage());
-                    if (button != Qt::LeftButton || !inside)
-                        return;
-                    if (i == 0)
-                        showMinimized();
-                    else if (i == 1)
-                        toggleMaximised();
-                    else
-                        close();
-                });
-    }
+    captionGroup_ = new CaptionButtons(
+        pxSize({ImportFrameLayout::captionButtonWidth, ImportFrameLayout::captionButtonHeight}),
+        {texts::minimiseHover, texts::maximiseHover, texts::closeHover}, this);
+    connect(captionGroup_, &CaptionButtons::hintRequested, this, &ImportWindow::setHint);
+    connect(captionGroup_, &CaptionButtons::clicked, this, [this](CaptionButtons::Button button) {
+        if (button == CaptionButtons::Button::Minimise)
+            showMinimized();
+        else if (button == CaptionButtons::Button::Maximise)
+            toggleMaximised();
+        else
+            close();
+    });
 }
 
 // ----------------------------------------------------------------------------------- layout
@@ -239,13 +204,7 @@ void ImportWindow::layoutFrame() {
     placeWidget(hintShadow_, frame_.hintShadow);
     hintShadow_->lower();
     placeWidget(captionGroup_, frame_.captionGroup);
-    shortFace_->setVisible(!frame_.maximiseButtonShown);
-    longFace_->setVisible(frame_.maximiseButtonShown);
-    captionButtons_[0]->move(0, 0);
-    captionButtons_[1]->move(screen::pixels(ImportFrameLayout::captionButtonWidth), 0);
-    captionButtons_[1]->setVisible(frame_.maximiseButtonShown);
-    captionButtons_[2]->move(screen::pixels(frame_.closeButtonLeft), 0);
-    captionGroup_->raise();
+    captionGroup_->arrange(frame_.maximiseButtonShown, screen::pixels(frame_.closeButtonLeft));
     parkToolbar(-1);
     checkScrollBars();
     update();
@@ -356,11 +315,6 @@ void ImportWindow::parkToolbar(int shown) {
     }
 }
 
-void ImportWindow::clearCaptionHover() {
-    for (PictureControl* b : captionButtons_)
-        b->setPicture(QImage());
-}
-
 void ImportWindow::setPointer(Pointer pointer) {
     pointer_ = pointer;
     showPointer(*this, pointer);
@@ -380,7 +334,7 @@ void ImportWindow::mouseMoveEvent(QMouseEvent* event) {
     const QPointF at = screen::twipsOf(event->position());
     const Qt::MouseButtons buttons = event->buttons();
     const bool normal = !isMaximized() && !isMinimized();
-    clearCaptionHover();
+    captionGroup_->clearHover();
     grid_->hidePopups();
     if (pointer_ == Pointer::SizeNwSe)
         setHint(texts::windowResize);

@@ -14,6 +14,8 @@ class QScrollBar;
 
 namespace brevmark {
 
+class CaptionButtons;
+
 class ImportGridView;
 class MessageBoxes;
 class PictureControl;
@@ -68,7 +70,6 @@ private:
     void buildScrollBars();
     void placeWidget(QWidget* widget, const QRectF& twips);
     void parkToolbar(int shown);
-    void clearCaptionHover();
     void setPointer(Pointer pointer);
     void toggleMaximised();
     void scrollGrid();
@@ -82,11 +83,8 @@ private:
     QScrollBar* horizontal_ = nullptr;
     QLabel* hint_ = nullptr;
     QLabel* hintShadow_ = nullptr;
-    QWidget* captionGroup_ = nullptr;
-    QLabel* shortFace_ = nullptr;
-    QLabel* longFace_ = nullptr;
-    std::array<PictureControl*, 3> captionButtons_{}; // minimise, maximise, close
-    std::array<PictureControl*, 2> toolbar_{};        // 記憶匯入, 儲存多筆資料
+    CaptionButtons* captionGroup_ = nullptr;
+    std::array<PictureControl*, 2> toolbar_{}; // 記憶匯入, 儲存多筆資料
     std::array<QImage, ImportFrameLayout::pieceCount> pieceImages_;
     std::array<QImage, 2> toolbarImages_;
     QImage titleImage_;

@@ -2,7 +2,7 @@
 
 #include "page/EditorTexts.h"
 #include "page/ui/NumberBox.h"
-#include "page/PanelSkin.h"
+#include "page/ui/PanelSkin.h"
 #include "page/ui/SkinButton.h"
 
 #include <QEvent>

@@ -1,9 +1,9 @@
 #include "page/ui/ArrangementPanel.h"
 
-#include "page/ui/NumberBox.h"
-#include "page/PanelSkin.h"
-#include "page/ui/SkinButton.h"
 #include "page/TagTexts.h"
+#include "page/ui/NumberBox.h"
+#include "page/ui/PanelSkin.h"
+#include "page/ui/SkinButton.h"
 
 #include <QEvent>
 #include <QPainter>

@@ -1,9 +1,9 @@
 #include "page/ui/BarcodeEditPanel.h"
 
-#include "page/ui/BarcodeEntryValidator.h"
 #include "page/EditPanelRules.h"
+#include "page/ui/BarcodeEntryValidator.h"
 #include "page/ui/FocusCycle.h"
-#include "page/PanelSkin.h"
+#include "page/ui/PanelSkin.h"
 #include "page/ui/SkinButton.h"
 #include "symbology/BarcodeEntry.h"
 
@@ -184,7 +184,8 @@ void BarcodeEditPanel::showItem(int index, const BarcodeItem& item) {
     if (item.symbol.widthRatio < 4)
         ratio_[item.symbol.widthRatio]->setChecked(true);
     setSwatchColour(QColor(item.backColour));
-    setEntryText(item.symbol.text);
+    if (itemTextOfEntry(entry_->text()) != item.symbol.text)
+        setEntryText(item.symbol.text);
     update();
 }
 
@@ -232,7 +233,15 @@ bool BarcodeEditPanel::eventFilter(QObject* watched, QEvent* event) {
                 return false;
             code = key->text().at(0).unicode();
         }
-        return !filterEntryKey(code, *this).has_value();
+        switch (entryKeyRule(code)) {
+        case EntryKey::Pass:
+            return false;
+        case EntryKey::PassAndClose:
+            hide();
+            return false;
+        case EntryKey::Discard:
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "page/BarcodeItem.h"
-#include "symbology/EntryPanel.h"
 
 #include <QColor>
 #include <QWidget>
@@ -21,12 +20,13 @@ class SkinButton;
 // arrays share one object name; each control's position in its array is its "index" property.
 // The panel only shows values and passes keys through the text box's key rule; the page editor
 // acts on the controls' signals.
-class BarcodeEditPanel : public QWidget, public EntryPanel {
+class BarcodeEditPanel : public QWidget {
     Q_OBJECT
 public:
     explicit BarcodeEditPanel(QWidget* parent);
 
-    // Copies an item's editable fields into the controls; the text box's change follows.
+    // Copies an item's editable fields into the controls. The text box keeps what was typed
+    // (lower case included) while it is the item's text.
     void showItem(int index, const BarcodeItem& item);
     // Puts a text into the barcode text box whole, however long (typing stops at 20).
     void setEntryText(const QString& text);
@@ -46,7 +46,6 @@ public:
     SkinButton* adjustButton(int index) const { return adjust_[index]; }
     SkinButton* closeButton() const { return close_; }
 
-    void hideEntryPanel() override { hide(); }
     // The controls in the order Tab visits them, which is the order they are read in.
     QList<QWidget*> tabOrder() const;
 

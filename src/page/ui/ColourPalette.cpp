@@ -3,7 +3,7 @@
 #include "common/Rounding.h"
 #include "common/Twips.h"
 #include "page/PaletteModel.h"
-#include "page/PanelSkin.h"
+#include "page/ui/PanelSkin.h"
 
 #include <QApplication>
 #include <QMouseEvent>

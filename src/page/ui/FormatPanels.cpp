@@ -1,19 +1,18 @@
 #include "page/ui/FormatPanels.h"
 
+#include "common/Rounding.h"
 #include "common/ScreenPixels.h"
+#include "page/EditPanelRules.h"
+#include "page/EditorTexts.h"
+#include "page/FormatTexts.h"
+#include "page/PanelPlacement.h"
 #include "page/ui/AddBarcodePanel.h"
 #include "page/ui/BarcodeItemWidget.h"
-#include "page/EditPanelRules.h"
-#include "page/ui/EditorHost.h"
-#include "page/EditorTexts.h"
 #include "page/ui/FormatRecordPanel.h"
-#include "page/FormatTexts.h"
 #include "page/ui/HintFilter.h"
 #include "page/ui/LayoutPanel.h"
 #include "page/ui/PageEditor.h"
-#include "page/ui/PageLayouts.h"
 #include "page/ui/PageWidget.h"
-#include "page/PanelPlacement.h"
 #include "page/ui/SaveFormatPanel.h"
 #include "page/ui/SkinButton.h"
 #include "page/ui/SymbolHandleWidget.h"
@@ -35,15 +34,14 @@ void placeInside(QWidget* panel, QPoint topLeft) {
 }
 } // namespace
 
-FormatPanels::FormatPanels(PageEditor& editor, EditorHost& host, QWidget* panelParent,
-                           Services services, QObject* parent)
-    : QObject(parent), editor_(editor), host_(host), services_(std::move(services)),
-      browser_(services_.files, host.messages(), services_.recordsFolder),
-      saver_(services_.files, host.messages(), services_.recordsFolder),
-      layouts_(services_.files, host.messages(), services_.recordsFolder),
+FormatPanels::FormatPanels(PageEditor& editor, QWidget* panelParent, QObject* parent)
+    : QObject(parent), editor_(editor),
+      browser_(editor.services().files, editor.services().location.recordsFolder()),
+      saver_(editor.services().files, editor.services().location.recordsFolder()),
+      layouts_(editor.services().files, editor.services().location.recordsFolder()),
       recordPanel_(new FormatRecordPanel(panelParent)),
       savePanel_(new SaveFormatPanel(panelParent)), layoutPanel_(new LayoutPanel(panelParent)),
-      hints_(new HintFilter([this](const QString& text) { host_.setHint(text); }, this)) {
+      hints_(new HintFilter(editor.services().hint, this)) {
     browser_.setNoticeRequest([this](int n) { notice(n); });
     layouts_.setNoticeRequest([this](int n) { notice(n); });
     connectPanels();
@@ -52,8 +50,7 @@ FormatPanels::FormatPanels(PageEditor& editor, EditorHost& host, QWidget* panelP
 FormatPanels::~FormatPanels() = default;
 
 void FormatPanels::notice(int number) {
-    if (services_.requestNotice)
-        services_.requestNotice(number);
+    emit noticeRequested(number);
 }
 
 void FormatPanels::connectPanels() {
@@ -70,11 +67,11 @@ void FormatPanels::connectPanels() {
     connect(record->takeButton(), &SkinButton::clicked, this, &FormatPanels::takeFormat);
     connect(record->deleteButton(), &SkinButton::clicked, this, &FormatPanels::deleteFormat);
     connect(record->closeButton(), &SkinButton::clicked, this,
-            [this] { host_.closePanelButton(4); });
+            [this] { editor_.closePanel(FloatingPanel::FormatRecord); });
 
     connect(savePanel_, &SaveFormatPanel::saveRequested, this, &FormatPanels::saveFormat);
     connect(savePanel_->closeButton(), &SkinButton::clicked, this,
-            [this] { host_.closePanelButton(5); });
+            [this] { editor_.closePanel(FloatingPanel::SaveFormat); });
 
     connect(layoutPanel_, &LayoutPanel::layoutChosen, this, &FormatPanels::chooseLayout);
     connect(layoutPanel_, &LayoutPanel::saveRequested, this, &FormatPanels::saveLayout);
@@ -88,7 +85,7 @@ void FormatPanels::connectPanels() {
 // ---------------------------------------------------------------- barcode formats
 
 std::optional<QSizeF> FormatPanels::previewSize() const {
-    const ItemTable& items = editor_.model().items;
+    const ItemTable& items = editor_.model().items();
     if (!browser_.previewShown() || !items.exists(ItemTable::previewItem))
         return std::nullopt;
     const BarcodeItem& preview = items.at(ItemTable::previewItem);
@@ -96,12 +93,14 @@ std::optional<QSizeF> FormatPanels::previewSize() const {
 }
 
 void FormatPanels::showBrowser() {
+    for (const UserMessage& message : browser_.takeMessages())
+        tell(editor_.services().messages, message);
     recordPanel_->showState(browser_, previewSize());
     if (!recordPanel_->isVisible())
         return;
     // The panel changes its size with the preview: the simple layout stacks its panels anew.
-    if (editor_.model().page.isSimpleLayout())
-        host_.stackPanels();
+    if (editor_.model().page().isSimpleLayout())
+        editor_.stackPanels();
     else
         placeInside(recordPanel_, recordPanel_->pos());
 }
@@ -136,29 +135,21 @@ void FormatPanels::previewFormat(const QString& name) {
     const std::optional<QList<FormatRecord>> records = browser_.preview(name);
     if (records) {
         editor_.formatMemory().setRecords(*records);
-        BarcodeItemWidget* preview = editor_.createPreviewItem(recordPanel_->previewArea());
-        if (!records->isEmpty()) {
-            editor_.applyFormat(ItemTable::previewItem);
-            editor_.redrawItem(ItemTable::previewItem);
-        }
-        // The preview is not edited: no handle to drag its symbol by.
-        preview->symbolHandle()->hide();
-        preview->show();
+        if (BarcodeItemWidget* preview = editor_.showPreviewItem(recordPanel_->previewArea()))
+            preview->show();
     }
     showBrowser();
 }
 
 void FormatPanels::takeFormat() {
-    ItemTable& items = editor_.model().items;
+    const ItemTable& items = editor_.model().items();
     if (editor_.formatMemory().count() == 0)
         return;
     if (browser_.takeMode() == FormatBrowser::TakeMode::Apply) {
         if (items.exists(targetItem_)) {
-            editor_.deleteAllTags(targetItem_);
-            editor_.applyFormat(targetItem_);
-            editor_.redrawItem(targetItem_);
-            if (editor_.model().page.isSimpleLayout() && services_.relayoutSimple)
-                services_.relayoutSimple();
+            editor_.document().applyFormat(targetItem_, editor_.formatMemory().records());
+            if (editor_.model().page().isSimpleLayout())
+                emit simpleLayoutRequested();
         }
         recordPanel_->hide();
         return;
@@ -174,12 +165,17 @@ void FormatPanels::takeFormat() {
 }
 
 void FormatPanels::deleteFormat() {
+    if (browser_.chosenName().isEmpty())
+        return;
+    if (!editor_.services().messages.confirm(FormatTexts::deleteTitle(), browser_.deleteQuestion(),
+                                             MessageIcon::Warning))
+        return;
     browser_.deleteChosen();
     showBrowser();
 }
 
 void FormatPanels::openSaveFormatPanel(int item) {
-    const ItemTable& items = editor_.model().items;
+    const ItemTable& items = editor_.model().items();
     if (!items.exists(item))
         return;
     listCategories();
@@ -190,8 +186,8 @@ void FormatPanels::openSaveFormatPanel(int item) {
     placeInside(savePanel_,
                 screen::point(PanelPlacement::belowItem(barcode.rect(), editor_.pageOrigin())));
     savePanel_->raise();
-    if (editor_.model().page.isSimpleLayout())
-        host_.stackPanels();
+    if (editor_.model().page().isSimpleLayout())
+        editor_.stackPanels();
     savePanel_->categoryBox()->setFocus();
 }
 
@@ -199,19 +195,23 @@ bool FormatPanels::saveFormat() {
     const FormatSaver::Names names =
         FormatSaver::clean(savePanel_->categoryText(), savePanel_->nameText());
     savePanel_->setTexts(names.category, names.name);
-    if (!saver_.accepts(names))
+    if (const std::optional<UserMessage> refused = FormatSaver::refusal(names)) {
+        tell(editor_.services().messages, *refused);
         return false;
+    }
     const int index = savePanel_->itemIndex();
-    ItemTable& items = editor_.model().items;
-    if (!items.exists(index)) {
+    if (!editor_.model().items().exists(index)) {
         savePanel_->hide();
         return false;
     }
-    items.at(index).category = names.category;
-    items.at(index).name = names.name;
+    // Saving names the item by its format; that is no edit of the page to take back.
+    editor_.model().setItemIdentity(index, names.category, names.name);
     editor_.captureFormat(index);
-    if (!saver_.store(names, editor_.formatMemory().records()))
+    if (const std::optional<UserMessage> failed =
+            saver_.store(names, editor_.formatMemory().records())) {
+        tell(editor_.services().messages, *failed);
         return false;
+    }
     savePanel_->hide();
     notice(FormatTexts::recordedNotice);
     return true;
@@ -227,7 +227,7 @@ void FormatPanels::showLayouts() {
 }
 
 void FormatPanels::openLayoutPanel(double buttonLeftTwips) {
-    host_.closePanels();
+    editor_.closePanels();
     listLayouts();
     layoutPanel_->open(screen::point({buttonLeftTwips - 360, 600}));
 }
@@ -246,58 +246,65 @@ bool FormatPanels::saveLayout() {
     QLineEdit* box = layoutPanel_->nameBox();
     const QString name = LayoutLibrary::cleanName(box->text());
     box->setText(name);
-    if (!layouts_.acceptsName(name)) {
+    if (const std::optional<UserMessage> refused = LayoutLibrary::nameRefusal(name)) {
+        tell(editor_.services().messages, *refused);
         box->setFocus();
         return false;
     }
-    const LayoutLibrary::SaveOutcome outcome = layouts_.save(name, PageLayouts::capture(editor_));
-    if (outcome == LayoutLibrary::SaveOutcome::TooFew)
+    const LayoutLibrary::Saved saved = layouts_.save(name, captureLayout());
+    if (saved.message)
+        tell(editor_.services().messages, *saved.message);
+    if (saved.outcome == LayoutLibrary::SaveOutcome::TooFew)
         layoutPanel_->hide();
     showLayouts();
-    return outcome == LayoutLibrary::SaveOutcome::Saved;
+    return saved.outcome == LayoutLibrary::SaveOutcome::Saved;
 }
 
 int FormatPanels::takeLayout() {
     if (!layouts_.commandsShown())
         return 0;
     layoutPanel_->hide();
-    const std::optional<Layout> layout = layouts_.readChosen();
+    const LayoutLibrary::Read read = layouts_.readChosen();
+    if (read.message)
+        tell(editor_.services().messages, *read.message);
+    const std::optional<Layout>& layout = read.layout;
     if (!layout)
         return 0;
-    ItemTable& items = editor_.model().items;
-    int added = 0;
-    // Many items appear at once: the page shows them together when all are in place.
-    QWidget* page = editor_.pageWidget();
-    const bool pageShown = page->isVisible();
-    page->hide();
-    for (const LayoutItem& stored : layout->items) {
-        if (!items.freeIndex()) {
-            host_.messages().warn(EditorTexts::pageFullTitle(), EditorTexts::pageFullText());
-            break;
-        }
-        editor_.formatMemory().setRecords(stored.records);
-        const int wanted = editor_.addPanel()->copyCount();
-        const int made = editor_.addCopies();
-        added += made;
-        const int current = editor_.model().currentItem;
-        if (made > 0 && stored.position && items.exists(current)) {
-            BarcodeItem& item = items.at(current);
-            item.left = float(stored.position->x());
-            item.top = float(stored.position->y());
-            // Only the place changes: the item was drawn a moment ago.
-            if (BarcodeItemWidget* widget = editor_.itemWidget(current))
-                widget->setRectTwips(item.rect());
-        }
-        // Add copies has told the user that the page is full.
-        if (made < wanted && !items.freeIndex())
-            break;
+    // An item without a stored place goes where add copies would put it: the add-barcode
+    // panel's corner over the page.
+    const QPointF panel = screen::twipsOf(editor_.addPanel()->pos());
+    const QPointF origin = editor_.pageOrigin();
+    const PageDocument::LayoutTaken taken =
+        editor_.document().takeLayout(*layout, QPointF(roundHalfEven(panel.x() - origin.x()),
+                                                       roundHalfEven(panel.y() - origin.y())));
+    if (!taken.indexes.isEmpty())
+        editor_.model().currentItem = std::int16_t(taken.indexes.last());
+    if (taken.pageFull)
+        editor_.services().messages.warn(EditorTexts::pageFullTitle(), EditorTexts::pageFullText());
+    return int(taken.indexes.size());
+}
+
+Layout FormatPanels::captureLayout() {
+    // Each item goes through the format memory, as a layout save does: its captions are cleaned
+    // on the page, and the memory holds the last item afterwards.
+    Layout layout;
+    for (int k : editor_.model().pageItems()) {
+        editor_.captureFormat(k);
+        const BarcodeItem& item = editor_.model().items().at(k);
+        layout.items.append({QPointF(item.left, item.top), editor_.formatMemory().records()});
     }
-    page->setVisible(pageShown);
-    return added;
+    return layout;
 }
 
 void FormatPanels::deleteLayout() {
-    layouts_.deleteChosen();
+    if (!layouts_.commandsShown())
+        return;
+    MessageBoxes& boxes = editor_.services().messages;
+    const UserMessage question = layouts_.deleteQuestion();
+    if (boxes.confirm(question.title, question.text, question.icon)) {
+        if (const std::optional<UserMessage> failed = layouts_.deleteChosen())
+            tell(boxes, *failed);
+    }
     showLayouts();
 }
 

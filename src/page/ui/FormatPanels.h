@@ -14,8 +14,6 @@ class QWidget;
 
 namespace brevmark {
 
-class EditorHost;
-class FileSystem;
 class FormatRecordPanel;
 class HintFilter;
 class LayoutPanel;
@@ -25,21 +23,12 @@ class SaveFormatPanel;
 // The barcode format panels and the layout panel on the page editor: the format record panel
 // `條碼讀取窗` (browse, preview on item 999, take, delete), the save-format panel `條碼儲存窗` and
 // the layout panel `開啟記錄窗`. The file rules are in FormatBrowser, FormatSaver and
-// LayoutLibrary; this class joins them to the page and keeps the panels in step.
+// LayoutLibrary; this class joins them to the page editor and keeps the panels in step. What it
+// adds to the page or applies to an item is a step of the page history.
 class FormatPanels : public QObject {
     Q_OBJECT
 public:
-    struct Services {
-        FileSystem& files;
-        QString recordsFolder;
-        // Asks the prompt window for a notice.
-        std::function<void(int)> requestNotice;
-        // The layout switch with "簡易版", run after a format was applied in the simple layout.
-        std::function<void()> relayoutSimple;
-    };
-
-    FormatPanels(PageEditor& editor, EditorHost& host, QWidget* panelParent, Services services,
-                 QObject* parent = nullptr);
+    FormatPanels(PageEditor& editor, QWidget* panelParent, QObject* parent = nullptr);
     ~FormatPanels() override;
 
     FormatRecordPanel* recordPanel() const { return recordPanel_; }
@@ -75,22 +64,28 @@ public:
     void chooseLayout(int row);
     // `儲存排版`: every item of the page under the name in the name box.
     bool saveLayout();
-    // `取用排版`: adds the chosen layout's items to the page at their saved positions; returns
-    // the number of items added.
+    // `取用排版`: adds the chosen layout's items to the page at their saved positions, each once
+    // (whatever the copy count says), as one step; returns the number of items added.
     int takeLayout();
     // `刪除排版`: asks, then deletes the chosen layout.
     void deleteLayout();
 
+signals:
+    // A prompt notice after a change of the format or layout files.
+    void noticeRequested(int notice);
+    // A format was applied in the simple layout: the layout switch runs again.
+    void simpleLayoutRequested();
+
 private:
     void connectPanels();
+    // Every item of the page with its place and format records, for a layout save.
+    Layout captureLayout();
     void showBrowser();
     void showLayouts();
     std::optional<QSizeF> previewSize() const;
     void notice(int number);
 
     PageEditor& editor_;
-    EditorHost& host_;
-    Services services_;
     FormatBrowser browser_;
     FormatSaver saver_;
     LayoutLibrary layouts_;

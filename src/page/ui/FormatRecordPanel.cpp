@@ -3,7 +3,7 @@
 #include "common/ScreenPixels.h"
 #include "page/FormatBrowser.h"
 #include "page/ui/PanelControlStyle.h"
-#include "page/PanelSkin.h"
+#include "page/ui/PanelSkin.h"
 #include "page/ui/SkinButton.h"
 
 #include <QLineEdit>

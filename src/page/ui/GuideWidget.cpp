@@ -4,7 +4,7 @@
 
 #include "common/Rounding.h"
 #include "common/Twips.h"
-#include "page/PanelSkin.h"
+#include "page/ui/PanelSkin.h"
 
 #include <QPainter>
 

@@ -4,9 +4,9 @@
 
 #include "common/Twips.h"
 #include "page/ContextMenuBands.h"
-#include "page/PanelSkin.h"
-#include "page/ui/SkinButton.h"
 #include "page/TagTexts.h"
+#include "page/ui/PanelSkin.h"
+#include "page/ui/SkinButton.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -26,7 +26,7 @@ ItemMenu::ItemMenu(QWidget* parent) : QWidget(parent) {
         entries_[i]->setFocusPolicy(Qt::NoFocus);
         connect(entries_[i], &SkinButton::clicked, this, [this, i] {
             hide();
-            emit chosen(i, itemIndex_);
+            emit chosen(ItemMenuEntry(i), itemIndex_);
         });
     }
     hide();

@@ -6,6 +6,15 @@ namespace brevmark {
 
 class SkinButton;
 
+// The entries of an item's context menu, top to bottom (`標籤功能` 0 to 4).
+enum class ItemMenuEntry {
+    AddLabel,   // a text label at the menu's corner
+    AddImage,   // an image at the menu's corner
+    CopyFormat, // the item into the format memory (professional layout only)
+    ReadFormat, // the format record panel, to apply a stored format (while the file exists)
+    SaveFormat, // the save-format panel
+};
+
 // The context menu `功能選項` of a barcode item: five hover pictures `標籤功能` 0 to 4. Entry 2
 // exists only in the professional layout, entry 3 only while the format record file exists; the
 // entries shown fill the bands of ContextMenuBands from the top, one band each, so that a hidden
@@ -34,7 +43,7 @@ public:
     void hoverAt(double yTwips);
 
 signals:
-    void chosen(int entry, int itemIndex);
+    void chosen(brevmark::ItemMenuEntry entry, int itemIndex);
     void hintRequested(const QString& text);
 
 protected:

@@ -1,13 +1,13 @@
 #include "page/ui/PageEditor.h"
 
-#include "common/LeadingNumber.h"
 #include "common/Rounding.h"
 #include "common/ScreenPixels.h"
 #include "common/Twips.h"
-#include "page/Arrangement.h"
+#include "page/ArrangementSetting.h"
 #include "page/CopyPlacement.h"
 #include "page/EditPanelRules.h"
 #include "page/EditorTexts.h"
+#include "page/HistoryTexts.h"
 #include "page/PanelPlacement.h"
 #include "page/TagTexts.h"
 #include "page/ui/AddBarcodePanel.h"
@@ -15,6 +15,7 @@
 #include "page/ui/BarcodeEditPanel.h"
 #include "page/ui/BarcodeItemWidget.h"
 #include "page/ui/ColourPalette.h"
+#include "page/ui/FormatPanels.h"
 #include "page/ui/GuideWidget.h"
 #include "page/ui/HintFilter.h"
 #include "page/ui/ItemMenu.h"
@@ -26,13 +27,19 @@
 #include "page/ui/SkinButton.h"
 #include "page/ui/SymbolHandleWidget.h"
 #include "page/ui/TagEditor.h"
+#include "page/ui/TextBoxUndo.h"
 #include "page/ui/TextLabelPanel.h"
+#include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
-#include "records/SettingsKeys.h"
+#include "platform/SystemServices.h"
+#include "print/PrintSettings.h"
+#include "records/BarcodeRecordFile.h"
+#include "records/FormatRecordFile.h"
 #include "symbology/BarcodeEntry.h"
 #include "symbology/BarcodeRedraw.h"
 #include "symbology/SerialStep.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -49,20 +56,34 @@ constexpr std::initializer_list<FloatingPanel> itemPanels{
     FloatingPanel::FormatRecord};
 } // namespace
 
-PageEditor::PageEditor(QWidget* viewport, QWidget* panelParent, EditorHost& host, QObject* parent)
+PageEditor::PageEditor(QWidget* viewport, QWidget* panelParent, EditorServices services,
+                       QObject* parent)
     : QObject(parent), viewport_(viewport), panelParent_(panelParent), panels_(panelParent),
-      host_(host), pageWidget_(new PageWidget(viewport)),
+      services_(std::move(services)), document_(new PageDocument(this)),
+      pageWidget_(new PageWidget(viewport)),
       selectionFrame_(new GuideWidget(GuideWidget::Kind::SelectionFrame, pageWidget_)),
       matchLine_(new GuideWidget(GuideWidget::Kind::MatchLine, pageWidget_)),
       verticalBar_(new QScrollBar(Qt::Vertical, viewport)),
       horizontalBar_(new QScrollBar(Qt::Horizontal, viewport)),
       editPanel_(new BarcodeEditPanel(panelParent)), paperPanel_(new PaperPanel(panelParent)),
       addPanel_(new AddBarcodePanel(panelParent)), palette_(new ColourPalette(panelParent)),
-      hints_(new HintFilter([this](const QString& text) { host_.setHint(text); }, this)),
+      hints_(new HintFilter([this](const QString& text) { hint(text); }, this)),
       menu_(new ItemMenu(panelParent)), arrangementPanel_(new ArrangementPanel(panelParent)),
       quantityPanel_(new PrintQuantityPanel(panelParent)), widgets_(1000) {
-    tags_ = new TagEditor(*this, model_, host_, panelParent, palette_, hints_);
     setObjectName(QStringLiteral("頁面編輯"));
+    tags_ = new TagEditor(*this, panelParent, palette_, hints_);
+    formats_ = new FormatPanels(*this, panelParent, this);
+    connect(formats_, &FormatPanels::noticeRequested, this, &PageEditor::noticeRequested);
+    connect(formats_, &FormatPanels::simpleLayoutRequested, this,
+            &PageEditor::simpleLayoutRequested);
+
+    const PageModel& pageModel = model();
+    connect(&pageModel, &PageModel::itemsInserted, this, &PageEditor::followInsertedItems);
+    connect(&pageModel, &PageModel::itemsRemoved, this, &PageEditor::followRemovedItems);
+    connect(&pageModel, &PageModel::itemChanged, this, &PageEditor::followItem);
+    connect(&pageModel, &PageModel::paperChanged, this, &PageEditor::followPaper);
+    connect(&pageModel, &PageModel::pagePlaced, this, &PageEditor::syncPage);
+
     // The page is reached by panning; the scroll bars only matter until the first paper adjust.
     verticalBar_->setObjectName(QStringLiteral("捲軸上下"));
     horizontalBar_->setObjectName(QStringLiteral("捲軸左右"));
@@ -70,13 +91,11 @@ PageEditor::PageEditor(QWidget* viewport, QWidget* panelParent, EditorHost& host
     horizontalBar_->hide();
     connect(verticalBar_, &QScrollBar::valueChanged, this, [this](int v) {
         panels_.hide(itemPanels);
-        model_.page.top = LabelPage::scrolledPosition(v);
-        syncPage();
+        model().setPageTopLeft({model().page().left, LabelPage::scrolledPosition(v)});
     });
     connect(horizontalBar_, &QScrollBar::valueChanged, this, [this](int h) {
         panels_.hide(itemPanels);
-        model_.page.left = LabelPage::scrolledPosition(h);
-        syncPage();
+        model().setPageTopLeft({LabelPage::scrolledPosition(h), model().page().top});
     });
 
     connect(pageWidget_, &PageWidget::pressed, this, &PageEditor::pagePress);
@@ -84,22 +103,24 @@ PageEditor::PageEditor(QWidget* viewport, QWidget* panelParent, EditorHost& host
     connect(pageWidget_, &PageWidget::released, this, &PageEditor::pageRelease);
 
     // Item 0, the simple layout's single item, always exists and stays out of every page loop.
-    model_.items.at(ItemTable::simpleItem) = BarcodeItem::blank({0, 0}, host_.isLabelPrinter());
-    createItemWidget(ItemTable::simpleItem, pageWidget_)->hide();
+    model().insertItems(
+        {{ItemTable::simpleItem, BarcodeItem::blank({0, 0}, isLabelPrinter()), {}, {}}});
+    itemWidget(ItemTable::simpleItem)->hide();
 
     connectEditPanel();
     connectPaperPanel();
     connect(addPanel_, &AddBarcodePanel::addBlankRequested, this, [this] { addBlankItem(); });
     connect(addPanel_, &AddBarcodePanel::addCopiesRequested, this, [this] { addCopies(); });
-    connect(menu_, &ItemMenu::chosen, this, &PageEditor::menuChosen);
-    connect(menu_, &ItemMenu::hintRequested, this, [this](const QString& t) { host_.setHint(t); });
+    connect(menu_, &ItemMenu::chosen, this, &PageEditor::chooseMenuEntry);
+    connect(menu_, &ItemMenu::hintRequested, this, [this](const QString& t) { hint(t); });
     connectLayoutPanels();
     connect(addPanel_, &AddBarcodePanel::addFromRecordRequested, this, [this] {
         const QPointF at = screen::twipsOf(addPanel_->pos());
         addPanel_->hide();
-        host_.addFromFormatRecord(at);
+        formats_->openFormatRecordPanel(at, FormatBrowser::TakeMode::Add, 0);
     });
     attachHints();
+    createHistoryActions();
     syncPage();
     // Escape, wherever the focus is in the window, closes the floating panel in front.
     panelParent_->installEventFilter(this);
@@ -116,35 +137,127 @@ bool PageEditor::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-void PageEditor::closeFrontPanel() {
-    // The small panels that float over the others go first, one at a time.
-    for (QWidget* small : {static_cast<QWidget*>(palette_), static_cast<QWidget*>(menu_),
-                           static_cast<QWidget*>(addPanel_)}) {
-        if (small->isVisible()) {
-            small->hide();
-            return;
-        }
+void PageEditor::hint(const QString& text) const {
+    if (services_.hint)
+        services_.hint(text);
+}
+
+bool PageEditor::isLabelPrinter() const {
+    return services_.printing.isLabelPrinter();
+}
+
+bool PageEditor::recordFileExists() const {
+    return services_.files.fileExists(
+        services_.location.recordsFile(BarcodeRecordFile::fileName()));
+}
+
+bool PageEditor::formatRecordFileExists() const {
+    return services_.files.fileExists(services_.location.recordsFile(FormatRecordFile::fileName()));
+}
+
+// ---------------------------------------------------------------- the page history
+
+void PageEditor::createHistoryActions() {
+    // Window-wide keys: whatever part of the page or its panels has the focus. Text boxes act on
+    // their own text first (TextBoxUndo).
+    undoAction_ = new QAction(QStringLiteral("復原"), panelParent_);
+    undoAction_->setObjectName(QStringLiteral("復原"));
+    undoAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    redoAction_ = new QAction(QStringLiteral("重做"), panelParent_);
+    redoAction_->setObjectName(QStringLiteral("重做"));
+    redoAction_->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    for (QAction* action : {undoAction_, redoAction_}) {
+        action->setShortcutContext(Qt::WindowShortcut);
+        panelParent_->addAction(action);
     }
-    if (model_.page.isProfessionalLayout()) {
-        host_.closePanels();
+    connect(undoAction_, &QAction::triggered, this, &PageEditor::undo);
+    connect(redoAction_, &QAction::triggered, this, &PageEditor::redo);
+    textBoxUndo_ = new TextBoxUndo(panelParent_, this);
+    textBoxUndo_->addPageBox(editPanel_->entry());
+    textBoxUndo_->addPageBox(tags_->labelPanel()->captionBox());
+}
+
+void PageEditor::undo() {
+    QUndoStack& history = document_->history();
+    if (!history.canUndo()) {
+        hint(HistoryTexts::nothingToUndo());
         return;
     }
-    // The simple layout keeps its edit and print quantity panels; another panel holding the
-    // focus closes through its close button, so the rest is stacked again.
-    const std::pair<const char*, int> closable[] = {{"標籤修改區", 2},
-                                                    {"圖片讀取窗", 6},
-                                                    {"條碼讀取窗", 4},
-                                                    {"條碼儲存窗", 5},
-                                                    {"條碼載入窗", 0}};
-    QWidget* focus = QApplication::focusWidget();
-    for (const auto& [name, button] : closable) {
-        QWidget* panel =
-            panelParent_->findChild<QWidget*>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly);
-        if (panel && panel->isVisible() && focus && panel->isAncestorOf(focus)) {
-            host_.closePanelButton(button);
-            return;
-        }
+    const QString step = history.undoText();
+    history.undo();
+    hint(HistoryTexts::undone(step));
+}
+
+void PageEditor::redo() {
+    QUndoStack& history = document_->history();
+    if (!history.canRedo()) {
+        hint(HistoryTexts::nothingToRedo());
+        return;
     }
+    const QString step = history.redoText();
+    history.redo();
+    hint(HistoryTexts::redone(step));
+}
+
+// ---------------------------------------------------------------- following the page model
+
+void PageEditor::followInsertedItems(const QList<int>& indexes) {
+    for (int index : indexes) {
+        if (!itemWidget(index)) {
+            QWidget* parent = index == ItemTable::previewItem ? previewArea_.data() : pageWidget_;
+            if (!parent)
+                continue;
+            createItemWidget(index, parent)->show();
+        }
+        redrawItem(index);
+        tags_->syncTags(index);
+    }
+}
+
+void PageEditor::followRemovedItems(const QList<int>& indexes) {
+    for (int index : indexes) {
+        tags_->dropTags(index);
+        removeItemWidget(index);
+        // A panel that edits an item that is gone would edit nothing.
+        if (index == model().editedItem) {
+            editPanel_->hide();
+            palette_->hide();
+        }
+        if (index == menu_->itemIndex())
+            menu_->hide();
+    }
+    selectionFrame_->hide();
+    matchLine_->hide();
+}
+
+void PageEditor::followItem(int index, ItemAspects what) {
+    if (!itemWidget(index))
+        return;
+    if (what & (ItemAspect::Size | ItemAspect::Symbol)) {
+        redrawItem(index);
+    } else {
+        syncItemWidget(index);
+    }
+    if (what & ItemAspect::Tags)
+        tags_->syncTags(index);
+    else if (what & ItemAspect::Size)
+        tags_->followItemSize(index);
+    if (index == model().editedItem && editPanel_->isVisible() &&
+        (what & (ItemAspect::Symbol | ItemAspect::Frame)))
+        editPanel_->showItem(index, model().items().at(index));
+    // The simple layout's page is the size of its only item.
+    if (index == ItemTable::simpleItem && (what & ItemAspect::Size) &&
+        model().page().isSimpleLayout()) {
+        const BarcodeItem& only = model().items().at(ItemTable::simpleItem);
+        setPageRect(QRectF(120, 120, only.width, only.height));
+    }
+}
+
+void PageEditor::followPaper() {
+    paperPanel_->showState(model().page().paperSize, model().page().landscape());
+    if (model().page().isProfessionalLayout())
+        paperAdjust();
 }
 
 // ---------------------------------------------------------------- geometry helpers
@@ -157,11 +270,11 @@ QPointF PageEditor::viewportOrigin() const {
 }
 
 QPointF PageEditor::pageOrigin() const {
-    return viewportOrigin() + QPointF(model_.page.left, model_.page.top);
+    return viewportOrigin() + QPointF(model().page().left, model().page().top);
 }
 
 void PageEditor::syncPage() {
-    const LabelPage& page = model_.page;
+    const LabelPage& page = model().page();
     pageWidget_->setGeometry(screen::pixels(page.left), screen::pixels(page.top),
                              qMax(1, screen::pixels(page.width)),
                              qMax(1, screen::pixels(page.height)));
@@ -181,47 +294,31 @@ BarcodeItemWidget* PageEditor::itemWidget(int index) const {
 
 void PageEditor::paperAdjust() {
     pageWidget_->hide();
-    model_.page.adjust(QSizeF(viewport_->size()) * twips::perPixel);
-    syncPage();
-    pageWidget_->paintPaper(QSizeF(model_.page.width, model_.page.height));
+    model().adjustPage(QSizeF(viewport_->size()) * twips::perPixel);
+    pageWidget_->paintPaper(QSizeF(model().page().width, model().page().height));
     verticalBar_->hide();
     horizontalBar_->hide();
-    host_.hideAlignmentHandle();
+    emit paperAdjusted();
     pageWidget_->show();
 }
 
 void PageEditor::selectPaperSize(PaperSize paper) {
-    model_.page.paperSize = paper;
-    paperPanel_->showState(paper, model_.page.landscape());
+    document_->choosePaper(paper);
+    paperPanel_->showState(model().page().paperSize, model().page().landscape());
     paperAdjust();
 }
 
 void PageEditor::setOrientation(int index) {
-    model_.page.setOrientationIndex(index);
-    host_.setHint(EditorTexts::orientationHint(model_.page.landscape()));
-    paperPanel_->showState(model_.page.paperSize, model_.page.landscape());
+    document_->chooseOrientation(index);
+    hint(EditorTexts::orientationHint(model().page().landscape()));
+    paperPanel_->showState(model().page().paperSize, model().page().landscape());
     paperAdjust();
 }
 
 void PageEditor::openPaperPanel(double buttonLeftTwips) {
-    host_.closePanels();
-    paperPanel_->showState(model_.page.paperSize, model_.page.landscape());
+    closePanels();
+    paperPanel_->showState(model().page().paperSize, model().page().landscape());
     paperPanel_->open(screen::point(PanelPlacement::paperPanel(buttonLeftTwips)));
-}
-
-void PageEditor::setLayoutTag(const QString& tag) {
-    model_.page.layoutTag = tag;
-    if (tag == LabelPage::simpleLayout() || tag == LabelPage::professionalLayout())
-        tags_->labelPanel()->setSimpleLook(tag == LabelPage::simpleLayout());
-}
-
-void PageEditor::setPageRect(const QRectF& r) {
-    model_.page.left = float(r.left());
-    model_.page.top = float(r.top());
-    model_.page.width = float(r.width());
-    model_.page.height = float(r.height());
-    syncPage();
-    pageWidget_->paintPaper(r.size());
 }
 
 void PageEditor::connectPaperPanel() {
@@ -229,24 +326,136 @@ void PageEditor::connectPaperPanel() {
     connect(paperPanel_, &PaperPanel::orientationChosen, this, &PageEditor::setOrientation);
 }
 
+// ---------------------------------------------------------------- layouts of the main window
+
+void PageEditor::setLayoutMode(LayoutMode mode) {
+    model().setLayoutMode(mode);
+    if (mode != LayoutMode::None)
+        tags_->labelPanel()->setSimpleLook(mode == LayoutMode::Simple);
+}
+
+void PageEditor::enterSimpleLayout(double viewportTop) {
+    openItem(ItemTable::simpleItem);
+    showSimpleItemAtOrigin();
+    const BarcodeItem& item0 = model().items().at(ItemTable::simpleItem);
+    pageWidget_->setBorder(false);
+    setPageRect(QRectF(120, 120, item0.width, item0.height));
+    pageWidget_->show();
+    pageWidget_->raise();
+    editPanel_->move(screen::pixels(255), screen::pixels(viewportTop + item0.height + 240));
+    editPanel_->show();
+    editPanel_->raise();
+    quantityPanel_->move(screen::pixels(255),
+                         editPanel_->y() + editPanel_->height() + screen::pixels(120));
+    quantityPanel_->show();
+    quantityPanel_->raise();
+}
+
+void PageEditor::enterProfessionalLayout() {
+    if (BarcodeItemWidget* w = itemWidget(ItemTable::simpleItem))
+        w->hide();
+    pageWidget_->setBorder(true);
+}
+
+void PageEditor::hidePage() {
+    pageWidget_->hide();
+}
+
+void PageEditor::setPageRect(const QRectF& r) {
+    model().setPageRect(r);
+    pageWidget_->paintPaper(r.size());
+}
+
+void PageEditor::showSimpleItemAtOrigin() {
+    // Item 0 never moves: only its size changes.
+    if (BarcodeItemWidget* w = itemWidget(ItemTable::simpleItem)) {
+        redrawItem(ItemTable::simpleItem);
+        w->show();
+        w->raise();
+    }
+}
+
+void PageEditor::setSimpleItemVisible(bool visible) {
+    BarcodeItemWidget* item0 = itemWidget(ItemTable::simpleItem);
+    if (!item0)
+        return;
+    if (visible)
+        showSimpleItemAtOrigin();
+    else
+        item0->hide();
+}
+
+void PageEditor::refocusBarcodeEntry() {
+    editPanel_->show();
+    QLineEdit* entry = editPanel_->entry();
+    entry->setFocus();
+    entry->selectAll();
+    stackPanels();
+}
+
+// ---------------------------------------------------------------- panels
+
+void PageEditor::closePanels() {
+    panels_.closeAll();
+}
+
+void PageEditor::stackPanels() {
+    panels_.stack(pageOrigin().y() + model().page().height + 120);
+}
+
+void PageEditor::closePanel(FloatingPanel panel) {
+    if (model().page().isSimpleLayout()) {
+        panels_.hide(panel);
+        stackPanels();
+    } else if (model().page().isProfessionalLayout()) {
+        closePanels();
+    }
+}
+
+void PageEditor::closeFrontPanel() {
+    // The small panels that float over the others go first, one at a time.
+    for (QWidget* small : {static_cast<QWidget*>(palette_), static_cast<QWidget*>(menu_),
+                           static_cast<QWidget*>(addPanel_)}) {
+        if (small->isVisible()) {
+            small->hide();
+            return;
+        }
+    }
+    if (model().page().isProfessionalLayout()) {
+        closePanels();
+        return;
+    }
+    // The simple layout keeps its edit and print quantity panels; another panel holding the
+    // focus closes through its close button, so the rest is stacked again.
+    QWidget* focus = QApplication::focusWidget();
+    for (FloatingPanel id :
+         {FloatingPanel::TextLabel, FloatingPanel::Pictures, FloatingPanel::FormatRecord,
+          FloatingPanel::SaveFormat, FloatingPanel::RecordLoad}) {
+        QWidget* panel = panels_.find(id);
+        if (panel && panel->isVisible() && focus && panel->isAncestorOf(focus)) {
+            closePanel(id);
+            return;
+        }
+    }
+}
+
 // ---------------------------------------------------------------- page pointer
 
 void PageEditor::pagePress(Qt::MouseButton button, QPointF at) {
     if (button == Qt::LeftButton)
-        model_.pointer.press(at);
+        model().pointer.press(at);
 }
 
 void PageEditor::pageDrag(Qt::MouseButtons buttons, QPointF at) {
     panels_.hideEntered();
-    if (model_.pointer.drags(buttons & Qt::LeftButton)) {
-        if (model_.page.pan(model_.pointer, at))
-            syncPage();
+    if (model().pointer.drags(buttons & Qt::LeftButton)) {
+        model().panPage(at);
         return;
     }
-    host_.setHint(EditorTexts::pageHint());
+    hint(EditorTexts::pageHint());
     addPanel_->hide();
     panels_.hide(FloatingPanel::ItemMenu);
-    for (int k = 1; k <= model_.items.highestInUse(); ++k)
+    for (int k = 1; k <= model().items().highestInUse(); ++k)
         if (BarcodeItemWidget* w = itemWidget(k))
             w->deleteButton()->hide();
     tags_->hideDeleteTagButtons();
@@ -254,18 +463,18 @@ void PageEditor::pageDrag(Qt::MouseButtons buttons, QPointF at) {
 }
 
 void PageEditor::pageRelease(Qt::MouseButton button, QPointF at) {
-    host_.closePanels();
-    model_.currentItem = 0;
+    closePanels();
+    model().currentItem = 0;
     if (button == Qt::RightButton)
         openAddBarcodePanel(pageOrigin() + at);
-    model_.pointer.release();
+    model().pointer.release();
 }
 
 void PageEditor::openAddBarcodePanel(QPointF pointer) {
     const QPointF topLeft =
         PanelPlacement::atPointer(pointer, QSizeF(addPanel_->size()) * twips::perPixel,
                                   QSizeF(panelParent_->size()) * twips::perPixel);
-    addPanel_->open(screen::point(topLeft), memory_.count(), host_.formatRecordFileExists());
+    addPanel_->open(screen::point(topLeft), memory_.count(), formatRecordFileExists());
 }
 
 // ---------------------------------------------------------------- items
@@ -273,6 +482,11 @@ void PageEditor::openAddBarcodePanel(QPointF pointer) {
 BarcodeItemWidget* PageEditor::createItemWidget(int index, QWidget* parent) {
     auto* w = new BarcodeItemWidget(index, parent);
     widgets_[std::size_t(index)] = w;
+    if (index == ItemTable::previewItem) {
+        // The preview is not edited: no handle to drag its symbol by, no pointer actions.
+        syncItemWidget(index);
+        return w;
+    }
     connect(w, &BarcodeItemWidget::pressed, this, &PageEditor::itemPress);
     connect(w, &BarcodeItemWidget::moved, this, &PageEditor::itemDrag);
     connect(w, &BarcodeItemWidget::released, this, &PageEditor::itemRelease);
@@ -293,14 +507,14 @@ void PageEditor::syncItemWidget(int index) {
     BarcodeItemWidget* w = itemWidget(index);
     if (!w)
         return;
-    const BarcodeItem& item = model_.items.at(index);
+    const BarcodeItem& item = model().items().at(index);
     w->setRectTwips(item.rect());
     w->setBackColour(QColor(item.backColour));
     w->setBorder(item.border == 1);
     w->placeDeleteButton(item.width);
     w->symbolHandle()->moveToTwips({item.symbol.symbolLeft, item.symbol.symbolTop});
     w->symbolHandle()->setCaption(item.symbol.barHeight);
-    w->symbolHandle()->setVisible(!item.symbol.text.isEmpty());
+    w->symbolHandle()->setVisible(index != ItemTable::previewItem && !item.symbol.text.isEmpty());
 }
 
 void PageEditor::removeItemWidget(int index) {
@@ -318,87 +532,48 @@ void PageEditor::removeItemWidget(int index) {
 std::optional<int> PageEditor::addBlankItem() {
     const QPointF panel = screen::twipsOf(addPanel_->pos());
     const QPointF viewport = viewportOrigin();
-    const QPointF topLeft(roundHalfEven(panel.x() - (model_.page.left + viewport.x())),
-                          roundHalfEven(panel.y() - (model_.page.top + viewport.y())));
-    const std::optional<int> index = model_.items.addBlank(topLeft, host_.isLabelPrinter());
+    const QPointF topLeft(roundHalfEven(panel.x() - (model().page().left + viewport.x())),
+                          roundHalfEven(panel.y() - (model().page().top + viewport.y())));
+    addPanel_->hide();
+    const std::optional<int> index = document_->addBlankItem(topLeft, isLabelPrinter());
     if (!index) {
-        addPanel_->hide();
-        host_.messages().warn(EditorTexts::pageFullTitle(), EditorTexts::pageFullText());
+        services_.messages.warn(EditorTexts::pageFullTitle(), EditorTexts::pageFullText());
         return std::nullopt;
     }
-    createItemWidget(*index, pageWidget_)->show();
-    tags_->deleteAllTags(*index);
-    host_.deleteItemLabels(*index);
-    model_.currentItem = std::int16_t(*index);
-    addPanel_->hide();
-    redrawItem(*index);
+    model().currentItem = std::int16_t(*index);
     return index;
 }
 
-void PageEditor::putItem(int index, const BarcodeItem& item) {
-    model_.items.put(index, item);
-    if (!itemWidget(index))
-        createItemWidget(index, pageWidget_)->show();
-    redrawItem(index);
-}
-
-void PageEditor::showSimpleItemAtOrigin() {
-    BarcodeItem item0 = model_.items.at(ItemTable::simpleItem);
-    item0.left = 0;
-    item0.top = 0;
-    putItem(ItemTable::simpleItem, item0);
-    if (BarcodeItemWidget* w = itemWidget(ItemTable::simpleItem)) {
-        w->show();
-        w->raise();
-    }
-}
-
-BarcodeItemWidget* PageEditor::createPreviewItem(QWidget* parent) {
+BarcodeItemWidget* PageEditor::showPreviewItem(QWidget* area) {
+    model().removeItems({ItemTable::previewItem});
     removeItemWidget(ItemTable::previewItem);
-    tags_->deleteAllTags(ItemTable::previewItem);
-    model_.items.put(ItemTable::previewItem, BarcodeItem::blank({0, 0}, host_.isLabelPrinter()));
-    return createItemWidget(ItemTable::previewItem, parent);
+    previewArea_ = area;
+    const PlacedItem preview =
+        memory_.filled(ItemTable::previewItem, BarcodeItem::blank({0, 0}, isLabelPrinter()),
+                       [this](const QString& file) { return tags_->pictureUsable(file); });
+    model().insertItems({preview});
+    return itemWidget(ItemTable::previewItem);
 }
 
 void PageEditor::deleteItem(int index) {
-    if (!ItemTable::isPageIndex(index) || !model_.items.exists(index))
+    if (!ItemTable::isPageIndex(index) || !model().items().exists(index))
         return;
-    tags_->deleteAllTags(index);
-    host_.deleteItemLabels(index);
-    removeItemWidget(index);
-    model_.items.remove(index);
+    document_->deleteItem(index);
     panels_.hide(itemPanels);
-    selectionFrame_->hide();
-    matchLine_->hide();
 }
 
 void PageEditor::clearPage() {
-    for (int k : model_.items.clearPage()) {
-        tags_->deleteAllTags(k);
-        host_.deleteItemLabels(k);
-        removeItemWidget(k);
-    }
+    const int removed = document_->clearPage();
     panels_.hide(FloatingPanel::Layouts);
     // The edit panel and the palette would otherwise go on editing an item that is gone.
     editPanel_->hide();
     palette_->hide();
-    selectionFrame_->hide();
-    matchLine_->hide();
-}
-
-bool PageEditor::askAndClearPage() {
-    bool holdsItems = false;
-    for (int k : ItemTable::pageIndexes())
-        holdsItems = holdsItems || model_.items.exists(k);
-    if (holdsItems &&
-        !host_.messages().confirm(EditorTexts::clearPageTitle(), EditorTexts::clearPageQuestion()))
-        return false;
-    clearPage();
-    return true;
+    if (removed > 0)
+        hint(HistoryTexts::cleared(removed));
 }
 
 void PageEditor::showSelectionFrame(int index) {
-    const BarcodeItem& item = model_.items.at(index);
+    const BarcodeItem& item = model().items().at(index);
     selectionFrame_->setFrame(
         QRectF(item.left - 15, item.top - 15, item.width + 30, item.height + 30));
     selectionFrame_->show();
@@ -407,23 +582,25 @@ void PageEditor::showSelectionFrame(int index) {
 
 void PageEditor::redrawItem(int index) {
     BarcodeItemWidget* w = itemWidget(index);
-    if (!w || !model_.items.exists(index))
+    if (!w || !model().items().exists(index))
         return;
-    BarcodeItem& item = model_.items.at(index);
+    const BarcodeItem& item = model().items().at(index);
     selectionFrame_->setFrame(
         QRectF(item.left - 15, item.top - 15, item.width + 30, item.height + 30));
     syncItemWidget(index);
-    brevmark::redrawBarcode(item.symbol, host_.printResolution(), w->surface());
+    BarcodeAppearance symbol = item.symbol;
+    brevmark::redrawBarcode(symbol, services_.printing.resolution, w->surface());
     w->update();
 }
 
 // ---------------------------------------------------------------- item pointer
 
 void PageEditor::itemPress(int index, Qt::MouseButton button, QPointF at) {
-    model_.currentItem = std::int16_t(index);
+    model().currentItem = std::int16_t(index);
     if (BarcodeItemWidget* w = itemWidget(index))
         w->raise();
-    model_.pointer.press(at);
+    model().pointer.press(at);
+    gesture_ = document_->newGesture();
     panels_.hide(FloatingPanel::ItemMenu);
     palette_->hide();
     addPanel_->hide();
@@ -432,54 +609,51 @@ void PageEditor::itemPress(int index, Qt::MouseButton button, QPointF at) {
     editPanel_->hide();
     if (index == ItemTable::simpleItem && button == Qt::LeftButton) {
         openItem(index);
-        host_.stackPanels();
+        stackPanels();
+    }
+}
+
+void PageEditor::showMatchLine(int index, ItemGesture gesture) {
+    if (const auto line = ItemDrag::matchLine(model().items(), index, gesture)) {
+        matchLine_->setLine(*line);
+        matchLine_->show();
+        matchLine_->raise();
     }
 }
 
 void PageEditor::itemDrag(int index, Qt::MouseButtons buttons, QPointF at) {
-    if (!model_.items.exists(index))
+    if (!model().items().exists(index))
         return;
     panels_.hide(FloatingPanel::ItemMenu);
     matchLine_->hide();
-    model_.currentItem = std::int16_t(index);
-    BarcodeItem& item = model_.items.at(index);
+    model().currentItem = std::int16_t(index);
+    const BarcodeItem& item = model().items().at(index);
     const ItemGesture gesture =
-        ItemDrag::gestureFor(item, index, model_.pointer, at, buttons & Qt::LeftButton);
-    const bool simple = model_.page.isSimpleLayout();
+        ItemDrag::gestureFor(item, index, model().pointer, at, buttons & Qt::LeftButton);
+    const bool simple = model().page().isSimpleLayout();
     if (gesture == ItemGesture::ResizeRight || gesture == ItemGesture::ResizeBottom) {
         editPanel_->hide();
         panels_.hide(FloatingPanel::PrintQuantity);
-        if (ItemDrag::apply(gesture, item, model_.pointer, at)) {
-            redrawItem(index);
-            if (simple) {
-                const BarcodeItem& only = model_.items.at(ItemTable::simpleItem);
-                setPageRect(QRectF(120, 120, only.width, only.height));
-            }
-        }
-        if (!simple && model_.page.isProfessionalLayout()) {
-            if (const auto line = ItemDrag::matchLine(model_.items, index, gesture)) {
-                matchLine_->setLine(*line);
-                matchLine_->show();
-                matchLine_->raise();
-            }
-        }
+        BarcodeItem resized = item;
+        if (ItemDrag::apply(gesture, resized, model().pointer, at))
+            document_->placeItem(index, resized.rect(), true, gesture_);
+        if (model().page().isProfessionalLayout())
+            showMatchLine(index, gesture);
     } else if (gesture == ItemGesture::Move) {
-        if (ItemDrag::apply(gesture, item, model_.pointer, at))
-            syncItemWidget(index);
-        if (const auto line = ItemDrag::matchLine(model_.items, index, gesture)) {
-            matchLine_->setLine(*line);
-            matchLine_->show();
-            matchLine_->raise();
-        }
-        host_.setHint(EditorTexts::moveHint());
+        BarcodeItem moved = item;
+        if (ItemDrag::apply(gesture, moved, model().pointer, at))
+            document_->placeItem(index, moved.rect(), false, gesture_);
+        showMatchLine(index, gesture);
+        hint(EditorTexts::moveHint());
     } else if (simple) {
-        host_.setHint(EditorTexts::simpleItemHint());
-    } else if (model_.page.isProfessionalLayout()) {
-        host_.setHint(EditorTexts::professionalItemHint());
+        hint(EditorTexts::simpleItemHint());
+    } else if (model().page().isProfessionalLayout()) {
+        hint(EditorTexts::professionalItemHint());
     }
 
     if (BarcodeItemWidget* w = itemWidget(index)) {
-        switch (ItemDrag::zoneAt(item, at)) {
+        const BarcodeItem& now = model().items().at(index);
+        switch (ItemDrag::zoneAt(now, at)) {
         case ItemZone::RightBand:
             w->setCursor(Qt::SizeHorCursor);
             break;
@@ -491,7 +665,6 @@ void PageEditor::itemDrag(int index, Qt::MouseButtons buttons, QPointF at) {
             break;
         }
         if (index >= 1) {
-            w->placeDeleteButton(item.width);
             w->deleteButton()->show();
             w->deleteButton()->raise();
             showSelectionFrame(index);
@@ -500,18 +673,18 @@ void PageEditor::itemDrag(int index, Qt::MouseButtons buttons, QPointF at) {
 }
 
 void PageEditor::itemRelease(int index, Qt::MouseButton button, QPointF at) {
-    if (button == Qt::RightButton && model_.items.exists(index)) {
-        const BarcodeItem& item = model_.items.at(index);
+    if (button == Qt::RightButton && model().items().exists(index)) {
+        const BarcodeItem& item = model().items().at(index);
         openItemMenu(index, pageOrigin() + QPointF(item.left, item.top) + at);
     }
-    model_.pointer.release();
-    redrawItem(index);
+    model().pointer.release();
+    gesture_ = 0;
     if (index == ItemTable::simpleItem && button == Qt::LeftButton) {
         openItem(index);
         // A resize of item 0 hid the edit and print quantity panels: both come back at once,
         // stacked under the page at its new size.
-        if (model_.page.isSimpleLayout())
-            host_.stackPanels();
+        if (model().page().isSimpleLayout())
+            stackPanels();
     }
 }
 
@@ -520,33 +693,37 @@ void PageEditor::itemDoubleClick(int index) {
 }
 
 void PageEditor::symbolHandlePress(int, Qt::MouseButton, QPointF at) {
-    model_.pointer.press(at);
+    model().pointer.press(at);
+    gesture_ = document_->newGesture();
 }
 
 void PageEditor::symbolHandleDrag(int index, Qt::MouseButtons buttons, QPointF at) {
-    if (!model_.items.exists(index))
+    if (!model().items().exists(index))
         return;
-    if (!model_.pointer.drags(buttons & Qt::LeftButton)) {
-        host_.setHint(EditorTexts::symbolHandleHint());
+    if (!model().pointer.drags(buttons & Qt::LeftButton)) {
+        hint(EditorTexts::symbolHandleHint());
         return;
     }
-    BarcodeItem& item = model_.items.at(index);
-    if (ItemDrag::dragSymbolHandle(item.symbol, SymbolHandleWidget::sizeTwips(),
-                                   QSizeF(item.width, item.height), model_.pointer, at))
-        redrawItem(index);
+    const BarcodeItem& item = model().items().at(index);
+    ItemLook look = ItemLook::of(item);
+    if (ItemDrag::dragSymbolHandle(look.symbol, SymbolHandleWidget::sizeTwips(),
+                                   QSizeF(item.width, item.height), model().pointer, at))
+        document_->setItemLook(index, look, gesture_);
 }
 
 void PageEditor::symbolHandleRelease(int) {
-    model_.pointer.release();
+    model().pointer.release();
+    gesture_ = 0;
 }
 
 // ---------------------------------------------------------------- edit panel
 
 void PageEditor::openItem(int index) {
-    if (!model_.items.exists(index) || !itemWidget(index))
+    if (!model().items().exists(index) || !itemWidget(index))
         return;
-    model_.editedItem = std::int16_t(index);
-    const BarcodeItem& item = model_.items.at(index);
+    model().editedItem = std::int16_t(index);
+    typingRun_ = document_->newGesture();
+    const BarcodeItem& item = model().items().at(index);
     const QPointF below = PanelPlacement::belowItem(item.rect(), pageOrigin());
     editPanel_->showItem(index, item);
     editPanel_->move(screen::point(below));
@@ -556,79 +733,65 @@ void PageEditor::openItem(int index) {
         editPanel_->entry()->setFocus();
 }
 
-BarcodeItem* PageEditor::editedItem() {
-    const int index = model_.editedItem;
-    if (!model_.items.exists(index) || !itemWidget(index))
+const BarcodeItem* PageEditor::editedItem() const {
+    const int index = model().editedItem;
+    if (!model().items().exists(index) || !itemWidget(index))
         return nullptr;
-    return &model_.items.at(index);
+    return &model().items().at(index);
 }
 
-void PageEditor::editAndRedraw(const std::function<void(BarcodeItem&)>& change, bool redraw) {
-    BarcodeItem* item = editedItem();
+void PageEditor::changeLook(const std::function<void(ItemLook&)>& change) {
+    const BarcodeItem* item = editedItem();
     if (!item)
         return;
-    change(*item);
-    if (redraw)
-        redrawItem(model_.editedItem);
-    else
-        syncItemWidget(model_.editedItem);
+    ItemLook look = ItemLook::of(*item);
+    change(look);
+    document_->setItemLook(model().editedItem, look);
 }
 
-void PageEditor::setBarcodeText(const QString& text) {
-    if (BarcodeItem* item = editedItem())
-        item->symbol.text = text;
-}
-
-void PageEditor::setSymbolHandleVisible(bool visible) {
-    if (BarcodeItemWidget* w = itemWidget(model_.editedItem))
-        w->symbolHandle()->setVisible(visible);
-}
-
-void PageEditor::redrawBarcode() {
-    redrawItem(model_.editedItem);
-}
-
-void PageEditor::clearBarcodeDrawing() {
-    if (BarcodeItemWidget* w = itemWidget(model_.editedItem)) {
-        w->surface().clear();
-        w->update();
-    }
+void PageEditor::takeBarcode(const QString& barcode) {
+    editPanel_->setEntryText(barcode);
+    if (editedItem())
+        document_->setItemText(model().editedItem, itemTextOfEntry(barcode),
+                               PageDocument::TextSource::Record);
 }
 
 void PageEditor::connectEditPanel() {
     BarcodeEditPanel* panel = editPanel_;
-    connect(panel->entry(), &QLineEdit::textChanged, this, [this](const QString& text) {
+    // Only what the user types is an edit; the panel showing an item's text is none.
+    connect(panel->entry(), &QLineEdit::textEdited, this, [this](const QString& text) {
         if (editedItem())
-            applyEntryChange(text, *this);
+            document_->setItemText(model().editedItem, itemTextOfEntry(text),
+                                   PageDocument::TextSource::Typed, typingRun_);
     });
-    for (int i = 0; i < 2; ++i) {
-        connect(panel->serialButton(i), &SkinButton::clicked, this, [this, i] {
-            QLineEdit* entry = editPanel_->entry();
-            if (!entry->text().isEmpty())
-                editPanel_->setEntryText(serialStep(entry->text(), SerialStep(i)));
+    for (SerialStep step : {SerialStep::Add, SerialStep::Subtract}) {
+        connect(panel->serialButton(int(step)), &SkinButton::clicked, this, [this, step] {
+            const QString text = editPanel_->entry()->text();
+            if (text.isEmpty() || !editedItem())
+                return;
+            const QString stepped = serialStep(text, step);
+            editPanel_->setEntryText(stepped);
+            document_->setItemText(model().editedItem, itemTextOfEntry(stepped),
+                                   PageDocument::TextSource::SerialStep);
         });
     }
     connect(panel->showTextBox(), &SkinButton::clicked, this, [this](bool on) {
-        editAndRedraw([on](BarcodeItem& item) { item.symbol.showText = on ? 1 : 0; },
-                      !editPanel_->entry()->text().isEmpty());
+        changeLook([on](ItemLook& look) { look.symbol.showText = on ? 1 : 0; });
     });
     connect(panel->alignmentBox(), &SkinButton::clicked, this, [this](bool on) {
-        editAndRedraw([on](BarcodeItem& item) { item.symbol.textAlignment = on ? 1 : 0; },
-                      !editPanel_->entry()->text().isEmpty());
+        changeLook([on](ItemLook& look) { look.symbol.textAlignment = on ? 1 : 0; });
     });
-    connect(panel->borderBox(), &SkinButton::clicked, this, [this](bool on) {
-        editAndRedraw([on](BarcodeItem& item) { item.border = on ? 1 : 0; }, false);
-    });
-    connect(panel->boldBox(), &SkinButton::clicked, this, [this](bool on) {
-        editAndRedraw([on](BarcodeItem& item) { item.symbol.textBold = on; });
-    });
+    connect(panel->borderBox(), &SkinButton::clicked, this,
+            [this](bool on) { changeLook([on](ItemLook& look) { look.border = on ? 1 : 0; }); });
+    connect(panel->boldBox(), &SkinButton::clicked, this,
+            [this](bool on) { changeLook([on](ItemLook& look) { look.symbol.textBold = on; }); });
     connect(panel->sizeList(), &QComboBox::activated, this, [this](int row) {
         const int size = EditPanelRules::textSizes().value(row, 10);
-        editAndRedraw([size](BarcodeItem& item) { item.symbol.textSize = std::uint8_t(size); });
+        changeLook([size](ItemLook& look) { look.symbol.textSize = std::uint8_t(size); });
     });
     for (int i = 0; i < 4; ++i) {
         connect(panel->widthRatioOption(i), &SkinButton::clicked, this, [this, i] {
-            editAndRedraw([i](BarcodeItem& item) { item.symbol.widthRatio = std::uint8_t(i); });
+            changeLook([i](ItemLook& look) { look.symbol.widthRatio = std::uint8_t(i); });
         });
     }
     connect(panel->swatchButton(), &SkinButton::clicked, this, [this] {
@@ -636,22 +799,19 @@ void PageEditor::connectEditPanel() {
         const QRect opener(swatch->mapTo(panelParent_, QPoint(0, 0)), swatch->size());
         palette_->open(opener, ColourPalette::backColourTitle(), [this](const QColor& colour) {
             editPanel_->setSwatchColour(colour);
-            editAndRedraw(
-                [colour](BarcodeItem& item) { item.backColour = colour.rgb() & 0xFFFFFF; });
+            changeLook([colour](ItemLook& look) { look.backColour = colour.rgb() & 0xFFFFFF; });
         });
     });
     for (int i = 0; i < EditPanelRules::adjustButtonCount; ++i) {
         connect(panel->adjustButton(i), &SkinButton::clicked, this, [this, i] {
-            BarcodeItem* item = editedItem();
-            if (item && EditPanelRules::nudge(item->symbol, i))
-                redrawItem(model_.editedItem);
+            changeLook([i](ItemLook& look) { EditPanelRules::nudge(look.symbol, i); });
         });
     }
     connect(panel->closeButton(), &SkinButton::clicked, this,
-            [this] { host_.closePanelButton(1); });
+            [this] { closePanel(FloatingPanel::BarcodeEdit); });
     connect(panel, &BarcodeEditPanel::entryDoubleClicked, this, [this] {
-        if (host_.recordFileExists())
-            host_.openRecordLoadPanel(screen::twipsOf(editPanel_->pos()));
+        if (recordFileExists())
+            emit recordLoadPanelRequested(screen::twipsOf(editPanel_->pos()));
     });
 }
 
@@ -666,16 +826,15 @@ void PageEditor::attachHints() {
     hints_->attach(panel->boldBox(),
                    [panel] { return EditPanelRules::boldHint(panel->boldBox()->isChecked()); });
     hints_->attach(panel->borderBox(), [this, panel] {
-        return EditPanelRules::borderHint(panel->borderBox()->isChecked(), host_.isLabelPrinter());
+        return EditPanelRules::borderHint(panel->borderBox()->isChecked(), isLabelPrinter());
     });
     hints_->attach(panel->entry(),
-                   [this] { return EditPanelRules::entryHint(host_.recordFileExists()); });
+                   [this] { return EditPanelRules::entryHint(recordFileExists()); });
     hints_->attach(panel->swatchButton(), [] { return EditPanelRules::swatchHint(); });
     hints_->attach(panel->closeButton(), [] { return EditPanelRules::closeButtonHint(); });
-    for (int i = 0; i < 2; ++i)
-        hints_->attach(panel->serialButton(i), [panel, i] {
-            return serialStepHint(panel->entry()->text(), SerialStep(i));
-        });
+    for (SerialStep step : {SerialStep::Add, SerialStep::Subtract})
+        hints_->attach(panel->serialButton(int(step)),
+                       [panel, step] { return serialStepHint(panel->entry()->text(), step); });
     for (int i = 0; i < EditPanelRules::adjustButtonCount; ++i)
         hints_->attach(panel->adjustButton(i), [i] { return EditPanelRules::adjustHint(i); });
     hints_->attach(panel->sizeList(), [] { return EditPanelRules::textSizeHint(); });
@@ -695,10 +854,10 @@ void PageEditor::attachHints() {
 // ---------------------------------------------------------------- context menu, tags, memory
 
 void PageEditor::openItemMenu(int index, QPointF pointer) {
-    if (!model_.items.exists(index))
+    if (!model().items().exists(index))
         return;
-    const bool professional = !model_.page.isSimpleLayout();
-    const bool formatFile = host_.formatRecordFileExists();
+    const bool professional = !model().page().isSimpleLayout();
+    const bool formatFile = formatRecordFileExists();
     menuTopLeft_ = PanelPlacement::atPointer(pointer, ItemMenu::sizeTwips(professional, formatFile),
                                              QSizeF(panelParent_->size()) * twips::perPixel);
     menu_->open(index, screen::point(menuTopLeft_), professional, formatFile);
@@ -706,95 +865,72 @@ void PageEditor::openItemMenu(int index, QPointF pointer) {
 
 QPointF PageEditor::menuPointInItem() const {
     const int index = menu_->itemIndex();
-    const BarcodeItem& item = model_.items.at(index);
+    const BarcodeItem& item = model().items().at(index);
     const QPointF origin = pageOrigin();
     return {roundHalfEven(menuTopLeft_.x() - (origin.x() + item.left)),
             roundHalfEven(menuTopLeft_.y() - (origin.y() + item.top))};
 }
 
-void PageEditor::menuChosen(int entry, int index) {
+void PageEditor::chooseMenuEntry(ItemMenuEntry entry, int index) {
     menu_->hide();
-    if (!model_.items.exists(index))
+    if (!model().items().exists(index))
         return;
     switch (entry) {
-    case 0:
-        tags_->addLabel(index, menuPointInItem());
+    case ItemMenuEntry::AddLabel:
+        document_->addLabel(index, menuPointInItem());
         break;
-    case 1:
-        tags_->addImage(index, menuPointInItem());
+    case ItemMenuEntry::AddImage:
+        document_->addImage(index, menuPointInItem());
         break;
-    case 2:
+    case ItemMenuEntry::CopyFormat:
         captureFormat(index);
         break;
-    case 3:
-        host_.openFormatRecordPanel(menuTopLeft_);
+    case ItemMenuEntry::ReadFormat:
+        formats_->openFormatRecordPanel(menuTopLeft_, FormatBrowser::TakeMode::Apply, index);
         break;
-    case 4:
-        host_.openSaveFormatPanel();
-        break;
-    default:
+    case ItemMenuEntry::SaveFormat:
+        formats_->openSaveFormatPanel(index);
         break;
     }
 }
 
 void PageEditor::setPictureFolder(PictureFolder& folder) {
     tags_->setPictureFolder(folder);
+    document_->setPictureSource([this](const QString& file) { return tags_->pictureFor(file); });
 }
 
 void PageEditor::setFonts(const QStringList& screenFonts) {
     tags_->setFonts(screenFonts);
 }
 
-void PageEditor::deleteAllTags(int index) {
-    tags_->deleteAllTags(index);
-}
-
 void PageEditor::captureFormat(int index) {
-    if (!model_.items.exists(index))
+    if (!model().items().exists(index))
         return;
-    memory_.capture(model_.items.at(index), &model_.tags.of(index));
-    tags_->syncTags(index);
-}
-
-void PageEditor::applyFormat(int index) {
-    if (!model_.items.exists(index))
-        return;
-    memory_.apply(model_.items.at(index), index, model_.tags,
-                  [this](const QString& file) { return tags_->pictureUsable(file); });
-    syncItemWidget(index);
-    if (index == ItemTable::previewItem)
-        if (BarcodeItemWidget* w = itemWidget(index))
-            w->symbolHandle()->hide();
-    tags_->syncTags(index);
-}
-
-std::optional<int> PageEditor::addCopyAt(QPointF topLeft, std::optional<QSizeF> size) {
-    const std::optional<int> index = model_.items.addBlank(topLeft, host_.isLabelPrinter());
-    if (!index)
-        return std::nullopt;
-    createItemWidget(*index, pageWidget_)->show();
-    tags_->deleteAllTags(*index);
-    host_.deleteItemLabels(*index);
-    applyFormat(*index);
-    if (size) {
-        model_.items.at(*index).width = float(size->width());
-        model_.items.at(*index).height = float(size->height());
+    // The records cannot carry some characters of a caption: capture takes them out of the
+    // captions on the page too (no step of the history: the page shows what is stored).
+    memory_.setRecords(
+        FormatMemory::recordsOf(model().items().at(index), model().tags().find(index)));
+    for (int j = 0; j <= TagTable::maxPerItem; ++j) {
+        const TextLabelItem* label = model().tags().label(index, j);
+        if (!label)
+            continue;
+        const QString cleaned = FormatMemory::cleanCaption(label->caption);
+        if (cleaned == label->caption)
+            continue;
+        TextLabelItem changed = *label;
+        changed.caption = cleaned;
+        changed.fitToCaption();
+        model().setTag({TagKind::Label, index, j}, changed);
     }
-    redrawItem(*index);
-    return index;
 }
 
 int PageEditor::addCopiesInto(const QList<QRectF>& boxes) {
-    int made = 0;
-    for (const QRectF& box : boxes) {
-        const std::optional<int> index = addCopyAt(box.topLeft(), box.size());
-        if (!index)
-            break;
-        model_.currentItem = std::int16_t(*index);
-        ++made;
-    }
+    const PageDocument::Copies copies =
+        document_->addCopiesInto(boxes, memory_.records(), isLabelPrinter());
+    if (copies.last >= 0)
+        model().currentItem = std::int16_t(copies.last);
     selectionFrame_->hide();
-    return made;
+    return copies.placement.made;
 }
 
 int PageEditor::addCopies() {
@@ -802,83 +938,66 @@ int PageEditor::addCopies() {
     const QPointF origin = pageOrigin();
     const QPointF start(roundHalfEven(panel.x() - origin.x()),
                         roundHalfEven(panel.y() - origin.y()));
-    int last = -1;
-    const auto makeCopy = [this, &last](QPointF at) -> std::optional<QSizeF> {
-        const std::optional<int> index = addCopyAt(at);
-        if (!index)
-            return std::nullopt;
-        last = *index;
-        const BarcodeItem& item = model_.items.at(*index);
-        return QSizeF(item.width, item.height);
-    };
-    const CopyPlacement::Result result = CopyPlacement::run(
-        start, [this] { return addPanel_->copyCount(); }, makeCopy, model_.page.width,
-        model_.page.height);
-    if (last >= 0)
-        model_.currentItem = std::int16_t(last);
+    const PageDocument::Copies copies =
+        document_->addCopies(start, addPanel_->copyCount(), memory_.records(), isLabelPrinter());
+    if (copies.last >= 0)
+        model().currentItem = std::int16_t(copies.last);
     addPanel_->hide();
-    if (result.stop == CopyPlacement::Stop::Overflow)
-        host_.messages().inform(CopyPlacement::overflowTitle(), CopyPlacement::overflowText());
-    else if (result.stop == CopyPlacement::Stop::NoFreeIndex)
-        host_.messages().warn(EditorTexts::pageFullTitle(), EditorTexts::pageFullText());
-    return result.made;
+    if (copies.placement.stop == CopyPlacement::Stop::Overflow)
+        services_.messages.inform(CopyPlacement::overflowTitle(), CopyPlacement::overflowText());
+    else if (copies.placement.stop == CopyPlacement::Stop::NoFreeIndex)
+        services_.messages.warn(EditorTexts::pageFullTitle(), EditorTexts::pageFullText());
+    return copies.placement.made;
 }
 
 // ---------------------------------------------------------------- arrangement and quantities
 
 void PageEditor::openArrangementPanel(double buttonLeftTwips) {
-    host_.closePanels();
+    closePanels();
     arrangementPanel_->open(screen::point(QPointF(buttonLeftTwips - 360, 600)));
 }
 
 bool PageEditor::arrange(int mode) {
     arrangementPanel_->rememberMode(mode);
     // Arranging clears the lines drawn on the page (alignment guides).
-    pageWidget_->paintPaper(QSizeF(model_.page.width, model_.page.height));
-    const Arrangement::Outcome outcome = Arrangement::arrange(
-        mode, model_.items, model_.arrangement, model_.page.width, model_.page.height);
-    for (int k : ItemTable::pageIndexes())
-        if (model_.items.exists(k))
-            syncItemWidget(k);
+    pageWidget_->paintPaper(QSizeF(model().page().width, model().page().height));
+    const Arrangement::Outcome outcome = document_->arrange(mode);
     selectionFrame_->hide();
     if (outcome == Arrangement::Outcome::Overflow) {
-        host_.messages().inform(Arrangement::overflowTitle(), Arrangement::overflowText());
+        services_.messages.inform(Arrangement::overflowTitle(), Arrangement::overflowText());
         return false;
     }
     return true;
 }
 
 void PageEditor::saveArrangementSettings() {
-    host_.storeSetting(settings_keys::printArrangement, model_.arrangement.settingText());
+    arrangementSetting().write(services_.settings, model().arrangement);
     if (arrangementPanel_->mode() >= 0)
         arrange(arrangementPanel_->mode());
 }
 
-void PageEditor::restoreArrangement(const QStringList& parts) {
-    ArrangementSettings settings;
-    if (settings.restore(parts)) {
-        arrangementPanel_->setSettings(settings);
-        model_.arrangement = arrangementPanel_->settings();
-    }
+void PageEditor::restoreArrangement(const ArrangementSettings& settings) {
+    arrangementPanel_->setSettings(settings);
+    model().arrangement = arrangementPanel_->settings();
 }
 
 void PageEditor::connectLayoutPanels() {
     // The boxes as typed go into the model at every change; the arrangement and the simple print
     // read them there.
     ArrangementPanel* arrangement = arrangementPanel_;
-    model_.arrangement = arrangement->settings();
+    model().arrangement = arrangement->settings();
     for (int i = 0; i < 4; ++i)
         connect(arrangement->box(i), &QLineEdit::textChanged, this,
-                [this] { model_.arrangement = arrangementPanel_->settings(); });
-    model_.printQuantity = quantityPanel_->quantityText();
+                [this] { model().arrangement = arrangementPanel_->settings(); });
+    model().printQuantity = quantityPanel_->quantityText();
     connect(quantityPanel_->quantityBox(), &QLineEdit::textChanged, this,
-            [this](const QString& text) { model_.printQuantity = text; });
+            [this](const QString& text) { model().printQuantity = text; });
     connect(arrangement, &ArrangementPanel::modeChosen, this, [this](int mode) { arrange(mode); });
     connect(arrangement, &ArrangementPanel::settingsEdited, this,
             &PageEditor::saveArrangementSettings);
     connect(arrangement, &ArrangementPanel::alignmentRequested, this, [this] {
         arrangementPanel_->hide();
-        host_.openAlignmentWindow();
+        emit alignmentWindowRequested();
     });
     hints_->attach(arrangement->alignmentButton(), [] { return TagTexts::alignmentButtonHint(); });
     const std::function<QString()> boxHints[4] = {
@@ -903,7 +1022,7 @@ void PageEditor::connectLayoutPanels() {
     // The count is typed with the pointer on button 1: its hint follows each key.
     connect(addPanel_->copyCountBox(), &QLineEdit::textChanged, this, [this] {
         if (addPanel_->isVisible())
-            host_.setHint(EditorTexts::addCopiesCaption(int(addPanel_->copyCountBox()->value())));
+            hint(EditorTexts::addCopiesCaption(int(addPanel_->copyCountBox()->value())));
     });
 }
 

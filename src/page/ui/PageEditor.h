@@ -1,17 +1,18 @@
 #pragma once
 
+#include "page/FloatingPanel.h"
 #include "page/FormatMemory.h"
 #include "page/ItemDrag.h"
-#include "page/PageModel.h"
-#include "page/ui/EditorHost.h"
+#include "page/PageDocument.h"
+#include "page/ui/EditorServices.h"
 #include "page/ui/FloatingPanels.h"
-#include "symbology/EditedBarcode.h"
 
 #include <QObject>
 #include <QPointer>
 #include <optional>
 #include <vector>
 
+class QAction;
 class QScrollBar;
 class QWidget;
 
@@ -23,6 +24,7 @@ class BarcodeEditPanel;
 class BarcodeItemWidget;
 class ColourPalette;
 class DrawingSurface;
+class FormatPanels;
 class GuideWidget;
 class HintFilter;
 class ItemMenu;
@@ -31,67 +33,104 @@ class PaperPanel;
 class PictureFolder;
 class PrintQuantityPanel;
 class TagEditor;
+class TextBoxUndo;
+enum class ItemMenuEntry;
 
 // The label page editor: the page `列印範圍` inside the page viewport `新增載入窗`, its barcode
 // items with their text labels and images, and the panels that edit them (`紙張設定窗`,
 // `增加條碼窗`, `條碼輸入區`, `色彩選項`, `功能選項`, `標籤修改區`, `圖片讀取窗`, `自動排列窗`,
-// `列印數量窗`), which live in the main window's client area. The rules are in the model classes;
-// this class turns pointer and control events into them and keeps the widgets in step.
-class PageEditor : public QObject, private EditedBarcode {
+// `列印數量窗`, the format and layout panels), which live in the main window's client area.
+//
+// Pointer and control events become edits of the page document, each a step of the page history
+// (Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z anywhere in the window). The widgets follow the page model's
+// notices: whatever changed the page (an edit, an undo, a layout taken), the items' widgets and
+// the open panels show it.
+class PageEditor : public QObject {
     Q_OBJECT
 public:
-    PageEditor(QWidget* viewport, QWidget* panelParent, EditorHost& host,
+    PageEditor(QWidget* viewport, QWidget* panelParent, EditorServices services,
                QObject* parent = nullptr);
     ~PageEditor() override;
 
-    PageModel& model() { return model_; }
-    const PageModel& model() const { return model_; }
+    PageDocument& document() { return *document_; }
+    PageModel& model() { return document_->model(); }
+    const PageModel& model() const { return document_->model(); }
+    const EditorServices& services() const { return services_; }
 
-    // --- public operations ---
+    // --- the page history ---
+    // Takes back the last page edit, or does the last one taken back again; the hint line names
+    // it, or says that there is nothing to take back or do again.
+    void undo();
+    void redo();
+    QAction* undoAction() const { return undoAction_; }
+    QAction* redoAction() const { return redoAction_; }
+
+    // --- the sheet ---
     // `紙張調整`: size the page from its paper and orientation and place it in the viewport.
     void paperAdjust();
     void selectPaperSize(PaperSize paper);
     void setOrientation(int index);
     // The paper settings button `紙張設定`: closes the panels, opens the paper panel.
     void openPaperPanel(double buttonLeftTwips);
+
+    // --- the main window's layouts ---
+    void setLayoutMode(LayoutMode mode);
+    // The simple layout: item 0 opened in the edit panel, alone on a page of its size at
+    // (120, 120) of the viewport, the edit and print quantity panels stacked below it.
+    void enterSimpleLayout(double viewportTop);
+    // The professional layout: item 0 hidden, the whole page with its border.
+    void enterProfessionalLayout();
+    void hidePage();
+    // Moves and sizes the page directly (the simple layout puts it around item 0).
+    void setPageRect(const QRectF& rectTwips);
+    // Shows the simple layout's item 0 at the page's top-left corner, in front.
+    void showSimpleItemAtOrigin();
+    // Item 0 hides while the simple print runs and comes back afterwards.
+    void setSimpleItemVisible(bool visible);
+    // After the simple print: the edit panel again, its barcode text selected.
+    void refocusBarcodeEntry();
+
+    // --- panels ---
+    // `關閉功能窗`: hides the floating panels.
+    void closePanels();
+    // `功能窗排列`: stacks the shown panels of the simple layout under the page.
+    void stackPanels();
+    // A panel's close button `關閉窗`: in the simple layout that panel goes and the rest are
+    // stacked again; in the professional layout every panel closes.
+    void closePanel(FloatingPanel panel);
+    // Escape: closes the colour palette, the context menu or the add-barcode panel when one is
+    // open, else the floating panels (professional layout) or the panel holding the focus
+    // (simple layout, whose edit and print quantity panels stay).
+    void closeFrontPanel();
+
+    // --- barcode items ---
     // The item-open gesture: shows an item in the barcode edit panel, just below it.
     void openItem(int index);
     // `繪制條碼`: moves the selection frame to the item and draws its symbol anew.
     void redrawItem(int index);
-    // `空白預設按鈕`: removes every page item; the barcode edit panel closes with them.
+    // `空白預設按鈕`: removes every page item, one step of the history.
     void clearPage();
-    // The clear button's click: a page that holds items is cleared once the user agrees (any
-    // answer but No); an empty page is cleared without a question. False when nothing was done.
-    bool askAndClearPage();
     // Adds a blank item where the add-barcode panel lies over the page; nothing (and a message)
     // when all 245 indexes are taken.
     std::optional<int> addBlankItem();
     void deleteItem(int index);
     // Opens the add-barcode panel at a pointer position (twips of the panels' parent).
     void openAddBarcodePanel(QPointF pointer);
-    void setLayoutTag(const QString& tag);
-    // Moves and sizes the page directly (the simple layout puts it around item 0).
-    void setPageRect(const QRectF& rectTwips);
-    // Puts a complete item at an index (layout loading, copies) and draws it.
-    void putItem(int index, const BarcodeItem& item);
-    // Shows the simple layout's item 0 at the page's top-left corner, drawn anew and in front.
-    void showSimpleItemAtOrigin();
-    // Creates the format panel's preview item 999 inside a widget of that panel.
-    BarcodeItemWidget* createPreviewItem(QWidget* parent);
+    // A barcode picked in the record-load panel goes into the edited item.
+    void takeBarcode(const QString& barcode);
+    // Shows the format panel's preview item 999, filled from the format memory, in a widget of
+    // that panel.
+    BarcodeItemWidget* showPreviewItem(QWidget* area);
 
     // --- text labels, images and the format memory ---
     // Start-up: the pictures folder behind the picture panel and the image items, and the screen
     // fonts for the text label panel's font list ("@" names are left out).
     void setPictureFolder(PictureFolder& folder);
     void setFonts(const QStringList& screenFonts);
-    // `刪除所有標籤`: removes every text label and image of an item.
-    void deleteAllTags(int index);
     // `寫入貼上記憶`: replaces the format memory with item `index` (cleaning its captions).
     void captureFormat(int index);
-    // `貼上條碼格式`: applies the whole memory to an existing item and shows its new labels and
-    // images; the caller redraws the item (redrawItem).
-    void applyFormat(int index);
     FormatMemory& formatMemory() { return memory_; }
+    FormatPanels& formats() { return *formats_; }
     // Add copies: as many items as the copy count says, each filled from the memory, starting at
     // the add-barcode panel's corner. Returns the number made.
     int addCopies();
@@ -102,6 +141,7 @@ public:
     void openItemMenu(int index, QPointF pointer);
     // The point of the item where a label or image added from the open menu goes (item twips).
     QPointF menuPointInItem() const;
+    void chooseMenuEntry(ItemMenuEntry entry, int index);
 
     // --- arrangement and quantities ---
     // The arrangement button `條碼排列鈕`: closes the panels, opens the arrangement panel.
@@ -110,8 +150,8 @@ public:
     bool arrange(int mode);
     // Writes `列印排列` and re-arranges with the remembered mode (none before the first press).
     void saveArrangementSettings();
-    // Start-up: the stored `列印排列` parts into the four boxes (only when there are four).
-    void restoreArrangement(const QStringList& parts);
+    // Start-up: the stored `列印排列` into the four boxes.
+    void restoreArrangement(const ArrangementSettings& settings);
 
     // --- pointer operations, positions in twips of the element ---
     void pagePress(Qt::MouseButton button, QPointF at);
@@ -143,45 +183,56 @@ public:
     // Lines drawn on the page itself (alignment guides).
     DrawingSurface& overlay();
 
-    // Escape: closes the colour palette, the context menu or the add-barcode panel when one is
-    // open, else the floating panels (professional layout) or the panel holding the focus
-    // (simple layout, whose edit and print quantity panels stay).
-    void closeFrontPanel();
+signals:
+    // A double click in the barcode text box while the record file exists: the record-load
+    // panel `條碼載入窗` at a corner (twips of the panels' parent).
+    void recordLoadPanelRequested(QPointF topLeft);
+    // The arrangement panel's label alignment button `標籤對齊按鈕`.
+    void alignmentWindowRequested();
+    // Every paper adjust hides the alignment guide's handle.
+    void paperAdjusted();
+    // A prompt notice after a change of the format or layout files.
+    void noticeRequested(int notice);
+    // After a format was applied in the simple layout, the layout switch runs again.
+    void simpleLayoutRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // EditedBarcode: the edited item as the text box's change rule sees it.
-    void setBarcodeText(const QString& text) override;
-    void setSymbolHandleVisible(bool visible) override;
-    void redrawBarcode() override;
-    void clearBarcodeDrawing() override;
+    // Followers of the page model.
+    void followInsertedItems(const QList<int>& indexes);
+    void followRemovedItems(const QList<int>& indexes);
+    void followItem(int index, ItemAspects what);
+    void followPaper();
 
     void connectEditPanel();
     void connectPaperPanel();
+    void connectLayoutPanels();
+    void createHistoryActions();
     void attachHints();
     BarcodeItemWidget* createItemWidget(int index, QWidget* parent);
     void syncItemWidget(int index);
-    // A new item at the point, filled from the memory (and given `size` when there is one);
-    // nothing when the page is full.
-    std::optional<int> addCopyAt(QPointF topLeft, std::optional<QSizeF> size = std::nullopt);
     void removeItemWidget(int index);
     void syncPage();
     // The edited item when it still exists; nothing otherwise, so that edits never reach a
     // deleted item.
-    BarcodeItem* editedItem();
-    void editAndRedraw(const std::function<void(BarcodeItem&)>& change, bool redraw = true);
+    const BarcodeItem* editedItem() const;
+    // A change of the edited item's look, one step of the history.
+    void changeLook(const std::function<void(ItemLook&)>& change);
     void showSelectionFrame(int index);
+    void showMatchLine(int index, ItemGesture gesture);
     QPointF viewportOrigin() const;
-    void menuChosen(int entry, int index);
-    void connectLayoutPanels();
+    bool recordFileExists() const;
+    bool formatRecordFileExists() const;
+    bool isLabelPrinter() const;
+    void hint(const QString& text) const;
 
     QWidget* viewport_;
     QWidget* panelParent_;
     FloatingPanels panels_;
-    EditorHost& host_;
-    PageModel model_;
+    EditorServices services_;
+    PageDocument* document_;
     PageWidget* pageWidget_;
     GuideWidget* selectionFrame_;
     GuideWidget* matchLine_;
@@ -196,9 +247,17 @@ private:
     ArrangementPanel* arrangementPanel_;
     PrintQuantityPanel* quantityPanel_;
     TagEditor* tags_ = nullptr;
+    FormatPanels* formats_ = nullptr;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
+    TextBoxUndo* textBoxUndo_ = nullptr;
     FormatMemory memory_;
     QPointF menuTopLeft_; // twips of the panels' parent
+    QPointer<QWidget> previewArea_;
     std::vector<QPointer<BarcodeItemWidget>> widgets_;
+    // The drag or typing run now going on; its steps merge into one.
+    std::uint64_t gesture_ = 0;
+    std::uint64_t typingRun_ = 0;
 };
 
 } // namespace brevmark

@@ -1,6 +1,6 @@
 #include "page/ui/PaperPanel.h"
 
-#include "page/PanelSkin.h"
+#include "page/ui/PanelSkin.h"
 #include "page/ui/PaperPicture.h"
 #include "page/ui/SkinButton.h"
 

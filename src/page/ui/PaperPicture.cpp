@@ -1,7 +1,7 @@
 #include "page/ui/PaperPicture.h"
 
 #include "common/Twips.h"
-#include "page/PanelSkin.h"
+#include "page/ui/PanelSkin.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,8 +1,10 @@
 #include "page/ui/PicturePanel.h"
 
+#include "platform/UserMessage.h"
+
 #include "common/ScreenPixels.h"
 #include "common/Twips.h"
-#include "page/PanelSkin.h"
+#include "page/ui/PanelSkin.h"
 #include "page/ui/SkinButton.h"
 #include "platform/PainterSurface.h"
 
@@ -22,8 +24,8 @@ constexpr int previewLeft = padding * 2 + listWidth;
 constexpr int previewTop = PanelSkin::headerHeight + padding;
 } // namespace
 
-PicturePanel::PicturePanel(PictureFolder& folder, QWidget* parent)
-    : QWidget(parent), folder_(folder) {
+PicturePanel::PicturePanel(PictureFolder& folder, MessageBoxes& messages, QWidget* parent)
+    : QWidget(parent), folder_(folder), messages_(messages) {
     setObjectName(QStringLiteral("圖片讀取窗"));
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("檔案清單"));
@@ -90,6 +92,8 @@ QRectF PicturePanel::previewRectTwips() const {
 
 void PicturePanel::previewRow(int row) {
     folder_.preview(row);
+    for (const UserMessage& message : folder_.takeMessages())
+        tell(messages_, message);
     // A damaged file has left the folder's list; show what is left.
     if (list_->count() != folder_.names().size())
         refresh();
@@ -108,8 +112,15 @@ void PicturePanel::takePicture() {
 }
 
 void PicturePanel::deletePicture() {
+    // With no entry chosen there is no file to name; asking about "【】" would delete nothing.
+    const QString name = folder_.chosenName();
+    if (name.isEmpty() ||
+        !messages_.confirm(PictureFolder::deleteTitle(), PictureFolder::deleteQuestion(name)))
+        return;
     if (folder_.deleteChosen())
         refresh();
+    for (const UserMessage& message : folder_.takeMessages())
+        tell(messages_, message);
     resizeToPreview();
     syncCommands();
     update();

@@ -10,6 +10,7 @@ class QListWidget;
 
 namespace brevmark {
 
+class MessageBoxes;
 class SkinButton;
 
 // The picture panel `圖片讀取窗`: the list `檔案清單` of the pictures folder, a preview drawn at
@@ -19,7 +20,7 @@ class SkinButton;
 class PicturePanel : public QWidget {
     Q_OBJECT
 public:
-    PicturePanel(PictureFolder& folder, QWidget* parent);
+    PicturePanel(PictureFolder& folder, MessageBoxes& messages, QWidget* parent);
 
     // Receives the picture for the current image item; the panel closes afterwards.
     void setTakeHandler(std::function<void(const PictureFolder::TakenPicture&)> handler);
@@ -52,6 +53,7 @@ private:
     void resizeToPreview();
 
     PictureFolder& folder_;
+    MessageBoxes& messages_;
     QListWidget* list_;
     SkinButton* take_;
     SkinButton* delete_;

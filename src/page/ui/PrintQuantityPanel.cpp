@@ -2,7 +2,7 @@
 
 #include "common/LeadingNumber.h"
 #include "page/ui/NumberBox.h"
-#include "page/PanelSkin.h"
+#include "page/ui/PanelSkin.h"
 #include "page/ui/SkinButton.h"
 
 #include <QPainter>

@@ -1,6 +1,6 @@
 #include "page/ui/RecordLoadPanel.h"
 
-#include "page/PanelSkin.h"
+#include "page/ui/PanelSkin.h"
 #include "page/ui/SkinButton.h"
 #include "platform/Timer.h"
 #include "records/ShownText.h"

@@ -1,7 +1,7 @@
 #include "page/ui/SaveFormatPanel.h"
 
 #include "page/ui/PanelControlStyle.h"
-#include "page/PanelSkin.h"
+#include "page/ui/PanelSkin.h"
 #include "page/ui/SkinButton.h"
 
 #include <QComboBox>

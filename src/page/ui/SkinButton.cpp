@@ -1,6 +1,6 @@
 #include "page/ui/SkinButton.h"
 
-#include "page/PanelSkin.h"
+#include "page/ui/PanelSkin.h"
 
 #include <QMouseEvent>
 #include <QPainter>

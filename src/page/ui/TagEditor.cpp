@@ -1,27 +1,27 @@
 #include "page/ui/TagEditor.h"
 
-#include "common/ScreenPixels.h"
-
 #include "common/Rounding.h"
+#include "common/ScreenPixels.h"
 #include "common/Twips.h"
+#include "page/HistoryTexts.h"
+#include "page/PageDocument.h"
+#include "page/PanelPlacement.h"
+#include "page/TagDrag.h"
+#include "page/TagPlacement.h"
+#include "page/TagTexts.h"
 #include "page/ui/AddBarcodePanel.h"
 #include "page/ui/BarcodeEditPanel.h"
 #include "page/ui/BarcodeItemWidget.h"
 #include "page/ui/ColourPalette.h"
-#include "page/ui/EditorHost.h"
 #include "page/ui/HintFilter.h"
 #include "page/ui/ImageItemWidget.h"
 #include "page/ui/ItemMenu.h"
 #include "page/ui/PageEditor.h"
-#include "page/PageModel.h"
-#include "page/PanelPlacement.h"
 #include "page/ui/PicturePanel.h"
 #include "page/ui/SkinButton.h"
-#include "page/TagDrag.h"
-#include "page/TagPlacement.h"
-#include "page/TagTexts.h"
 #include "page/ui/TextLabelPanel.h"
 #include "page/ui/TextLabelWidget.h"
+#include "platform/SystemServices.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -29,16 +29,38 @@
 
 namespace brevmark {
 
-namespace {} // namespace
-
-TagEditor::TagEditor(PageEditor& editor, PageModel& model, EditorHost& host, QWidget* panelParent,
-                     ColourPalette* palette, HintFilter* hints)
-    : QObject(&editor), editor_(editor), model_(model), host_(host), panelParent_(panelParent),
-      palette_(palette), hints_(hints), labelPanel_(new TextLabelPanel(panelParent)) {
+TagEditor::TagEditor(PageEditor& editor, QWidget* panelParent, ColourPalette* palette,
+                     HintFilter* hints)
+    : QObject(&editor), editor_(editor), panelParent_(panelParent), palette_(palette),
+      hints_(hints), labelPanel_(new TextLabelPanel(panelParent)) {
+    const PageModel& pageModel = editor.model();
+    connect(&pageModel, &PageModel::tagInserted, this, &TagEditor::followTag);
+    connect(&pageModel, &PageModel::tagChanged, this, &TagEditor::followTag);
+    connect(&pageModel, &PageModel::tagRemoved, this, [this](const TagAddress& tag) {
+        removeWidget(tag.kind, tag.item, tag.number);
+        if (underPointer_.item == tag.item && underPointer_.number == tag.number &&
+            underPointerKind_ == tag.kind) {
+            underPointer_ = TagRef();
+            if (BarcodeItemWidget* w = editor_.itemWidget(tag.item))
+                w->deleteTagButton()->hide();
+        }
+        if (tag.kind == TagKind::Label && currentLabel_.item == tag.item &&
+            currentLabel_.number == tag.number)
+            labelPanel_->hide();
+    });
     connectLabelPanel();
 }
 
 TagEditor::~TagEditor() = default;
+
+PageModel& TagEditor::model() const {
+    return editor_.model();
+}
+
+void TagEditor::hint(const QString& text) const {
+    if (editor_.services().hint)
+        editor_.services().hint(text);
+}
 
 // ---------------------------------------------------------------- widgets
 
@@ -85,7 +107,7 @@ void TagEditor::removeWidget(TagKind kind, int item, int number) {
 }
 
 void TagEditor::syncLabel(int item, int number) {
-    const TextLabelItem* label = model_.tags.label(item, number);
+    const TextLabelItem* label = model().tags().label(item, number);
     if (!label)
         return;
     if (!widget(TagKind::Label, item, number))
@@ -96,12 +118,9 @@ void TagEditor::syncLabel(int item, int number) {
 }
 
 void TagEditor::syncImage(int item, int number) {
-    ImageItem* image = model_.tags.image(item, number);
+    const ImageItem* image = model().tags().image(item, number);
     if (!image)
         return;
-    // An image keeps the picture it was given; only one filled from a record reads its file.
-    if (image->picture.isNull())
-        image->picture = pictureOf(image->file);
     if (!widget(TagKind::Image, item, number))
         createWidget(TagKind::Image, item, number);
     if (ImageItemWidget* w = imageWidget(item, number))
@@ -109,11 +128,23 @@ void TagEditor::syncImage(int item, int number) {
     followWithDeleteTagButton(TagKind::Image, item, number);
 }
 
+void TagEditor::followTag(const TagAddress& tag) {
+    if (tag.kind == TagKind::Label) {
+        syncLabel(tag.item, tag.number);
+        // The panel shows the label it edits as it now stands (after an undo too).
+        if (currentLabel_.item == tag.item && currentLabel_.number == tag.number &&
+            labelPanel_->isVisible())
+            labelPanel_->showLabel(*model().tags().label(tag.item, tag.number));
+    } else {
+        syncImage(tag.item, tag.number);
+    }
+}
+
 void TagEditor::syncTags(int item) {
     // Widgets whose record is gone (or whose item widget was replaced) go first.
     for (auto it = widgets_.begin(); it != widgets_.end();) {
         const auto [kind, owner, number] = it->first;
-        if (owner == item && (!it->second || !model_.tags.exists(TagKind(kind), item, number))) {
+        if (owner == item && (!it->second || !model().tags().exists(TagKind(kind), item, number))) {
             if (it->second)
                 it->second->deleteLater();
             it = widgets_.erase(it);
@@ -127,27 +158,35 @@ void TagEditor::syncTags(int item) {
     }
 }
 
-Picture TagEditor::pictureOf(const QString& fileName) {
-    if (fileName.isEmpty())
+void TagEditor::dropTags(int item) {
+    for (int j = 0; j <= TagTable::maxPerItem; ++j) {
+        removeWidget(TagKind::Label, item, j);
+        removeWidget(TagKind::Image, item, j);
+    }
+    if (underPointer_.item == item)
+        underPointer_ = TagRef();
+    if (currentLabel_.item == item)
+        labelPanel_->hide();
+}
+
+void TagEditor::followItemSize(int item) {
+    if (underPointer_.item == item)
+        followWithDeleteTagButton(underPointerKind_, item, underPointer_.number);
+}
+
+Picture TagEditor::pictureFor(const QString& fileName) {
+    // A file gone from the folder leaves a new image empty, even if it was shown before.
+    if (fileName.isEmpty() || !folder_ || !folder_->hasFile(fileName)) {
+        pictures_.remove(fileName);
         return Picture();
+    }
     const auto it = pictures_.constFind(fileName);
     if (it != pictures_.constEnd())
         return *it;
-    if (!folder_)
-        return Picture();
     const Picture picture = folder_->loadFile(fileName);
     if (!picture.isNull())
         pictures_.insert(fileName, picture);
     return picture;
-}
-
-bool TagEditor::pictureUsable(const QString& fileName) {
-    // A file gone from the folder leaves the new image empty, even if it was shown before.
-    if (!folder_ || !folder_->hasFile(fileName)) {
-        pictures_.remove(fileName);
-        return false;
-    }
-    return !pictureOf(fileName).isNull();
 }
 
 void TagEditor::attachItem(BarcodeItemWidget* w) {
@@ -158,72 +197,35 @@ void TagEditor::attachItem(BarcodeItemWidget* w) {
 }
 
 void TagEditor::hideDeleteTagButtons() {
-    for (int k = 0; k <= model_.items.highestInUse(); ++k)
+    for (int k = 0; k <= model().items().highestInUse(); ++k)
         if (BarcodeItemWidget* w = editor_.itemWidget(k))
             w->deleteTagButton()->hide();
 }
 
-// ---------------------------------------------------------------- adding and deleting
-
-std::optional<int> TagEditor::addLabel(int item, QPointF at) {
-    if (!model_.items.exists(item))
-        return std::nullopt;
-    const std::optional<int> number =
-        model_.tags.addLabel(item, TextLabelItem::added(float(at.x()), float(at.y())));
-    if (number)
-        syncLabel(item, *number);
-    return number;
-}
-
-std::optional<int> TagEditor::addImage(int item, QPointF at) {
-    if (!model_.items.exists(item))
-        return std::nullopt;
-    ImageItem image;
-    image.left = float(at.x());
-    image.top = float(at.y());
-    const std::optional<int> number = model_.tags.addImage(item, image);
-    if (number)
-        syncImage(item, *number);
-    return number;
-}
+// ---------------------------------------------------------------- deleting
 
 void TagEditor::deleteTag(int item) {
-    if (underPointer_.item == item) {
-        model_.tags.remove(underPointerKind_, item, underPointer_.number);
-        removeWidget(underPointerKind_, item, underPointer_.number);
-        underPointer_ = TagRef();
-    }
-    if (BarcodeItemWidget* w = editor_.itemWidget(item))
-        w->deleteTagButton()->hide();
-    host_.closePanels();
-}
-
-void TagEditor::deleteAllTags(int item) {
-    for (int j = 0; j <= TagTable::maxPerItem; ++j) {
-        removeWidget(TagKind::Label, item, j);
-        removeWidget(TagKind::Image, item, j);
-    }
-    model_.tags.removeAll(item);
     if (underPointer_.item == item)
-        underPointer_ = TagRef();
+        editor_.document().removeTag({underPointerKind_, item, underPointer_.number});
     if (BarcodeItemWidget* w = editor_.itemWidget(item))
         w->deleteTagButton()->hide();
+    editor_.closePanels();
 }
 
 // ---------------------------------------------------------------- pointer
 
 std::optional<QRectF> TagEditor::tagRect(TagKind kind, int item, int number) const {
     if (kind == TagKind::Label) {
-        if (const TextLabelItem* label = model_.tags.label(item, number))
+        if (const TextLabelItem* label = model().tags().label(item, number))
             return QRectF(label->left, label->top, label->width, label->height);
-    } else if (const ImageItem* image = model_.tags.image(item, number)) {
+    } else if (const ImageItem* image = model().tags().image(item, number)) {
         return QRectF(image->left, image->top, image->width, image->height);
     }
     return std::nullopt;
 }
 
 void TagEditor::placeDeleteTagButton(SkinButton* button, const QRectF& tag, int item) {
-    const QPointF at = TagPlacement::deleteTagButton(tag, model_.items.at(item).width);
+    const QPointF at = TagPlacement::deleteTagButton(tag, model().items().at(item).width);
     button->move(screen::pixels(at.x()), screen::pixels(at.y()));
 }
 
@@ -260,61 +262,64 @@ void TagEditor::closeForTagPress(bool labelPanelToo) {
 }
 
 void TagEditor::tagPress(TagKind kind, int item, int number, Qt::MouseButton, QPointF at) {
-    if (!model_.tags.exists(kind, item, number))
+    if (!model().tags().exists(kind, item, number))
         return;
-    model_.currentItem = std::int16_t(item);
+    model().currentItem = std::int16_t(item);
+    gesture_ = editor_.document().newGesture();
     if (kind == TagKind::Label) {
         currentLabel_ = {item, number};
-        labelPanel_->showLabel(*model_.tags.label(item, number));
+        captionRun_ = editor_.document().newGesture();
+        labelPanel_->showLabel(*model().tags().label(item, number));
         closeForTagPress(false);
         if (picturePanel_)
             picturePanel_->hide();
-        model_.pointer.press(at);
+        model().pointer.press(at);
         if (item == 0) {
             labelPanel_->show();
             labelPanel_->raise();
             labelPanel_->captionBox()->setFocus();
-            host_.stackPanels();
+            editor_.stackPanels();
         }
         return;
     }
     currentImage_ = {item, number};
     closeForTagPress(true);
-    model_.pointer.press(at);
+    model().pointer.press(at);
     if (item == 0 && picturePanel_) {
-        const ImageItem* image = model_.tags.image(item, number);
+        const ImageItem* image = model().tags().image(item, number);
         picturePanel_->open(picturePanel_->pos(), image->file);
-        host_.stackPanels();
+        editor_.stackPanels();
     }
 }
 
 void TagEditor::tagDrag(TagKind kind, int item, int number, Qt::MouseButtons buttons, QPointF at) {
-    if (!model_.items.exists(item) || !model_.tags.exists(kind, item, number))
+    if (!model().items().exists(item) || !model().tags().exists(kind, item, number))
         return;
-    const bool simple = model_.page.isSimpleLayout();
-    const BarcodeItem& owner = model_.items.at(item);
+    const bool simple = model().page().isSimpleLayout();
+    const BarcodeItem& owner = model().items().at(item);
     const QSizeF itemSize(owner.width, owner.height);
-    const bool drags = model_.pointer.drags(buttons & Qt::LeftButton);
+    const bool drags = model().pointer.drags(buttons & Qt::LeftButton);
     TagWidget* w = widget(kind, item, number);
+    const TagAddress address{kind, item, number};
 
     if (kind == TagKind::Label) {
-        host_.setHint(TagTexts::labelHint(simple));
+        hint(TagTexts::labelHint(simple));
         if (!drags) {
             showDeleteTagButton(kind, item, number);
             return;
         }
-        TextLabelItem* label = model_.tags.label(item, number);
-        if (TagDrag::move(label->left, label->top, QSizeF(label->width, label->height), itemSize,
-                          model_.pointer, at))
-            syncLabel(item, number);
+        TextLabelItem label = *model().tags().label(item, number);
+        if (TagDrag::move(label.left, label.top, QSizeF(label.width, label.height), itemSize,
+                          model().pointer, at))
+            editor_.document().changeTag(address, label, HistoryTexts::moveTag(false), gesture_);
         if (BarcodeItemWidget* ow = editor_.itemWidget(item))
             ow->deleteTagButton()->hide();
         return;
     }
 
-    ImageItem* image = model_.tags.image(item, number);
+    ImageItem image = *model().tags().image(item, number);
     if (w) {
-        switch (TagDrag::zoneAt(*image, at)) {
+        switch (TagDrag::zoneAt(image, at)) {
         case ImageGesture::ResizeRight:
             w->setCursor(Qt::SizeHorCursor);
             break;
@@ -327,29 +332,32 @@ void TagEditor::tagDrag(TagKind kind, int item, int number, Qt::MouseButtons but
         }
     }
     if (!drags) {
-        host_.setHint(TagTexts::imageHint(simple));
+        hint(TagTexts::imageHint(simple));
         showDeleteTagButton(kind, item, number);
         return;
     }
-    const ImageGesture gesture = TagDrag::imageGesture(*image, model_.pointer, at);
-    bool changed = false;
-    if (gesture == ImageGesture::Move)
-        changed = TagDrag::move(image->left, image->top, QSizeF(image->width, image->height),
-                                itemSize, model_.pointer, at);
-    else
-        changed = TagDrag::resize(gesture, *image, model_.pointer, at);
+    const ImageGesture gesture = TagDrag::imageGesture(image, model().pointer, at);
+    const bool changed =
+        gesture == ImageGesture::Move
+            ? TagDrag::move(image.left, image.top, QSizeF(image.width, image.height), itemSize,
+                            model().pointer, at)
+            : TagDrag::resize(gesture, image, model().pointer, at);
     if (changed)
-        syncImage(item, number);
+        editor_.document().changeTag(address, image,
+                                     gesture == ImageGesture::Move ? HistoryTexts::moveTag(true)
+                                                                   : HistoryTexts::resizeImage(),
+                                     gesture_);
     if (BarcodeItemWidget* ow = editor_.itemWidget(item))
         ow->deleteTagButton()->hide();
 }
 
 void TagEditor::tagRelease() {
-    model_.pointer.release();
+    model().pointer.release();
+    gesture_ = 0;
 }
 
 void TagEditor::tagDoubleClick(TagKind kind, int item, int number) {
-    if (!model_.tags.exists(kind, item, number))
+    if (!model().tags().exists(kind, item, number))
         return;
     if (kind == TagKind::Label) {
         currentLabel_ = {item, number};
@@ -362,7 +370,7 @@ void TagEditor::tagDoubleClick(TagKind kind, int item, int number) {
 
 QPoint TagEditor::belowItem(int item) const {
     const QPointF at =
-        PanelPlacement::belowItem(model_.items.at(item).rect(), editor_.pageOrigin());
+        PanelPlacement::belowItem(model().items().at(item).rect(), editor_.pageOrigin());
     return {screen::pixels(at.x()), screen::pixels(at.y())};
 }
 
@@ -370,6 +378,7 @@ void TagEditor::openLabelPanel() {
     const TextLabelItem* label = editedLabel();
     if (!label)
         return;
+    captionRun_ = editor_.document().newGesture();
     labelPanel_->showLabel(*label);
     labelPanel_->move(belowItem(currentLabel_.item));
     labelPanel_->replaceBox()->clear();
@@ -379,8 +388,8 @@ void TagEditor::openLabelPanel() {
 }
 
 void TagEditor::openPicturePanel() {
-    const ImageItem* image = model_.tags.image(currentImage_.item, currentImage_.number);
-    if (!picturePanel_ || !image || !model_.items.exists(currentImage_.item))
+    const ImageItem* image = model().tags().image(currentImage_.item, currentImage_.number);
+    if (!picturePanel_ || !image || !model().items().exists(currentImage_.item))
         return;
     picturePanel_->open(belowItem(currentImage_.item), image->file);
 }
@@ -392,12 +401,12 @@ void TagEditor::setPictureFolder(PictureFolder& folder) {
     // already on the page keep theirs.
     folder.setDeletedHandler([this](const QString& name) { pictures_.remove(name); });
     if (!picturePanel_) {
-        picturePanel_ = new PicturePanel(folder, panelParent_);
-        picturePanel_->setHintSink([this](const QString& text) { host_.setHint(text); });
+        picturePanel_ = new PicturePanel(folder, editor_.services().messages, panelParent_);
+        picturePanel_->setHintSink([this](const QString& text) { hint(text); });
         picturePanel_->setTakeHandler(
             [this](const PictureFolder::TakenPicture& taken) { takePicture(taken); });
         connect(picturePanel_->closeButton(), &SkinButton::clicked, this,
-                [this] { host_.closePanelButton(6); });
+                [this] { editor_.closePanel(FloatingPanel::Pictures); });
         hints_->attach(picturePanel_->closeButton(), [] { return TagTexts::closeButtonHint(); });
         hints_->attach(picturePanel_->takeButton(), [] { return TagTexts::takePictureHint(); });
         hints_->attach(picturePanel_->deleteButton(), [] { return TagTexts::deletePictureHint(); });
@@ -405,22 +414,24 @@ void TagEditor::setPictureFolder(PictureFolder& folder) {
 }
 
 void TagEditor::takePicture(const PictureFolder::TakenPicture& taken) {
-    ImageItem* image = model_.tags.image(currentImage_.item, currentImage_.number);
-    if (!image)
+    const ImageItem* current = model().tags().image(currentImage_.item, currentImage_.number);
+    if (!current)
         return;
     // A picture larger than its item comes in scaled down to fit, so that it does not cover the
     // bars at its natural size.
-    const BarcodeItem& owner = model_.items.at(currentImage_.item);
+    const BarcodeItem& owner = model().items().at(currentImage_.item);
     const QRectF placed = TagPlacement::fitPicture(
-        QPointF(image->left, image->top), taken.sizeTwips, QSizeF(owner.width, owner.height));
-    image->file = taken.fileName;
-    image->picture = taken.picture;
-    image->left = float(placed.left());
-    image->top = float(placed.top());
-    image->width = float(placed.width());
-    image->height = float(placed.height());
+        QPointF(current->left, current->top), taken.sizeTwips, QSizeF(owner.width, owner.height));
+    ImageItem image = *current;
+    image.file = taken.fileName;
+    image.picture = taken.picture;
+    image.left = float(placed.left());
+    image.top = float(placed.top());
+    image.width = float(placed.width());
+    image.height = float(placed.height());
     pictures_.insert(taken.fileName, taken.picture);
-    syncImage(currentImage_.item, currentImage_.number);
+    editor_.document().changeTag({TagKind::Image, currentImage_.item, currentImage_.number}, image,
+                                 HistoryTexts::changePicture());
 }
 
 // ---------------------------------------------------------------- text label panel
@@ -429,46 +440,37 @@ void TagEditor::setFonts(const QStringList& screenFonts) {
     labelPanel_->setFonts(screenFonts);
 }
 
-TextLabelItem* TagEditor::editedLabel() {
-    if (!currentLabel_.isSet() || !model_.items.exists(currentLabel_.item))
+const TextLabelItem* TagEditor::editedLabel() const {
+    if (!currentLabel_.isSet() || !model().items().exists(currentLabel_.item))
         return nullptr;
-    return model_.tags.label(currentLabel_.item, currentLabel_.number);
+    return model().tags().label(currentLabel_.item, currentLabel_.number);
 }
 
-void TagEditor::editLabel(const std::function<void(TextLabelItem&)>& change) {
+void TagEditor::editLabel(const std::function<void(TextLabelItem&)>& change, std::uint64_t run) {
     if (labelPanel_->isFilling())
         return;
-    TextLabelItem* label = editedLabel();
-    if (!label)
+    const TextLabelItem* current = editedLabel();
+    if (!current)
         return;
-    change(*label);
-    label->fitToCaption();
-    syncLabel(currentLabel_.item, currentLabel_.number);
+    TextLabelItem label = *current;
+    change(label);
+    label.fitToCaption();
+    editor_.document().changeTag({TagKind::Label, currentLabel_.item, currentLabel_.number}, label,
+                                 HistoryTexts::changeLabel(), run);
 }
 
 void TagEditor::replaceAll() {
-    const QString from = labelPanel_->captionBox()->text();
-    const QString to = labelPanel_->replaceBox()->text();
-    for (int i : ItemTable::pageIndexes()) {
-        if (!model_.items.exists(i))
-            continue;
-        for (int j = 0; j <= TagTable::maxPerItem; ++j) {
-            TextLabelItem* label = model_.tags.label(i, j);
-            if (label && label->caption == from) {
-                label->caption = to;
-                label->fitToCaption();
-                syncLabel(i, j);
-            }
-        }
-    }
-    host_.beep();
+    editor_.document().replaceCaptions(labelPanel_->captionBox()->text(),
+                                       labelPanel_->replaceBox()->text());
+    editor_.services().system.beep();
     labelPanel_->hide();
 }
 
 void TagEditor::connectLabelPanel() {
     TextLabelPanel* panel = labelPanel_;
-    connect(panel->captionBox(), &QLineEdit::textChanged, this, [this](const QString& text) {
-        editLabel([&text](TextLabelItem& l) { l.caption = text; });
+    // Only what the user types is an edit; the panel showing a label's caption is none.
+    connect(panel->captionBox(), &QLineEdit::textEdited, this, [this](const QString& text) {
+        editLabel([&text](TextLabelItem& l) { l.caption = text; }, captionRun_);
     });
     connect(panel->fontList(), &QComboBox::activated, this, [this, panel](int row) {
         const QString name = panel->fontList()->itemText(row);
@@ -481,7 +483,8 @@ void TagEditor::connectLabelPanel() {
     };
     connect(panel->sizeList(), &QComboBox::activated, this, setSize);
     connect(panel, &TextLabelPanel::sizeEntered, this, setSize);
-    connect(panel, &TextLabelPanel::confirmed, this, [this] { host_.closePanelButton(2); });
+    connect(panel, &TextLabelPanel::confirmed, this,
+            [this] { editor_.closePanel(FloatingPanel::TextLabel); });
     connect(panel, &TextLabelPanel::replaceConfirmed, this, &TagEditor::replaceAll);
     for (int style = 0; style < 3; ++style) {
         connect(panel->styleBox(style), &SkinButton::toggled, this, [this, style](bool on) {
@@ -506,7 +509,7 @@ void TagEditor::connectLabelPanel() {
             [panel, openPalette] { openPalette(panel->swatchButton()); });
     connect(panel->replaceButton(), &SkinButton::clicked, this, &TagEditor::replaceAll);
     connect(panel->closeButton(), &SkinButton::clicked, this,
-            [this] { host_.closePanelButton(2); });
+            [this] { editor_.closePanel(FloatingPanel::TextLabel); });
 
     hints_->attach(panel->captionBox(), [] { return TagTexts::captionBoxHint(); });
     const QString styleHints[3] = {TagTexts::boldHint(), TagTexts::italicHint(),

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "page/PictureFolder.h"
+#include "page/PlacedItem.h"
 #include "page/TagTable.h"
 
 #include <QHash>
@@ -8,6 +9,7 @@
 #include <QPointF>
 #include <QPointer>
 #include <QRectF>
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <tuple>
@@ -18,21 +20,20 @@ namespace brevmark {
 
 class BarcodeItemWidget;
 class ColourPalette;
-class EditorHost;
 class HintFilter;
 class ImageItemWidget;
 class PageEditor;
+class PageModel;
 class PicturePanel;
 class SkinButton;
 class TagWidget;
 class TextLabelPanel;
 class TextLabelWidget;
-struct PageModel;
 
-// The text labels and images of the barcode items: adding them at the context menu's point,
-// dragging, resizing images, the delete-tag button, the text label panel `標籤修改區` with its
-// replace-all, and the picture panel `圖片讀取窗` giving pictures to images. The records live in
-// the page model's tag table; this class keeps the widgets in step with them.
+// The text labels and images of the barcode items: dragging them, resizing images, the
+// delete-tag button, the text label panel `標籤修改區` with its replace-all, and the picture panel
+// `圖片讀取窗` giving pictures to images. Every change is a step of the page history; the tags'
+// widgets follow the page model's notices.
 class TagEditor : public QObject {
     Q_OBJECT
 public:
@@ -42,8 +43,7 @@ public:
         bool isSet() const { return item >= 0; }
     };
 
-    TagEditor(PageEditor& editor, PageModel& model, EditorHost& host, QWidget* panelParent,
-              ColourPalette* palette, HintFilter* hints);
+    TagEditor(PageEditor& editor, QWidget* panelParent, ColourPalette* palette, HintFilter* hints);
     ~TagEditor() override;
 
     TextLabelPanel* labelPanel() const { return labelPanel_; }
@@ -54,27 +54,27 @@ public:
     // The font list `字型`: the screen fonts, without the "@" names.
     void setFonts(const QStringList& screenFonts);
 
+    // --- following the page model ---
+    // Makes the widgets of an item's tags match the model (a new item, a format applied).
+    void syncTags(int item);
+    // The item is gone: its tags' widgets go with it.
+    void dropTags(int item);
+    // The item was resized: the delete-tag button keeps its place at the item's edge.
+    void followItemSize(int item);
+
     // --- operations ---
-    // A new label or image with the defaults at a point of barcode item `item` (item twips);
-    // nothing when all 50 are used.
-    std::optional<int> addLabel(int item, QPointF at);
-    std::optional<int> addImage(int item, QPointF at);
     // Removes the label or image under the pointer of the item, hides the delete-tag button and
     // closes the floating panels.
     void deleteTag(int item);
-    // `刪除所有標籤`: every label and image of the item, records and widgets.
-    void deleteAllTags(int item);
-    // Makes the widgets of an item's tags match the records (after a format was applied, a
-    // caption cleaned, an item widget re-created).
-    void syncTags(int item);
     // Replace all `確定修改`: every label of the page whose caption equals the caption box's text
     // gets the replacement text; then a beep and the panel closes.
     void replaceAll();
     void openLabelPanel();
     void openPicturePanel();
-    // For the format memory: true (and the picture kept for the widgets) when the folder holds a
-    // readable picture of that name.
-    bool pictureUsable(const QString& fileName);
+    // The picture of a file of the pictures folder, kept for the images made from it; null when
+    // the folder holds no readable picture of that name.
+    Picture pictureFor(const QString& fileName);
+    bool pictureUsable(const QString& fileName) { return !pictureFor(fileName).isNull(); }
     // Hides every delete-tag button (the pointer left the tags).
     void hideDeleteTagButtons();
     // Called for every new barcode item widget.
@@ -96,14 +96,16 @@ public:
 private:
     using Key = std::tuple<int, int, int>; // kind, item, number
 
+    PageModel& model() const;
+    void followTag(const TagAddress& tag);
     TagWidget* widget(TagKind kind, int item, int number) const;
     void createWidget(TagKind kind, int item, int number);
     void removeWidget(TagKind kind, int item, int number);
     void syncLabel(int item, int number);
     void syncImage(int item, int number);
-    TextLabelItem* editedLabel();
-    void editLabel(const std::function<void(TextLabelItem&)>& change);
-    Picture pictureOf(const QString& fileName);
+    const TextLabelItem* editedLabel() const;
+    // A change of the current label from the text label panel; `run` merges a typing run.
+    void editLabel(const std::function<void(TextLabelItem&)>& change, std::uint64_t run = 0);
     void takePicture(const PictureFolder::TakenPicture& taken);
     std::optional<QRectF> tagRect(TagKind kind, int item, int number) const;
     void placeDeleteTagButton(SkinButton* button, const QRectF& tag, int item);
@@ -112,10 +114,9 @@ private:
     void closeForTagPress(bool labelPanelToo);
     QPoint belowItem(int item) const;
     void connectLabelPanel();
+    void hint(const QString& text) const;
 
     PageEditor& editor_;
-    PageModel& model_;
-    EditorHost& host_;
     QWidget* panelParent_;
     ColourPalette* palette_;
     HintFilter* hints_;
@@ -128,6 +129,9 @@ private:
     TagRef currentImage_;
     TagRef underPointer_;
     TagKind underPointerKind_ = TagKind::Label;
+    // The drag going on, and the typing run of the caption box; their steps merge into one.
+    std::uint64_t gesture_ = 0;
+    std::uint64_t captionRun_ = 0;
 };
 
 } // namespace brevmark

@@ -2,7 +2,7 @@
 
 #include "common/Rounding.h"
 #include "page/ui/FocusCycle.h"
-#include "page/PanelSkin.h"
+#include "page/ui/PanelSkin.h"
 #include "page/ui/SkinButton.h"
 
 #include <QComboBox>
@@ -161,7 +161,9 @@ void TextLabelPanel::setSwatchColour(const QColor& colour) {
 
 void TextLabelPanel::showLabel(const TextLabelItem& label) {
     filling_ = true;
-    caption_->setText(label.caption);
+    // The caption being typed stays as it is, with its cursor.
+    if (caption_->text() != label.caption)
+        caption_->setText(label.caption);
     int font = fonts_->findText(label.fontName);
     if (font < 0 && !label.fontName.isEmpty()) {
         // A font named by a stored format but missing here is still shown.

@@ -52,9 +52,9 @@ MainWindow& DesktopProgram::open(const QString& settings) {
     return w;
 }
 
-void DesktopProgram::clickToolbar(int index) {
+void DesktopProgram::clickToolbar(ToolbarCommand command) {
     MainWindow& w = *window;
-    const ToolbarButton& band = ToolbarBands::buttons()[index];
+    const ToolbarButton& band = ToolbarBands::button(command);
     user_input::moveTo(&w, QPoint(int(band.left / 15) + 10, 16));
     QWidget* button = w.findChild<QWidget*>(band.name);
     ASSERT_NE(button, nullptr) << band.name.toStdString();
@@ -63,7 +63,7 @@ void DesktopProgram::clickToolbar(int index) {
 }
 
 RecordManagerWindow* DesktopProgram::openManager() {
-    clickToolbar(0);
+    clickToolbar(ToolbarCommand::Records);
     RecordManagerWindow* manager = window->records().manager();
     if (manager)
         EXPECT_TRUE(QTest::qWaitForWindowExposed(manager));
@@ -88,7 +88,7 @@ bool DesktopProgram::openBulkImport(QPointer<RecordManagerWindow>& manager,
 }
 
 QWidget* DesktopProgram::openSettings() {
-    clickToolbar(5);
+    clickToolbar(ToolbarCommand::Settings);
     QWidget* settings = nullptr;
     for (QWidget* top : QApplication::topLevelWidgets())
         if (top->objectName() == QStringLiteral("系統設定") && top->isVisible())
@@ -99,7 +99,7 @@ QWidget* DesktopProgram::openSettings() {
 }
 
 QWidget* DesktopProgram::openAlignment() {
-    clickToolbar(3);
+    clickToolbar(ToolbarCommand::Arrangement);
     QWidget* button = child(window.get(), "標籤對齊按鈕");
     if (!button)
         return nullptr;

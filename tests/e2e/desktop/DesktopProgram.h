@@ -8,6 +8,7 @@
 #include "XSelection.h"
 
 #include "platform/qt/QtMessageBoxes.h"
+#include "shell/ToolbarBands.h"
 #include "platform/qt/QtSystemServices.h"
 
 #include <QClipboard>
@@ -48,8 +49,7 @@ protected:
 
     // A toolbar button of the professional layout: the pointer into its band shows it, a click
     // presses it.
-    // (0 records, 1 layouts, 2 paper, 3 arrangement, 4 print, 5 settings).
-    void clickToolbar(int index);
+    void clickToolbar(ToolbarCommand command);
     RecordManagerWindow* openManager();
     ImportWindow* openImport(RecordManagerWindow* manager);
     // The record manager, then its bulk import window, each by its button; false when either

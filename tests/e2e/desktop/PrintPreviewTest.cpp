@@ -187,7 +187,7 @@ TEST_P(PrintCheckOnTheDesktop, AClippedSymbolIsNamedInARealBoxAndTheAnswerDecide
     const int index = addBarcode(QPoint(40, 30), text);
     boxes.answerNextWithKeys(QString::fromLatin1(ending.keys));
 
-    const bool running = stepsKeepTheProgramRunning([&] { clickToolbar(4); });
+    const bool running = stepsKeepTheProgramRunning([&] { clickToolbar(ToolbarCommand::Print); });
     EXPECT_TRUE(running) << "the box's end ended the program";
     EXPECT_EQ(control.endings, 0);
     ASSERT_EQ(boxes.titles(), QStringList{QStringLiteral("列印檢查")});

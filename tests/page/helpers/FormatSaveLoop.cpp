@@ -49,8 +49,8 @@ int main(int argc, char** argv) {
     const QString folder = QString::fromLocal8Bit(argv[1]);
     LocalFileSystem files;
     StderrMessages messages;
-    FormatSaver saver(files, messages, folder);
-    FormatBrowser browser(files, messages, folder);
+    FormatSaver saver(files, folder);
+    FormatBrowser browser(files, folder);
     QRandomGenerator random(QRandomGenerator::global()->generate());
     for (unsigned round = 0;; ++round) {
         const QString category = QStringLiteral("種類%1").arg(random.bounded(4));
@@ -59,7 +59,9 @@ int main(int argc, char** argv) {
             if (browser.listCategories() && browser.chooseCategory(category) &&
                 browser.preview(name))
                 browser.deleteChosen();
-        } else if (!saver.store({category, name}, format(category, name, random.bounded(30)))) {
+        } else if (const std::optional<UserMessage> failed =
+                       saver.store({category, name}, format(category, name, random.bounded(30)))) {
+            messages.show(failed->title, failed->text, failed->icon, MessageButtons::Ok);
             return 1;
         }
         if (round == 0) {

@@ -20,15 +20,20 @@
 #include "support/FixtureScript.h"
 #include "support/TempDataFolder.h"
 
+#include "support/PageModelEdits.h"
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
+
+#include "support/RowNames.h"
+
 #include <gtest/gtest.h>
 
 using namespace brevmark;
 using brevmark::test::px;
+using brevmark::test::rowName;
 
 namespace {
 
@@ -43,7 +48,7 @@ protected:
         // A picture of 300 x 150 pixels (4500 x 2250 twips), larger than a new item.
         test::runFixtureScript(QStringLiteral("tests/page/fixtures/large_picture.py"),
                                {data.location().pictureFile(QStringLiteral("wide.bmp"))});
-        folder = std::make_unique<PictureFolder>(files, loader, host.boxes, data.location());
+        folder = std::make_unique<PictureFolder>(files, loader, data.location());
         folder->fill();
         openEditor([this](PageEditor& e) {
             e.setPictureFolder(*folder);
@@ -230,7 +235,7 @@ TEST_F(EditorUsabilityTest, TabGoesThroughTheTextLabelPanelAndEnterConfirmsIt) {
     QTest::keyClicks(panel->replaceBox(), QStringLiteral("Cost"));
     press(Qt::Key_Enter);
     EXPECT_EQ(label->label().caption, QStringLiteral("Cost"));
-    EXPECT_EQ(host.beeps, 1);
+    EXPECT_EQ(host.system.beeps, 1);
     EXPECT_FALSE(panel->isVisible());
 
     QTest::mouseDClick(label, Qt::LeftButton, {}, QPoint(3, 3));
@@ -289,7 +294,7 @@ TEST_F(EditorUsabilityTest, TheSymbolHandleKeepsOffTheBars) {
     QTest::keyClicks(control<QLineEdit>("條碼輸入"), QStringLiteral("A1"));
     auto* handle = control<SymbolHandleWidget>("移動指標", 1);
     ASSERT_TRUE(handle->isVisible());
-    const BarcodeAppearance& symbol = editor->model().items.at(1).symbol;
+    const BarcodeAppearance& symbol = editor->model().items().at(1).symbol;
     // the bars start at the symbol origin; the handle ends above them
     EXPECT_LE(handle->geometry().bottom(), int(symbol.symbolTop / 15) - 1);
     EXPECT_EQ(handle->x(), int(symbol.symbolLeft / 15));
@@ -305,11 +310,14 @@ TEST_P(HandlePlace, AboveTheBarsOrLeftOfThemOrOverThemWithoutRoom) {
     EXPECT_EQ(SymbolHandleWidget::placeFor(GetParam().origin), GetParam().tab);
 }
 
-INSTANTIATE_TEST_SUITE_P(Origins, HandlePlace,
-                         ::testing::Values(HandleCase{{120, 120}, {120, 0}},
-                                           HandleCase{{600, 300}, {600, 180}},
-                                           HandleCase{{450, 60}, {60, 60}},
-                                           HandleCase{{120, 0}, {120, 0}}));
+INSTANTIATE_TEST_SUITE_P(
+    Origins, HandlePlace,
+    ::testing::Values(HandleCase{{120, 120}, {120, 0}}, HandleCase{{600, 300}, {600, 180}},
+                      HandleCase{{450, 60}, {60, 60}}, HandleCase{{120, 0}, {120, 0}}),
+    [](const auto& info) {
+        return rowName(
+            QStringLiteral("origin %1 %2").arg(info.param.origin.x()).arg(info.param.origin.y()));
+    });
 
 TEST_F(EditorUsabilityTest, TheDeleteTagButtonFollowsItsLabelAndKeepsOffTheDeleteButton) {
     addItemAt(360, 360);
@@ -321,18 +329,17 @@ TEST_F(EditorUsabilityTest, TheDeleteTagButtonFollowsItsLabelAndKeepsOffTheDelet
     EXPECT_EQ(deleteTag->x(), label->geometry().right() + 1);
 
     // a longer caption moves the label's end, and the button with it
-    control<QLineEdit>("標籤輸入")->setText(QStringLiteral("A much longer caption"));
+    retype(control<QLineEdit>("標籤輸入"), QStringLiteral("A much longer caption"));
     EXPECT_EQ(deleteTag->x(), label->geometry().right() + 1);
 
     // a label reaching the item's top-right corner: the button goes below the delete button
     moveTo(item(1), QPointF(30, 10), Qt::NoButton);
     SkinButton* deleteItem = control<SkinButton>("刪除碼", 1);
-    control<QLineEdit>("標籤輸入")
-        ->setText(QStringLiteral("Caption wide enough to reach the edge"));
-    editor->model().tags.label(1, 1)->left =
-        editor->model().items.at(1).width - editor->model().tags.label(1, 1)->width - 180;
-    editor->model().tags.label(1, 1)->top = 0;
-    editor->tags()->syncTags(1);
+    retype(control<QLineEdit>("標籤輸入"), QStringLiteral("Caption wide enough to reach the edge"));
+    test::changeLabel(editor->model(), 1, 1, [&](TextLabelItem& l) {
+        l.left = editor->model().items().at(1).width - l.width - 180;
+        l.top = 0;
+    });
     moveTo(label, QPointF(3, 3), Qt::NoButton);
     ASSERT_TRUE(deleteItem->isVisible());
     EXPECT_FALSE(deleteTag->geometry().intersects(deleteItem->geometry()));
@@ -355,7 +362,7 @@ TEST_F(EditorUsabilityTest, APictureLargerThanItsItemComesInScaledToFit) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(list->item(0)).center());
     QTest::mouseClick(panel->takeButton(), Qt::LeftButton);
-    const ImageItem* taken = editor->model().tags.image(1, 1);
+    const ImageItem* taken = editor->model().tags().image(1, 1);
     // 4500 x 2250 twips into a 3600 x 900 item: scaled by 0.4 to 1800 x 900, kept inside
     EXPECT_EQ(taken->width, 1800);
     EXPECT_EQ(taken->height, 900);
@@ -367,23 +374,24 @@ TEST_F(EditorUsabilityTest, APictureLargerThanItsItemComesInScaledToFit) {
 TEST_F(EditorUsabilityTest, OpeningTheEditPanelKeepsALongBarcodeTextWhole) {
     BarcodeItem long25 = BarcodeItem::blank({300, 300}, false);
     long25.symbol.text = QStringLiteral("ABCDEFGHIJ0123456789KLMNO"); // 25, from a record
-    editor->putItem(1, long25);
+    test::putItem(editor->model(), 1, long25);
     openEditPanel(1);
     auto* entry = control<QLineEdit>("條碼輸入");
     EXPECT_EQ(entry->text(), long25.symbol.text);
-    EXPECT_EQ(editor->model().items.at(1).symbol.text, long25.symbol.text);
+    EXPECT_EQ(editor->model().items().at(1).symbol.text, long25.symbol.text);
     // typing cannot lengthen it; deleting shortens it
     entry->end(false);
     QTest::keyClicks(entry, QStringLiteral("Z"));
-    EXPECT_EQ(editor->model().items.at(1).symbol.text.size(), 25);
+    EXPECT_EQ(editor->model().items().at(1).symbol.text.size(), 25);
     QTest::keyClick(entry, Qt::Key_Backspace);
-    EXPECT_EQ(editor->model().items.at(1).symbol.text, QStringLiteral("ABCDEFGHIJ0123456789KLMN"));
+    EXPECT_EQ(editor->model().items().at(1).symbol.text,
+              QStringLiteral("ABCDEFGHIJ0123456789KLMN"));
 
     // a new text is typed up to 20 characters
     addItemAt(360, 2400);
     openEditPanel(2);
     QTest::keyClicks(control<QLineEdit>("條碼輸入"), QStringLiteral("123456789012345678901234"));
-    EXPECT_EQ(editor->model().items.at(2).symbol.text, QStringLiteral("12345678901234567890"));
+    EXPECT_EQ(editor->model().items().at(2).symbol.text, QStringLiteral("12345678901234567890"));
 }
 
 TEST_F(EditorUsabilityTest, TheSizeListShowsTheFontSizeRoundedHalvesToEven) {
@@ -391,7 +399,7 @@ TEST_F(EditorUsabilityTest, TheSizeListShowsTheFontSizeRoundedHalvesToEven) {
     openLabelPanel();
     auto* panel = control<TextLabelPanel>("標籤修改區");
     for (const auto& [size, shown] : {std::pair{10.5f, "10"}, {11.5f, "12"}, {11.25f, "11"}}) {
-        TextLabelItem label = *editor->model().tags.label(1, 1);
+        TextLabelItem label = *editor->model().tags().label(1, 1);
         label.fontSize = size;
         panel->showLabel(label);
         EXPECT_EQ(panel->sizeList()->currentText(), QString::fromUtf8(shown)) << size;
@@ -399,7 +407,7 @@ TEST_F(EditorUsabilityTest, TheSizeListShowsTheFontSizeRoundedHalvesToEven) {
 }
 
 TEST_F(EditorUsabilityTest, TheSimpleLayoutMenuHasNoEmptyRow) {
-    editor->setLayoutTag(QStringLiteral("簡易版"));
+    editor->setLayoutMode(LayoutMode::Simple);
     addItemAt(360, 360);
     QTest::mousePress(item(1), Qt::RightButton, {}, QPoint(40, 20));
     QTest::mouseRelease(item(1), Qt::RightButton, {}, QPoint(40, 20));

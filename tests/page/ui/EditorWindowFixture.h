@@ -1,12 +1,15 @@
 #pragma once
 
-#include "FakeEditorHost.h"
+#include "EditorTestServices.h"
 #include "page/ui/BarcodeItemWidget.h"
 #include "page/ui/PageEditor.h"
 #include "page/ui/PageWidget.h"
 #include "page/ui/SkinButton.h"
+#include "support/PageModelEdits.h"
 
 #include <QApplication>
+#include <QInputMethodEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -25,7 +28,7 @@ class EditorWindowFixture : public ::testing::Test {
 protected:
     std::unique_ptr<QWidget> window = std::make_unique<QWidget>();
     QWidget* viewport = new QWidget(window.get());
-    FakeEditorHost host;
+    EditorTestServices host;
     std::unique_ptr<PageEditor> editor;
 
     // Lays out the window and makes the editor; `prepare` runs before the window is shown.
@@ -33,9 +36,8 @@ protected:
         window->resize(806, 498);
         viewport->setObjectName(QStringLiteral("新增載入窗"));
         viewport->setGeometry(10, 30, 780, 440);
-        host.panelParent = window.get();
-        editor = std::make_unique<PageEditor>(viewport, window.get(), host);
-        editor->setLayoutTag(QStringLiteral("專業版"));
+        editor = std::make_unique<PageEditor>(viewport, window.get(), host.services());
+        editor->setLayoutMode(LayoutMode::Professional);
         if (prepare)
             prepare(*editor);
         window->show();
@@ -58,6 +60,26 @@ protected:
         QMouseEvent move(QEvent::MouseMove, pixels, w->mapToGlobal(pixels), Qt::NoButton, buttons,
                          Qt::NoModifier);
         QApplication::sendEvent(w, &move);
+    }
+
+    // Typing: ASCII key by key, any other text as an input method commits it (as Chinese is
+    // typed).
+    static void typeText(QWidget* box, const QString& text) {
+        bool ascii = true;
+        for (QChar c : text)
+            ascii = ascii && c.unicode() < 0x80;
+        if (ascii) {
+            QTest::keyClicks(box, text);
+            return;
+        }
+        QInputMethodEvent commit;
+        commit.setCommitString(text);
+        QApplication::sendEvent(box, &commit);
+    }
+    // Typing over the whole text of a box.
+    static void retype(QLineEdit* box, const QString& text) {
+        box->selectAll();
+        typeText(box, text);
     }
 
     // Right click on the empty page at a page position (twips), then the add-blank button.

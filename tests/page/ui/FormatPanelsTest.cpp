@@ -7,8 +7,10 @@
 #include "page/ui/SymbolHandleWidget.h"
 #include "page/ui/TextLabelWidget.h"
 
+#include "support/PageModelEdits.h"
 #include <QComboBox>
 #include <QLineEdit>
+
 #include <gtest/gtest.h>
 
 using namespace brevmark;
@@ -21,8 +23,7 @@ protected:
     // An item at page point (300, 300) with a barcode text.
     int addBarcode(const QString& text, double x = 360, double y = 360) {
         const int index = addItemAt(x, y);
-        editor->model().items.at(index).symbol.text = text;
-        editor->redrawItem(index);
+        test::changeItem(editor->model(), index, [&](BarcodeItem& i) { i.symbol.text = text; });
         return index;
     }
     // Item menu entry 4, the two boxes typed in, then the save command.
@@ -70,9 +71,9 @@ TEST_F(FormatPanelsTest, AnItemWithTwoLabelsAndAPictureIsStoredAsFourLines) {
                     formatLine({"貨架", "A-1", label, "A區", "1500", "480", "0", "11.25",
                                 "新細明體", "False False False"})));
     // The caption was cleaned on the page as well; the item now carries the format's names.
-    EXPECT_EQ(editor->model().tags.label(index, 1)->caption, QStringLiteral("第一層"));
-    EXPECT_EQ(editor->model().items.at(index).category, QStringLiteral("貨架"));
-    EXPECT_EQ(editor->model().items.at(index).name, QStringLiteral("A-1"));
+    EXPECT_EQ(editor->model().tags().label(index, 1)->caption, QStringLiteral("第一層"));
+    EXPECT_EQ(editor->model().items().at(index).category, QStringLiteral("貨架"));
+    EXPECT_EQ(editor->model().items().at(index).name, QStringLiteral("A-1"));
     EXPECT_FALSE(control<SaveFormatPanel>("條碼儲存窗")->isVisible());
     EXPECT_EQ(notices, QList<int>{3});
 }
@@ -229,6 +230,28 @@ TEST_F(FormatPanelsTest, CategoriesNamesAndThePrefix) {
     EXPECT_EQ(entries(list("排列清單2")), (QStringList{"A-1", "A-2", "B-1"}));
 }
 
+TEST_F(FormatPanelsTest, ANameChosenBeforeAPrefixIsTypedAndClearedCanBeChosenAgain) {
+    writeShelfFormats();
+    addFromFormatRecordAt(600, 600);
+    clickEntry(list("篩選種類"), QStringLiteral("貨架"));
+    clickEntry(list("排列清單"), QStringLiteral("A-1"));
+    ASSERT_TRUE(control("載入排版")->isVisible());
+    ASSERT_TRUE(control("刪除")->isVisible());
+
+    auto* prefix = control<QLineEdit>("篩選字頭");
+    QTest::keyClicks(prefix, "A");
+    QTest::keyClick(prefix, Qt::Key_Backspace);
+    EXPECT_EQ(entries(list("排列清單")), (QStringList{"A-1", "A-2", "B-1"}));
+    // The list was filled anew: nothing is chosen in it while its commands are hidden.
+    EXPECT_FALSE(control("載入排版")->isVisible());
+    EXPECT_FALSE(control("刪除")->isVisible());
+    EXPECT_TRUE(list("排列清單")->selectedItems().isEmpty());
+
+    clickEntry(list("排列清單"), QStringLiteral("A-1"));
+    EXPECT_TRUE(control("載入排版")->isVisible()) << "choosing the name again shows it";
+    EXPECT_TRUE(control("刪除")->isVisible());
+}
+
 TEST_F(FormatPanelsTest, CategoriesDifferingOnlyInCaseAreEachListed) {
     writeFormats(barcodeLine("abc", "one", "1") + barcodeLine("ABC", "two", "2"));
     addFromFormatRecordAt(600, 600);
@@ -300,9 +323,9 @@ TEST_F(FormatPanelsTest, PreviewShowsTheFormatOnItem999AndSizesThePanel) {
     EXPECT_FALSE(preview->symbolHandle()->isVisible());
     EXPECT_EQ(labelCount(ItemTable::previewItem), 1);
     EXPECT_EQ(pictureCount(ItemTable::previewItem), 1);
-    EXPECT_EQ(editor->model().tags.label(ItemTable::previewItem, 1)->caption,
+    EXPECT_EQ(editor->model().tags().label(ItemTable::previewItem, 1)->caption,
               QStringLiteral("品名"));
-    EXPECT_EQ(editor->model().tags.image(ItemTable::previewItem, 1)->file,
+    EXPECT_EQ(editor->model().tags().image(ItemTable::previewItem, 1)->file,
               QStringLiteral("logo.bmp"));
     // 4920 twips wide; 720 twips of preview, and 180 more for this item of 900.
     EXPECT_EQ(panel->size(), QSize(328, (2520 + 900 + 120 + 360 + 150) / 15));
@@ -346,26 +369,26 @@ TEST_F(FormatPanelsTest, TakeFromTheItemMenuRestylesThatItem) {
     clickEntry(list("排列清單"), "A-1");
     QTest::mouseClick(control<SkinButton>("載入排版"), Qt::LeftButton);
 
-    const BarcodeItem& styled = editor->model().items.at(index);
+    const BarcodeItem& styled = editor->model().items().at(index);
     EXPECT_EQ(styled.symbol.text, QStringLiteral("SHELF-9"));
     EXPECT_EQ(QSizeF(styled.width, styled.height), QSizeF(4200, 1200));
     EXPECT_EQ(QPointF(styled.left, styled.top), QPointF(300, 300));
     ASSERT_EQ(labelCount(index), 1);
-    EXPECT_EQ(editor->model().tags.label(index, 1)->caption, QStringLiteral("品名"));
+    EXPECT_EQ(editor->model().tags().label(index, 1)->caption, QStringLiteral("品名"));
     EXPECT_FALSE(recordPanel()->isVisible());
-    EXPECT_EQ(editor->model().items.count(), 1);
+    EXPECT_EQ(editor->model().items().count(), 1);
     EXPECT_EQ(simpleRelayouts, 0);
 }
 
 TEST_F(FormatPanelsTest, SavedFromTheMenuAndAddedFromTheAddPanelWithTheSavedLook) {
     const int original = addBarcode(QStringLiteral("LOOK-1"));
-    BarcodeItem& look = editor->model().items.at(original);
-    look.width = 4500;
-    look.backColour = 0xFFEECC;
-    look.symbol.barWidth = 3;
+    test::changeItem(editor->model(), original, [](BarcodeItem& look) {
+        look.width = 4500;
+        look.backColour = 0xFFEECC;
+        look.symbol.barWidth = 3;
+    });
     addLabel(original, {2700, 60}, QStringLiteral("品名"));
     addPicture(original, {3900, 300}, QStringLiteral("logo.bmp"));
-    editor->redrawItem(original);
     saveFromMenu(original, QStringLiteral("貨架"), QStringLiteral("樣式"));
 
     addFromFormatRecordAt(600, 1260);
@@ -374,14 +397,14 @@ TEST_F(FormatPanelsTest, SavedFromTheMenuAndAddedFromTheAddPanelWithTheSavedLook
     EXPECT_EQ(opened, addPanel->pos());
     clickEntry(list("篩選種類"), QStringLiteral("貨架"));
     clickEntry(list("排列清單"), QStringLiteral("樣式"), true); // a double click takes it
-    ASSERT_EQ(editor->model().items.count(), 2);
+    ASSERT_EQ(editor->model().items().count(), 2);
     const int first = editor->model().currentItem;
     QTest::mouseClick(control<SkinButton>("載入排版"), Qt::LeftButton);
-    ASSERT_EQ(editor->model().items.count(), 3);
+    ASSERT_EQ(editor->model().items().count(), 3);
     const int second = editor->model().currentItem;
 
     for (int copy : {first, second}) {
-        const BarcodeItem& made = editor->model().items.at(copy);
+        const BarcodeItem& made = editor->model().items().at(copy);
         EXPECT_EQ(made.width, 4500);
         EXPECT_EQ(made.backColour, 0xFFEECCu);
         EXPECT_EQ(made.symbol.barWidth, 3);
@@ -393,8 +416,8 @@ TEST_F(FormatPanelsTest, SavedFromTheMenuAndAddedFromTheAddPanelWithTheSavedLook
         EXPECT_TRUE(item(copy)->isVisible());
     }
     // The first copy lands at the add-barcode panel's corner, the next one item and 60 below.
-    const BarcodeItem& a = editor->model().items.at(first);
-    const BarcodeItem& b = editor->model().items.at(second);
+    const BarcodeItem& a = editor->model().items().at(first);
+    const BarcodeItem& b = editor->model().items().at(second);
     EXPECT_EQ(QPointF(a.left, a.top), QPointF(540, 1200));
     EXPECT_EQ(QPointF(b.left, b.top), QPointF(540, 1200 + 900 + 60));
     // The panels moved down with them (the format panel as far as the window lets it).
@@ -406,14 +429,14 @@ TEST_F(FormatPanelsTest, SavedFromTheMenuAndAddedFromTheAddPanelWithTheSavedLook
 TEST(FormatBrowserRules, WithoutAFileThereIsNothingToChoose) {
     test::TempDataFolder data;
     LocalFileSystem files;
-    test::ScriptedMessageBoxes boxes;
-    FormatBrowser browser(files, boxes, data.location().recordsFolder());
+    FormatBrowser browser(files, data.location().recordsFolder());
     EXPECT_TRUE(browser.listCategories());
     EXPECT_TRUE(browser.categories().isEmpty());
+    EXPECT_TRUE(browser.takeMessages().isEmpty());
     EXPECT_FALSE(browser.chooseCategory(QStringLiteral("貨架")));
-    ASSERT_EQ(boxes.shown.size(), 1);
-    EXPECT_EQ(boxes.shown[0].title, QStringLiteral("錯誤提示"));
-    EXPECT_EQ(boxes.shown[0].text, QStringLiteral("尚未記錄格式"));
+    EXPECT_EQ(browser.takeMessages(),
+              QList<UserMessage>{UserMessage::warning(QStringLiteral("錯誤提示"),
+                                                      QStringLiteral("尚未記錄格式"))});
     EXPECT_FALSE(browser.prefixShown());
 }
 
@@ -427,16 +450,16 @@ TEST(FormatBrowserRules, PanelWidthFollowsWidePreviews) {
 
 TEST_F(FormatPanelsTest, InTheSimpleLayoutTheItemIsLaidOutAgainAfterTheTake) {
     writeFormats(barcodeLine("簡", "一", "SIMPLE-1", "2700", "1200"));
-    editor->setLayoutTag(QStringLiteral("簡易版"));
-    panels->openFormatRecordPanel({255, 3000}, FormatBrowser::TakeMode::Apply,
+    editor->setLayoutMode(LayoutMode::Simple);
+    panels->openFormatRecordPanel({3000, 3000}, FormatBrowser::TakeMode::Apply,
                                   ItemTable::simpleItem);
-    EXPECT_EQ(host.stackPanelsCalls, 1);
+    EXPECT_EQ(recordPanel()->x(), 17) << "stacked with the simple layout's panels";
     clickEntry(list("篩選種類"), QStringLiteral("簡"));
     clickEntry(list("排列清單"), QStringLiteral("一"));
     QTest::mouseClick(control<SkinButton>("載入排版"), Qt::LeftButton);
-    EXPECT_EQ(editor->model().items.at(ItemTable::simpleItem).symbol.text,
+    EXPECT_EQ(editor->model().items().at(ItemTable::simpleItem).symbol.text,
               QStringLiteral("SIMPLE-1"));
-    EXPECT_EQ(editor->model().items.at(ItemTable::simpleItem).width, 2700);
+    EXPECT_EQ(editor->model().items().at(ItemTable::simpleItem).width, 2700);
     EXPECT_EQ(simpleRelayouts, 1);
     EXPECT_FALSE(recordPanel()->isVisible());
 }

@@ -4,6 +4,7 @@
 #include "FormatPanelsFixture.h"
 #include "records/LayoutFile.h"
 
+#include "support/PageModelEdits.h"
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
@@ -43,23 +44,23 @@ protected:
     // An item at a page point with a barcode text and `tags` labels and pictures (labels first).
     int itemWithTags(QPointF at, int labels, int images) {
         const int index = addItemAt(at.x() + 60, at.y() + 60);
-        editor->model().items.at(index).symbol.text = QStringLiteral("L%1").arg(index);
+        test::changeItem(editor->model(), index,
+                         [&](BarcodeItem& i) { i.symbol.text = QStringLiteral("L%1").arg(index); });
         for (int j = 0; j < labels; ++j)
             addLabel(index, {60.0 * j, 60}, QStringLiteral("標%1").arg(j));
         for (int j = 0; j < images; ++j)
             addPicture(index, {60.0 * j, 300}, QStringLiteral("logo.bmp"));
-        editor->redrawItem(index);
         return index;
     }
     QList<int> pageItems() const {
         QList<int> found;
         for (int k : ItemTable::pageIndexes())
-            if (editor->model().items.exists(k))
+            if (editor->model().items().exists(k))
                 found << k;
         return found;
     }
     QPointF positionOf(int index) const {
-        const BarcodeItem& item = editor->model().items.at(index);
+        const BarcodeItem& item = editor->model().items().at(index);
         return {item.left, item.top};
     }
 };
@@ -170,7 +171,7 @@ TEST_F(LayoutPanelTest, A280RecordLayoutIsSavedAndTakenAgain) {
     EXPECT_TRUE(page()->isVisible());
     for (int k : taken)
         EXPECT_TRUE(item(k)->isVisible()) << k;
-    EXPECT_EQ(editor->model().tags.label(taken[1], 50)->caption, QStringLiteral("標49"));
+    EXPECT_EQ(editor->model().tags().label(taken[1], 50)->caption, QStringLiteral("標49"));
 }
 
 TEST_F(LayoutPanelTest, Items3And7AreGroups1And2AndComeBackAtTheirPlaces) {
@@ -178,8 +179,8 @@ TEST_F(LayoutPanelTest, Items3And7AreGroups1And2AndComeBackAtTheirPlaces) {
         itemWithTags({300, 300.0 + 1200 * i}, i == 7 ? 1 : 0, 0);
     for (int k : {1, 2, 4, 5, 6})
         editor->deleteItem(k);
-    editor->model().items.at(3).left = 1260;
-    editor->model().items.at(7).top = 7260;
+    test::changeItem(editor->model(), 3, [&](BarcodeItem& i) { i.left = 1260; });
+    test::changeItem(editor->model(), 7, [&](BarcodeItem& i) { i.top = 7260; });
     saveLayout(QStringLiteral("三與七"));
 
     const std::optional<Layout> saved =
@@ -203,9 +204,27 @@ TEST_F(LayoutPanelTest, Items3And7AreGroups1And2AndComeBackAtTheirPlaces) {
     EXPECT_EQ(positionOf(2), QPointF(300, 7260));
     EXPECT_EQ(labelCount(2), 1);
     // The item names its group and position, as a taken layout does.
-    EXPECT_EQ(editor->model().items.at(2).category, QStringLiteral("2"));
-    EXPECT_EQ(editor->model().items.at(2).name, QStringLiteral("300 7260"));
+    EXPECT_EQ(editor->model().items().at(2).category, QStringLiteral("2"));
+    EXPECT_EQ(editor->model().items().at(2).name, QStringLiteral("300 7260"));
     EXPECT_EQ(editor->model().currentItem, 2);
+}
+
+TEST_F(LayoutPanelTest, ALayoutIsTakenOncePerPressWhateverTheCopyCount) {
+    data.writeRecordsFile("兩個.wab", pythonCp950(barcodeLine("1", "600 600", "ONE") +
+                                                  barcodeLine("2", "600 1800", "TWO")));
+    // The copy count of the add-barcode panel set to 3 for copies of a format.
+    QTest::mousePress(page(), Qt::RightButton, {}, px(6000, 6000));
+    QTest::mouseRelease(page(), Qt::RightButton, {}, px(6000, 6000));
+    auto* count = control<QLineEdit>("貼上數量");
+    count->setEnabled(true); // the pointer's enter event does not reach offscreen windows
+    retype(count, QStringLiteral("3"));
+    QTest::keyClick(control("增加條碼窗"), Qt::Key_Escape);
+
+    takeLayout(QStringLiteral("兩個"));
+    ASSERT_EQ(pageItems().size(), 2) << "each stored item once, none stacked under another";
+    EXPECT_EQ(positionOf(pageItems()[0]), QPointF(600, 600));
+    EXPECT_EQ(positionOf(pageItems()[1]), QPointF(600, 1800));
+    EXPECT_EQ(editor->model().items().at(pageItems()[1]).symbol.text, QStringLiteral("TWO"));
 }
 
 TEST_F(LayoutPanelTest, OnlyWabAndWABAreListedAndAnUpperCaseLayoutCanBeTaken) {
@@ -220,7 +239,7 @@ TEST_F(LayoutPanelTest, OnlyWabAndWABAreListedAndAnUpperCaseLayoutCanBeTaken) {
 
     takeLayout("abc");
     ASSERT_EQ(pageItems().size(), 2);
-    EXPECT_EQ(editor->model().items.at(1).symbol.text, QStringLiteral("UPPER"));
+    EXPECT_EQ(editor->model().items().at(1).symbol.text, QStringLiteral("UPPER"));
     EXPECT_EQ(positionOf(2), QPointF(600, 1800));
 
     // Saving under that name replaces the very file that was listed.

@@ -22,7 +22,7 @@ protected:
     LocalFileSystem files;
     QtPictureLoader loader;
     test::ScriptedMessageBoxes boxes;
-    PictureFolder folder{files, loader, boxes, data.location()};
+    PictureFolder folder{files, loader, data.location()};
     QWidget window;
     std::unique_ptr<PicturePanel> panel;
 
@@ -36,7 +36,7 @@ protected:
         broken.write("BM");
         broken.close();
         folder.fill();
-        panel = std::make_unique<PicturePanel>(folder, &window);
+        panel = std::make_unique<PicturePanel>(folder, boxes, &window);
         panel->open(QPoint(10, 10));
     }
     QPoint centreOf(const QString& name) {
@@ -75,6 +75,24 @@ TEST_F(PicturePanelTest, DamagedEntryDisappearsFromTheList) {
     EXPECT_EQ(panel->list()->count(), 1);
     EXPECT_EQ(panel->list()->item(0)->text(), "logo.jpg");
     EXPECT_FALSE(panel->takeButton()->isVisibleTo(panel.get()));
+}
+
+TEST_F(PicturePanelTest, DeleteAsksFirstAndNoKeepsThePicture) {
+    QTest::mouseClick(panel->list()->viewport(), Qt::LeftButton, {}, centreOf("logo.jpg"));
+    boxes.answers.enqueue(MessageAnswer::No);
+    QTest::mouseClick(panel->deleteButton(), Qt::LeftButton);
+    ASSERT_EQ(boxes.shown.size(), 1);
+    EXPECT_EQ(boxes.shown[0].title, "刪除圖片");
+    EXPECT_EQ(boxes.shown[0].text, "確定刪除【logo.jpg】圖片檔案");
+    EXPECT_EQ(boxes.shown[0].buttons, MessageButtons::YesNo);
+    EXPECT_TRUE(QFile::exists(data.location().pictureFile("logo.jpg")));
+    EXPECT_EQ(panel->list()->count(), 2);
+    EXPECT_TRUE(panel->takeButton()->isVisibleTo(panel.get()));
+
+    QTest::mouseClick(panel->deleteButton(), Qt::LeftButton);
+    EXPECT_EQ(boxes.shown.size(), 2);
+    EXPECT_FALSE(QFile::exists(data.location().pictureFile("logo.jpg")));
+    EXPECT_EQ(panel->list()->count(), 1);
 }
 
 TEST_F(PicturePanelTest, HintFollowsTheList) {

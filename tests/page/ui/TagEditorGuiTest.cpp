@@ -19,6 +19,7 @@
 #include "platform/QtPictureLoader.h"
 #include "support/TempDataFolder.h"
 
+#include "support/PageModelEdits.h"
 #include <QApplication>
 #include <QComboBox>
 #include <QFileInfo>
@@ -27,6 +28,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QTest>
+
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -46,7 +48,7 @@ protected:
         QImage image(60, 30, QImage::Format_RGB32);
         image.fill(Qt::red);
         ASSERT_TRUE(image.save(data.location().pictureFile("logo.bmp"), "BMP"));
-        folder = std::make_unique<PictureFolder>(files, loader, host.boxes, data.location());
+        folder = std::make_unique<PictureFolder>(files, loader, data.location());
         folder->fill();
         openEditor([this](PageEditor& e) {
             e.setPictureFolder(*folder);
@@ -66,7 +68,7 @@ protected:
     ImageItemWidget* imageWidget(int item, int j) const {
         return tag<ImageItemWidget>("圖形籤", item, j);
     }
-    const TagTable& tags() const { return editor->model().tags; }
+    const TagTable& tags() const { return editor->model().tags(); }
 
     // Right click on an item at a pixel point, then the menu entry.
     void menuEntry(int index, QPoint at, int entry) {
@@ -109,18 +111,19 @@ TEST_F(TagEditorGuiTest, ContextMenuHoverBandsShowOnePictureAndItsHint) {
         EXPECT_EQ(control<SkinButton>("標籤功能", i)->x(), menu->width());
     moveTo(menu, QPointF(20, 95), Qt::NoButton);
     QTest::mouseClick(control<SkinButton>("標籤功能", 4), Qt::LeftButton);
-    EXPECT_EQ(host.saveFormatPanelOpened, 1);
+    EXPECT_TRUE(control("條碼儲存窗")->isVisible());
     EXPECT_FALSE(menu->isVisible());
 
     // with the format file, entry 3 opens the format panel at the menu's corner
-    host.formatFile = true;
+    host.createFormatFile();
     QTest::mousePress(item(1), Qt::RightButton, {}, QPoint(40, 20));
     QTest::mouseRelease(item(1), Qt::RightButton, {}, QPoint(40, 20));
     EXPECT_EQ(menu->height(), 2070 / 15);
     moveTo(menu, QPointF(20, 95), Qt::NoButton);
     QTest::mouseClick(control<SkinButton>("標籤功能", 3), Qt::LeftButton);
-    ASSERT_EQ(host.formatPanelOpenedAt.size(), 1);
-    EXPECT_EQ(host.formatPanelOpenedAt[0], QPointF(pointer) * 15 - QPointF(60, 60));
+    QWidget* formats = control("條碼讀取窗");
+    ASSERT_TRUE(formats->isVisible());
+    EXPECT_EQ(formats->pos(), (pointer * 15 - QPoint(60, 60)) / 15);
 }
 
 TEST_F(TagEditorGuiTest, LabelAndImageLandAtTheMenuPoint) {
@@ -225,14 +228,14 @@ TEST_F(TagEditorGuiTest, DeleteTagButtonRemovesTheTagUnderThePointer) {
     QTest::mouseMove(button, QPoint(3, 3));
     moveTo(button, QPointF(4, 4), Qt::NoButton);
     EXPECT_EQ(host.hint, QStringLiteral("【刪除】標籤"));
-    const int closes = host.closePanelsCalls;
+    editor->openArrangementPanel(8000);
     QTest::mouseClick(button, Qt::LeftButton);
     QApplication::processEvents();
     EXPECT_EQ(tags().label(1, 1), nullptr);
     EXPECT_NE(tags().image(1, 1), nullptr);
     EXPECT_EQ(labelWidget(1, 1), nullptr);
     EXPECT_FALSE(button->isVisible());
-    EXPECT_EQ(host.closePanelsCalls, closes + 1);
+    EXPECT_FALSE(control("自動排列窗")->isVisible()) << "the floating panels close";
 }
 
 TEST_F(TagEditorGuiTest, ReplaceAllChangesEveryNewLabel) {
@@ -245,7 +248,7 @@ TEST_F(TagEditorGuiTest, ReplaceAllChangesEveryNewLabel) {
     // one label renamed first
     QTest::mouseDClick(labelWidget(2, 2), Qt::LeftButton, {}, QPoint(2, 2));
     auto* caption = control<QLineEdit>("標籤輸入");
-    caption->setText(QStringLiteral("品名"));
+    retype(caption, QStringLiteral("品名"));
     QTest::mouseDClick(labelWidget(1, 1), Qt::LeftButton, {}, QPoint(2, 2));
     auto* replace = control<QLineEdit>("全部修改");
     EXPECT_TRUE(replace->text().isEmpty());
@@ -258,7 +261,7 @@ TEST_F(TagEditorGuiTest, ReplaceAllChangesEveryNewLabel) {
     EXPECT_EQ(tags().label(2, 1)->caption, QStringLiteral("價格"));
     EXPECT_EQ(tags().label(2, 2)->caption, QStringLiteral("品名"));
     EXPECT_EQ(labelWidget(2, 1)->label().caption, QStringLiteral("價格"));
-    EXPECT_EQ(host.beeps, 1);
+    EXPECT_EQ(host.system.beeps, 1);
     EXPECT_FALSE(control("標籤修改區")->isVisible());
 }
 
@@ -297,7 +300,8 @@ TEST_F(TagEditorGuiTest, DeletedPictureStaysOnThePageButNotInNewCopies) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, entry);
     QTest::mouseClick(panel->takeButton(), Qt::LeftButton);
     ASSERT_FALSE(tags().image(1, 1)->picture.isNull());
-    editor->model().items.at(1).symbol.text = QStringLiteral("A1");
+    test::changeItem(editor->model(), 1,
+                     [&](BarcodeItem& i) { i.symbol.text = QStringLiteral("A1"); });
     menuEntry(1, QPoint(40, 20), 2); // copy the format, picture record included
 
     // Delete the file through the panel (the question is answered Yes).
@@ -319,7 +323,7 @@ TEST_F(TagEditorGuiTest, DeletedPictureStaysOnThePageButNotInNewCopies) {
     QTest::mousePress(page(), Qt::RightButton, {}, px(360, 660));
     QTest::mouseRelease(page(), Qt::RightButton, {}, px(360, 660));
     QTest::mouseClick(control<SkinButton>("增加條碼鈕", 1), Qt::LeftButton);
-    ASSERT_TRUE(editor->model().items.exists(2));
+    ASSERT_TRUE(editor->model().items().exists(2));
     ASSERT_NE(tags().image(2, 1), nullptr);
     EXPECT_EQ(tags().image(2, 1)->file, QString());
     EXPECT_TRUE(tags().image(2, 1)->picture.isNull());
@@ -355,7 +359,8 @@ TEST_F(TagEditorGuiTest, CopyThenAddFiveCopiesDownOneColumn) {
     addItemAt(6000, 360);
     menuEntry(1, QPoint(40, 20), 0);
     menuEntry(1, QPoint(100, 20), 1);
-    editor->model().items.at(1).symbol.text = QStringLiteral("A1");
+    test::changeItem(editor->model(), 1,
+                     [&](BarcodeItem& i) { i.symbol.text = QStringLiteral("A1"); });
     menuEntry(1, QPoint(40, 20), 2);
     EXPECT_EQ(editor->formatMemory().count(), 3);
 
@@ -376,14 +381,14 @@ TEST_F(TagEditorGuiTest, CopyThenAddFiveCopiesDownOneColumn) {
 
     const float tops[5] = {600, 1560, 2520, 3480, 4440};
     for (int k = 2; k <= 6; ++k) {
-        ASSERT_TRUE(editor->model().items.exists(k)) << k;
-        EXPECT_EQ(editor->model().items.at(k).top, tops[k - 2]);
-        EXPECT_EQ(editor->model().items.at(k).left, 300);
-        EXPECT_EQ(editor->model().items.at(k).symbol.text, QStringLiteral("A1"));
+        ASSERT_TRUE(editor->model().items().exists(k)) << k;
+        EXPECT_EQ(editor->model().items().at(k).top, tops[k - 2]);
+        EXPECT_EQ(editor->model().items().at(k).left, 300);
+        EXPECT_EQ(editor->model().items().at(k).symbol.text, QStringLiteral("A1"));
         EXPECT_NE(labelWidget(k, 1), nullptr);
         EXPECT_NE(imageWidget(k, 1), nullptr);
     }
-    EXPECT_FALSE(editor->model().items.exists(7));
+    EXPECT_FALSE(editor->model().items().exists(7));
     EXPECT_EQ(editor->model().currentItem, 6);
     EXPECT_FALSE(control("增加條碼窗")->isVisible());
 }
@@ -401,26 +406,27 @@ TEST_F(TagEditorGuiTest, ArrangementPanelSavesOnEveryKeyAndRearranges) {
     vertical->setFocus();
     vertical->selectAll();
     QTest::keyClicks(vertical, QStringLiteral("2x5"));
-    EXPECT_EQ(host.settings.value(QStringLiteral("列印排列")), QStringLiteral("2 25 20 20"));
+    EXPECT_EQ(host.store.value(QStringLiteral("列印排列")), QStringLiteral("2 25 20 20"));
     EXPECT_EQ(editor->model().arrangement.verticalGap, QStringLiteral("25"));
     // no mode pressed yet: nothing moved
-    EXPECT_EQ(editor->model().items.at(1).left, 5940);
+    EXPECT_EQ(editor->model().items().at(1).left, 5940);
 
     QTest::mouseClick(control<SkinButton>("排列選擇", 0), Qt::LeftButton);
-    EXPECT_EQ(editor->model().items.at(2).top, 300 + 900 + 375);
+    EXPECT_EQ(editor->model().items().at(2).top, 300 + 900 + 375);
     EXPECT_EQ(item(2)->pos(), px(300, 1575));
     QTest::keyClick(vertical, Qt::Key_Backspace);
-    EXPECT_EQ(host.settings.value(QStringLiteral("列印排列")), QStringLiteral("2 2 20 20"));
-    EXPECT_EQ(editor->model().items.at(2).top, 300 + 900 + 30);
+    EXPECT_EQ(host.store.value(QStringLiteral("列印排列")), QStringLiteral("2 2 20 20"));
+    EXPECT_EQ(editor->model().items().at(2).top, 300 + 900 + 30);
 
     QTest::mouseClick(control<SkinButton>("排列選擇", 2), Qt::LeftButton);
-    EXPECT_EQ(editor->model().items.at(2).left, 300 + 3600 + 30);
+    EXPECT_EQ(editor->model().items().at(2).left, 300 + 3600 + 30);
     moveTo(control("起始上"), QPointF(3, 3), Qt::NoButton);
     EXPECT_EQ(host.hint, QStringLiteral("排列開始 最上方 位置"));
     EXPECT_EQ(panel->property("entered").toInt(), 1);
 
-    editor->restoreArrangement(
-        {QStringLiteral("4"), QStringLiteral("6"), QStringLiteral("030"), QStringLiteral("10")});
+    ArrangementSettings stored;
+    ASSERT_TRUE(stored.restore(QStringLiteral("4 6 030 10")));
+    editor->restoreArrangement(stored);
     EXPECT_EQ(control<NumberBox>("起始左")->text(), QStringLiteral("30"));
     EXPECT_EQ(editor->model().arrangement.settingText(), QStringLiteral("4 6 30 10"));
 }
@@ -461,17 +467,15 @@ TEST_F(TagEditorGuiTest, PrintQuantityStepsAndKeys) {
 }
 
 TEST_F(TagEditorGuiTest, SimpleLayoutPressOnALabelOpensThePanelAtOnce) {
-    editor->setLayoutTag(QStringLiteral("簡易版"));
-    editor->model().items.at(0).left = 0;
+    editor->setLayoutMode(LayoutMode::Simple);
     item(0)->show();
-    editor->tags()->addLabel(0, {120, 60});
+    editor->document().addLabel(0, {120, 60});
     TextLabelWidget* w = labelWidget(0, 1);
     ASSERT_NE(w, nullptr);
-    const int stacks = host.stackPanelsCalls;
     QTest::mousePress(w, Qt::RightButton, {}, QPoint(2, 2));
     QTest::mouseRelease(w, Qt::RightButton, {}, QPoint(2, 2));
     EXPECT_TRUE(control("標籤修改區")->isVisible());
-    EXPECT_EQ(host.stackPanelsCalls, stacks + 1);
+    EXPECT_EQ(control("標籤修改區")->x(), 17) << "stacked with the simple layout's panels";
     moveTo(w, QPointF(3, 3), Qt::NoButton);
     EXPECT_EQ(host.hint, QStringLiteral("【Ａ 修改標籤，滑鼠右鍵】【Ｂ 按住滑鼠左鍵移動標籤】"));
 }

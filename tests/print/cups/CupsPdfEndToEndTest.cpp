@@ -15,10 +15,12 @@
 #include "support/ScriptedMessageBoxes.h"
 #include "symbology/PrintedSymbol.h"
 
+#include "support/PageModelEdits.h"
 #include <QCryptographicHash>
 #include <QDirIterator>
 #include <QProcess>
 #include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 namespace brevmark::test {
@@ -65,15 +67,14 @@ protected:
         EXPECT_EQ(read.zbar, expected) << "zbarimg, " << what.toStdString();
         EXPECT_EQ(read.zxing, expected) << "ZXing, " << what.toStdString();
     }
-    BarcodeItem& put(int index, BarcodeItem item) {
-        model.items.put(index, item);
-        return model.items.at(index);
+    const BarcodeItem& put(int index, BarcodeItem item) {
+        test::putItem(model, index, item);
+        return model.items().at(index);
     }
 
     PrivateCupsScheduler cups;
     QTemporaryDir work;
     PageModel model;
-    TagTable& tags = model.tags;
     FakePictureLoader loader;
     ScriptedMessageBoxes boxes;
     FakePrintHost host;
@@ -135,7 +136,7 @@ TEST_F(PrintedThroughCups, PrintsOnItsOwnQueueAndLeavesTheMachinesPrintingAlone)
     put(1, pageItem(600, 600, QStringLiteral("CUPS-1")));
     const QImage page = printPageAndRead();
     ASSERT_FALSE(page.isNull());
-    expectBothRead(page, model.items.at(1), QStringLiteral("CUPS-1"));
+    expectBothRead(page, model.items().at(1), QStringLiteral("CUPS-1"));
 
     cups.stop();
     EXPECT_EQ(snapshot(QStringLiteral("/etc/cups")), etcBefore);
@@ -182,7 +183,7 @@ TEST_P(PrintResolutionSweep, EverySymbolReadsAndEveryBarIsSolid) {
 
     const double pixelsPerTwip = printed::rasterDpi / 1440.0;
     for (const Placed& p : placed) {
-        const BarcodeItem& item = model.items.at(p.index);
+        const BarcodeItem& item = model.items().at(p.index);
         const QString what = QStringLiteral("ratio %1, bar width %2, resolution %3")
                                  .arg(p.ratio)
                                  .arg(p.barWidth)
@@ -236,7 +237,7 @@ TEST_F(PrintedThroughCups, LabelsAndPicturesStopAtTheirItemsEdge) {
     label.left = 2400;
     label.top = 620;
     label.fontSize = 14;
-    tags.addLabel(2, label);
+    test::addTag(model, 2, label);
     ImageItem image;
     image.file = QStringLiteral("black.bmp");
     QImage black(16, 16, QImage::Format_RGB32);
@@ -246,7 +247,7 @@ TEST_F(PrintedThroughCups, LabelsAndPicturesStopAtTheirItemsEdge) {
     image.top = 60;
     image.width = 1500;
     image.height = 400;
-    tags.addImage(2, image);
+    test::addTag(model, 2, image);
 
     const QImage page = printPageAndRead();
     ASSERT_FALSE(page.isNull());
@@ -282,7 +283,7 @@ TEST_F(PrintedThroughCups, HumanReadableTextPrintsBoldItalicAndUnderlinedAsOnScr
 
     // The text band below each item's bars.
     auto textBand = [&](int s) {
-        const BarcodeItem& item = model.items.at(s + 1);
+        const BarcodeItem& item = model.items().at(s + 1);
         const double top =
             PrintedSymbol::snapToGrid(item.top + item.symbol.symbolTop, resolution).toDouble() +
             600 + 45;
@@ -292,7 +293,7 @@ TEST_F(PrintedThroughCups, HumanReadableTextPrintsBoldItalicAndUnderlinedAsOnScr
     for (int s = 0; s < 4; ++s) {
         ink[s] = printed::inkCount(page, textBand(s));
         ASSERT_GT(ink[s], 0) << styles[s];
-        expectBothRead(page, model.items.at(s + 1), QString::fromLatin1(styles[s]));
+        expectBothRead(page, model.items().at(s + 1), QString::fromLatin1(styles[s]));
     }
     // The screen thickens a face that has no bold of its own by 1/24 em; the print must show it
     // as clearly, not as the faint double strike a PDF makes of it.
@@ -338,7 +339,7 @@ TEST_F(PrintedThroughCups, PictureWhoseFileIsGonePrintsFromThePage) {
     image.top = 60;
     image.width = 600;
     image.height = 300;
-    tags.addImage(1, image);
+    test::addTag(model, 1, image);
 
     const QImage page = printPageAndRead();
     ASSERT_FALSE(page.isNull());

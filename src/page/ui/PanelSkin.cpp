@@ -1,4 +1,4 @@
-#include "page/PanelSkin.h"
+#include "page/ui/PanelSkin.h"
 
 #include <QLinearGradient>
 #include <QPainter>
