@@ -1,14 +1,13 @@
 #include "batch/BatchOptions.h"
 
+#include "print/PrintSettings.h"
+
 #include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace brevmark {
 
 namespace {
-
-// A resolution beyond an inch is no printer's.
-constexpr double maxResolution = 1440;
 
 BatchFailure usageError(const QString& text) {
     return {BatchExit::Usage, text + QStringLiteral("\n請用 brevmark-batch --help 查看用法。")};
@@ -26,7 +25,7 @@ std::optional<Fixed4> resolutionFrom(const QString& text) {
     if (!decimal.match(text).hasMatch())
         return std::nullopt;
     const Fixed4 value = Fixed4::fromText(text);
-    if (value.raw() <= 0 || value.toDouble() > maxResolution)
+    if (value.raw() <= 0 || value.toDouble() > PrintSettings::largestResolution)
         return std::nullopt;
     return value;
 }

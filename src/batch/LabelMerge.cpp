@@ -50,8 +50,12 @@ std::optional<int> LabelMerge::capacity(const BarcodeItem& item, Fixed4 resoluti
     if (cellLength == 0 || cell <= 0)
         return std::nullopt;
     const double room = double(item.width) - double(item.symbol.symbolLeft);
-    // Start and stop take a cell each.
-    return qMax(0, int(std::floor(room / cell + 1e-9)) - 2);
+    // Start and stop take a cell each. A width no label has (a damaged file's sixty digits) holds
+    // as many characters as a count can say, not a number the conversion cannot represent.
+    const double cells = std::floor(room / cell + 1e-9);
+    if (!(cells > 2))
+        return 0;
+    return int(std::min(cells, double(std::numeric_limits<int>::max()))) - 2;
 }
 
 std::optional<BatchFailure> LabelMerge::checkBarcode(const MergeTable& table,

@@ -1,6 +1,7 @@
 #include "import/ImportSettings.h"
 
 #include "common/LeadingNumber.h"
+#include "common/Rounding.h"
 #include "records/SettingsKeys.h"
 #include "records/SettingsStore.h"
 
@@ -24,7 +25,7 @@ ImportSettings ImportSettings::read(const SettingsStore& store, QSizeF screenTwi
             const QStringList parts = e.value.split(QLatin1Char(' '));
             if (parts.size() != 5)
                 continue;
-            if (int(leadingNumber(parts.at(0))) == 2) {
+            if (roundHalfEvenToInt(leadingNumber(parts.at(0))) == 2) {
                 s.maximised = true;
             } else {
                 s.maximised = false;
@@ -34,9 +35,9 @@ ImportSettings ImportSettings::read(const SettingsStore& store, QSizeF screenTwi
             }
         } else if (e.key == keys::fieldCount) {
             // The record manager keeps 1 to 6 here; other values change nothing.
-            const int last = int(leadingNumber(e.value));
+            const std::int64_t last = roundHalfEvenToInt(leadingNumber(e.value));
             if (last >= 1 && last <= 6)
-                s.columnCount = last + 1;
+                s.columnCount = int(last) + 1;
         } else if (e.key == keys::fieldCaptions) {
             if (const auto captions = field_captions::parse(e.value))
                 s.captions = *captions;

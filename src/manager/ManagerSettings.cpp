@@ -1,6 +1,7 @@
 #include "manager/ManagerSettings.h"
 
 #include "common/LeadingNumber.h"
+#include "common/Rounding.h"
 #include "records/SettingsKeys.h"
 #include "records/SettingsStore.h"
 
@@ -32,15 +33,16 @@ ManagerSettings ManagerSettings::read(SettingsStore& store) {
                     s.ticks[std::size_t(k)] = e.value.at(k) == QLatin1Char('1');
         } else if (e.key == keys::fieldCount) {
             s.fieldCountStored = true;
-            const int count = int(leadingNumber(e.value));
+            // Rounded and saturated: a number beyond any whole number is no count either.
+            const std::int64_t count = roundHalfEvenToInt(leadingNumber(e.value));
             if (count >= 1 && count <= 6)
-                s.fieldCount = count;
+                s.fieldCount = int(count);
         } else if (e.key == keys::pictureText) {
             s.pictureText = e.value == QStringLiteral("1");
         } else if (e.key == keys::pictureThickness) {
-            const int t = int(leadingNumber(e.value));
+            const std::int64_t t = roundHalfEvenToInt(leadingNumber(e.value));
             thicknessReset = thicknessReset || t < 1;
-            s.thickness = t < 1 ? 3 : qMin(t, 5);
+            s.thickness = t < 1 ? 3 : int(qMin<std::int64_t>(t, 5));
         } else if (e.key == keys::managerPreview) {
             s.preview = e.value == QStringLiteral("1");
         }

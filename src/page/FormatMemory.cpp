@@ -5,6 +5,9 @@
 #include "page/FormatNumbers.h"
 #include "symbology/BarcodeText.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace brevmark {
 
 namespace {
@@ -22,9 +25,17 @@ QStringList parts(const QString& field) {
     return field.split(QLatin1Char(' '));
 }
 
+// A position or size as the item holds it. A number beyond the largest single (sixty digits in a
+// hand-edited or damaged file) is clamped to it: an infinite item could not be placed, drawn or
+// saved back.
+float finiteSingle(double value) {
+    constexpr double largest = std::numeric_limits<float>::max();
+    return toSingle(std::clamp(value, -largest, largest));
+}
+
 float single(const QString& text, float fallback) {
     const std::optional<double> value = FormatNumbers::strictNumber(text);
-    return value ? toSingle(*value) : fallback;
+    return value ? finiteSingle(*value) : fallback;
 }
 
 std::uint8_t byte(const QString& text, std::uint8_t fallback) {
@@ -147,9 +158,9 @@ void FormatMemory::applyBarcode(const FormatRecord& r, BarcodeItem& item) {
     item.name = r[1];
     // A size of 0 or less only comes from a damaged record and would leave an item that can
     // neither be seen nor grabbed: the item keeps its size then.
-    if (const float width = toSingle(leadingNumber(r[3])); width > 0)
+    if (const float width = finiteSingle(leadingNumber(r[3])); width > 0)
         item.width = width;
-    if (const float height = toSingle(leadingNumber(r[4])); height > 0)
+    if (const float height = finiteSingle(leadingNumber(r[4])); height > 0)
         item.height = height;
     s.text = r[5];
     if (const std::optional<QRgb> colour = FormatNumbers::colourFromText(r[6]))
@@ -158,8 +169,8 @@ void FormatMemory::applyBarcode(const FormatRecord& r, BarcodeItem& item) {
 
     const QStringList origin = parts(r[8]);
     if (origin.size() == 3) {
-        s.symbolLeft = toSingle(leadingNumber(origin[0]));
-        s.symbolTop = toSingle(leadingNumber(origin[1]));
+        s.symbolLeft = finiteSingle(leadingNumber(origin[0]));
+        s.symbolTop = finiteSingle(leadingNumber(origin[1]));
         s.barHeight = numberText(leadingNumber(origin[2]));
     }
     const QStringList style = parts(r[9]);

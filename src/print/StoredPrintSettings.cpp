@@ -14,7 +14,7 @@ bool StoredPrintSettings::apply(PrintSettings& settings, const QString& key, con
     }
     if (key == settings_keys::printResolution) {
         const Fixed4 resolution = Fixed4::fromDouble(leadingNumber(value));
-        if (resolution.raw() > 0)
+        if (resolution.raw() > 0 && resolution.toDouble() <= PrintSettings::largestResolution)
             settings.resolution = resolution;
         return true;
     }

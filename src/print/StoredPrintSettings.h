@@ -10,7 +10,8 @@ class SettingsStore;
 
 // How the stored print settings read: the printer kind `印表裝置` as the leading number of its
 // text (a byte), the print resolution `列印解析度` likewise in four decimals, where a value of zero
-// or below keeps the resolution in force (it would put every bar on one spot).
+// or below keeps the resolution in force (it would put every bar on one spot), as does one beyond
+// PrintSettings::largestResolution (its bars would lie beyond any paper).
 class StoredPrintSettings {
 public:
     // Applies one stored entry when it is one of the two keys; false for any other key.

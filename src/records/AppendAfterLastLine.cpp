@@ -19,6 +19,19 @@ FileSystem::Append AppendAfterLastLine::decide(const QByteArray& tail, const QBy
         return {0, lines};
     if (tail.endsWith('\r'))
         return {0, '\n' + lines};
+    // A comma at the very end (before a lead byte left alone, which reads as nothing) ended the
+    // last field: in a file that reads, no quote after it could make it part of a field. Before a
+    // line end it would start a field of its own and shift every new record by one. This holds
+    // however the last record is spread over lines (fields pair up in reading order, not by line,
+    // and the last line may begin inside a quoted field), so it is decided before the line is.
+    qsizetype end = tail.size();
+    qsizetype wordStart = end;
+    while (wordStart > 0 && uchar(tail.at(wordStart - 1)) >= 0x40)
+        --wordStart;
+    if (RecordScanner::endsInLoneLeadByte(QByteArrayView(tail).sliced(wordStart)))
+        --end;
+    if (end > 0 && tail.at(end - 1) == ',')
+        return {tail.size() - end + 1, lineEnd + lines};
     const qsizetype lineStart = qMax(tail.lastIndexOf('\n'), tail.lastIndexOf('\r')) + 1;
     // A last line longer than the bytes seen cannot be weighed: it only gets its line end.
     if (lineStart == 0 && tail.size() >= tailSize)

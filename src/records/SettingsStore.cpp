@@ -171,9 +171,15 @@ bool SettingsStore::set(const QString& key, const QString& value) {
         return false;
     }
     const QByteArray valueBytes = cp950::encode(value);
+    // A key read from a damaged line can hold a double quote, which the rewrite leaves out: it
+    // would come back as this very key and apply its old value after the new one. It takes the
+    // new value too.
+    const auto writtenAs = [](const QString& k) {
+        return k.contains(QLatin1Char('"')) ? QString(k).remove(QLatin1Char('"')) : k;
+    };
     bool matched = false;
     for (qsizetype i = 0; i < entries_.size(); ++i)
-        if (entries_.at(i).key == key) {
+        if (entries_.at(i).key == key || writtenAs(entries_.at(i).key) == key) {
             entries_[i].value = value;
             bytes_[i].value = valueBytes;
             matched = true;

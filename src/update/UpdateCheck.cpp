@@ -1,8 +1,8 @@
 #include "update/UpdateCheck.h"
 
-#include "common/Cp950.h"
 #include "platform/FileSystem.h"
 #include "update/MarkerDownload.h"
+#include "update/MarkerFile.h"
 #include "update/UpdateEndpoint.h"
 
 #include <QDir>
@@ -95,14 +95,8 @@ void UpdateCheck::promptForTagLines(const QString& tag) {
     QByteArray bytes;
     if (!files_.fileExists(path) || !files_.readBytes(path, &bytes))
         return;
-    if (bytes.size() > MarkerDownload::largestMarker)
-        return;
-    QString text = cp950::decode(bytes);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    for (const QString& l : text.split(QLatin1Char('\n')))
-        if (l == tag)
-            emit newVersionAnnounced();
+    for (int n = marker_file::tagLineCount(bytes, tag); n > 0; --n)
+        emit newVersionAnnounced();
 }
 
 } // namespace brevmark

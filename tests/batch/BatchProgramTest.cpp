@@ -106,6 +106,17 @@ TEST_F(BatchProgram, LayoutOfThreeItemsPrintsAsThePageEditorPlacesIt) {
     EXPECT_TRUE(pdfText(pdf()).contains(QStringLiteral("第二個")));
 }
 
+TEST_F(BatchProgram, AStoredResolutionBeyondAnInchIsPassedOver) {
+    // Bars that far apart would overflow every place on paper; the resolution in force stays.
+    makeData(QStringLiteral("far-resolution"));
+    const ReadLabels read = printed({QStringLiteral("layout"), QStringLiteral("三個標籤")},
+                                    {{0, QRectF(300, 300, 3600, 900)},
+                                     {0, QRectF(4200, 300, 3600, 900)},
+                                     {0, QRectF(300, 1500, 3600, 900)}});
+    expectRead(read,
+               {QStringLiteral("LAY-A1"), QStringLiteral("LAY-B2"), QStringLiteral("LAY-C3")});
+}
+
 TEST_F(BatchProgram, FormatMergedWithTheRecordFilePrintsOneLabelPerRecord) {
     const ReadLabels read =
         printed({QStringLiteral("format"), QStringLiteral("商品"), QStringLiteral("價格"),

@@ -55,6 +55,22 @@ TEST(ManagerSettings, AppliesKeysInTableOrderAndRepairsAThicknessBelowOne) {
               QStringLiteral("100 2000 4000 6000 8000 10000 12000 自訂 自訂 自訂 自訂 自訂"));
 }
 
+TEST(ManagerSettings, NumbersBeyondAnyWholeNumberAreNoCountAndTheThickestPicture) {
+    test::TempDataFolder folder;
+    LocalFileSystem files;
+    const QString huge(30, QLatin1Char('9'));
+    folder.writeRecordsFile(QStringLiteral("TOP.reg"),
+                            test::pythonCp950(QStringLiteral("\"標籤_數量\",\"%1\"\r\n"
+                                                             "\"條碼轉圖_粗細\",\"%1\"\r\n")
+                                                  .arg(huge)));
+    SettingsStore store(files, folder.location().recordsFolder());
+    ASSERT_EQ(store.load(), SettingsStore::LoadResult::Loaded);
+    const ManagerSettings s = ManagerSettings::read(store);
+    EXPECT_EQ(s.fieldCount, 3);
+    EXPECT_EQ(s.thickness, 5);
+    EXPECT_EQ(store.value(QStringLiteral("條碼轉圖_粗細")), huge) << "only a thickness below 1 is reset";
+}
+
 TEST(DateChoice, DaysOfMonthFollowTheCalendar) {
     using namespace date_choice;
     EXPECT_EQ(years(2026).first(), QStringLiteral("2005年"));

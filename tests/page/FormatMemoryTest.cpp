@@ -5,6 +5,7 @@
 
 #include "support/RowNames.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 using namespace brevmark;
@@ -244,6 +245,26 @@ TEST(FormatMemory, DamagedFieldsKeepSoundValues) {
     EXPECT_EQ(image->top, 120);
     EXPECT_EQ(image->width, 375);
     EXPECT_EQ(image->height, 900);
+}
+
+TEST(FormatMemory, NumbersBeyondSinglePrecisionStayFinite) {
+    // A hand-edited or damaged layout can hold a size of sixty digits: it used to become an
+    // infinite item that no view can place, draw or save back.
+    const QString huge(60, QLatin1Char('9'));
+    BarcodeItem item = BarcodeItem::blank({0, 0}, false);
+    FormatRecord r = barcodeWith(6, "紅色");
+    r[3] = huge;
+    r[4] = huge;
+    FormatMemory::applyBarcode(r, item);
+    EXPECT_TRUE(std::isfinite(item.width) && std::isfinite(item.height));
+
+    FormatRecord label;
+    label[2] = FormatRecord::labelKind();
+    label[3] = "x";
+    label[4] = huge;
+    label[5] = "-" + huge;
+    const TextLabelItem l = FormatMemory::labelFrom(label);
+    EXPECT_TRUE(std::isfinite(l.left) && std::isfinite(l.top));
 }
 
 TEST(FormatMemory, LabelSizeGoesThroughAWholePointSize) {

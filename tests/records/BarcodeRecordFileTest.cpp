@@ -387,6 +387,21 @@ TEST_F(BarcodeRecordFileTest, StartUpRemovesUnfinishedTemporaryFilesAndRestoresT
     EXPECT_EQ(bytes(), test::pythonCp950(line({"OLD", "舊"})));
 }
 
+TEST_F(BarcodeRecordFileTest, AnAppendAfterARecordSplitOverTwoLinesKeepsTheFileReadable) {
+    // Fields pair up in reading order, not by line: the last record begins on one line and ends,
+    // with a comma after its tail number, on the next. The comma must not become a field of the
+    // first new record, or every record after it would be one field off and the file damaged.
+    const QString split = QStringLiteral("\"B\",\"乙\",\"\",\"\",\"\",\"\"\r\n"
+                                         "\"\",\"\",\"\",\"\",\"\",\"\",1,");
+    folder.writeRecordsFile(BarcodeRecordFile::fileName(),
+                            test::pythonCp950(line({"A", "甲"})) + test::pythonCp950(split));
+    ASSERT_EQ(barcodes(file.readAll().records), (QStringList{"A", "B"}));
+    ASSERT_EQ(file.append(entry({"NEW", "新"})).outcome, Write::Written);
+    const auto r = file.readAll();
+    EXPECT_EQ(r.outcome, Outcome::Complete);
+    EXPECT_EQ(barcodes(r.records), (QStringList{"A", "B", "NEW"}));
+}
+
 TEST_F(BarcodeRecordFileTest, AppendNeverJoinsALastLineWithoutItsLineEnd) {
     struct Case {
         const char* name;
@@ -579,8 +594,13 @@ TEST(AppendAfterLastLine, NewLinesNeverJoinOrShiftWhatTheFileEndsWith) {
         {"a comma and a lead byte", record + ",\xA4", 2, "\r\n" + lines},
         // Inside the last field the byte stays: the field keeps its place.
         {"a lead byte inside the last field", record + "\xA4", 0, "\r\n" + lines},
-        // A last line that is not whole records is damaged already: it gets its line end.
-        {"half a record", record + "\r\n\"H\",", 0, "\r\n" + lines},
+        // Fields pair up in reading order: a record that begins on one line and ends on the next
+        // is whole, and its trailing comma would shift the new records by a field.
+        {"a record over two lines", record + "\r\n\"A\"\r\n\"b\",1,", 1, "\r\n" + lines},
+        {"a last line that begins inside a quoted field", record + "\r\n\"x\ny\",\"b\",1,", 1,
+         "\r\n" + lines},
+        // A file that ends in half a record is damaged already and stays so.
+        {"half a record", record + "\r\n\"H\"", 0, "\r\n" + lines},
     };
     for (const Row& row : rows) {
         const FileSystem::Append a = AppendAfterLastLine::decide(row.tail, lines, 3);

@@ -91,6 +91,22 @@ INSTANTIATE_TEST_SUITE_P(
                    "\"c\",\"n\"\r\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(FormatFile, AQuoteInsideAnUnquotedFieldIsLeftOutWhenTheFileIsWrittenBack) {
+    // Written back as "C"x", the field would read as C: a save of another format would rename
+    // this one.
+    data.writeRecordsFile(fileName,
+                          pythonCp950(QStringLiteral("C\"x,名,條碼,3600,900,A1,0,1,,,,\"\",1\r\n")));
+    const auto records = file.read(path());
+    ASSERT_TRUE(records) << file.errorString().toStdString();
+    ASSERT_EQ(records->at(0)[0], QStringLiteral("C\"x"));
+    ASSERT_TRUE(file.write(path(), *records));
+    const auto again = file.read(path());
+    ASSERT_TRUE(again) << file.errorString().toStdString();
+    EXPECT_EQ(again->at(0)[0], QStringLiteral("Cx"));
+    EXPECT_EQ(again->at(0)[1], QStringLiteral("名"));
+    EXPECT_EQ(again->at(0)[5], QStringLiteral("A1"));
+}
+
 TEST_F(FormatFile, MissingFileIsAFailureWithAReason) {
     EXPECT_FALSE(file.read(path()));
     EXPECT_FALSE(file.errorString().isEmpty());

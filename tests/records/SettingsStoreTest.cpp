@@ -225,6 +225,20 @@ TEST_F(SettingsStoreTest, AQuoteReadFromADamagedFileNeverMakesASecondKey) {
     }
 }
 
+TEST_F(SettingsStoreTest, AValueSetIsNotShadowedByADamagedKeyThatTheRewriteMakesTheSame) {
+    // The second line lost its opening quote: its key reads 印表裝置" and no reader takes it. A
+    // rewrite writes it without the quote, so it would come back as a second 印表裝置 after the
+    // one just set, and the next start would apply its old value last.
+    writeTop(QStringLiteral("\"印表裝置\",\"1\"\r\n印表裝置\",\"1\"\r\n\"更新設定\",\"0\"\r\n"));
+    ASSERT_EQ(load(), Result::Loaded);
+    ASSERT_EQ(store.value(QStringLiteral("印表裝置")), QStringLiteral("1"));
+    ASSERT_TRUE(store.set(QStringLiteral("印表裝置"), QStringLiteral("0")));
+    SettingsStore again(files, folder.location().recordsFolder());
+    ASSERT_EQ(load(again), Result::Loaded);
+    EXPECT_EQ(again.value(QStringLiteral("印表裝置")), QStringLiteral("0"));
+    EXPECT_EQ(again.value(QStringLiteral("更新設定")), QStringLiteral("0"));
+}
+
 TEST_F(SettingsStoreTest, ALinkOutOfTheDataFolderIsNeitherRepairedNorRewritten) {
     test::TempDataFolder elsewhere;
     const QString outside = elsewhere.path() + QStringLiteral("/notes.txt");
