@@ -176,6 +176,11 @@ struct BoxEnding {
     bool prints;
 };
 
+// ctest lists each row by its name, not by its bytes.
+void PrintTo(const BoxEnding& ending, std::ostream* out) {
+    *out << ending.name;
+}
+
 class PrintCheckOnTheDesktop : public PrintPreviewOnTheDesktop,
                                public ::testing::WithParamInterface<BoxEnding> {};
 
