@@ -56,6 +56,15 @@ struct TempStateFolder {
 };
 
 // A main window on a temporary program folder and state folder with every service doubled.
+// The control called `name` under root; with an index, the one of the numbered controls that
+// carries it.
+inline QWidget* find(QWidget& root, const QString& name, int index = -1) {
+    for (QWidget* w : root.findChildren<QWidget*>(name))
+        if (index < 0 || w->property("index").toInt() == index)
+            return w;
+    return nullptr;
+}
+
 struct ShellFixture {
     TempStateFolder state;
     TempDataFolder folder{false};

@@ -306,9 +306,6 @@ bool PrivateCupsScheduler::addQueue(const QString& name, QString* why) {
 }
 
 bool PrivateCupsScheduler::addQueue(const QString& name, bool asDefault, QString* why) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("CUPS_SERVER"), socketPath());
-    env.insert(QStringLiteral("CUPS_SERVERROOT"), path(QStringLiteral("etc")));
     const QString folder = outputFolder(asDefault ? QString() : name);
     QDir().mkpath(folder);
     const Run add =
@@ -316,21 +313,12 @@ bool PrivateCupsScheduler::addQueue(const QString& name, bool asDefault, QString
             {QStringLiteral("-p"), name, QStringLiteral("-E"), QStringLiteral("-v"),
              backendName + QLatin1Char(':') + folder, QStringLiteral("-P"), ppdFile(),
              QStringLiteral("-o"), QStringLiteral("printer-error-policy=abort-job")},
-            env);
+            clientEnvironment());
     if (add.exitCode != 0) {
         *why = QStringLiteral("lpadmin could not add the queue: ") + QString::fromUtf8(add.output);
         return false;
     }
-    if (!asDefault)
-        return true;
-    const Run makeDefault =
-        run(tool(QStringLiteral("lpadmin")), {QStringLiteral("-d"), queueName()}, env);
-    if (makeDefault.exitCode != 0) {
-        *why = QStringLiteral("lpadmin could not make the queue the default: ") +
-               QString::fromUtf8(makeDefault.output);
-        return false;
-    }
-    return true;
+    return !asDefault || makeDefault(queueName(), why);
 }
 
 QString PrivateCupsScheduler::missingParts() {

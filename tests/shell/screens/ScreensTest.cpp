@@ -20,13 +20,6 @@ using namespace brevmark::test;
 
 namespace {
 
-QWidget* find(QWidget& root, const QString& name, int index = -1) {
-    for (QWidget* w : root.findChildren<QWidget*>(name))
-        if (index < 0 || w->property("index").toInt() == index)
-            return w;
-    return nullptr;
-}
-
 class OnATwoTimesScreen : public ::testing::Test, protected ShellFixture {
 protected:
     void SetUp() override {
