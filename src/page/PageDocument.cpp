@@ -13,6 +13,7 @@
 #include "page/RemoveTagCommand.h"
 #include "page/ReplaceItemCommand.h"
 #include "page/TagChangeCommand.h"
+#include "symbology/BarcodeEntry.h"
 
 namespace brevmark {
 
@@ -200,18 +201,24 @@ Arrangement::Outcome PageDocument::arrange(int mode) {
     return outcome;
 }
 
-void PageDocument::setItemText(int index, const QString& text, TextSource source,
-                               std::uint64_t run) {
+void PageDocument::setItemText(int index, const QString& text, TextSource source) {
+    changeText(index, text,
+               source == TextSource::SerialStep ? HistoryTexts::serialStep()
+                                                : HistoryTexts::pickRecord(),
+               0);
+}
+
+void PageDocument::typeText(const QString& typed) {
+    changeText(model_.editedItem, itemTextOfEntry(typed), HistoryTexts::typeBarcode(), typingRun_);
+}
+
+void PageDocument::changeText(int index, const QString& text, const QString& stepName,
+                              std::uint64_t gesture) {
     if (!model_.items().exists(index))
         return;
     const QString before = model_.items().at(index).symbol.text;
-    if (before == text)
-        return;
-    const QString name = source == TextSource::Typed        ? HistoryTexts::typeBarcode()
-                         : source == TextSource::SerialStep ? HistoryTexts::serialStep()
-                                                            : HistoryTexts::pickRecord();
-    push(new ItemTextCommand(model_, index, before, text, name,
-                             source == TextSource::Typed ? mergeKeyFor(run) : 0));
+    if (before != text)
+        push(new ItemTextCommand(model_, index, before, text, stepName, mergeKeyFor(gesture)));
 }
 
 void PageDocument::setItemLook(int index, const ItemLook& look, std::uint64_t gesture) {

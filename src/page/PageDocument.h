@@ -75,9 +75,14 @@ public:
     // The automatic arrangement with the model's arrangement settings; one step.
     Arrangement::Outcome arrange(int mode);
 
-    enum class TextSource { Typed, SerialStep, Record };
-    // A typed text continues the typing run `run`; the other sources are steps of their own.
-    void setItemText(int index, const QString& text, TextSource source, std::uint64_t run = 0);
+    // A text the program puts into an item: each is a step of its own.
+    enum class TextSource { SerialStep, Record };
+    void setItemText(int index, const QString& text, TextSource source);
+    // The edited item's box opened (model().editedItem): what is typed next is a new typing run.
+    void startTypingRun() { typingRun_ = newGesture(); }
+    // The text of the edited item's box after a key: the item takes it in upper case. The keys of
+    // one typing run are one step while they keep adding, or keep taking away, characters.
+    void typeText(const QString& typed);
     // A look of the edit panel, or one step of a symbol handle drag (`gesture` not 0).
     void setItemLook(int index, const ItemLook& look, std::uint64_t gesture = 0);
 
@@ -101,6 +106,8 @@ private:
     // in between (an undo), so that nothing merges across it.
     std::uint64_t mergeKeyFor(std::uint64_t gesture);
     void push(QUndoCommand* command);
+    // A text step; steps of one gesture (a typing run) merge, 0 for none.
+    void changeText(int index, const QString& text, const QString& stepName, std::uint64_t gesture);
     bool pictureUsable(const QString& fileName) const;
     // Gives the images with a file the picture they show.
     void givePictures(PlacedItem& placed) const;
@@ -116,6 +123,7 @@ private:
     std::uint64_t gestures_ = 0;
     std::uint64_t lastGesture_ = 0;
     std::uint64_t lastMergeKey_ = 0;
+    std::uint64_t typingRun_ = 0;
     int indexAfterLastPush_ = -1;
 };
 

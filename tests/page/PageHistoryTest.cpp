@@ -117,8 +117,9 @@ INSTANTIATE_TEST_SUITE_P(
         StepCase{"ArrangeThePage", [](PageDocument& d) { d.arrange(2); }},
         StepCase{"TypeABarcode",
                  [](PageDocument& d) {
-                     d.setItemText(2, QStringLiteral("B-23"), PageDocument::TextSource::Typed,
-                                   d.newGesture());
+                     d.model().editedItem = 2;
+                     d.startTypingRun();
+                     d.typeText(QStringLiteral("b-23"));
                  }},
         StepCase{"SerialStep",
                  [](PageDocument& d) {
@@ -181,32 +182,43 @@ TEST(PageHistory, ADragBackToItsStartLeavesNoStep) {
     EXPECT_EQ(document.history().count(), 0);
 }
 
+// What the box of the edited item hands over after each key.
+void typeInto(PageDocument& document, int index, std::initializer_list<const char*> texts) {
+    document.model().editedItem = std::int16_t(index);
+    for (const char* text : texts)
+        document.typeText(QString::fromLatin1(text));
+}
+
 TEST(PageHistory, TypingMergesWhileItGrowsAndDeletingIsAStepOfItsOwn) {
     PageDocument document;
     twoItems(document);
-    const std::uint64_t run = document.newGesture();
-    for (const char* text : {"B-2X", "B-2XY", "B-2XYZ"})
-        document.setItemText(2, QString::fromLatin1(text), PageDocument::TextSource::Typed, run);
+    document.startTypingRun();
+    typeInto(document, 2, {"B-2x", "b-2xy", "B-2XYZ"});
+    EXPECT_EQ(document.model().items().at(2).symbol.text, QStringLiteral("B-2XYZ"));
     EXPECT_EQ(document.history().count(), 1);
-    document.setItemText(2, QStringLiteral("B-2XY"), PageDocument::TextSource::Typed, run);
+    typeInto(document, 2, {"B-2XY"});
     EXPECT_EQ(document.history().count(), 2);
     document.history().undo();
     document.history().undo();
     EXPECT_EQ(document.model().items().at(2).symbol.text, QStringLiteral("B-2"));
 }
 
-TEST(PageHistory, TypingAfterAnUndoStartsANewStep) {
+TEST(PageHistory, TypingAfterAnUndoOrInAnotherOpeningStartsANewStep) {
     PageDocument document;
     twoItems(document);
-    const std::uint64_t run = document.newGesture();
-    document.setItemText(2, QStringLiteral("B-2X"), PageDocument::TextSource::Typed, run);
-    document.setItemText(2, QStringLiteral("B-2"), PageDocument::TextSource::Typed, run);
+    document.startTypingRun();
+    typeInto(document, 2, {"B-2X", "B-2"});
     document.history().undo(); // "B-2X" again
-    document.setItemText(2, QStringLiteral("B-2XY"), PageDocument::TextSource::Typed, run);
+    typeInto(document, 2, {"B-2XY"});
     ASSERT_EQ(document.history().count(), 2);
     document.history().undo();
     EXPECT_EQ(document.model().items().at(2).symbol.text, QStringLiteral("B-2X"))
         << "the typing after the undo is taken back alone";
+
+    document.history().redo(); // "B-2XY"
+    document.startTypingRun(); // the box opened again
+    typeInto(document, 2, {"B-2XYZ"});
+    EXPECT_EQ(document.history().count(), 3) << "a new opening merges with nothing before it";
 }
 
 TEST(PageHistory, KeepsTheLast200StepsAndEachHoldsOnlyWhatItChanged) {
@@ -222,7 +234,7 @@ TEST(PageHistory, KeepsTheLast200StepsAndEachHoldsOnlyWhatItChanged) {
 TEST(PageHistory, NothingToTakeBackWhenTheEditChangesNothing) {
     PageDocument document;
     twoItems(document);
-    document.setItemText(2, QStringLiteral("B-2"), PageDocument::TextSource::Typed, 1);
+    typeInto(document, 2, {"b-2"});
     document.setItemLook(2, ItemLook::of(document.model().items().at(2)));
     document.choosePaper(PaperSize::A4);
     document.replaceCaptions(QStringLiteral("none"), QStringLiteral("x"));

@@ -8,24 +8,6 @@ using namespace brevmark;
 
 namespace {
 
-TEST(EntryKeyRule, BarcodeCharactersPassAsTyped) {
-    for (const char16_t c : u"09AZaz-. /+")
-        if (c != 0)
-            EXPECT_EQ(entryKeyRule(c), EntryKey::Pass) << char(c);
-}
-
-TEST(EntryKeyRule, OtherCharactersAndControlCodesAreDiscarded) {
-    for (const char16_t c : {u'*', u'$', u'%', u'#', u'\uFF0C', u'\uFF21', u'\u3000', u'_',
-                             char16_t(0), char16_t(10), char16_t(127), char16_t(31)})
-        EXPECT_EQ(entryKeyRule(c), EntryKey::Discard) << int(c);
-}
-
-TEST(EntryKeyRule, EditingKeysPassAndEnterAlsoClosesThePanel) {
-    for (const char16_t c : {char16_t(8), char16_t(9), char16_t(27)})
-        EXPECT_EQ(entryKeyRule(c), EntryKey::Pass) << int(c);
-    EXPECT_EQ(entryKeyRule(13), EntryKey::PassAndClose);
-}
-
 TEST(EntryChangeRule, TheItemTakesTheTextInUpperCase) {
     EXPECT_EQ(itemTextOfEntry(QStringLiteral("a1-b")), QStringLiteral("A1-B"));
     EXPECT_EQ(itemTextOfEntry(QString()), QString());

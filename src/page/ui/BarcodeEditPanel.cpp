@@ -1,7 +1,6 @@
 #include "page/ui/BarcodeEditPanel.h"
 
 #include "page/EditPanelRules.h"
-#include "page/ui/BarcodeEntryValidator.h"
 #include "page/ui/FocusCycle.h"
 #include "page/ui/PanelSkin.h"
 #include "page/ui/SkinButton.h"
@@ -9,8 +8,6 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QKeyEvent>
-#include <QLineEdit>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -76,22 +73,19 @@ SkinButton::IconPainter adjustIcon(int index) {
 } // namespace
 
 BarcodeEditPanel::BarcodeEditPanel(QWidget* parent)
-    : QWidget(parent), entry_(new QLineEdit(this)), sizeList_(new QComboBox(this)) {
+    : QWidget(parent), entry_(new BarcodeEntryBox(this)), sizeList_(new QComboBox(this)) {
     setObjectName(QStringLiteral("條碼輸入區"));
     resize(360, 178);
 
-    entry_->setObjectName(QStringLiteral("條碼輸入"));
-    // Typing and pasting are held to 20 barcode characters; a longer text the program puts in
-    // (from a record or a format) is kept whole, which a maximum length would cut.
-    entryValidator_ = new BarcodeEntryValidator(entry_);
-    entry_->setValidator(entryValidator_);
     entry_->setGeometry(12, 34, 250, 28);
     entry_->setFont(PanelSkin::font(12));
     entry_->setStyleSheet(QStringLiteral(
         "QLineEdit{border:1px solid #bec8d8;border-radius:5px;padding:0 6px;background:white;"
         "color:#2c3442;selection-background-color:#2f6fed;}"
         "QLineEdit:focus{border:1px solid #2f6fed;}"));
-    entry_->installEventFilter(this);
+    // Enter changes no text and closes the panel.
+    connect(entry_, &QLineEdit::returnPressed, this, &QWidget::hide);
+    connect(entry_, &BarcodeEntryBox::doubleClicked, this, &BarcodeEditPanel::entryDoubleClicked);
 
     const QString serialCaptions[2] = {QStringLiteral("＋1"), QStringLiteral("－1")};
     QFont serialFont(QStringLiteral("DejaVu Sans"));
@@ -190,8 +184,7 @@ void BarcodeEditPanel::showItem(int index, const BarcodeItem& item) {
 }
 
 void BarcodeEditPanel::setEntryText(const QString& text) {
-    entryValidator_->admit(text);
-    entry_->setText(text);
+    entry_->putText(text);
 }
 
 void BarcodeEditPanel::setSwatchColour(const QColor& colour) {
@@ -204,46 +197,6 @@ void BarcodeEditPanel::paintEvent(QPaintEvent*) {
     PanelSkin::paintPanel(p, rect(),
                           editedItem_ > 0 ? QStringLiteral("條碼編輯　#%1").arg(editedItem_)
                                           : QStringLiteral("條碼編輯"));
-}
-
-bool BarcodeEditPanel::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == entry_ && event->type() == QEvent::MouseButtonDblClick)
-        emit entryDoubleClicked();
-    if (watched == entry_ && event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        char16_t code = 0;
-        switch (key->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            code = 13;
-            break;
-        case Qt::Key_Backspace:
-            code = 8;
-            break;
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab: // Shift+Tab is a Tab too
-            code = 9;
-            break;
-        case Qt::Key_Escape:
-            code = 27;
-            break;
-        default:
-            // Keys that type nothing (arrows, Delete, shortcuts) are the box's own business.
-            if (key->text().size() != 1 || (key->modifiers() & Qt::ControlModifier))
-                return false;
-            code = key->text().at(0).unicode();
-        }
-        switch (entryKeyRule(code)) {
-        case EntryKey::Pass:
-            return false;
-        case EntryKey::PassAndClose:
-            hide();
-            return false;
-        case EntryKey::Discard:
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace brevmark

@@ -1,16 +1,15 @@
 #pragma once
 
 #include "page/BarcodeItem.h"
+#include "page/ui/BarcodeEntryBox.h"
 
 #include <QColor>
 #include <QWidget>
 
 class QComboBox;
-class QLineEdit;
 
 namespace brevmark {
 
-class BarcodeEntryValidator;
 class SkinButton;
 
 // The barcode edit panel `條碼輸入區`: the barcode text box `條碼輸入` with the serial step
@@ -18,8 +17,7 @@ class SkinButton;
 // `符號粗`, the text size list `識符字大小`, the width ratio options `格式設定` 0 to 3, the colour
 // swatch `選底色`, the adjust buttons `調整位置` 0 to 7 and the close button `關閉窗` 1. Control
 // arrays share one object name; each control's position in its array is its "index" property.
-// The panel only shows values and passes keys through the text box's key rule; the page editor
-// acts on the controls' signals.
+// The panel only shows values; the page editor acts on the controls' signals.
 class BarcodeEditPanel : public QWidget {
     Q_OBJECT
 public:
@@ -34,7 +32,7 @@ public:
     void setSwatchColour(const QColor& colour);
     QColor swatchColour() const { return swatch_; }
 
-    QLineEdit* entry() const { return entry_; }
+    BarcodeEntryBox* entry() const { return entry_; }
     SkinButton* serialButton(int index) const { return serial_[index]; }
     SkinButton* showTextBox() const { return showText_; }
     SkinButton* alignmentBox() const { return alignment_; }
@@ -54,15 +52,13 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     // Tab stays inside the panel.
     bool focusNextPrevChild(bool next) override;
 
 private:
     int editedItem_ = 0;
     QColor swatch_ = Qt::white;
-    QLineEdit* entry_;
-    BarcodeEntryValidator* entryValidator_;
+    BarcodeEntryBox* entry_;
     SkinButton* serial_[2];
     SkinButton* showText_;
     SkinButton* alignment_;

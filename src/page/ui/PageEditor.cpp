@@ -367,9 +367,8 @@ void PageEditor::setPageRect(const QRectF& r) {
 }
 
 void PageEditor::showSimpleItemAtOrigin() {
-    // Item 0 never moves: only its size changes.
+    // Item 0 never moves and its widget follows the model even while hidden: showing it is all.
     if (BarcodeItemWidget* w = itemWidget(ItemTable::simpleItem)) {
-        redrawItem(ItemTable::simpleItem);
         w->show();
         w->raise();
     }
@@ -722,7 +721,7 @@ void PageEditor::openItem(int index) {
     if (!model().items().exists(index) || !itemWidget(index))
         return;
     model().editedItem = std::int16_t(index);
-    typingRun_ = document_->newGesture();
+    document_->startTypingRun();
     const BarcodeItem& item = model().items().at(index);
     const QPointF below = PanelPlacement::belowItem(item.rect(), pageOrigin());
     editPanel_->showItem(index, item);
@@ -758,12 +757,9 @@ void PageEditor::takeBarcode(const QString& barcode) {
 
 void PageEditor::connectEditPanel() {
     BarcodeEditPanel* panel = editPanel_;
-    // Only what the user types is an edit; the panel showing an item's text is none.
-    connect(panel->entry(), &QLineEdit::textEdited, this, [this](const QString& text) {
-        if (editedItem())
-            document_->setItemText(model().editedItem, itemTextOfEntry(text),
-                                   PageDocument::TextSource::Typed, typingRun_);
-    });
+    // Only what the user types is an edit (the panel showing an item's text is none); the box
+    // hands it to the page history itself.
+    connect(panel->entry(), &QLineEdit::textEdited, document_, &PageDocument::typeText);
     for (SerialStep step : {SerialStep::Add, SerialStep::Subtract}) {
         connect(panel->serialButton(int(step)), &SkinButton::clicked, this, [this, step] {
             const QString text = editPanel_->entry()->text();

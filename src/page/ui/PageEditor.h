@@ -255,9 +255,8 @@ private:
     QPointF menuTopLeft_; // twips of the panels' parent
     QPointer<QWidget> previewArea_;
     std::vector<QPointer<BarcodeItemWidget>> widgets_;
-    // The drag or typing run now going on; its steps merge into one.
+    // The drag now going on; its steps merge into one.
     std::uint64_t gesture_ = 0;
-    std::uint64_t typingRun_ = 0;
 };
 
 } // namespace brevmark

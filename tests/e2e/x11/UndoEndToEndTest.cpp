@@ -161,4 +161,30 @@ TEST_F(UndoRedo, TheSimpleLayoutTakesBackItsBarcodeToo) {
     EXPECT_EQ(model().items().at(ItemTable::simpleItem).symbol.text, QStringLiteral("S-100"));
 }
 
+// Item 0 is hidden in the professional layout, yet an undo there still changes it: shown again in
+// the simple layout, it must show what the page holds, not what it showed when it was hidden.
+TEST_F(UndoRedo, ItemZeroChangedWhileHiddenShowsThePageAsItStands) {
+    open(QStringLiteral("0 0 100 100 6000 7470"));
+    BarcodeItemWidget* item0 = editor().itemWidget(ItemTable::simpleItem);
+    ASSERT_NE(item0, nullptr);
+    const QImage blank = item0->image();
+    auto* entry = find<QLineEdit>("條碼輸入");
+    user_input::click(entry, QPoint(10, 10));
+    user_input::type(QStringLiteral("S-1"));
+    ASSERT_NE(item0->image(), blank);
+
+    auto* toggle = find("版本按鈕");
+    user_input::click(toggle, toggle->rect().center());
+    QTRY_VERIFY_WITH_TIMEOUT(model().page().isProfessionalLayout(), 20000);
+    ASSERT_FALSE(item0->isVisible());
+    user_input::key(QStringLiteral("ctrl+z"));
+    EXPECT_TRUE(model().items().at(ItemTable::simpleItem).symbol.text.isEmpty());
+
+    user_input::click(toggle, toggle->rect().center());
+    QTRY_VERIFY_WITH_TIMEOUT(model().page().isSimpleLayout(), 20000);
+    ASSERT_TRUE(item0->isVisible());
+    EXPECT_EQ(item0->image(), blank) << "the typed symbol was taken back";
+    EXPECT_TRUE(entry->text().isEmpty());
+}
+
 } // namespace

@@ -1,8 +1,11 @@
 // Where tag controls and new pictures go inside an item, and what the barcode text box takes.
+#include "page/ui/BarcodeEntryBox.h"
 #include "page/ui/BarcodeEntryValidator.h"
 #include "page/TagPlacement.h"
 
 #include <QLineEdit>
+#include <QApplication>
+#include <QKeyEvent>
 #include <gtest/gtest.h>
 
 namespace brevmark {
@@ -88,6 +91,31 @@ TEST(BarcodeEntryValidator, TypingAndPastingStopAtTwentyButALongerTextStaysWhole
     EXPECT_EQ(box.validator()->validate(shorter, at), QValidator::Acceptable);
     QString longer = box.text() + QStringLiteral("P");
     EXPECT_EQ(box.validator()->validate(longer, at), QValidator::Invalid);
+}
+
+// Every character typed alone into the real box, as a key carrying that text: barcode characters
+// (lower case included) go in, anything else leaves the box as it was.
+void typeCharacter(QLineEdit& box, char16_t c) {
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(c)));
+    QApplication::sendEvent(&box, &press);
+}
+
+TEST(BarcodeEntryBox, TakesTypedBarcodeCharactersOnly) {
+    BarcodeEntryBox box(nullptr);
+    for (const char16_t c : u"09AZaz-. /+") {
+        if (c == 0)
+            continue;
+        box.putText(QString());
+        typeCharacter(box, c);
+        EXPECT_EQ(box.text(), QString(QChar(c))) << char(c);
+    }
+    for (const char16_t c : {u'*', u'$', u'%', u'#', u'\uFF0C', u'\uFF21', u'\u3000', u'_',
+                             char16_t(10), char16_t(127), char16_t(31)}) {
+        box.putText(QStringLiteral("AB"));
+        box.selectAll();
+        typeCharacter(box, c);
+        EXPECT_EQ(box.text(), QStringLiteral("AB")) << "U+" << std::hex << int(c);
+    }
 }
 
 } // namespace
