@@ -204,14 +204,17 @@ void PageEditor::redo() {
 
 void PageEditor::followInsertedItems(const QList<int>& indexes) {
     for (int index : indexes) {
+        BarcodeItemWidget* created = nullptr;
         if (!itemWidget(index)) {
             QWidget* parent = index == ItemTable::previewItem ? previewArea_.data() : pageWidget_;
             if (!parent)
                 continue;
-            createItemWidget(index, parent)->show();
+            created = createItemWidget(index, parent);
         }
         redrawItem(index);
         tags_->syncTags(index);
+        if (created)
+            created->show(); // in place and drawn before it first shows
     }
 }
 
@@ -481,11 +484,9 @@ void PageEditor::openAddBarcodePanel(QPointF pointer) {
 BarcodeItemWidget* PageEditor::createItemWidget(int index, QWidget* parent) {
     auto* w = new BarcodeItemWidget(index, parent);
     widgets_[std::size_t(index)] = w;
-    if (index == ItemTable::previewItem) {
-        // The preview is not edited: no handle to drag its symbol by, no pointer actions.
-        syncItemWidget(index);
+    // The widget shows its item once the page's notice of it arrives (followInsertedItems).
+    if (index == ItemTable::previewItem) // not edited: no handle to drag, no pointer actions
         return w;
-    }
     connect(w, &BarcodeItemWidget::pressed, this, &PageEditor::itemPress);
     connect(w, &BarcodeItemWidget::moved, this, &PageEditor::itemDrag);
     connect(w, &BarcodeItemWidget::released, this, &PageEditor::itemRelease);
@@ -498,7 +499,6 @@ BarcodeItemWidget* PageEditor::createItemWidget(int index, QWidget* parent) {
     connect(w->deleteButton(), &SkinButton::clicked, this, [this, index] { deleteItem(index); });
     hints_->attach(w->deleteButton(), [] { return EditPanelRules::deleteButtonHint(); });
     tags_->attachItem(w);
-    syncItemWidget(index);
     return w;
 }
 
