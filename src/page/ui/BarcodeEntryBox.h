@@ -9,7 +9,7 @@ class BarcodeEntryValidator;
 // The barcode text box `條碼輸入` of the edit panel. What it takes is decided by its validator
 // alone, for keys, pastes, drops and input methods alike: barcode characters (lower case
 // included) and no more than 20 of them when typed. A typed key therefore goes from the box
-// straight to whoever listens to textEdited; nothing else looks at it on the way.
+// straight to whoever listens to textEdited.
 class BarcodeEntryBox : public QLineEdit {
     Q_OBJECT
 public:
