@@ -44,6 +44,10 @@ public:
     void restore(const Layout& page);
 
     // --- barcode items ---
+    // A copy of the memory's format at an index and a page point, its pictures given; the page
+    // does not change (the format preview shows such a copy outside the page's history).
+    PlacedItem filledCopy(const FormatMemory& memory, int index, QPointF topLeft,
+                          bool labelPrinter) const;
     // A blank item at a page point in the first free index; nothing when the page is full.
     std::optional<int> addBlankItem(QPointF topLeft, bool labelPrinter);
     struct Copies {
@@ -111,9 +115,6 @@ private:
     bool pictureUsable(const QString& fileName) const;
     // Gives the images with a file the picture they show.
     void givePictures(PlacedItem& placed) const;
-    // A copy of the memory's format at an index and a page point, its pictures given.
-    PlacedItem filledCopy(const FormatMemory& memory, int index, QPointF topLeft,
-                          bool labelPrinter) const;
     // The copies made, as one step of adding items.
     void pushCopies(const QList<PlacedItem>& copies, Copies& result);
 

@@ -547,10 +547,8 @@ BarcodeItemWidget* PageEditor::showPreviewItem(QWidget* area) {
     model().removeItems({ItemTable::previewItem});
     removeItemWidget(ItemTable::previewItem);
     previewArea_ = area;
-    const PlacedItem preview =
-        memory_.filled(ItemTable::previewItem, BarcodeItem::blank({0, 0}, isLabelPrinter()),
-                       [this](const QString& file) { return tags_->pictureUsable(file); });
-    model().insertItems({preview});
+    model().insertItems(
+        {document_->filledCopy(memory_, ItemTable::previewItem, {0, 0}, isLabelPrinter())});
     return itemWidget(ItemTable::previewItem);
 }
 

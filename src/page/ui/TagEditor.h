@@ -74,7 +74,6 @@ public:
     // The picture of a file of the pictures folder, kept for the images made from it; null when
     // the folder holds no readable picture of that name.
     Picture pictureFor(const QString& fileName);
-    bool pictureUsable(const QString& fileName) { return !pictureFor(fileName).isNull(); }
     // Hides every delete-tag button (the pointer left the tags).
     void hideDeleteTagButtons();
     // Called for every new barcode item widget.

@@ -3,6 +3,7 @@
 #include "FormatPanelsFixture.h"
 #include "page/ui/AddBarcodePanel.h"
 #include "page/ui/FormatRecordPanel.h"
+#include "page/ui/ImageItemWidget.h"
 #include "page/ui/SaveFormatPanel.h"
 #include "page/ui/SymbolHandleWidget.h"
 #include "page/ui/TextLabelWidget.h"
@@ -327,6 +328,9 @@ TEST_F(FormatPanelsTest, PreviewShowsTheFormatOnItem999AndSizesThePanel) {
               QStringLiteral("品名"));
     EXPECT_EQ(editor->model().tags().image(ItemTable::previewItem, 1)->file,
               QStringLiteral("logo.bmp"));
+    auto* picture = preview->findChild<ImageItemWidget*>(QStringLiteral("圖形籤"));
+    ASSERT_NE(picture, nullptr);
+    EXPECT_FALSE(picture->showsPlaceholder()) << "the preview shows the picture itself";
     // 4920 twips wide; 720 twips of preview, and 180 more for this item of 900.
     EXPECT_EQ(panel->size(), QSize(328, (2520 + 900 + 120 + 360 + 150) / 15));
     EXPECT_TRUE(control("載入排版")->isVisible());
