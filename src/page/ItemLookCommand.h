@@ -1,25 +1,23 @@
 #pragma once
 
 #include "page/ItemLook.h"
-#include "page/PageCommand.h"
+#include "page/PageValueCommand.h"
 
 namespace brevmark {
 
 // Changes how an item looks: a button of the barcode edit panel, or a drag of its symbol handle
-// (every step of the drag merges into one).
-class ItemLookCommand : public PageCommand {
+// (every step of the drag merges into one; a drag back to where it began leaves no step).
+class ItemLookCommand : public PageValueCommand<int, ItemLook> {
 public:
-    ItemLookCommand(PageModel& model, int index, ItemLook before, ItemLook after,
-                    const QString& text, std::uint64_t mergeKey = 0);
+    using PageValueCommand::PageValueCommand;
     int id() const override { return LookStep; }
-    bool mergeWith(const QUndoCommand* other) override;
-    void redo() override;
-    void undo() override;
 
-private:
-    int index_;
-    ItemLook before_;
-    ItemLook after_;
+protected:
+    void set(const int& index, const ItemLook& look) override;
+    bool changesNothing(const Change& change) const override {
+        return !change.after.symbolDiffers(change.before) &&
+               !change.after.frameDiffers(change.before);
+    }
 };
 
 } // namespace brevmark

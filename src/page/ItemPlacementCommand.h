@@ -1,31 +1,23 @@
 #pragma once
 
-#include "page/PageCommand.h"
+#include "page/PageValueCommand.h"
 
-#include <QList>
 #include <QRectF>
 
 namespace brevmark {
 
 // Moves or resizes items: one item by a drag (every step of the drag merges into one), or every
-// item of the page by the arrangement.
-class ItemPlacementCommand : public PageCommand {
+// item of the page by the arrangement. A drag that ends where it began leaves no step.
+class ItemPlacementCommand : public PageValueCommand<int, QRectF> {
 public:
-    struct Change {
-        int index;
-        QRectF before;
-        QRectF after;
-    };
-
-    ItemPlacementCommand(PageModel& model, QList<Change> changes, const QString& text,
-                         std::uint64_t mergeKey = 0);
+    using PageValueCommand::PageValueCommand;
     int id() const override { return PlacementStep; }
-    bool mergeWith(const QUndoCommand* other) override;
-    void redo() override;
-    void undo() override;
 
-private:
-    QList<Change> changes_;
+protected:
+    void set(const int& index, const QRectF& rect) override;
+    bool changesNothing(const Change& change) const override {
+        return change.after == change.before;
+    }
 };
 
 } // namespace brevmark

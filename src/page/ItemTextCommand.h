@@ -1,6 +1,6 @@
 #pragma once
 
-#include "page/PageCommand.h"
+#include "page/PageValueCommand.h"
 
 #include <QString>
 
@@ -8,21 +8,22 @@ namespace brevmark {
 
 // Sets an item's barcode text. The keys of one typing run merge into one step while they keep
 // adding, or keep taking away, characters; a serial step or a picked record is a step of its own.
-class ItemTextCommand : public PageCommand {
+class ItemTextCommand : public PageValueCommand<int, QString> {
 public:
-    ItemTextCommand(PageModel& model, int index, QString before, QString after, const QString& text,
-                    std::uint64_t typingRun = 0);
+    using PageValueCommand::PageValueCommand;
     int id() const override { return TextStep; }
-    bool mergeWith(const QUndoCommand* other) override;
-    void redo() override;
-    void undo() override;
+
+protected:
+    void set(const int& index, const QString& text) override;
+    bool belongTogether(const Change& first, const Change& next) const override {
+        return grows(first) == grows(next);
+    }
+    bool changesNothing(const Change& change) const override {
+        return change.after == change.before;
+    }
 
 private:
-    bool grows() const { return after_.size() > before_.size(); }
-
-    int index_;
-    QString before_;
-    QString after_;
+    static bool grows(const Change& change) { return change.after.size() > change.before.size(); }
 };
 
 } // namespace brevmark

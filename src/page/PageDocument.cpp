@@ -218,7 +218,7 @@ void PageDocument::changeText(int index, const QString& text, const QString& ste
         return;
     const QString before = model_.items().at(index).symbol.text;
     if (before != text)
-        push(new ItemTextCommand(model_, index, before, text, stepName, mergeKeyFor(gesture)));
+        push(new ItemTextCommand(model_, {{index, before, text}}, stepName, mergeKeyFor(gesture)));
 }
 
 void PageDocument::setItemLook(int index, const ItemLook& look, std::uint64_t gesture) {
@@ -227,7 +227,7 @@ void PageDocument::setItemLook(int index, const ItemLook& look, std::uint64_t ge
     const ItemLook before = ItemLook::of(model_.items().at(index));
     if (!before.symbolDiffers(look) && !before.frameDiffers(look))
         return;
-    push(new ItemLookCommand(model_, index, before, look,
+    push(new ItemLookCommand(model_, {{index, before, look}},
                              gesture ? HistoryTexts::moveSymbol() : HistoryTexts::changeLook(),
                              mergeKeyFor(gesture)));
 }
