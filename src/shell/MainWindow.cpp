@@ -259,9 +259,8 @@ void MainWindow::deferredStart() {
 void MainWindow::closeProgram() {
     const QRectF g = geometryTwips();
     startup_settings::windowPlacement().write(
-        settings_,
-        {values_.layoutMode, values_.otherLayoutNumber, windowStateCode(), g.left(), g.top(),
-         g.width(), g.height()});
+        settings_, {values_.layoutMode, values_.otherLayoutNumber, windowStateCode(), g.left(),
+                    g.top(), g.width(), g.height()});
     keepPage();
     endAtOnce();
 }
@@ -348,14 +347,9 @@ void MainWindow::createFrame() {
         {QStringLiteral("視窗 最小化"), QStringLiteral("視窗 最大化"), QStringLiteral("關閉程式")},
         this);
     connect(captionGroup_, &CaptionButtons::hintRequested, this, &MainWindow::setHint);
-    connect(captionGroup_, &CaptionButtons::clicked, this, [this](CaptionButtons::Button button) {
-        if (button == CaptionButtons::Button::Minimise)
-            showMinimized();
-        else if (button == CaptionButtons::Button::Maximise)
-            toggleMaximised();
-        else
-            closeProgram();
-    });
+    connect(captionGroup_, &CaptionButtons::minimiseClicked, this, &QWidget::showMinimized);
+    connect(captionGroup_, &CaptionButtons::maximiseClicked, this, &MainWindow::toggleMaximised);
+    connect(captionGroup_, &CaptionButtons::closeClicked, this, &MainWindow::closeProgram);
 
     for (int i = 0; i < 6; ++i) {
         const ToolbarButton& t = ToolbarBands::buttons()[i];
@@ -553,8 +547,8 @@ void MainWindow::restoreLayoutToggle() {
 }
 
 void MainWindow::toggleLayout() {
-    values_.layoutMode = values_.layoutMode == LayoutMode::Simple ? LayoutMode::Professional
-                                                                  : LayoutMode::Simple;
+    values_.layoutMode =
+        values_.layoutMode == LayoutMode::Simple ? LayoutMode::Professional : LayoutMode::Simple;
     if (isMaximized() || isMinimized())
         setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized));
     closePanels();
@@ -671,8 +665,8 @@ void MainWindow::backgroundMove(QPointF at, Qt::MouseButtons buttons) {
 
     if (buttons == Qt::NoButton && normal) {
         const QRectF g = geometryTwips();
-        const bool grip = WindowGrip::onGrip(at, g.size()) &&
-                          values_.layoutMode == LayoutMode::Professional;
+        const bool grip =
+            WindowGrip::onGrip(at, g.size()) && values_.layoutMode == LayoutMode::Professional;
         setPointer(grip ? Pointer::SizeNwSe : Pointer::Arrow);
     }
     if (layout_ != LayoutMode::Simple)

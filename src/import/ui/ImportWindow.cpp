@@ -63,8 +63,7 @@ const QString scrollBarStyle = QStringLiteral(
 
 } // namespace
 
-ImportWindow::ImportWindow(BulkImport::Services services, MessageBoxes& messages,
-                           QWidget* parent)
+ImportWindow::ImportWindow(BulkImport::Services services, MessageBoxes& messages, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       model_(std::make_unique<BulkImport>(std::move(services))) {
     setObjectName(QStringLiteral("匯入視窗"));
@@ -166,14 +165,9 @@ void ImportWindow::buildCaptionButtons() {
         pxSize({ImportFrameLayout::captionButtonWidth, ImportFrameLayout::captionButtonHeight}),
         {texts::minimiseHover, texts::maximiseHover, texts::closeHover}, this);
     connect(captionGroup_, &CaptionButtons::hintRequested, this, &ImportWindow::setHint);
-    connect(captionGroup_, &CaptionButtons::clicked, this, [this](CaptionButtons::Button button) {
-        if (button == CaptionButtons::Button::Minimise)
-            showMinimized();
-        else if (button == CaptionButtons::Button::Maximise)
-            toggleMaximised();
-        else
-            close();
-    });
+    connect(captionGroup_, &CaptionButtons::minimiseClicked, this, &QWidget::showMinimized);
+    connect(captionGroup_, &CaptionButtons::maximiseClicked, this, &ImportWindow::toggleMaximised);
+    connect(captionGroup_, &CaptionButtons::closeClicked, this, &QWidget::close);
 }
 
 // ----------------------------------------------------------------------------------- layout

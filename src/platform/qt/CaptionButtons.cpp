@@ -43,8 +43,22 @@ CaptionButtons::CaptionButtons(QSize buttonPixels, std::array<QString, 3> hints,
                 [this, b, i](QPointF, Qt::MouseButton button, bool inside) {
                     b->setPicture(QImage());
                     if (button == Qt::LeftButton && inside)
-                        emit clicked(Button(i));
+                        announceClick(Button(i));
                 });
+    }
+}
+
+void CaptionButtons::announceClick(Button which) {
+    switch (which) {
+    case Button::Minimise:
+        emit minimiseClicked();
+        break;
+    case Button::Maximise:
+        emit maximiseClicked();
+        break;
+    case Button::Close:
+        emit closeClicked();
+        break;
     }
 }
 

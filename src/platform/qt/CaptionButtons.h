@@ -13,7 +13,7 @@ class PictureControl;
 // The caption-button group `關離功能` of a self-drawn window: the minimise and maximise buttons
 // `視窗按鈕` 0 and 1 and the close button `關閉功能` on a face of two buttons (`縮關圖`) or three
 // (`縮放關圖`). A button shows its hover picture while the pointer is over it and its pressed
-// picture while the left button is down on it; a left click released over it says which.
+// picture while the left button is down on it; a left click released over it is announced.
 class CaptionButtons : public QWidget {
     Q_OBJECT
 public:
@@ -30,10 +30,14 @@ public:
     PictureControl* button(Button which) const { return buttons_[std::size_t(which)]; }
 
 signals:
-    void clicked(brevmark::CaptionButtons::Button button);
+    void minimiseClicked();
+    void maximiseClicked();
+    void closeClicked();
     void hintRequested(const QString& text);
 
 private:
+    void announceClick(Button which);
+
     QSize buttonPixels_;
     QLabel* shortFace_;
     QLabel* longFace_;
