@@ -25,14 +25,7 @@ namespace {
 
 class BulkImportFromTheManager : public ::testing::Test, protected test::ShellFixture {
 protected:
-    MainWindow& open() {
-        writeSettings(QStringLiteral("\"主視窗大小\",\"1 0 100 100 12090 7470\"\r\n"));
-        MainWindow& w = make();
-        EXPECT_TRUE(w.start());
-        w.findChild<Timer*>(QStringLiteral("排列視窗位置"))->fire();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
-        return w;
-    }
+    MainWindow& open() { return startShown(QStringLiteral("1 0 100 100 12090 7470")); }
     static QWidget* child(QWidget* root, const char* name) {
         return root->findChild<QWidget*>(QString::fromUtf8(name));
     }

@@ -9,7 +9,6 @@
 #include "page/ui/SkinButton.h"
 #include "page/ui/TagEditor.h"
 #include "platform/StateLocation.h"
-#include "platform/Timer.h"
 #include "platform/qt/PictureControl.h"
 #include "prompt/PromptWindow.h"
 #include "records/FormatRecordFile.h"
@@ -41,21 +40,11 @@ class FormatsAndLayouts : public ::testing::Test, protected test::ShellFixture {
 protected:
     // Starts the program in the professional layout (the placement stays for later starts).
     MainWindow& open() {
-        if (!QFile::exists(folder.recordsFile(QStringLiteral("TOP.reg"))))
-            writeSettings(QStringLiteral("\"主視窗大小\",\"1 0 0 0 12090 7470\"\r\n"));
-        MainWindow& w = make();
-        EXPECT_TRUE(w.start());
-        w.findChild<Timer*>(QStringLiteral("排列視窗位置"))->fire();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
-        w.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
-        return w;
+        const bool stored = QFile::exists(folder.recordsFile(QStringLiteral("TOP.reg")));
+        return startActive(stored ? QString() : QStringLiteral("1 0 0 0 12090 7470"));
     }
     template <typename T = QWidget> T* find(const char* name, int index = -1) const {
-        for (T* w : window->findChildren<T*>(QString::fromUtf8(name)))
-            if (index < 0 || w->property("index").toInt() == index)
-                return w;
-        return nullptr;
+        return test::find<T>(*window, QString::fromUtf8(name), index);
     }
     BarcodeItemWidget* item(int index) const { return find<BarcodeItemWidget>("條碼項目", index); }
     PageModel& model() const { return window->pageEditor().model(); }

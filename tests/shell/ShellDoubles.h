@@ -2,12 +2,15 @@
 
 #include "platform/LocalFileSystem.h"
 #include "platform/SystemServices.h"
+#include "platform/Timer.h"
 #include "shell/ApplicationControl.h"
 #include "shell/MainWindow.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TempDataFolder.h"
 
 #include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
 #include <memory>
 
 namespace brevmark::test {
@@ -58,8 +61,8 @@ struct TempStateFolder {
 // A main window on a temporary program folder and state folder with every service doubled.
 // The control called `name` under root; with an index, the one of the numbered controls that
 // carries it.
-inline QWidget* find(QWidget& root, const QString& name, int index = -1) {
-    for (QWidget* w : root.findChildren<QWidget*>(name))
+template <typename T = QWidget> T* find(QWidget& root, const QString& name, int index = -1) {
+    for (T* w : root.findChildren<T*>(name))
         if (index < 0 || w->property("index").toInt() == index)
             return w;
     return nullptr;
@@ -82,6 +85,24 @@ struct ShellFixture {
     void writeSettings(const QString& text) {
         QDir().mkpath(folder.location().recordsFolder());
         folder.writeRecordsFile(QStringLiteral("TOP.reg"), pythonCp950(text));
+    }
+    // Starts the program, with the main window's placement (`主視窗大小`, "1 …" professional,
+    // "0 …" simple) stored first unless it is empty, arranged and shown on the screen.
+    MainWindow& startShown(const QString& placement) {
+        if (!placement.isEmpty())
+            writeSettings(QStringLiteral("\"主視窗大小\",\"%1\"\r\n").arg(placement));
+        MainWindow& w = make();
+        EXPECT_TRUE(w.start());
+        w.findChild<Timer*>(QStringLiteral("排列視窗位置"))->fire();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
+        return w;
+    }
+    // The same, and the window holds the focus.
+    MainWindow& startActive(const QString& placement) {
+        MainWindow& w = startShown(placement);
+        w.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
+        return w;
     }
 };
 

@@ -1,12 +1,11 @@
 #pragma once
 
-#include "ShellDoubles.h"
 #include "DesktopSession.h"
+#include "ShellDoubles.h"
 #include "UserInput.h"
 
 #include "page/ui/PageEditor.h"
 #include "page/ui/SkinButton.h"
-#include "platform/Timer.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -31,22 +30,12 @@ protected:
 
     // The program in a layout ("1 …" professional, "0 …" simple), shown and holding the focus.
     MainWindow& open(const QString& placement = QStringLiteral("1 0 100 100 12090 7470")) {
-        writeSettings(QStringLiteral("\"主視窗大小\",\"%1\"\r\n").arg(placement));
-        MainWindow& w = make();
-        EXPECT_TRUE(w.start());
-        w.findChild<Timer*>(QStringLiteral("排列視窗位置"))->fire();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
-        w.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
-        return w;
+        return startActive(placement);
     }
     PageEditor& editor() { return window->pageEditor(); }
     const PageModel& model() { return editor().model(); }
     template <typename T = QWidget> T* find(const char* name, int index = -1) {
-        for (T* w : window->findChildren<T*>(QString::fromUtf8(name)))
-            if (index < 0 || w->property("index").toInt() == index)
-                return w;
-        return nullptr;
+        return test::find<T>(*window, QString::fromUtf8(name), index);
     }
     QString hint() { return find<QLabel>("說明提示")->text(); }
     QList<int> items() { return model().pageItems(); }

@@ -3,13 +3,12 @@
 // record manager, its bulk import window, imports, saves, closes it, and finds the records
 // listed in the manager and stored in the record file. Skips only when Xvfb or xclip is missing
 // (scripts/install-deps.sh installs both).
-#include "ShellDoubles.h"
 #include "DesktopSession.h"
+#include "ShellDoubles.h"
 #include "XSelection.h"
 
 #include "import/ui/ImportWindow.h"
 #include "manager/ui/RecordManagerWindow.h"
-#include "platform/Timer.h"
 #include "records/BarcodeRecordFile.h"
 #include "shell/RecordsBridge.h"
 
@@ -50,14 +49,7 @@ protected:
         ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"));
     }
 
-    MainWindow& open() {
-        writeSettings(QStringLiteral("\"主視窗大小\",\"1 0 100 100 12090 7470\"\r\n"));
-        MainWindow& w = make();
-        EXPECT_TRUE(w.start());
-        w.findChild<Timer*>(QStringLiteral("排列視窗位置"))->fire();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&w));
-        return w;
-    }
+    MainWindow& open() { return startShown(QStringLiteral("1 0 100 100 12090 7470")); }
     static QWidget* child(QWidget* root, const char* name) {
         return root->findChild<QWidget*>(QString::fromUtf8(name));
     }
@@ -165,7 +157,8 @@ TEST_F(XClipboard, APictureOnTheClipboardReadsAsNothingToImport) {
     ASSERT_TRUE(picture.save(file));
     QFile f(file);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    ASSERT_TRUE(x_selection::copy(f.readAll(), QStringLiteral("clipboard"), QStringLiteral("image/png")));
+    ASSERT_TRUE(
+        x_selection::copy(f.readAll(), QStringLiteral("clipboard"), QStringLiteral("image/png")));
     QTRY_VERIFY_WITH_TIMEOUT(QGuiApplication::clipboard()->mimeData()->hasImage(), 5000);
 
     QPointer<RecordManagerWindow> manager = openManager(w);
