@@ -28,20 +28,24 @@ CaptionButtons::CaptionButtons(QSize buttonPixels, std::array<QString, 3> hints,
         PictureControl* b = buttons_[std::size_t(i)];
         b->resize(buttonPixels);
         const auto kind = FramePictures::CaptionButton(i);
+        hoverPictures_[std::size_t(i)] =
+            FramePictures::captionButton(kind, FramePictures::Face::Hover, buttonPixels);
+        const QImage pressedPicture =
+            FramePictures::captionButton(kind, FramePictures::Face::Pressed, buttonPixels);
         const QString hint = hints[std::size_t(i)];
-        connect(b, &PictureControl::moved, this, [this, b, kind, hint](QPointF, Qt::MouseButtons) {
+        connect(b, &PictureControl::moved, this, [this, i, hint](QPointF, Qt::MouseButtons) {
             emit hintRequested(hint);
-            clearHover();
-            b->setPicture(
-                FramePictures::captionButton(kind, FramePictures::Face::Hover, b->size()));
+            showHover(i);
         });
-        connect(b, &PictureControl::pressed, this, [b, kind](QPointF, Qt::MouseButton) {
-            b->setPicture(
-                FramePictures::captionButton(kind, FramePictures::Face::Pressed, b->size()));
-        });
+        connect(b, &PictureControl::pressed, this,
+                [this, b, i, pressedPicture](QPointF, Qt::MouseButton) {
+                    hovered_ = i;
+                    b->setPicture(pressedPicture);
+                });
         connect(b, &PictureControl::released, this,
                 [this, b, i](QPointF, Qt::MouseButton button, bool inside) {
                     b->setPicture(QImage());
+                    hovered_ = -1;
                     if (button == Qt::LeftButton && inside)
                         announceClick(Button(i));
                 });
@@ -72,9 +76,20 @@ void CaptionButtons::arrange(bool maximiseShown, int closeLeft) {
     raise();
 }
 
+void CaptionButtons::showHover(int which) {
+    if (hovered_ == which)
+        return;
+    clearHover();
+    hovered_ = which;
+    buttons_[std::size_t(which)]->setPicture(hoverPictures_[std::size_t(which)]);
+}
+
 void CaptionButtons::clearHover() {
-    for (PictureControl* b : buttons_)
-        b->setPicture(QImage());
+    // Called on every pointer move over the window: only a change repaints.
+    if (hovered_ < 0)
+        return;
+    buttons_[std::size_t(hovered_)]->setPicture(QImage());
+    hovered_ = -1;
 }
 
 } // namespace brevmark

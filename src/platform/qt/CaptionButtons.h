@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -37,11 +38,14 @@ signals:
 
 private:
     void announceClick(Button which);
+    void showHover(int which);
 
     QSize buttonPixels_;
     QLabel* shortFace_;
     QLabel* longFace_;
     std::array<PictureControl*, 3> buttons_{};
+    std::array<QImage, 3> hoverPictures_; // drawn once: the buttons keep their size
+    int hovered_ = -1; // the button showing its hover or pressed picture, -1 for none
 };
 
 } // namespace brevmark
