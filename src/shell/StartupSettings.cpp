@@ -7,6 +7,10 @@
 #include "print/StoredPrintSettings.h"
 #include "records/SettingsKeys.h"
 
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
 namespace brevmark::startup_settings {
 
 namespace keys = settings_keys;
@@ -14,6 +18,13 @@ namespace keys = settings_keys;
 namespace {
 QString numberOf(const int& value) {
     return QString::number(value);
+}
+
+// The whole part of a stored number, held to the range of an int: a damaged file may hold a
+// number of any length.
+int wholePart(double value) {
+    return int(std::clamp(std::trunc(value), double(std::numeric_limits<int>::min()),
+                          double(std::numeric_limits<int>::max())));
 }
 } // namespace
 
@@ -24,17 +35,22 @@ const StoredSetting<WindowPlacement>& windowPlacement() {
             const QStringList parts = text.split(QLatin1Char(' '));
             if (parts.size() != 6)
                 return std::nullopt;
-            const int layoutNumber = int(leadingNumber(parts[0]));
-            return WindowPlacement{layoutModeOf(layoutNumber),   layoutNumber,
-                                   int(leadingNumber(parts[1])), leadingNumber(parts[2]),
-                                   leadingNumber(parts[3]),      leadingNumber(parts[4]),
+            const int layoutNumber = wholePart(leadingNumber(parts[0]));
+            return WindowPlacement{layoutModeOf(layoutNumber),
+                                   layoutNumber,
+                                   wholePart(leadingNumber(parts[1])),
+                                   leadingNumber(parts[2]),
+                                   leadingNumber(parts[3]),
+                                   leadingNumber(parts[4]),
                                    leadingNumber(parts[5])};
         },
         [](const WindowPlacement& p) {
             return QStringList{numberOf(storedNumberOf(p.layoutMode, p.otherLayoutNumber)),
                                numberOf(p.state),
-                               singleText(float(p.left)),  singleText(float(p.top)),
-                               singleText(float(p.width)), singleText(float(p.height))}
+                               singleText(float(p.left)),
+                               singleText(float(p.top)),
+                               singleText(float(p.width)),
+                               singleText(float(p.height))}
                 .join(QLatin1Char(' '));
         }};
     return setting;
@@ -83,8 +99,8 @@ const StoredSetting<int>& updateCheck() {
                                             [](const QString& text) -> std::optional<int> {
                                                 // Only a whole number names one of the choices.
                                                 const double number = leadingNumber(text);
-                                                return number == double(int(number)) ? int(number)
-                                                                                     : -1;
+                                                const int whole = wholePart(number);
+                                                return double(whole) == number ? whole : -1;
                                             },
                                             &numberOf};
     return setting;

@@ -107,7 +107,9 @@ INSTANTIATE_TEST_SUITE_P(
         PlacementCase{"topBeyondScreen", "0 0 15 20000 6000 7470", true, true, false, false},
         PlacementCase{"maximisedKeepsNoPosition", "1 2 1200 900 12090 7470", true, false, false,
                       true},
-        PlacementCase{"doubleSpaceGivesSixParts", "1  0 1200 900 12090", true, true, true, false}),
+        PlacementCase{"doubleSpaceGivesSixParts", "1  0 1200 900 12090", true, true, true, false},
+        PlacementCase{"numbersBeyondAnyWindowState", "1 99999999999999999999 1200 900 12090 7470",
+                      true, true, true, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Startup, AppliesEveryKeyInTableOrder) {
