@@ -388,7 +388,7 @@ void MainWindow::createFrame() {
     placeWidget(layoutToggle_, QRectF(2670, 75, 750, 330));
     createClearButton();
     connect(layoutToggle_, &PictureControl::moved, this, [this](QPointF, Qt::MouseButtons) {
-        const bool professional = layout_ == LayoutMode::Professional;
+        const bool professional = layout() == LayoutMode::Professional;
         layoutToggle_->setPicture(
             FramePictures::layoutToggle(professional ? 1 : 0, layoutToggle_->size()));
         setHint(professional ? QStringLiteral("切換【簡易版】") : QStringLiteral("切換【專業版】"));
@@ -459,7 +459,7 @@ void MainWindow::paintEvent(QPaintEvent*) {
         p.drawImage(target, cached(pieceImages_[i], target.size(),
                                    [i](QSize size) { return FramePictures::piece(i, size); }));
     }
-    if (layout_ != LayoutMode::Simple) {
+    if (layout() != LayoutMode::Simple) {
         // The toolbar's buttons in their normal look lie on the title strip.
         for (int i = 0; i < 6; ++i) {
             const ToolbarButton& t = ToolbarBands::buttons()[i];
@@ -494,6 +494,11 @@ void MainWindow::setHint(const QString& text) {
 
 QString MainWindow::hint() const {
     return hint_->text();
+}
+
+LayoutMode MainWindow::layout() const {
+    // The frame is built before the editor: it starts in no layout.
+    return editor_ ? editor_->model().page().layoutMode : LayoutMode::None;
 }
 
 QWidget* MainWindow::panel(FloatingPanel id) const {
@@ -536,14 +541,13 @@ void MainWindow::switchLayout(LayoutMode layout) {
         clearButton_->show();
         closePanels();
     }
-    layout_ = layout;
     editor_->setLayoutMode(layout);
     update();
 }
 
 void MainWindow::restoreLayoutToggle() {
     layoutToggle_->setPicture(FramePictures::layoutToggle(
-        layout_ == LayoutMode::Professional ? 2 : 3, layoutToggle_->size()));
+        layout() == LayoutMode::Professional ? 2 : 3, layoutToggle_->size()));
 }
 
 void MainWindow::toggleLayout() {
@@ -620,7 +624,7 @@ void MainWindow::mousePressEvent(QMouseEvent* event) {
     const QPointF at = screen::twipsOf(event->position());
     press_ = at;
     windowDrag_ = -1;
-    if (layout_ == LayoutMode::Professional)
+    if (layout() == LayoutMode::Professional)
         closePanels();
 }
 
@@ -669,7 +673,7 @@ void MainWindow::backgroundMove(QPointF at, Qt::MouseButtons buttons) {
             WindowGrip::onGrip(at, g.size()) && values_.layoutMode == LayoutMode::Professional;
         setPointer(grip ? Pointer::SizeNwSe : Pointer::Arrow);
     }
-    if (layout_ != LayoutMode::Simple)
+    if (layout() != LayoutMode::Simple)
         parkToolbar(ToolbarBands::at(at.x(), at.y()));
 }
 

@@ -86,7 +86,6 @@ public:
     QWidget* panel(FloatingPanel id) const;
     // The caption-button group `關離功能` (minimise, maximise, close).
     CaptionButtons* captionGroup() const { return captionGroup_; }
-    const FloatingPanels& panels() const { return panels_; }
     // Opens a child window: the main window hides until the child closes.
     void showChildWindow(QWidget* child);
 
@@ -97,7 +96,7 @@ public:
     const QStringList& fontList() const { return fontList_; }
     const FrameLayout& frame() const { return frame_; }
     // The layout in force (none before the deferred start-up step).
-    LayoutMode layout() const { return layout_; }
+    LayoutMode layout() const;
     QWidget* viewport() const { return viewport_; }
     Pointer pointer() const { return pointer_; }
     const ShellServices& services() const { return services_; }
@@ -157,7 +156,6 @@ private:
     QList<QPointer<QWidget>> childWindows_;
 
     FrameLayout frame_;
-    LayoutMode layout_ = LayoutMode::None;
     PageEditor* editor_ = nullptr;
     PrintBridge* printing_ = nullptr;
     PasswordLock* lock_ = nullptr;
