@@ -1,5 +1,8 @@
 #pragma once
 
+#include "records/RecordFileTexts.h"
+#include "symbology/BarcodeText.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -60,7 +63,7 @@ inline QString fieldMissing(int record, const QString& fieldCaption) {
     return QStringLiteral("表格中的：第") + QString::number(record) + QStringLiteral("筆【") +
            fieldCaption + QStringLiteral("必須輸入】");
 }
-inline const QString removalTitle = QStringLiteral("移除提示");
+inline const QString removalTitle = CleanedBarcode::removalTitle();
 // The barcodes of these records (counted from 1, in order) lost the characters Code 39 cannot
 // hold; runs of records are named by their first and last.
 inline QString barcodesCleaned(const QList<int>& records) {
@@ -74,10 +77,10 @@ inline QString barcodesCleaned(const QList<int>& records) {
                               QString::number(records[j]));
         i = j + 1;
     }
-    return QStringLiteral("記錄的條碼中含有不能使用的文字，程式將自動清除\r\n表格中的：第") +
+    return CleanedBarcode::removalText() + QStringLiteral("\r\n表格中的：第") +
            runs.join(QStringLiteral("、")) + QStringLiteral("筆");
 }
-inline const QString unencodableTitle = QStringLiteral("文字無法儲存");
+inline const QString unencodableTitle = RecordFileTexts::unencodableTitle();
 // Record p, column caption, the characters Big5 lacks.
 inline QString unencodable(int record, const QString& fieldCaption, const QString& characters) {
     return QStringLiteral("表格中的：第") + QString::number(record) + QStringLiteral("筆【") +

@@ -42,11 +42,11 @@ Prepared prepareForImport(const RecordEntry& entry) {
 }
 
 QString removalTitle() {
-    return QStringLiteral("移除提示");
+    return CleanedBarcode::removalTitle();
 }
 
 QString removalText() {
-    return QStringLiteral("記錄的條碼中含有不能使用的文字，程式將自動清除");
+    return CleanedBarcode::removalText();
 }
 
 } // namespace brevmark::record_texts

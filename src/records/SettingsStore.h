@@ -1,5 +1,7 @@
 #pragma once
 
+#include "records/RecordFileTexts.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QObject>
@@ -77,7 +79,7 @@ public:
                               " 若持續出現錯誤 請手動將資料夾內的【TOP】檔案刪除");
     }
     static QString writeFailedTitle() { return QStringLiteral("檔案 寫入錯誤"); }
-    static QString unencodableTitle() { return QStringLiteral("文字無法儲存"); }
+    static QString unencodableTitle() { return RecordFileTexts::unencodableTitle(); }
 
 signals:
     // A write failed or was refused; title and text are the message to show.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "records/SettingsStore.h"
+
 #include <QChar>
 #include <QString>
 #include <functional>
@@ -7,7 +9,6 @@
 namespace brevmark {
 
 class MessageBoxes;
-class SettingsStore;
 class SystemServices;
 
 // The password panel `密碼功能` of the settings window as rules: when the save button `儲存` is
@@ -43,7 +44,7 @@ public:
     QString save(const QString& text);
 
     static QString doneTitle() { return QStringLiteral("完成提示"); }
-    static QString unstorableTitle() { return QStringLiteral("文字無法儲存"); }
+    static QString unstorableTitle() { return SettingsStore::unencodableTitle(); }
     static QString unlockedNotice();
     static QString storedNotice();
     static QString removedNotice();
