@@ -18,8 +18,6 @@ public:
     PageCommand(PageModel& model, const QString& text, std::uint64_t mergeKey = 0)
         : QUndoCommand(text), model_(model), mergeKey_(mergeKey) {}
 
-    std::uint64_t mergeKey() const { return mergeKey_; }
-
 protected:
     // Whether `other` continues this command's gesture.
     bool continues(const QUndoCommand* other) const {

@@ -235,32 +235,24 @@ void PageDocument::setItemLook(int index, const ItemLook& look, std::uint64_t ge
 // ---------------------------------------------------------------- text labels and images
 
 std::optional<int> PageDocument::addLabel(int item, QPointF at) {
-    if (!model_.items().exists(item))
-        return std::nullopt;
-    TagTable probe;
-    if (const TagTable::ItemTags* own = model_.tags().find(item))
-        probe.of(item) = *own;
-    const TextLabelItem label = TextLabelItem::added(float(at.x()), float(at.y()));
-    const std::optional<int> number = probe.addLabel(item, label);
-    if (number)
-        push(new AddTagCommand(model_, {TagKind::Label, item, *number}, label,
-                               HistoryTexts::addLabel()));
-    return number;
+    return addTag(TagKind::Label, item, TextLabelItem::added(float(at.x()), float(at.y())),
+                  HistoryTexts::addLabel());
 }
 
 std::optional<int> PageDocument::addImage(int item, QPointF at) {
-    if (!model_.items().exists(item))
-        return std::nullopt;
-    TagTable probe;
-    if (const TagTable::ItemTags* own = model_.tags().find(item))
-        probe.of(item) = *own;
     ImageItem image;
     image.left = float(at.x());
     image.top = float(at.y());
-    const std::optional<int> number = probe.addImage(item, image);
+    return addTag(TagKind::Image, item, image, HistoryTexts::addImage());
+}
+
+std::optional<int> PageDocument::addTag(TagKind kind, int item, const TagValue& value,
+                                        const QString& stepName) {
+    if (!model_.items().exists(item))
+        return std::nullopt;
+    const std::optional<int> number = model_.tags().firstFree(kind, item);
     if (number)
-        push(new AddTagCommand(model_, {TagKind::Image, item, *number}, image,
-                               HistoryTexts::addImage()));
+        push(new AddTagCommand(model_, {kind, item, *number}, value, stepName));
     return number;
 }
 

@@ -110,6 +110,9 @@ private:
     // in between (an undo), so that nothing merges across it.
     std::uint64_t mergeKeyFor(std::uint64_t gesture);
     void push(QUndoCommand* command);
+    // A new label or image in the item's first free number; one step.
+    std::optional<int> addTag(TagKind kind, int item, const TagValue& value,
+                              const QString& stepName);
     // A text step; steps of one gesture (a typing run) merge, 0 for none.
     void changeText(int index, const QString& text, const QString& stepName, std::uint64_t gesture);
     bool pictureUsable(const QString& fileName) const;

@@ -54,11 +54,14 @@ bool PageModel::panPage(QPointF at) {
 
 // ---------------------------------------------------------------- barcode items
 
-void PageModel::store(int index, const BarcodeItem& item) {
-    items_.put(index, item);
-    BarcodeAppearance& symbol = items_.at(index).symbol;
+void PageModel::keepBarWidth(BarcodeAppearance& symbol) {
     if (symbol.barWidth == 0)
         symbol.barWidth = 2;
+}
+
+void PageModel::store(int index, const BarcodeItem& item) {
+    items_.put(index, item);
+    keepBarWidth(items_.at(index).symbol);
 }
 
 void PageModel::insertItems(const QList<PlacedItem>& placed) {
@@ -123,8 +126,7 @@ void PageModel::setItemLook(int index, const ItemLook& look) {
     if (!what)
         return;
     look.applyTo(item);
-    if (item.symbol.barWidth == 0)
-        item.symbol.barWidth = 2;
+    keepBarWidth(item.symbol);
     emit itemChanged(index, what);
 }
 

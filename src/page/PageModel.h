@@ -90,7 +90,9 @@ signals:
     void tagChanged(const brevmark::TagAddress& tag);
 
 private:
-    // Writes an item as the page keeps it: a bar width of 0 is drawn, printed and kept as 2.
+    // A bar width of 0 is drawn, printed and kept as 2.
+    static void keepBarWidth(BarcodeAppearance& symbol);
+    // Writes an item as the page keeps it.
     void store(int index, const BarcodeItem& item);
 
     LabelPage page_;

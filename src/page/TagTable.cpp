@@ -3,14 +3,19 @@
 namespace brevmark {
 
 namespace {
+template <typename Slots> std::optional<int> firstFreeIn(const Slots& entries) {
+    for (int j = 1; j <= TagTable::maxPerItem; ++j)
+        if (!entries[std::size_t(j)])
+            return j;
+    return std::nullopt;
+}
+
 template <typename Slots, typename Value>
 std::optional<int> fillFirstFree(Slots& entries, const Value& value) {
-    for (int j = 1; j <= TagTable::maxPerItem; ++j)
-        if (!entries[std::size_t(j)]) {
-            entries[std::size_t(j)] = value;
-            return j;
-        }
-    return std::nullopt;
+    const std::optional<int> j = firstFreeIn(entries);
+    if (j)
+        entries[std::size_t(*j)] = value;
+    return j;
 }
 
 template <typename Slots, typename Value> bool fillNumber(Slots& entries, int j, const Value& v) {
@@ -24,6 +29,13 @@ bool inRange(int j) {
     return j >= 0 && j <= TagTable::maxPerItem;
 }
 } // namespace
+
+std::optional<int> TagTable::firstFree(TagKind kind, int itemIndex) const {
+    const ItemTags* own = find(itemIndex);
+    if (!own)
+        return 1;
+    return kind == TagKind::Label ? firstFreeIn(own->labels) : firstFreeIn(own->images);
+}
 
 std::optional<int> TagTable::addLabel(int itemIndex, const TextLabelItem& label) {
     return fillFirstFree(of(itemIndex).labels, label);

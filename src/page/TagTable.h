@@ -30,7 +30,9 @@ public:
         return it == tags_.end() ? nullptr : &it->second;
     }
 
-    // First free number 1 to 50, or nothing when all are used.
+    // The first free number 1 to 50 of a kind of tag, or nothing when all are used.
+    std::optional<int> firstFree(TagKind kind, int itemIndex) const;
+    // Fill the first free number; nothing when all are used.
     std::optional<int> addLabel(int itemIndex, const TextLabelItem& label);
     std::optional<int> addImage(int itemIndex, const ImageItem& image);
     // Fills one number; false (and nothing changes) when it is out of range or already in use.
