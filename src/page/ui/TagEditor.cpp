@@ -134,7 +134,7 @@ void TagEditor::followTag(const TagAddress& tag) {
         // The panel shows the label it edits as it now stands (after an undo too).
         if (currentLabel_.item == tag.item && currentLabel_.number == tag.number &&
             labelPanel_->isVisible())
-            labelPanel_->showLabel(*model().tags().label(tag.item, tag.number));
+            labelPanel_->followLabel(*model().tags().label(tag.item, tag.number));
     } else {
         syncImage(tag.item, tag.number);
     }

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QTimer>
+#include <tuple>
 
 namespace brevmark {
 
@@ -159,7 +160,17 @@ void TextLabelPanel::setSwatchColour(const QColor& colour) {
     swatch_->update();
 }
 
+void TextLabelPanel::followLabel(const TextLabelItem& label) {
+    const auto shownFields = [](const TextLabelItem& l) {
+        return std::tie(l.caption, l.fontName, l.fontSize, l.bold, l.italic, l.underline,
+                        l.foreColour);
+    };
+    if (shownFields(label) != shownFields(shown_))
+        showLabel(label);
+}
+
 void TextLabelPanel::showLabel(const TextLabelItem& label) {
+    shown_ = label;
     filling_ = true;
     // The caption being typed stays as it is, with its cursor.
     if (caption_->text() != label.caption)

@@ -26,6 +26,9 @@ public:
     void setFonts(const QStringList& screenFonts);
     // Copies a label into the controls without reporting them as edits.
     void showLabel(const TextLabelItem& label);
+    // The label it shows changed: the controls are filled again only when something they show
+    // changed (a drag moves the label at every pointer move and changes none of them).
+    void followLabel(const TextLabelItem& label);
     bool isFilling() const { return filling_; }
     // The simple layout's panel is narrower than the professional one's.
     void setSimpleLook(bool simple);
@@ -64,6 +67,7 @@ private:
     void layoutControls();
 
     bool filling_ = false;
+    TextLabelItem shown_; // the label as the controls were last filled from it
     bool simple_ = false;
     QColor swatchColour_ = Qt::black;
     QLineEdit* caption_;
