@@ -52,9 +52,7 @@ Layout takeAndCapture(const Layout& layout) {
         LayoutPlacement::place(model, layout, [](const QString&) { return false; });
     FUZZ_CHECK(placed.size() <= layout.items.size(), "more items were placed than the layout has");
     Layout captured;
-    for (int k : ItemTable::pageIndexes()) {
-        if (!model.items().exists(k))
-            continue;
+    for (int k : model.pageItems()) {
         const BarcodeItem& item = model.items().at(k);
         FUZZ_CHECK(std::isfinite(item.left) && std::isfinite(item.top) &&
                        std::isfinite(item.width) && std::isfinite(item.height),
@@ -152,7 +150,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     if (page.recordCount() > LayoutFile::recordLimit) {
-        FUZZ_CHECK(saved == LayoutLibrary::SaveOutcome::Failed, "a layout over its limit was saved");
+        FUZZ_CHECK(saved == LayoutLibrary::SaveOutcome::Failed,
+                   "a layout over its limit was saved");
         return 0;
     }
     if (holdsUnstorableText(page)) {
@@ -160,7 +159,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                    "a layout with text code page 950 cannot hold was saved");
         return 0;
     }
-    FUZZ_CHECK(saved == LayoutLibrary::SaveOutcome::Saved, "a page taken from a layout could not be saved");
+    FUZZ_CHECK(saved == LayoutLibrary::SaveOutcome::Saved,
+               "a page taken from a layout could not be saved");
     library.listLayouts();
     library.choose(int(library.names().indexOf(savedName)));
     const std::optional<Layout> again = library.readChosen().layout;

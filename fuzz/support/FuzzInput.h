@@ -28,7 +28,6 @@ public:
         return taken;
     }
     QByteArray rest() { return bytes(size_ - pos_); }
-    bool atEnd() const { return pos_ >= size_; }
 
 private:
     const std::uint8_t* data_;

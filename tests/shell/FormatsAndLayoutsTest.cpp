@@ -108,13 +108,7 @@ protected:
         click("刪除碼", index);
         QApplication::processEvents();
     }
-    QList<int> pageItems() const {
-        QList<int> found;
-        for (int k : ItemTable::pageIndexes())
-            if (model().items().exists(k))
-                found << k;
-        return found;
-    }
+    QList<int> pageItems() const { return model().pageItems(); }
     void closeByButton() {
         auto* close = find<PictureControl>("關閉功能");
         QTest::mouseClick(close, Qt::LeftButton, {}, QPoint(2, 2));

@@ -232,9 +232,7 @@ TEST_F(SheetFinderWindow, FillingPutsOneCopyOfTheEditedItemOnEachLabel) {
     const ItemTable& items = editor.model().items();
     ASSERT_EQ(items.count(), 65);
     int label = 0;
-    for (int k : ItemTable::pageIndexes()) {
-        if (!items.exists(k))
-            continue;
+    for (int k : editor.model().pageItems()) {
         const BarcodeItem& item = items.at(k);
         const QRectF l = b65Label(label % 5, label / 5);
         EXPECT_NEAR(item.left, l.left() + 1.5 * mm, 0.01) << label;

@@ -5,6 +5,7 @@
 #include "platform/Timer.h"
 #include "shell/ApplicationControl.h"
 #include "shell/MainWindow.h"
+#include "support/FakeSystemServices.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TempDataFolder.h"
 
@@ -15,24 +16,15 @@
 
 namespace brevmark::test {
 
-class FakeSystemServices : public SystemServices {
-public:
-    QSizeF screen{28800, 16200}; // 1920 x 1080 pixels
-    QStringList fonts{QStringLiteral("Arial"), QStringLiteral("@新細明體"),
-                      QStringLiteral("新細明體")};
-    bool printKey = false;
-    QList<QUrl> opened;
-    QSizeF screenSizeTwips() const override { return screen; }
-    QStringList screenFonts() const override { return fonts; }
-    bool isPrintKeyDown() const override { return printKey; }
-    void beep() override {}
-    QDateTime now() const override { return QDateTime(QDate(2026, 12, 9), QTime(9, 0)); }
-    double random() override { return 0.5; }
-    bool openInBrowser(const QUrl& url) override {
-        opened.append(url);
-        return true;
-    }
-};
+// The desktop the main window's tests run on: a 1920 x 1080 pixel screen with three fonts, a
+// calendar fixed at 9 December 2026, 9:00, and a browser that opens every page.
+inline FakeSystemServices shellSystem() {
+    FakeSystemServices system = desktopSystem();
+    system.fonts = {QStringLiteral("Arial"), QStringLiteral("@新細明體"),
+                    QStringLiteral("新細明體")};
+    system.browserOpens = true;
+    return system;
+}
 
 class RecordingControl : public ApplicationControl {
 public:
@@ -73,7 +65,7 @@ struct ShellFixture {
     TempDataFolder folder{false};
     LocalFileSystem files;
     ScriptedMessageBoxes messages;
-    FakeSystemServices system;
+    FakeSystemServices system = shellSystem();
     RecordingControl control;
     std::unique_ptr<MainWindow> window;
 

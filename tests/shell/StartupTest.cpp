@@ -222,7 +222,7 @@ TEST(StartupFolders, UnwritableDataFolderEndsWithAMessage) {
     test::TempDataFolder folder(false);
     ReadOnlyFileSystem files;
     test::ScriptedMessageBoxes messages;
-    test::FakeSystemServices system;
+    test::FakeSystemServices system = test::shellSystem();
     test::RecordingControl control;
     MainWindow w(ShellServices{folder.location(), files, messages, system, control});
     EXPECT_FALSE(w.start());

@@ -53,7 +53,7 @@ protected:
     LocalFileSystem files;
     QtMessageBoxes messageBoxes;
     MessageBoxReader boxes;
-    FakeSystemServices system;
+    FakeSystemServices system = shellSystem();
     RecordingControl control;
     std::unique_ptr<MainWindow> window;
 

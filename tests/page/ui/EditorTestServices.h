@@ -2,7 +2,6 @@
 
 #include "page/ui/EditorServices.h"
 #include "print/PrintSettings.h"
-#include "records/BarcodeRecordFile.h"
 #include "records/FormatRecordFile.h"
 #include "records/SettingsStore.h"
 #include "support/FakeSystemServices.h"
@@ -35,11 +34,8 @@ public:
             }};
     }
 
-    void setLabelPrinter(bool labelPrinter) { printing.printerKind = labelPrinter ? 1 : 0; }
-    // The record file and the format record file as the editor finds them (empty files).
-    void createRecordFile() { touch(BarcodeRecordFile::fileName()); }
+    // The format record file as the editor finds it (empty).
     void createFormatFile() { touch(FormatRecordFile::fileName()); }
-    QString formatFile() const { return data.recordsFile(FormatRecordFile::fileName()); }
 
 private:
     void touch(const QString& name) {

@@ -52,13 +52,7 @@ protected:
             addPicture(index, {60.0 * j, 300}, QStringLiteral("logo.bmp"));
         return index;
     }
-    QList<int> pageItems() const {
-        QList<int> found;
-        for (int k : ItemTable::pageIndexes())
-            if (editor->model().items().exists(k))
-                found << k;
-        return found;
-    }
+    QList<int> pageItems() const { return editor->model().pageItems(); }
     QPointF positionOf(int index) const {
         const BarcodeItem& item = editor->model().items().at(index);
         return {item.left, item.top};
