@@ -14,15 +14,14 @@ ImportSave::Result ImportSave::run(ImportGrid& grid, BarcodeRecordFile& file) {
     namespace texts = import_texts;
     QList<int> cleaned; // records counted from 1
     const auto removalNotice = [&cleaned] {
-        QList<ImportMessage> notice;
+        QList<UserMessage> notice;
         if (!cleaned.isEmpty())
-            notice << ImportMessage{ImportMessage::Icon::Information, texts::removalTitle,
-                                    texts::barcodesCleaned(cleaned)};
+            notice << UserMessage::information(texts::removalTitle,
+                                               texts::barcodesCleaned(cleaned));
         return notice;
     };
     const auto refuse = [&](Cell cell, const QString& title, const QString& text) {
-        return Result{Outcome::Refused, cell,
-                      removalNotice() << ImportMessage{ImportMessage::Icon::Warning, title, text}};
+        return Result{Outcome::Refused, cell, removalNotice() << UserMessage::warning(title, text)};
     };
     CellTable& cells = grid.cells();
     const ImportColumns& columns = grid.columns();
@@ -60,16 +59,14 @@ ImportSave::Result ImportSave::run(ImportGrid& grid, BarcodeRecordFile& file) {
         return {Outcome::Saved, std::nullopt, removalNotice()};
     case BarcodeRecordFile::WriteOutcome::Refused:
         return {Outcome::NotWritten, std::nullopt,
-                removalNotice() << ImportMessage{ImportMessage::Icon::Warning,
-                                                 RecordFileTexts::unencodableTitle(),
-                                                 RecordFileTexts::unencodableText(
-                                                     cp950::listedCharacters(written.error))}};
+                removalNotice() << UserMessage::warning(
+                    RecordFileTexts::unencodableTitle(),
+                    RecordFileTexts::unencodableText(cp950::listedCharacters(written.error)))};
     default:
         return {Outcome::NotWritten, std::nullopt,
-                removalNotice() << ImportMessage{ImportMessage::Icon::Warning,
-                                                 RecordFileTexts::writeFailedTitle(),
-                                                 RecordFileTexts::writeFailedText(file.filePath(),
-                                                                                  written.error)}};
+                removalNotice() << UserMessage::warning(
+                    RecordFileTexts::writeFailedTitle(),
+                    RecordFileTexts::writeFailedText(file.filePath(), written.error))};
     }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "import/ImportMessage.h"
+#include "import/ImportResult.h"
 #include "records/BarcodeRecordFile.h"
 
 #include <optional>
@@ -32,7 +32,7 @@ public:
         std::optional<Cell> failing;
         // In order: the removal notice (the records whose barcode was cleaned), then why the
         // check stopped.
-        QList<ImportMessage> messages;
+        QList<UserMessage> messages;
     };
 
     static Result run(ImportGrid& grid, BarcodeRecordFile& file);

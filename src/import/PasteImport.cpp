@@ -16,12 +16,11 @@ ImportResult PasteImport::run(ImportGrid& grid, const QString& clipboardText) {
     const QStringList lines = clipboard_lines::split(clipboardText);
     int k = clipboard_lines::lastLineIndex(lines);
     if (k < 0)
-        return {false, {{ImportMessage::Icon::Warning, texts::errorTitle, texts::pasteTooLittle}}};
+        return {false, {UserMessage::warning(texts::errorTitle, texts::pasteTooLittle)}};
     ImportResult result{true, {}};
     if (k > maxRows) {
         k = maxRows;
-        result.messages << ImportMessage{ImportMessage::Icon::Information, texts::excessTitle,
-                                         texts::pasteExcess};
+        result.messages << UserMessage::information(texts::excessTitle, texts::pasteExcess);
     }
     ConversionTable& conversion = grid.conversion();
     conversion.convert(lines, k);

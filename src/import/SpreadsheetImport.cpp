@@ -12,7 +12,7 @@ namespace brevmark {
 ImportResult SpreadsheetImport::run(ImportGrid& grid, const QString& clipboardText) {
     namespace texts = import_texts;
     const auto refused = [](const QString& text) {
-        return ImportResult{false, {{ImportMessage::Icon::Warning, texts::errorTitle, text}}};
+        return ImportResult{false, {UserMessage::warning(texts::errorTitle, text)}};
     };
     if (!clipboard_lines::hasLineBreak(clipboardText))
         return refused(texts::importTooLittle);
@@ -24,8 +24,7 @@ ImportResult SpreadsheetImport::run(ImportGrid& grid, const QString& clipboardTe
     int k = std::max(0, clipboard_lines::lastLineIndex(lines));
     if (k > maxRows) {
         k = maxRows;
-        result.messages << ImportMessage{ImportMessage::Icon::Information, texts::excessTitle,
-                                         texts::importExcess};
+        result.messages << UserMessage::information(texts::excessTitle, texts::importExcess);
     }
     grid.range().setRange(k + 1);
     grid.conversion().convert(lines, k);

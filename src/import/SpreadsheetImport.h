@@ -1,6 +1,6 @@
 #pragma once
 
-#include "import/ImportMessage.h"
+#include "import/ImportResult.h"
 
 namespace brevmark {
 

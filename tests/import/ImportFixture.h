@@ -1,16 +1,16 @@
 #pragma once
 
 #include "import/ImportGrid.h"
-#include "import/ImportMessage.h"
+#include "import/ImportResult.h"
 #include "support/ScriptedMessageBoxes.h"
 
 #include <QStringList>
 #include <ostream>
 
 namespace brevmark {
-inline void PrintTo(const ImportMessage& m, std::ostream* out) {
-    *out << (m.icon == ImportMessage::Icon::Warning ? "warning " : "information ")
-         << m.title.toStdString() << ": " << m.text.toStdString();
+inline void PrintTo(const UserMessage& m, std::ostream* out) {
+    *out << (m.icon == MessageIcon::Warning ? "warning " : "information ") << m.title.toStdString()
+         << ": " << m.text.toStdString();
 }
 } // namespace brevmark
 

@@ -65,7 +65,7 @@ class SpreadsheetCopy : public ::testing::TestWithParam<std::string> {
 protected:
     ImportGrid grid = openedGrid();
     // The messages of the last command.
-    QList<ImportMessage> messages;
+    QList<UserMessage> messages;
     QString end() const { return QString::fromStdString(GetParam()); }
     bool import(const QStringList& lines) {
         const ImportResult result = SpreadsheetImport::run(grid, copied(lines, end()));
@@ -111,9 +111,8 @@ TEST_P(SpreadsheetCopy, TwoHundredRowsComeInAsOneHundredFiftyWithTheExcessNotice
     for (int i = 1; i <= 200; ++i)
         lines << QStringLiteral("B%1\tk").arg(i);
     ASSERT_TRUE(import(lines));
-    EXPECT_EQ(messages, (QList<ImportMessage>{{ImportMessage::Icon::Information,
-                                               QStringLiteral("過量提示"),
-                                               import_texts::importExcess}}));
+    EXPECT_EQ(messages, (QList<UserMessage>{UserMessage::information(QStringLiteral("過量提示"),
+                                                                     import_texts::importExcess)}));
     EXPECT_EQ(grid.range().count(), 150);
     EXPECT_EQ(grid.cells().text(149, 0), QStringLiteral("B150"));
     EXPECT_EQ(grid.cells().text(150, 0), QString());
@@ -122,9 +121,8 @@ TEST_P(SpreadsheetCopy, TwoHundredRowsComeInAsOneHundredFiftyWithTheExcessNotice
 TEST_P(SpreadsheetCopy, ALineWithoutASeparatorIsNotASpreadsheetCopy) {
     grid.cells().setText(0, 0, QStringLiteral("kept"));
     EXPECT_FALSE(import({"條碼 種類", "A1 x"}));
-    EXPECT_EQ(messages, (QList<ImportMessage>{{ImportMessage::Icon::Warning,
-                                               QStringLiteral("錯誤提示"),
-                                               import_texts::importNotSpreadsheet}}));
+    EXPECT_EQ(messages, (QList<UserMessage>{UserMessage::warning(
+                            QStringLiteral("錯誤提示"), import_texts::importNotSpreadsheet)}));
     EXPECT_EQ(grid.cells().text(0, 0), QStringLiteral("kept"));
 }
 
@@ -165,8 +163,8 @@ INSTANTIATE_TEST_SUITE_P(LineEnds, SpreadsheetCopy, ::testing::Values("\n", "\r\
 
 TEST(SpreadsheetImport, OneLineWithoutALineEndIsTooLittle) {
     ImportGrid grid = openedGrid();
-    const QList<ImportMessage> tooLittle{
-        {ImportMessage::Icon::Warning, QStringLiteral("錯誤提示"), import_texts::importTooLittle}};
+    const QList<UserMessage> tooLittle{
+        UserMessage::warning(QStringLiteral("錯誤提示"), import_texts::importTooLittle)};
     const ImportResult oneLine = SpreadsheetImport::run(grid, QStringLiteral("條碼\t種類"));
     EXPECT_FALSE(oneLine.changed);
     EXPECT_EQ(oneLine.messages, tooLittle);
@@ -204,9 +202,8 @@ TEST(PasteImport, AnEmptyClipboardChangesNothingAndALineOfSpacesIsTooLittle) {
     EXPECT_TRUE(nothing.messages.isEmpty());
     const ImportResult spaces = PasteImport::run(grid, QStringLiteral("   "));
     EXPECT_FALSE(spaces.changed);
-    EXPECT_EQ(spaces.messages, (QList<ImportMessage>{{ImportMessage::Icon::Warning,
-                                                      QStringLiteral("錯誤提示"),
-                                                      import_texts::pasteTooLittle}}));
+    EXPECT_EQ(spaces.messages, (QList<UserMessage>{UserMessage::warning(
+                                   QStringLiteral("錯誤提示"), import_texts::pasteTooLittle)}));
     EXPECT_EQ(grid.cells().text(0, 0), QStringLiteral("kept"));
 }
 
@@ -229,9 +226,8 @@ TEST(PasteImport, TwoHundredLinesStopAtRowOneHundredFiftyWithTheNotice) {
     grid.setCurrent(10, 0);
     const ImportResult result = PasteImport::run(grid, copied(lines, QStringLiteral("\n")));
     ASSERT_TRUE(result.changed);
-    EXPECT_EQ(result.messages, (QList<ImportMessage>{{ImportMessage::Icon::Information,
-                                                      QStringLiteral("過量提示"),
-                                                      import_texts::pasteExcess}}));
+    EXPECT_EQ(result.messages, (QList<UserMessage>{UserMessage::information(
+                                   QStringLiteral("過量提示"), import_texts::pasteExcess)}));
     EXPECT_EQ(grid.cells().text(150, 0), QStringLiteral("P140"));
     EXPECT_EQ(grid.cells().text(151, 0), QString()) << "rows end at 150";
     EXPECT_EQ(grid.range().count(), 1);

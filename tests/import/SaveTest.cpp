@@ -48,13 +48,13 @@ protected:
     FakeSystemServices system{quietSystem()};
     QList<int> notices;
     BarcodeRecordFile file{files, folder.location().recordsFolder()};
-    BulkImport model{BulkImport::Services{settings, clipboard, system, file,
-                                          [this](int n) { notices << n; }},
-                     hundredPerCharacter};
+    BulkImport model{
+        BulkImport::Services{settings, clipboard, system, file, [this](int n) { notices << n; }},
+        hundredPerCharacter};
     // The titles of the messages the save returned.
     static QStringList titles(const ImportSave::Result& result) {
         QStringList titles;
-        for (const ImportMessage& m : result.messages)
+        for (const UserMessage& m : result.messages)
             titles << m.title;
         return titles;
     }
@@ -106,8 +106,8 @@ TEST_F(ImportSaveTest, ARowWithoutABarcodeWritesNothingAndNamesTheCell) {
     EXPECT_EQ(result.outcome, Outcome::Refused);
     EXPECT_EQ(result.failing, (ImportSave::Cell{2, 0}));
     EXPECT_EQ(result.messages,
-              (QList<ImportMessage>{{ImportMessage::Icon::Warning, QStringLiteral("錯誤提示"),
-                                     QStringLiteral("表格中的：第3筆【條碼必須輸入】")}}));
+              (QList<UserMessage>{UserMessage::warning(
+                  QStringLiteral("錯誤提示"), QStringLiteral("表格中的：第3筆【條碼必須輸入】"))}));
     EXPECT_FALSE(QFileInfo::exists(folder.recordsFile(BarcodeRecordFile::fileName())));
     EXPECT_EQ(files.appends, 0);
     EXPECT_EQ(cell(3, 0), QStringLiteral("A4")) << "the grid keeps its rows";
@@ -149,7 +149,7 @@ TEST_F(ImportSaveTest, BarcodesThatLostCharactersAreNamedInOneNotice) {
             continue;
         }
         ASSERT_EQ(titles(result), QStringList{QStringLiteral("移除提示")});
-        EXPECT_EQ(result.messages[0].icon, ImportMessage::Icon::Information);
+        EXPECT_EQ(result.messages[0].icon, MessageIcon::Information);
         EXPECT_EQ(result.messages[0].text,
                   QStringLiteral("記錄的條碼中含有不能使用的文字，程式將自動清除\r\n表格中的：") +
                       c.named);

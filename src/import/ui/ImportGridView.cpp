@@ -435,12 +435,9 @@ void ImportGridView::paste() {
     tell(result.messages);
 }
 
-void ImportGridView::tell(const QList<ImportMessage>& messages) {
-    for (const ImportMessage& m : messages)
-        messages_.show(m.title, m.text,
-                       m.icon == ImportMessage::Icon::Warning ? MessageIcon::Warning
-                                                              : MessageIcon::Information,
-                       MessageButtons::Ok);
+void ImportGridView::tell(const QList<UserMessage>& messages) {
+    for (const UserMessage& m : messages)
+        brevmark::tell(messages_, m);
 }
 
 // ------------------------------------------------------------------ table function panel

@@ -80,7 +80,7 @@ private:
     void showFrame(const QRectF& twips, const QString& tag);
     void openFunctions(TableFunctions::Mode mode, int k);
     // One box for each message, in order.
-    void tell(const QList<ImportMessage>& messages);
+    void tell(const QList<UserMessage>& messages);
     void performFunction(int item);
     void headerMoved(int c, QPointF at, Qt::MouseButtons buttons);
     void headerReleased(int c, Qt::MouseButton button);
