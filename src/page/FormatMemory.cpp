@@ -117,22 +117,23 @@ FormatRecord FormatMemory::imageRecord(const BarcodeItem& item, const ImageItem&
 }
 
 void FormatMemory::capture(const BarcodeItem& item, TagTable::ItemTags* tags) {
-    records_.clear();
-    records_.append(barcodeRecord(item));
+    records_ = recordsOf(item, tags);
     if (!tags)
         return;
-    for (int j = 0; j <= TagTable::maxPerItem; ++j) {
-        if (auto& label = tags->labels[std::size_t(j)]) {
-            const QString cleaned = cleanCaption(label->caption);
-            if (cleaned != label->caption) {
-                label->caption = cleaned;
-                label->fitToCaption();
-            }
-            records_.append(labelRecord(item, *label));
-        }
-        if (const auto& image = tags->images[std::size_t(j)])
-            records_.append(imageRecord(item, *image));
-    }
+    for (std::optional<TextLabelItem>& label : tags->labels)
+        if (label)
+            if (std::optional<TextLabelItem> cleaned = withCleanCaption(*label))
+                label = std::move(cleaned);
+}
+
+std::optional<TextLabelItem> FormatMemory::withCleanCaption(const TextLabelItem& label) {
+    const QString cleaned = cleanCaption(label.caption);
+    if (cleaned == label.caption)
+        return std::nullopt;
+    TextLabelItem changed = label;
+    changed.caption = cleaned;
+    changed.fitToCaption();
+    return changed;
 }
 
 QList<FormatRecord> FormatMemory::recordsOf(const BarcodeItem& item,

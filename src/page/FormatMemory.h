@@ -7,6 +7,7 @@
 
 #include <QList>
 #include <functional>
+#include <optional>
 
 namespace brevmark {
 
@@ -54,6 +55,9 @@ public:
     static FormatRecord imageRecord(const BarcodeItem& item, const ImageItem& image);
     // Field cleaning and outer spaces, as capture stores a caption.
     static QString cleanCaption(const QString& caption);
+    // The label with its caption cleaned and refitted, as capture leaves it on the item; nothing
+    // when the caption is clean already.
+    static std::optional<TextLabelItem> withCleanCaption(const TextLabelItem& label);
 
     static void applyBarcode(const FormatRecord& record, BarcodeItem& item);
     static TextLabelItem labelFrom(const FormatRecord& record);

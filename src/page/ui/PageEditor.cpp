@@ -908,13 +908,8 @@ void PageEditor::captureFormat(int index) {
         const TextLabelItem* label = model().tags().label(index, j);
         if (!label)
             continue;
-        const QString cleaned = FormatMemory::cleanCaption(label->caption);
-        if (cleaned == label->caption)
-            continue;
-        TextLabelItem changed = *label;
-        changed.caption = cleaned;
-        changed.fitToCaption();
-        model().setTag({TagKind::Label, index, j}, changed);
+        if (const std::optional<TextLabelItem> cleaned = FormatMemory::withCleanCaption(*label))
+            model().setTag({TagKind::Label, index, j}, *cleaned);
     }
 }
 
